@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in Release, lays out the program folder and
+# starts the clock there. With --prepare-only it stops before starting it.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/packages.sh
+chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}"
+
+build=${CHRONIDEX_BUILD_DIR:-build}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCHRONIDEX_TESTS=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target chronidex
+
+home=${CHRONIDEX_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/chronidex}
+tools/layout.sh "$build/src/chronidex" "$home"
+
+[ "${1:-}" = "--prepare-only" ] && { echo "Program folder ready: $home"; exit 0; }
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display to show the clock on; start it under X, e.g.: xvfb-run ./run.sh"
+    exit 1
+fi
+cd "$home"
+exec ./chronidex

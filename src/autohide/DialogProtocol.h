@@ -1,0 +1,21 @@
+#pragma once
+
+#include "config/ClockState.h"
+
+class Platform;
+
+// What every dialog does so that auto-hide pauses while it is open: on
+// activation the idle check is switched on (it then sees dialogOpen and stops
+// itself); on closing the idle time starts counting afresh.
+class DialogProtocol {
+public:
+    DialogProtocol(ClockState& state, ClockTimers timers, const Platform& platform);
+
+    void dialogActivated();
+    void dialogClosed();
+
+private:
+    ClockState& state_;
+    ClockTimers timers_;
+    const Platform& platform_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+// Rewrites that never leave a file half-written: the new content goes to a
+// separate file, is flushed to disk and checked, and only then takes the
+// target's name in one rename. Until that rename the old file stays whole.
+namespace safewrite {
+
+enum class Step { Create, Write, Flush, Rename };
+
+// Test seam: called before each step; returning false stops the rewrite right
+// there, as a crash at that point would. Production code never sets it.
+using FaultSeam = std::function<bool(Step)>;
+void setFaultSeam(FaultSeam seam);
+
+// Replaces `path` with `content` through a temporary file in the same folder.
+bool replaceFile(const QString& path, const QByteArray& content, QString* error);
+
+// Writes `content` to `scratchPath` and renames it over `path`, for the
+// schedule files whose scratch companions have fixed names.
+bool replaceThroughScratch(const QString& scratchPath, const QString& path,
+                           const QByteArray& content, QString* error);
+
+}  // namespace safewrite

@@ -1,0 +1,12 @@
+#pragma once
+
+// A timer seen from the logic it drives: it can be switched on and off. The
+// clock window hands its timers out behind this, so the logic is tested
+// without an event loop.
+class TimerSwitch {
+public:
+    virtual ~TimerSwitch() = default;
+    virtual void enable() = 0;
+    virtual void disable() = 0;
+    virtual bool enabled() const = 0;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A language file: plain cp1251 text holding named sections, each a header
+// line ("[funmem]"), its text lines and "[end]". Every read is a fresh pass
+// over the file. Lines end with CR LF; a lone LF ends a line too.
+class LanguageFile {
+public:
+    explicit LanguageFile(QString path);
+    const QString& path() const { return path_; }
+
+    // Fixed-size section: `slots` holds the section's line count; the lines
+    // that follow the header go into it unexamined. A missing section leaves
+    // the slots as they were. False (with the reason) when the file cannot be
+    // opened; the slots are then untouched.
+    bool readSection(const QString& header, QStringList& slots, QString* error = nullptr) const;
+
+    // Table section ("[month]", "[nedelya]"): the lines between the header and
+    // "[end]" go to slots[first], slots[first + 1], ...; lines beyond the
+    // table's end are dropped.
+    bool readTable(const QString& header, QStringList& slots, int first,
+                   QString* error = nullptr) const;
+
+    // Every line between the header and "[end]", appended to `lines`.
+    bool readList(const QString& header, QStringList& lines, QString* error = nullptr) const;
+
+private:
+    QString path_;
+};

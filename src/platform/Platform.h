@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QDateTime>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+// Everything the program asks of the system goes through this boundary: the
+// time, modal notices and questions, the sound player, opening files and
+// starting programs, the single-instance marker and the log-on autostart entry.
+// The Linux implementation lives in platform/linux; tests hand in a fake that
+// records what was asked and answers as scripted.
+
+enum class ShowMode { Hidden, Normal, Maximised };
+
+// One wave player per process: plays one file once without blocking.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void setFileName(const QString& path) = 0;
+    // Opens the file set last, closing (and so cutting off) a sound still open.
+    // False when the file cannot be opened or there is no audio device.
+    virtual bool open() = 0;
+    // Starts from the beginning and returns at once.
+    virtual bool play() = 0;
+    // True once the sound has played to its end (or never could start).
+    virtual bool atEnd() const = 0;
+    virtual void stop() = 0;
+    virtual void close() = 0;
+};
+
+// A per-user marker that tells whether another instance runs.
+class InstanceMarker {
+public:
+    virtual ~InstanceMarker() = default;
+    // Takes the marker when it is free. When another live instance holds it,
+    // asks that instance to bring its clock forward and returns true.
+    virtual bool anotherInstanceRuns() = 0;
+    // For an instance started by a restart: takes the marker as soon as the
+    // instance that asked for the restart has released it.
+    virtual void takeOverWhenFree() = 0;
+    // Called in the holder when a later start asks it to come forward.
+    virtual void setRaiseHandler(std::function<void()> handler) = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual QDateTime now() const = 0;
+
+    // Modal notice with the application's title, no icon and one OK button,
+    // in the middle of the screen; returns when the user dismisses it. Other
+    // timers keep running meanwhile.
+    virtual void showMessage(const QString& text) = 0;
+    // The general error message box for a failed operation.
+    virtual void showError(const QString& text) = 0;
+    // Modal input box; nothing when cancelled.
+    virtual std::optional<QString> askText(const QString& caption, const QString& prompt) = 0;
+    // Modal open-file chooser; `filters` as "Name (*.ext)" entries.
+    virtual std::optional<QString> chooseFile(const QStringList& filters) = 0;
+
+    virtual SoundPlayer& player() = 0;
+    virtual InstanceMarker& instanceMarker() = 0;
+
+    // Hands a file, folder or link to the program associated with it, or starts
+    // an executable file directly; never through a shell command line. Returns
+    // at once; false when nothing could be started.
+    virtual bool shellOpen(const QString& target, ShowMode mode) = 0;
+    // Starts `program` as an independent process in `workingFolder`.
+    virtual bool startDetached(const QString& program, const QString& workingFolder) = 0;
+
+    // The folder whose desktop entries start programs at log-on.
+    virtual QString autostartFolder() const = 0;
+
+    // The desktop as the clock sees it: the rectangle whose right edge the
+    // clock hangs from, and the mouse pointer.
+    virtual QRect desktopRect() const = 0;
+    virtual QPoint cursorPos() const = 0;
+};

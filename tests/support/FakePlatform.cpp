@@ -1,0 +1,61 @@
+#include "FakePlatform.h"
+
+void FakeSoundPlayer::setFileName(const QString& path) { log << QStringLiteral("file ") + path; }
+bool FakeSoundPlayer::open() {
+    log << QStringLiteral("open");
+    return !failOpen;
+}
+bool FakeSoundPlayer::play() {
+    log << QStringLiteral("play");
+    ended = false;
+    return !failOpen;
+}
+void FakeSoundPlayer::stop() { log << QStringLiteral("stop"); }
+void FakeSoundPlayer::close() { log << QStringLiteral("close"); }
+
+bool FakeInstanceMarker::anotherInstanceRuns() {
+    asked = true;
+    return othersRunning;
+}
+
+void FakePlatform::showMessage(const QString& text) {
+    messages << text;
+    if (onMessage) {
+        onMessage(text);
+    }
+}
+
+void FakePlatform::showError(const QString& text) { errors << text; }
+
+std::optional<QString> FakePlatform::askText(const QString& caption, const QString& prompt) {
+    questions << caption + QLatin1Char('|') + prompt;
+    return nextAnswer();
+}
+
+std::optional<QString> FakePlatform::chooseFile(const QStringList& filters) {
+    chooserFilters = filters;
+    return nextAnswer();
+}
+
+bool FakePlatform::shellOpen(const QString& target, ShowMode mode) {
+    static const char* names[] = {"hidden", "normal", "maximised"};
+    opened << QString::fromLatin1(names[int(mode)]) + QLatin1Char(' ') + target;
+    return shellOpenResult;
+}
+
+bool FakePlatform::startDetached(const QString& program, const QString& workingFolder) {
+    started << program + QStringLiteral(" in ") + workingFolder;
+    return true;
+}
+
+std::optional<QString> FakePlatform::nextAnswer() {
+    if (answers.empty()) {
+        return std::nullopt;
+    }
+    const QString answer = answers.front();
+    answers.pop_front();
+    if (answer.isNull()) {
+        return std::nullopt;
+    }
+    return answer;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "platform/Platform.h"
+
+// A scripted stand-in for the system: a settable clock, recorded notices,
+// queued answers for questions and choosers, a recording sound player.
+class FakeSoundPlayer : public SoundPlayer {
+public:
+    void setFileName(const QString& path) override;
+    bool open() override;
+    bool play() override;
+    bool atEnd() const override { return ended; }
+    void stop() override;
+    void close() override;
+
+    QStringList log;         // "file <path>", "open", "play", "stop", "close"
+    bool failOpen = false;   // as with no audio device or a damaged file
+    bool ended = false;
+};
+
+class FakeInstanceMarker : public InstanceMarker {
+public:
+    bool anotherInstanceRuns() override;
+    void takeOverWhenFree() override { tookOver = true; }
+    void setRaiseHandler(std::function<void()> handler) override { raise = std::move(handler); }
+
+    bool othersRunning = false;
+    bool asked = false;
+    bool tookOver = false;
+    std::function<void()> raise;
+};
+
+class FakePlatform : public Platform {
+public:
+    QDateTime now() const override { return clock; }
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    std::optional<QString> askText(const QString& caption, const QString& prompt) override;
+    std::optional<QString> chooseFile(const QStringList& filters) override;
+    SoundPlayer& player() override { return sound; }
+    InstanceMarker& instanceMarker() override { return marker; }
+    bool shellOpen(const QString& target, ShowMode mode) override;
+    bool startDetached(const QString& program, const QString& workingFolder) override;
+    QString autostartFolder() const override { return autostart; }
+    QRect desktopRect() const override { return desktop; }
+    QPoint cursorPos() const override { return cursor; }
+
+    QDateTime clock = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
+    QStringList messages;
+    QStringList errors;
+    QStringList opened;  // "<mode> <target>"
+    QStringList started; // "<program> in <folder>"
+    QStringList questions;
+    QStringList chooserFilters;
+    // Answers for askText and chooseFile, in order; a null QString cancels.
+    std::deque<QString> answers;
+    // Runs while a message is "on screen", to act as other timers would.
+    std::function<void(const QString&)> onMessage;
+    bool shellOpenResult = true;
+    std::optional<QString> nextAnswer();
+    QString autostart;
+    QRect desktop{0, 0, 1024, 768};
+    QPoint cursor{0, 600};
+    FakeSoundPlayer sound;
+    FakeInstanceMarker marker;
+};

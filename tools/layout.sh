@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Lays out a program folder: refreshes the executable and copies each supplied
+# file only where the folder lacks it, so the user's settings, schedules and
+# holidays are never overwritten.
+set -euo pipefail
+exe=$1
+home=$2
+src=$(cd "$(dirname "$0")/.." && pwd)/data
+mkdir -p "$home"
+install -m 755 "$exe" "$home/chronidex.new"
+mv -f "$home/chronidex.new" "$home/chronidex"
+(cd "$src" && find . -type f -print0) | while IFS= read -r -d '' file; do
+    target="$home/${file#./}"
+    if [ ! -e "$target" ]; then
+        mkdir -p "$(dirname "$target")"
+        cp "$src/$file" "$target"
+    fi
+done

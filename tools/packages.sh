@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The Debian packages the build, the program and the tests need. Sourced by
+# run.sh and test.sh; installs what is missing when run as root, otherwise
+# prints the exact command and stops.
+CHRONIDEX_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev
+    libqt6multimedia6 libjpeg-dev libgtest-dev fonts-dejavu-core)
+CHRONIDEX_TEST_PACKAGES=(xvfb xauth xdotool x11-utils)
+
+chronidex_install_missing() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages. Install them with:"
+        echo "  sudo apt-get install -y ${missing[*]}"
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+}
