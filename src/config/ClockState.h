@@ -34,7 +34,7 @@ struct ClockState {
 
 // What the dialogs may ask of the running program as a whole.
 class ProgramControl {
-public:
+  public:
     virtual ~ProgramControl() = default;
     // Sets the restart flag in the settings file (with the caller's other
     // changes), starts a new instance and closes this one. False, with the

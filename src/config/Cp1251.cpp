@@ -25,7 +25,9 @@ QByteArray encode(const QString& text) {
     return out;
 }
 
-bool canEncode(const QString& text) { return unencodable(text).isEmpty(); }
+bool canEncode(const QString& text) {
+    return unencodable(text).isEmpty();
+}
 
 QString unencodable(const QString& text) {
     QString bad;

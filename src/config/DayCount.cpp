@@ -16,7 +16,9 @@ QDate toDate(double value) {
     return kEpoch.addDays(qint64(std::trunc(value)));
 }
 
-double fromDate(const QDate& date) { return double(kEpoch.daysTo(date)); }
+double fromDate(const QDate& date) {
+    return double(kEpoch.daysTo(date));
+}
 
 double fromDateTime(const QDateTime& moment) {
     const double days = fromDate(moment.date());

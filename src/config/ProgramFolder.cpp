@@ -5,7 +5,9 @@
 
 ProgramFolder::ProgramFolder(QString root) : root_(std::move(root)) {}
 
-QString ProgramFolder::path(const QString& relative) const { return resolve(root_, relative); }
+QString ProgramFolder::path(const QString& relative) const {
+    return resolve(root_, relative);
+}
 
 QString ProgramFolder::resolve(const QString& root, const QString& relative) {
     QString current = root;

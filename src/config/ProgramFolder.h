@@ -8,7 +8,7 @@
 // the files come from an installation that did not care ("\Skins\" and
 // "\skins\" name one folder).
 class ProgramFolder {
-public:
+  public:
     ProgramFolder() = default;
     explicit ProgramFolder(QString root);
 
@@ -21,6 +21,6 @@ public:
 
     static QString resolve(const QString& root, const QString& relative);
 
-private:
+  private:
     QString root_;
 };

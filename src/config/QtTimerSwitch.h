@@ -6,7 +6,7 @@
 
 // A TimerSwitch over a real QTimer.
 class QtTimerSwitch : public TimerSwitch {
-public:
+  public:
     explicit QtTimerSwitch(QTimer& timer) : timer_(timer) {}
     void enable() override {
         if (!timer_.isActive()) {
@@ -16,6 +16,6 @@ public:
     void disable() override { timer_.stop(); }
     bool enabled() const override { return timer_.isActive(); }
 
-private:
+  private:
     QTimer& timer_;
 };

@@ -1,12 +1,12 @@
 #include "config/SafeWrite.h"
 
+#include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 
 namespace safewrite {
 
@@ -17,7 +17,9 @@ FaultSeam& seam() {
     return instance;
 }
 
-bool proceed(Step step) { return !seam() || seam()(step); }
+bool proceed(Step step) {
+    return !seam() || seam()(step);
+}
 
 bool fail(QString* error, const QString& text) {
     if (error) {
@@ -30,7 +32,9 @@ const QString kInterrupted = QStringLiteral("interrupted");
 
 }  // namespace
 
-void setFaultSeam(FaultSeam s) { seam() = std::move(s); }
+void setFaultSeam(FaultSeam s) {
+    seam() = std::move(s);
+}
 
 bool replaceFile(const QString& path, const QByteArray& content, QString* error) {
     if (!proceed(Step::Create)) {

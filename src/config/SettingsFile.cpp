@@ -18,8 +18,9 @@ std::optional<SettingsRecord> SettingsFile::read(QString* error) const {
     const QByteArray bytes = file.read(SettingsRecord::kSize);
     if (bytes.size() != SettingsRecord::kSize) {
         if (error) {
-            *error = QCoreApplication::translate("SettingsFile", "the file is shorter than %1 bytes")
-                         .arg(SettingsRecord::kSize);
+            *error =
+                QCoreApplication::translate("SettingsFile", "the file is shorter than %1 bytes")
+                    .arg(SettingsRecord::kSize);
         }
         return std::nullopt;
     }

@@ -10,7 +10,7 @@
 // Every rewrite leaves a file of exactly 60 bytes and replaces the old one only
 // once the new one is complete on disk.
 class SettingsFile {
-public:
+  public:
     explicit SettingsFile(QString path);
 
     const QString& path() const { return path_; }
@@ -27,8 +27,7 @@ public:
     // Reads record 0 into `settings` itself, applies `change` and writes
     // `settings`. When the file cannot be read, the in-memory record with the
     // change applied is written instead.
-    bool updateThrough(SettingsRecord& settings,
-                       const std::function<void(SettingsRecord&)>& change,
+    bool updateThrough(SettingsRecord& settings, const std::function<void(SettingsRecord&)>& change,
                        QString* error = nullptr) const;
 
     struct StartupLoad {
@@ -40,6 +39,6 @@ public:
     // which are written back.
     StartupLoad loadAtStartup() const;
 
-private:
+  private:
     QString path_;
 };

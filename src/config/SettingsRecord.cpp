@@ -31,7 +31,9 @@ SettingsRecord SettingsRecord::defaults() {
     return rec;
 }
 
-QString SettingsRecord::langFile() const { return cp1251::decode(langFileBytes()); }
+QString SettingsRecord::langFile() const {
+    return cp1251::decode(langFileBytes());
+}
 QByteArray SettingsRecord::langFileBytes() const {
     return record::shortString(bytes_, kLangFile, kNameCapacity);
 }
@@ -39,7 +41,9 @@ void SettingsRecord::setLangFile(const QString& name) {
     record::setShortString(bytes_, kLangFile, kNameCapacity, cp1251::encode(name));
 }
 
-QString SettingsRecord::skinFile() const { return cp1251::decode(skinFileBytes()); }
+QString SettingsRecord::skinFile() const {
+    return cp1251::decode(skinFileBytes());
+}
 QByteArray SettingsRecord::skinFileBytes() const {
     return record::shortString(bytes_, kSkinFile, kNameCapacity);
 }
@@ -47,16 +51,36 @@ void SettingsRecord::setSkinFile(const QString& name) {
     record::setShortString(bytes_, kSkinFile, kNameCapacity, cp1251::encode(name));
 }
 
-qint32 SettingsRecord::hideDelay() const { return record::int32(bytes_, kHideDelay); }
-void SettingsRecord::setHideDelay(qint32 seconds) { record::setInt32(bytes_, kHideDelay, seconds); }
-bool SettingsRecord::restartFlag() const { return record::boolean(bytes_, kRestartFlag); }
-void SettingsRecord::setRestartFlag(bool on) { record::setBoolean(bytes_, kRestartFlag, on); }
-bool SettingsRecord::autoHide() const { return record::boolean(bytes_, kAutoHide); }
-void SettingsRecord::setAutoHide(bool on) { record::setBoolean(bytes_, kAutoHide, on); }
-bool SettingsRecord::noPullTab() const { return record::boolean(bytes_, kNoPullTab); }
-void SettingsRecord::setNoPullTab(bool on) { record::setBoolean(bytes_, kNoPullTab, on); }
-bool SettingsRecord::soundOff() const { return record::boolean(bytes_, kSoundOff); }
-void SettingsRecord::setSoundOff(bool on) { record::setBoolean(bytes_, kSoundOff, on); }
+qint32 SettingsRecord::hideDelay() const {
+    return record::int32(bytes_, kHideDelay);
+}
+void SettingsRecord::setHideDelay(qint32 seconds) {
+    record::setInt32(bytes_, kHideDelay, seconds);
+}
+bool SettingsRecord::restartFlag() const {
+    return record::boolean(bytes_, kRestartFlag);
+}
+void SettingsRecord::setRestartFlag(bool on) {
+    record::setBoolean(bytes_, kRestartFlag, on);
+}
+bool SettingsRecord::autoHide() const {
+    return record::boolean(bytes_, kAutoHide);
+}
+void SettingsRecord::setAutoHide(bool on) {
+    record::setBoolean(bytes_, kAutoHide, on);
+}
+bool SettingsRecord::noPullTab() const {
+    return record::boolean(bytes_, kNoPullTab);
+}
+void SettingsRecord::setNoPullTab(bool on) {
+    record::setBoolean(bytes_, kNoPullTab, on);
+}
+bool SettingsRecord::soundOff() const {
+    return record::boolean(bytes_, kSoundOff);
+}
+void SettingsRecord::setSoundOff(bool on) {
+    record::setBoolean(bytes_, kSoundOff, on);
+}
 
 QString SettingsRecord::skinName() const {
     const QString name = skinFile();

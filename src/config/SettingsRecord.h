@@ -7,11 +7,11 @@
 // so that a rewrite carries every byte the caller did not change, including
 // the unused tails of the two names.
 class SettingsRecord {
-public:
+  public:
     static constexpr int kSize = 60;
     static constexpr int kNameCapacity = 25;
 
-    SettingsRecord();  // all zero
+    SettingsRecord();                                          // all zero
     static SettingsRecord fromBytes(const QByteArray& bytes);  // first 60 bytes
     const QByteArray& bytes() const { return bytes_; }
 
@@ -40,6 +40,6 @@ public:
 
     bool operator==(const SettingsRecord& other) const { return bytes_ == other.bytes_; }
 
-private:
+  private:
     QByteArray bytes_;
 };

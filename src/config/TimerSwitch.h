@@ -4,7 +4,7 @@
 // clock window hands its timers out behind this, so the logic is tested
 // without an event loop.
 class TimerSwitch {
-public:
+  public:
     virtual ~TimerSwitch() = default;
     virtual void enable() = 0;
     virtual void disable() = 0;

@@ -7,7 +7,7 @@
 // line ("[funmem]"), its text lines and "[end]". Every read is a fresh pass
 // over the file. Lines end with CR LF; a lone LF ends a line too.
 class LanguageFile {
-public:
+  public:
     explicit LanguageFile(QString path);
     const QString& path() const { return path_; }
 
@@ -26,6 +26,6 @@ public:
     // Every line between the header and "[end]", appended to `lines`.
     bool readList(const QString& header, QStringList& lines, QString* error = nullptr) const;
 
-private:
+  private:
     QString path_;
 };

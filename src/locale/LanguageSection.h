@@ -13,7 +13,7 @@ class SettingsRecord;
 // until a first successful load). Windows that read the same section keep
 // separate objects.
 class LanguageSection {
-public:
+  public:
     LanguageSection(QString header, int lineCount);
 
     // Reads the section from "\lang\<settings.langFile>". A file that cannot
@@ -29,7 +29,7 @@ public:
     // The number of text lines of each known fixed-size section; 0 for others.
     static int lineCountOf(const QString& header);
 
-private:
+  private:
     QString header_;
     QStringList slots_;
 };

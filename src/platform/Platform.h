@@ -18,7 +18,7 @@ enum class ShowMode { Hidden, Normal, Maximised };
 
 // One wave player per process: plays one file once without blocking.
 class SoundPlayer {
-public:
+  public:
     virtual ~SoundPlayer() = default;
     virtual void setFileName(const QString& path) = 0;
     // Opens the file set last, closing (and so cutting off) a sound still open.
@@ -34,7 +34,7 @@ public:
 
 // A per-user marker that tells whether another instance runs.
 class InstanceMarker {
-public:
+  public:
     virtual ~InstanceMarker() = default;
     // Takes the marker when it is free. When another live instance holds it,
     // asks that instance to bring its clock forward and returns true.
@@ -47,7 +47,7 @@ public:
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     virtual QDateTime now() const = 0;

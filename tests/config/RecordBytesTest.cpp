@@ -17,9 +17,11 @@ TEST(ShortString, LengthAboveCapacityReadsOnlyTheCapacity) {
 TEST(ShortString, WritingCutsToCapacityAndKeepsTheUnusedTail) {
     QByteArray rec(6, 'z');
     record::setShortString(rec, 0, 5, "12:345");
-    EXPECT_EQ(rec, QByteArray("\x05" "12:34"));
+    EXPECT_EQ(rec, QByteArray("\x05"
+                              "12:34"));
     record::setShortString(rec, 0, 5, "ab");
-    EXPECT_EQ(rec, QByteArray("\x02" "ab:34"));
+    EXPECT_EQ(rec, QByteArray("\x02"
+                              "ab:34"));
     EXPECT_EQ(record::shortString(rec, 0, 5), QByteArray("ab"));
 }
 

@@ -1,6 +1,8 @@
 #include "FakePlatform.h"
 
-void FakeSoundPlayer::setFileName(const QString& path) { log << QStringLiteral("file ") + path; }
+void FakeSoundPlayer::setFileName(const QString& path) {
+    log << QStringLiteral("file ") + path;
+}
 bool FakeSoundPlayer::open() {
     log << QStringLiteral("open");
     return !failOpen;
@@ -10,8 +12,12 @@ bool FakeSoundPlayer::play() {
     ended = false;
     return !failOpen;
 }
-void FakeSoundPlayer::stop() { log << QStringLiteral("stop"); }
-void FakeSoundPlayer::close() { log << QStringLiteral("close"); }
+void FakeSoundPlayer::stop() {
+    log << QStringLiteral("stop");
+}
+void FakeSoundPlayer::close() {
+    log << QStringLiteral("close");
+}
 
 bool FakeInstanceMarker::anotherInstanceRuns() {
     asked = true;
@@ -25,7 +31,9 @@ void FakePlatform::showMessage(const QString& text) {
     }
 }
 
-void FakePlatform::showError(const QString& text) { errors << text; }
+void FakePlatform::showError(const QString& text) {
+    errors << text;
+}
 
 std::optional<QString> FakePlatform::askText(const QString& caption, const QString& prompt) {
     questions << caption + QLatin1Char('|') + prompt;

@@ -9,7 +9,7 @@
 // A scripted stand-in for the system: a settable clock, recorded notices,
 // queued answers for questions and choosers, a recording sound player.
 class FakeSoundPlayer : public SoundPlayer {
-public:
+  public:
     void setFileName(const QString& path) override;
     bool open() override;
     bool play() override;
@@ -17,13 +17,13 @@ public:
     void stop() override;
     void close() override;
 
-    QStringList log;         // "file <path>", "open", "play", "stop", "close"
-    bool failOpen = false;   // as with no audio device or a damaged file
+    QStringList log;        // "file <path>", "open", "play", "stop", "close"
+    bool failOpen = false;  // as with no audio device or a damaged file
     bool ended = false;
 };
 
 class FakeInstanceMarker : public InstanceMarker {
-public:
+  public:
     bool anotherInstanceRuns() override;
     void takeOverWhenFree() override { tookOver = true; }
     void setRaiseHandler(std::function<void()> handler) override { raise = std::move(handler); }
@@ -35,7 +35,7 @@ public:
 };
 
 class FakePlatform : public Platform {
-public:
+  public:
     QDateTime now() const override { return clock; }
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
@@ -52,8 +52,8 @@ public:
     QDateTime clock = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
     QStringList messages;
     QStringList errors;
-    QStringList opened;  // "<mode> <target>"
-    QStringList started; // "<program> in <folder>"
+    QStringList opened;   // "<mode> <target>"
+    QStringList started;  // "<program> in <folder>"
     QStringList questions;
     QStringList chooserFilters;
     // Answers for askText and chooseFile, in order; a null QString cancels.

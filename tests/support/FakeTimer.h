@@ -7,7 +7,7 @@
 
 // Records every switch, so a test can check that stops and restarts pair up.
 class FakeTimer : public TimerSwitch {
-public:
+  public:
     explicit FakeTimer(bool on = false) : on_(on) {}
     void enable() override {
         on_ = true;
@@ -21,7 +21,7 @@ public:
 
     QStringList log;
 
-private:
+  private:
     bool on_;
 };
 

@@ -7,14 +7,16 @@
 
 // A throw-away program folder with the four sub-folders, and file helpers.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         for (const char* sub : {"skins", "lang", "prazdniki", "system"}) {
             QDir(dir_.path()).mkpath(QString::fromLatin1(sub));
         }
     }
     QString root() const { return dir_.path(); }
-    QString path(const QString& relative) const { return dir_.path() + QLatin1Char('/') + relative; }
+    QString path(const QString& relative) const {
+        return dir_.path() + QLatin1Char('/') + relative;
+    }
 
     void write(const QString& relative, const QByteArray& bytes) const {
         QFile file(path(relative));
@@ -27,7 +29,7 @@ public:
     }
     bool exists(const QString& relative) const { return QFile::exists(path(relative)); }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
