@@ -1,0 +1,31 @@
+#include "scheduler/ScheduleKind.h"
+
+#include "config/ClockState.h"
+#include "scheduler/LaunchRecord.h"
+#include "scheduler/ReminderRecord.h"
+
+namespace schedule {
+
+QString fileName(ScheduleKind kind) {
+    return kind == ScheduleKind::Reminders ? QStringLiteral("\\system\\napom.dat")
+                                           : QStringLiteral("\\system\\run.dat");
+}
+
+QString scratchName(ScheduleKind kind) {
+    return kind == ScheduleKind::Reminders ? QStringLiteral("\\system\\nappr.dat")
+                                           : QStringLiteral("\\system\\runpr.dat");
+}
+
+int recordSize(ScheduleKind kind) {
+    return kind == ScheduleKind::Reminders ? ReminderRecord::kSize : LaunchRecord::kSize;
+}
+
+bool& reloadFlag(ClockState& state, ScheduleKind kind) {
+    return kind == ScheduleKind::Reminders ? state.reloadReminders : state.reloadLaunches;
+}
+
+TimerSwitch* dueTimer(const ClockTimers& timers, ScheduleKind kind) {
+    return kind == ScheduleKind::Reminders ? timers.nap : timers.napr;
+}
+
+}  // namespace schedule

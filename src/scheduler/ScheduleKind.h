@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+struct ClockState;
+struct ClockTimers;
+class TimerSwitch;
+
+// The two schedules. The kind picks everything that differs between them: the
+// file and its scratch companion, the record size, the reload flag and the
+// due-check timer that must be held while the file is rewritten.
+enum class ScheduleKind { Reminders, Launches };
+
+namespace schedule {
+
+// Paths relative to the program folder, in the stored form.
+QString fileName(ScheduleKind kind);     // "\system\napom.dat", "\system\run.dat"
+QString scratchName(ScheduleKind kind);  // "\system\nappr.dat", "\system\runpr.dat"
+int recordSize(ScheduleKind kind);       // 168, 272
+
+bool& reloadFlag(ClockState& state, ScheduleKind kind);
+// nap for reminders, napr for launches; null when the caller was given none.
+TimerSwitch* dueTimer(const ClockTimers& timers, ScheduleKind kind);
+
+}  // namespace schedule
