@@ -1,0 +1,67 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "FakeSlideWindows.h"
+#include "FakeTimer.h"
+#include "autohide/AutoHide.h"
+
+// A 1024-pixel desktop with the standard 191-pixel clock at home and the
+// calendar below it; auto-hide on after 5 seconds, with the pull tab.
+class AutoHideFixture : public ::testing::Test {
+  protected:
+    AutoHideFixture() {
+        state.programFolder = ProgramFolder(QStringLiteral("/opt/chronidex"));
+        state.settings = SettingsRecord::defaults();
+        state.settings.setHideDelay(5);
+        state.settings.setAutoHide(true);
+        state.settings.setNoPullTab(false);
+        state.skinName = QStringLiteral("Blue");
+        state.lastActivity = platform.clock;
+        windows.pictureWidths[QStringLiteral("Blueknz.bmp")] = 10;
+        windows.pictureWidths[QStringLiteral("Bluekno.bmp")] = 14;
+        autoHide.setUpTab();
+    }
+
+    int home() const { return 1024 - windows.clockW; }
+    void advance(qint64 ms) { platform.clock = platform.clock.addMSecs(ms); }
+
+    // Runs the slide away to its end; the number of steps it took.
+    int slideAway() {
+        int steps = 0;
+        timers.zad.enable();
+        while (timers.zad.enabled() && steps < 1000) {
+            autoHide.zadTimer();
+            ++steps;
+        }
+        return steps;
+    }
+    int slideBack() {
+        int steps = 0;
+        timers.otk.enable();
+        while (timers.otk.enabled() && steps < 1000) {
+            autoHide.otkTimer();
+            ++steps;
+        }
+        return steps;
+    }
+    // Idle-check ticks, one a second, until the slide starts; how many ran.
+    int ticksUntilSlide(int limit) {
+        for (int tick = 1; tick <= limit; ++tick) {
+            advance(1000);
+            autoHide.t1Timer();
+            if (timers.zad.enabled()) {
+                return tick;
+            }
+        }
+        return -1;
+    }
+
+    FakePlatform platform;
+    FakeClockTimers timers;
+    FakeTimer vid;
+    ClockState state;
+    FakeSlideWindows windows;
+    AutoHide autoHide{state, timers.view(), vid, platform, windows};
+};

@@ -1,0 +1,152 @@
+#include "AutoHideFixture.h"
+
+using TabAndEdge = AutoHideFixture;
+
+TEST_F(TabAndEdge, TheTabStartsGluedWithItsOnScreenPicture) {
+    EXPECT_EQ(windows.tabKind, TabPicture::OnScreen);
+    EXPECT_EQ(windows.tabPath, QStringLiteral("/opt/chronidex/skins/Blueknz.bmp"));
+    EXPECT_EQ(windows.tabX, home() - 10);
+    EXPECT_EQ(windows.tabY, 20);
+}
+
+TEST_F(TabAndEdge, ClickAtHomeSlidesAwayEvenWithAutoHideOff) {
+    state.settings.setAutoHide(false);
+    timers.t1.enable();
+    windows.tabX = 5;
+    autoHide.tabClick();
+    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_FALSE(timers.t1.enabled());
+    EXPECT_TRUE(timers.zad.enabled());
+    EXPECT_EQ(slideAway(), 13);
+}
+
+TEST_F(TabAndEdge, ClickWhileAwayBringsTheClockBack) {
+    slideAway();
+    windows.tabX = 5;
+    autoHide.tabClick();
+    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_EQ(windows.clockShown, 1);
+    EXPECT_TRUE(timers.otk.enabled());
+    EXPECT_FALSE(vid.enabled());
+    EXPECT_FALSE(timers.zad.enabled());
+}
+
+TEST_F(TabAndEdge, ClickDuringASlideOnlyReattachesTheTab) {
+    for (const bool slidingAway : {true, false}) {
+        windows.clockX = home();
+        if (!slidingAway) {
+            slideAway();
+        }
+        FakeTimer& running = slidingAway ? timers.zad : timers.otk;
+        running.enable();
+        for (int step = 0; step < 5; ++step) {
+            slidingAway ? autoHide.zadTimer() : autoHide.otkTimer();
+        }
+        const int left = windows.clockX;
+        windows.tabX = 5;
+        vid.disable();
+        autoHide.tabClick();
+        EXPECT_TRUE(windows.tabGlued()) << slidingAway;
+        EXPECT_EQ(windows.clockX, left) << slidingAway;
+        EXPECT_TRUE(running.enabled()) << slidingAway;
+        EXPECT_FALSE((slidingAway ? timers.otk : timers.zad).enabled()) << slidingAway;
+        EXPECT_FALSE(vid.enabled()) << slidingAway;
+        EXPECT_EQ(windows.clockShown, 0) << slidingAway;
+        running.disable();
+    }
+}
+
+// Before the first step the clock is still at home, but the slide is on.
+TEST_F(TabAndEdge, ClickJustAfterTheIdleSlideStartedChangesNothing) {
+    timers.t1.enable();
+    advance(5000);
+    autoHide.t1Timer();
+    autoHide.tabClick();
+    EXPECT_TRUE(timers.zad.enabled());
+    EXPECT_FALSE(timers.otk.enabled());
+    EXPECT_EQ(slideAway(), 13);
+}
+
+TEST_F(TabAndEdge, VidKeepsTheTabGluedAndOnTop) {
+    slideAway();
+    windows.tabX = 0;
+    autoHide.vidTimer();
+    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_EQ(windows.raised, 1);
+}
+
+// The five right-most columns, from the top down to the calendar's bottom.
+TEST_F(TabAndEdge, EdgeWatchBounds) {
+    state.settings.setNoPullTab(true);
+    slideAway();
+    const int bottom = 191 + 178;
+    struct Case {
+        QPoint pointer;
+        bool back;
+    };
+    for (const Case& c : {Case{{1019, 0}, true}, Case{{1018, 0}, false}, Case{{1023, bottom}, true},
+                          Case{{1023, bottom + 1}, false}, Case{{1019, bottom}, true},
+                          Case{{1018, bottom + 1}, false}, Case{{500, 100}, false}}) {
+        timers.bezkn.enable();
+        timers.otk.disable();
+        platform.cursor = c.pointer;
+        autoHide.bezknTimer();
+        EXPECT_EQ(timers.otk.enabled(), c.back) << c.pointer.x() << "," << c.pointer.y();
+        EXPECT_EQ(timers.bezkn.enabled(), !c.back) << c.pointer.x() << "," << c.pointer.y();
+    }
+}
+
+TEST_F(TabAndEdge, EdgeWatchWithoutCalendarReachesTheClockBottom) {
+    windows.calendarH = 0;
+    state.settings.setNoPullTab(true);
+    slideAway();
+    platform.cursor = QPoint(1023, 192);
+    autoHide.bezknTimer();
+    EXPECT_FALSE(timers.otk.enabled());
+    platform.cursor = QPoint(1023, 191);
+    autoHide.bezknTimer();
+    EXPECT_TRUE(timers.otk.enabled());
+}
+
+TEST_F(TabAndEdge, ScreensChangedBringsEverythingHome) {
+    slideAway();
+    timers.otk.enable();
+    autoHide.otkTimer();
+    timers.bezkn.enable();
+    platform.desktop = QRect(0, 0, 1600, 900);
+    platform.cursor = QPoint(100, 800);
+    advance(7000);
+    autoHide.screensChanged();
+    EXPECT_EQ(windows.clockX, 1600 - 191);
+    EXPECT_EQ(windows.clockY, 0);
+    EXPECT_EQ(windows.calendarX, windows.clockX);
+    EXPECT_EQ(windows.calendarY, 191);
+    EXPECT_GE(windows.clockShown, 1);
+    EXPECT_FALSE(timers.zad.enabled());
+    EXPECT_FALSE(timers.otk.enabled());
+    EXPECT_FALSE(timers.bezkn.enabled());
+    EXPECT_FALSE(vid.enabled());
+    EXPECT_EQ(windows.tabKind, TabPicture::OnScreen);
+    EXPECT_TRUE(windows.tabVisible);
+    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_TRUE(timers.t1.enabled());
+    EXPECT_EQ(state.lastActivity, platform.clock);
+}
+
+TEST_F(TabAndEdge, ScreensChangedFollowsTheSettings) {
+    // Without auto-hide, or with the pointer on the face, no idle time runs.
+    state.settings.setAutoHide(false);
+    timers.t1.enable();
+    autoHide.screensChanged();
+    EXPECT_FALSE(timers.t1.enabled());
+
+    state.settings.setAutoHide(true);
+    platform.cursor = QPoint(1000, 50);
+    autoHide.screensChanged();
+    EXPECT_FALSE(timers.t1.enabled());
+
+    // Without the tab it stays hidden.
+    state.settings.setNoPullTab(true);
+    autoHide.screensChanged();
+    EXPECT_FALSE(windows.tabVisible);
+}
