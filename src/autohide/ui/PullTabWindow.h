@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include "autohide/SlideWindows.h"
+#include "config/QtTimerSwitch.h"
+
+struct ClockState;
+
+// The pull tab `kn`: a small frameless window at the clock's left edge, shaped
+// like its picture, that slides the clock away and back when clicked. As a
+// tool window it gets no taskbar button; it stays above other windows and
+// never takes the focus. Where auto-hide runs without the tab, the window
+// hides itself the first time it is painted.
+class PullTabWindow : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kVidInterval = 500;
+    // The plain tab drawn when a skin's tab picture is missing or unreadable.
+    static constexpr int kPlainWidth = 12;
+    static constexpr int kPlainHeight = 40;
+
+    explicit PullTabWindow(const ClockState& state, QWidget* parent = nullptr);
+
+    // Loads the picture, takes its size and its shape; see SlideWindows.
+    void setPicture(TabPicture kind, const QString& path);
+    const QImage& picture() const { return picture_; }
+    // False while the plain tab stands in for a missing picture.
+    bool hasSkinPicture() const { return skinPicture_; }
+
+    // `vid`: 500 ms, stopped at creation; its ticks go to the auto-hide.
+    QTimer& vid() { return vid_; }
+    TimerSwitch& vidSwitch() { return vidSwitch_; }
+
+  signals:
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    static QImage plainTab(TabPicture kind);
+
+    const ClockState& state_;
+    QImage picture_;
+    bool skinPicture_ = false;
+    bool pressed_ = false;
+    QTimer vid_;
+    QtTimerSwitch vidSwitch_{vid_};
+};
