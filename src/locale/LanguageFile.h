@@ -11,16 +11,16 @@ class LanguageFile {
     explicit LanguageFile(QString path);
     const QString& path() const { return path_; }
 
-    // Fixed-size section: `slots` holds the section's line count; the lines
+    // Fixed-size section: `texts` holds the section's line count; the lines
     // that follow the header go into it unexamined. A missing section leaves
     // the slots as they were. False (with the reason) when the file cannot be
-    // opened; the slots are then untouched.
-    bool readSection(const QString& header, QStringList& slots, QString* error = nullptr) const;
+    // opened; the texts are then untouched.
+    bool readSection(const QString& header, QStringList& texts, QString* error = nullptr) const;
 
     // Table section ("[month]", "[nedelya]"): the lines between the header and
-    // "[end]" go to slots[first], slots[first + 1], ...; lines beyond the
+    // "[end]" go to texts[first], texts[first + 1], ...; lines beyond the
     // table's end are dropped.
-    bool readTable(const QString& header, QStringList& slots, int first,
+    bool readTable(const QString& header, QStringList& texts, int first,
                    QString* error = nullptr) const;
 
     // Every line between the header and "[end]", appended to `lines`.

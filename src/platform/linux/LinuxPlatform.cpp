@@ -1,1 +1,116 @@
 #include "platform/linux/LinuxPlatform.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+const QString kTitle = QStringLiteral("Chronidex");
+
+void showBox(QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, kTitle, LinuxPlatform::displayText(text), QMessageBox::Ok);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();  // runs its own loop: the clock's other timers keep ticking
+}
+}  // namespace
+
+LinuxPlatform::LinuxPlatform() = default;
+
+QString LinuxPlatform::displayText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+void LinuxPlatform::showMessage(const QString& text) {
+    showBox(QMessageBox::NoIcon, text);
+}
+
+void LinuxPlatform::showError(const QString& text) {
+    showBox(QMessageBox::Warning, text);
+}
+
+std::optional<QString> LinuxPlatform::askText(const QString& caption, const QString& prompt) {
+    QInputDialog dialog;
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.textValue();
+}
+
+std::optional<QString> LinuxPlatform::chooseFile(const QStringList& filters) {
+    QFileDialog dialog;
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+}
+
+bool LinuxPlatform::shellOpen(const QString& target, ShowMode) {
+    if (target.isEmpty()) {
+        return false;
+    }
+    const QUrl url(target, QUrl::TolerantMode);
+    const bool hasScheme = url.isValid() && url.scheme().size() > 1;
+    if (hasScheme && url.scheme() != QLatin1String("file")) {
+        return QDesktopServices::openUrl(url);  // web and mail links
+    }
+    const QFileInfo file(hasScheme ? url.toLocalFile() : target);
+    if (!file.exists()) {
+        return false;
+    }
+    if (file.isFile() && file.isExecutable()) {
+        // Started directly, never through a shell command line.
+        return QProcess::startDetached(file.absoluteFilePath(), {});
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+}
+
+bool LinuxPlatform::startDetached(const QString& program, const QString& workingFolder) {
+    return QProcess::startDetached(program, {}, workingFolder);
+}
+
+QString LinuxPlatform::autostartFolder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/autostart");
+}
+
+// The clock hangs from the right edge of the rightmost screen, at that
+// screen's top; the slides measure from the desktop's overall right edge.
+QRect LinuxPlatform::desktopRect() const {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty()) {
+        return {0, 0, 1024, 768};
+    }
+    const QScreen* rightmost = screens.first();
+    QRect all;
+    for (const QScreen* screen : screens) {
+        all |= screen->geometry();
+        if (screen->geometry().right() > rightmost->geometry().right()) {
+            rightmost = screen;
+        }
+    }
+    const QRect edge = rightmost->geometry();
+    return QRect(QPoint(all.left(), edge.top()), QPoint(edge.right(), edge.bottom()));
+}
+
+QPoint LinuxPlatform::cursorPos() const {
+    return QCursor::pos();
+}

@@ -1,1 +1,32 @@
 #pragma once
+
+#include "platform/Platform.h"
+#include "platform/linux/LocalInstanceMarker.h"
+#include "platform/linux/WaveSoundPlayer.h"
+
+// The platform boundary on a Linux desktop (X11, or XWayland under Wayland).
+class LinuxPlatform : public Platform {
+  public:
+    LinuxPlatform();
+
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    std::optional<QString> askText(const QString& caption, const QString& prompt) override;
+    std::optional<QString> chooseFile(const QStringList& filters) override;
+    SoundPlayer& player() override { return player_; }
+    InstanceMarker& instanceMarker() override { return marker_; }
+    bool shellOpen(const QString& target, ShowMode mode) override;
+    bool startDetached(const QString& program, const QString& workingFolder) override;
+    QString autostartFolder() const override;
+    QRect desktopRect() const override;
+    QPoint cursorPos() const override;
+
+    // Message texts keep line breaks as CR, the way they are stored; a box
+    // shows each CR as a new line.
+    static QString displayText(const QString& text);
+
+  private:
+    WaveSoundPlayer player_;
+    LocalInstanceMarker marker_;
+};

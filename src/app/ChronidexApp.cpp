@@ -1,0 +1,114 @@
+#include "app/ChronidexApp.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/HelpViewer.h"
+#include "platform/Platform.h"
+
+ChronidexApp::ChronidexApp(Platform& platform)
+    : platform_(platform),
+      startup_(state_, chas_.timers(), platform),
+      protocol_(state_, chas_.timers(), platform),
+      restart_(state_, platform,
+               [this] {
+                   restarting_ = true;
+                   chas_.close();
+               }),
+      context_{state_,   chas_.timers(), protocol_,
+               platform, restart_,       [this](int topic) { showHelp(topic); }},
+      menu_(&chas_),
+      reminders_(state_, chas_.timers(), platform),
+      launches_(state_, chas_.timers(), platform) {
+    connect(&chas_, &ClockWindow::closing, this, &ChronidexApp::finished);
+}
+
+ChronidexApp::~ChronidexApp() = default;
+
+bool ChronidexApp::start(const QString& programFolder) {
+    startup_.loadState(programFolder);
+    createClockWindow();
+    if (startup_.finish() == ClockStartup::Outcome::AnotherInstanceRuns) {
+        return false;
+    }
+    platform_.instanceMarker().setRaiseHandler([this] { bringForward(); });
+    createOtherWindows();
+    wireTimers();
+    wireMenu();
+    chas_.show();
+    if (kn_ && !state_.settings.noPullTab()) {
+        kn_->show();
+    }
+    chas_.str.start();
+    chas_.nap.start();
+    chas_.napr.start();
+    return true;
+}
+
+void ChronidexApp::createClockWindow() {
+    const QRect desktop = platform_.desktopRect();
+    chas_.move(desktop.x() + desktop.width() - chas_.width(), desktop.top());
+}
+
+void ChronidexApp::createOtherWindows() {
+    kn_ = std::make_unique<PullTabWindow>(state_);
+    slide_ = std::make_unique<WidgetSlideWindows>(chas_, *kn_);
+    autoHide_ =
+        std::make_unique<AutoHide>(state_, chas_.timers(), kn_->vidSwitch(), platform_, *slide_);
+    chas_.move(autoHide_->homePosition());
+    autoHide_->setUpTab();
+    connect(kn_.get(), &PullTabWindow::clicked, this, [this] { autoHide_->tabClick(); });
+    connect(&kn_->vid(), &QTimer::timeout, this, [this] { autoHide_->vidTimer(); });
+    auto screensChanged = [this] { autoHide_->screensChanged(); };
+    connect(qApp, &QGuiApplication::screenAdded, this, screensChanged);
+    connect(qApp, &QGuiApplication::screenRemoved, this, screensChanged);
+    for (QScreen* screen : QGuiApplication::screens()) {
+        connect(screen, &QScreen::geometryChanged, this, screensChanged);
+    }
+}
+
+void ChronidexApp::wireTimers() {
+    connect(&chas_.t1, &QTimer::timeout, this, [this] { autoHide_->t1Timer(); });
+    connect(&chas_.zad, &QTimer::timeout, this, [this] { autoHide_->zadTimer(); });
+    connect(&chas_.otk, &QTimer::timeout, this, [this] { autoHide_->otkTimer(); });
+    connect(&chas_.bezkn, &QTimer::timeout, this, [this] { autoHide_->bezknTimer(); });
+    connect(&chas_.str, &QTimer::timeout, this, &ChronidexApp::strTimer);
+    connect(&chas_.nap, &QTimer::timeout, this, [this] { reminders_.reminderTick(); });
+    connect(&chas_.napr, &QTimer::timeout, this, [this] { launches_.launchTick(); });
+}
+
+void ChronidexApp::strTimer() {
+    startup_.soundEndCheck();
+    if (startup_.dayChanged() && !restarting_) {
+        QString error;
+        if (!restart_.restartProgram({}, &error)) {
+            chas_.str.stop();  // say it once, not ten times a second
+            platform_.showError(tr("The nightly restart failed: %1").arg(error));
+        }
+    }
+}
+
+void ChronidexApp::wireMenu() {
+    connect(&menu_, &QMenu::aboutToShow, this, [this] { autoHide_->pmPopup(); });
+    chas_.onContextMenu = [this](const QPoint& at) { menu_.popup(at); };
+    menu_.setAction(QStringLiteral("N6"), [this] { showHelp(0); });
+    menu_.setAction(QStringLiteral("N12"), [this] { chas_.close(); });
+}
+
+void ChronidexApp::showHelp(int topic) {
+    if (!help_) {
+        help_ = std::make_unique<HelpViewer>(
+            state_.programFolder.path(QStringLiteral("\\system\\help.html")));
+    }
+    help_->showTopic(topic);
+}
+
+void ChronidexApp::bringForward() {
+    if (autoHide_ && autoHide_->isAway()) {
+        autoHide_->tabClick();
+    }
+    chas_.show();
+    chas_.raise();
+    chas_.activateWindow();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+
+#include "config/ClockState.h"
+
+class Platform;
+
+// The clock window's start-up steps that need no window, in their order, and
+// the per-tick checks of the 100 ms timer that belong to the program's life.
+class ClockStartup {
+  public:
+    ClockStartup(ClockState& state, ClockTimers timers, Platform& platform);
+
+    enum class Outcome { Run, AnotherInstanceRuns };
+
+    // Fixes the program folder, runs the language bootstrap, loads the
+    // settings (rebuilding a missing or damaged file, and saying so once),
+    // derives the skin name and applies the missing-sound rule.
+    void loadState(const QString& programFolder);
+    // The single-instance check and the start-up sound on an ordinary start;
+    // on a restarted one the flag is cleared in the file and the marker taken
+    // over once the old instance has let it go. Then the idle check starts.
+    Outcome finish();
+
+    // First step of every 100 ms tick: closes the player once its sound ended.
+    void soundEndCheck();
+    // True at the first tick whose local date differs from the start's:
+    // time for the nightly restart.
+    bool dayChanged() const;
+
+    QString skinFile(const QString& suffix) const;  // "\skins\<skinName><suffix>"
+
+  private:
+    ClockState& state_;
+    ClockTimers timers_;
+    Platform& platform_;
+    QDate startDate_;
+};

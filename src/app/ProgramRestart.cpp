@@ -1,0 +1,40 @@
+#include "app/ProgramRestart.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "config/SettingsFile.h"
+#include "platform/Platform.h"
+
+ProgramRestart::ProgramRestart(const ClockState& state, Platform& platform,
+                               std::function<void()> closeClock)
+    : state_(state), platform_(platform), closeClock_(std::move(closeClock)) {}
+
+QString ProgramRestart::executable() const {
+    const QString installed = state_.programFolder.root() + QStringLiteral("/chronidex");
+    if (QFileInfo(installed).isExecutable()) {
+        return installed;
+    }
+    return QCoreApplication::applicationFilePath();
+}
+
+bool ProgramRestart::restartProgram(const std::function<void(SettingsRecord&)>& change,
+                                    QString* error) {
+    const SettingsFile file(state_.programFolder.path(QStringLiteral("\\system\\system.ini")));
+    const bool written = file.updateCopy(
+        [&](SettingsRecord& copy) {
+            if (change) {
+                change(copy);
+            }
+            copy.setRestartFlag(true);
+        },
+        error);
+    if (!written) {
+        // Without the flag the new instance would take itself for a second
+        // copy and end: keep running instead.
+        return false;
+    }
+    platform_.startDetached(executable(), state_.programFolder.root());
+    closeClock_();
+    return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+
+#include "config/ClockState.h"
+
+class Platform;
+
+// Restarting: the restart flag (with the caller's changes) goes into the
+// settings file first, then a new, independent instance is started in the
+// program folder, then this one closes.
+class ProgramRestart : public ProgramControl {
+  public:
+    ProgramRestart(const ClockState& state, Platform& platform, std::function<void()> closeClock);
+
+    bool restartProgram(const std::function<void(SettingsRecord&)>& change,
+                        QString* error) override;
+
+    // programFolder + "/chronidex", or the running executable where that is missing.
+    QString executable() const;
+
+  private:
+    const ClockState& state_;
+    Platform& platform_;
+    std::function<void()> closeClock_;
+};

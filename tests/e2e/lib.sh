@@ -1,0 +1,40 @@
+# Shared by the end-to-end tests: a prepared program folder, a private runtime
+# folder for the single-instance marker, and helpers to find the clock.
+set -euo pipefail
+: "${CHRONIDEX_BIN:?path of the built chronidex}"
+: "${CHRONIDEX_SOURCE:?path of the source tree}"
+: "${DISPLAY:?an X display (test.sh starts Xvfb)}"
+
+work=$(mktemp -d)
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/home/.config"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+program="$work/chronidex"
+"$CHRONIDEX_SOURCE/tools/layout.sh" "$CHRONIDEX_BIN" "$program"
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+start_clock() {
+    (cd "$program" && exec ./chronidex) >"$work/clock.log" 2>&1 &
+    clock_pid=$!
+    pids+=("$clock_pid")
+}
+
+# Waits for a visible top-level window with exactly this title; prints its id.
+wait_window() {
+    local title=$1 id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+screen_width() { xdpyinfo | awk '/dimensions:/ && !w { split($2, d, "x"); w = d[1] } END { print w }'; }

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocalServer>
+#include <QTemporaryDir>
+
+#include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/LocalInstanceMarker.h"
+
+namespace {
+
+class InstanceMarkerTest : public ::testing::Test {
+  protected:
+    void SetUp() override { qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit()); }
+    void TearDown() override { qunsetenv("XDG_RUNTIME_DIR"); }
+
+    static void spinUntil(const std::function<bool()>& done) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!done() && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    }
+
+    QTemporaryDir runtime;
+};
+
+}  // namespace
+
+TEST_F(InstanceMarkerTest, SecondStartSeesTheFirstAndAsksItToComeForward) {
+    LocalInstanceMarker first;
+    EXPECT_EQ(first.socketPath(), runtime.path() + QStringLiteral("/chronidexname"));
+    bool raised = false;
+    first.setRaiseHandler([&] { raised = true; });
+    ASSERT_FALSE(first.anotherInstanceRuns());
+    EXPECT_TRUE(first.holding());
+
+    LocalInstanceMarker second;
+    EXPECT_TRUE(second.anotherInstanceRuns());
+    EXPECT_FALSE(second.holding());
+    spinUntil([&] { return raised; });
+    EXPECT_TRUE(raised);
+}
+
+TEST_F(InstanceMarkerTest, AMarkerLeftByAKilledInstanceNeverBlocksAStart) {
+    // What a killed process leaves: the socket file with nobody listening.
+    {
+        QLocalServer dead;
+        dead.listen(runtime.path() + QStringLiteral("/chronidexname"));
+    }
+    QFile leftover(runtime.path() + QStringLiteral("/chronidexname"));
+    if (!leftover.exists()) {
+        leftover.open(QIODevice::WriteOnly);
+        leftover.close();
+    }
+    LocalInstanceMarker marker;
+    EXPECT_FALSE(marker.anotherInstanceRuns());
+    EXPECT_TRUE(marker.holding());
+}
+
+TEST_F(InstanceMarkerTest, ARestartedInstanceTakesTheMarkerOnceTheOldOneLetsGo) {
+    auto old = std::make_unique<LocalInstanceMarker>();
+    ASSERT_FALSE(old->anotherInstanceRuns());
+    LocalInstanceMarker restarted;
+    restarted.takeOverWhenFree();
+    EXPECT_FALSE(restarted.holding());
+    old.reset();  // the old instance ends
+    spinUntil([&] { return restarted.holding(); });
+    EXPECT_TRUE(restarted.holding());
+    // From now on a further start is refused.
+    LocalInstanceMarker later;
+    EXPECT_TRUE(later.anotherInstanceRuns());
+}
+
+TEST(LinuxPlatform, MessageTextsShowEachCarriageReturnAsALineBreak) {
+    EXPECT_EQ(LinuxPlatform::displayText(QStringLiteral("head\r01.02.2026 в 10:30\rtext\r\nmore")),
+              QStringLiteral("head\n01.02.2026 в 10:30\ntext\nmore"));
+}
