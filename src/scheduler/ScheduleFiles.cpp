@@ -69,7 +69,7 @@ bool ScheduleFiles::appendEntry(ScheduleKind kind, const QByteArray& record) {
         }
         // After the last whole record: a partial record at the end is overwritten.
         end = file.size() / size * size;
-        if (!file.seek(end)) {
+        if (end != file.pos() && !file.seek(end)) {
             return report(tr("The schedule file %1 could not be written: %2")
                               .arg(QDir::toNativeSeparators(path), file.errorString()));
         }
