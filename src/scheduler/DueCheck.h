@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include "config/ClockState.h"
+#include "locale/LanguageSection.h"
+#include "scheduler/ScheduleEntry.h"
+#include "scheduler/ScheduleFiles.h"
+#include "scheduler/ScheduleKind.h"
+
+class Platform;
+
+// What the reminder and the launch due checks share. Once a second the tick
+// reloads the schedule when its flag is up (and then reports what is
+// overdue), and fires every entry of the current minute; each entry that
+// fired or was reported is removed from the file with every record of its key.
+class DueCheck {
+  public:
+    DueCheck(ScheduleKind kind, ClockState& state, ClockTimers timers, Platform& platform);
+    virtual ~DueCheck() = default;
+
+    // The list the next walk goes over.
+    const ScheduleList& list() const { return list_; }
+
+    // The notice for an overdue entry: header, CR, the day in the short date
+    // format, the separator, the time text, CR, the text or path.
+    static QString overdueNotice(const QString& header, const QString& separator,
+                                 const ScheduleEntry& entry);
+
+  protected:
+    void tick();
+    void catchUp();
+
+    // Announces a due entry (sound and box, or sound and program start).
+    virtual void fire(const ScheduleEntry& entry) = 0;
+    // Line 1 or 2 of "[funupu]".
+    virtual QString overdueHeader(const LanguageSection& texts) const = 0;
+
+    // The skin's sound, unless switched off. A sound that cannot be opened or
+    // played is skipped: the entry is announced all the same.
+    void playSkinSound();
+
+    ClockState& state_;
+    Platform& platform_;
+
+  private:
+    void noteClockJump(const QDateTime& now);
+    void remove(const ScheduleKey& key);
+    void stopTimer();
+    void startTimer();
+
+    ScheduleKind kind_;
+    TimerSwitch* timer_;
+    ScheduleFiles files_;
+    LanguageSection texts_;
+    ScheduleList list_;
+    QDateTime lastTick_;
+    // Keys fired or reported from the current list; after the clock is set
+    // back they would match again before the next reload.
+    QList<ScheduleKey> handled_;
+    // Keys whose records could not be removed: announcing them again at every
+    // reload would bring the same box back without end.
+    QList<ScheduleKey> stuck_;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "scheduler/DueCheck.h"
+
+// The reminder due check on the clock's timer nap: a due reminder is announced
+// with the skin's sound and a box holding its text alone; an overdue one with
+// a notice of its day and time, without sound.
+class ReminderDueCheck : public DueCheck {
+  public:
+    ReminderDueCheck(ClockState& state, ClockTimers timers, Platform& platform);
+
+    // The handler of nap's tick.
+    void reminderTick() { tick(); }
+    // The overdue check; reminderTick runs it right after each reload.
+    void catchUpReminders() { catchUp(); }
+
+  protected:
+    void fire(const ScheduleEntry& entry) override;
+    QString overdueHeader(const LanguageSection& texts) const override { return texts.line(1); }
+};

@@ -1,0 +1,187 @@
+#include "DueCheckFixture.h"
+
+namespace {
+using ReminderCheck = DueCheckFixture;
+}
+
+TEST_F(ReminderCheck, DueReminderSoundsShowsItsTextAloneAndIsRemoved) {
+    addReminder(today(), "10:30", QStringLiteral("Купить хлеб\nи молоко"));
+    at(10, 29, 59);
+    reminders.reminderTick();
+    EXPECT_TRUE(platform.messages.isEmpty());
+
+    bool napStoppedDuringBox = false;
+    platform.onMessage = [&](const QString&) { napStoppedDuringBox = !timers.nap.enabled(); };
+    at(10, 30, 0);
+    reminders.reminderTick();
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("Купить хлеб\r\nи молоко")});
+    EXPECT_TRUE(napStoppedDuringBox);
+    EXPECT_EQ(platform.sound.log, (QStringList{"file " + skinSound(), "open", "play"}));
+    EXPECT_TRUE(state.soundPlaying);
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
+    EXPECT_TRUE(state.reloadReminders);  // the removal asks for a reload
+    EXPECT_TRUE(timers.nap.enabled());
+
+    // The rest of the minute announces nothing more.
+    at(10, 30, 30);
+    reminders.reminderTick();
+    EXPECT_EQ(platform.messages.size(), 1);
+}
+
+TEST_F(ReminderCheck, SoundOffShowsTheBoxOnly) {
+    state.settings.setSoundOff(true);
+    addReminder(today(), "10:30", QStringLiteral("тихо"));
+    at(10, 30, 5);
+    reminders.reminderTick();
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("тихо")});
+    EXPECT_TRUE(platform.sound.log.isEmpty());
+    EXPECT_FALSE(state.soundPlaying);
+}
+
+TEST_F(ReminderCheck, OverdueRemindersAreReportedSilentlyWithDayAndTime) {
+    const QDate yesterday = today().addDays(-1);
+    addReminder(yesterday, "23:00", QStringLiteral("вчера"));
+    addReminder(today(), "10:30", QStringLiteral("утром"));
+    addReminder(today(), "10:45", QStringLiteral("сейчас"));  // this minute: due, not overdue
+    addReminder(today(), "11:00", QStringLiteral("позже"));
+    at(10, 45, 20);
+    reminders.reminderTick();
+    EXPECT_EQ(platform.messages,
+              (QStringList{QStringLiteral("Просрочено напоминание\r") + shortDate(yesterday) +
+                               QStringLiteral(" в 23:00\rвчера"),
+                           QStringLiteral("Просрочено напоминание\r") + shortDate(today()) +
+                               QStringLiteral(" в 10:30\rутром"),
+                           QStringLiteral("сейчас")}));
+    // Only the due one sounds.
+    EXPECT_EQ(platform.sound.log.count(QStringLiteral("play")), 1);
+    ASSERT_EQ(remindersInFile(), 1);
+    EXPECT_EQ(files.list(ScheduleKind::Reminders)[0].text, QStringLiteral("позже"));
+}
+
+TEST_F(ReminderCheck, TimeTextsInAnotherFormAreNeverDueButOverdueOnLaterDays) {
+    addReminder(today(), "7:5", QStringLiteral("одна цифра"));
+    at(7, 5);
+    reminders.reminderTick();
+    at(23, 59);
+    state.reloadReminders = true;
+    reminders.reminderTick();
+    EXPECT_TRUE(platform.messages.isEmpty());  // "7:5" sorts after every "hh:nn"
+    platform.clock = QDateTime(today().addDays(1), QTime(0, 0, 1));
+    state.reloadReminders = true;
+    reminders.reminderTick();
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages[0].endsWith(QStringLiteral(" в 7:5\rодна цифра")));
+}
+
+TEST_F(ReminderCheck, OverdueCheckPairsEveryStopWithARestart) {
+    addReminder(today(), "09:00", QStringLiteral("a"));
+    at(10, 0);
+    timers.nap.log.clear();
+    reminders.reminderTick();
+    // Whole check off; entry off, on; removal on; whole check on.
+    EXPECT_EQ(timers.nap.log, (QStringList{"off", "off", "on", "on", "on"}));
+    EXPECT_TRUE(timers.napr.log.isEmpty());
+    EXPECT_FALSE(state.reloadReminders);  // lowered after the overdue check
+}
+
+TEST_F(ReminderCheck, TwoRemindersOfOneMinuteAreBothAnnouncedInOneWalk) {
+    addReminder(today(), "10:30", QStringLiteral("первое"));
+    addReminder(today(), "10:30", QStringLiteral("второе"));
+    at(10, 30);
+    platform.onMessage = [&](const QString&) { at(10, 30, 20); };  // dismissed in the minute
+    reminders.reminderTick();
+    EXPECT_EQ(platform.messages, (QStringList{QStringLiteral("первое"), QStringLiteral("второе")}));
+    EXPECT_EQ(platform.sound.log.count(QStringLiteral("open")), 2);  // restarted for the second
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
+    EXPECT_TRUE(platform.errors.isEmpty());  // the second removal met no file
+    EXPECT_TRUE(timers.nap.enabled());
+}
+
+TEST_F(ReminderCheck, TheWalkGoesOnOverTheListItStartedWith) {
+    addReminder(today(), "10:32", QStringLiteral("прошло под окном"));
+    addReminder(today(), "10:30", QStringLiteral("первое"));
+    addReminder(today(), "10:31", QStringLiteral("следом"));
+    at(10, 30);
+    // The first box stays open until 10:31; the same walk still meets the next.
+    platform.onMessage = [&](const QString& text) {
+        if (text == QStringLiteral("первое")) {
+            at(10, 31, 10);
+        } else if (text == QStringLiteral("следом")) {
+            at(10, 33);
+        }
+    };
+    reminders.reminderTick();
+    EXPECT_EQ(platform.messages, (QStringList{QStringLiteral("первое"), QStringLiteral("следом")}));
+    EXPECT_EQ(remindersInFile(), 1);
+    // 10:32 passed while nap was stopped: the next tick reports it as overdue.
+    at(10, 33, 1);
+    reminders.reminderTick();
+    ASSERT_EQ(platform.messages.size(), 3);
+    EXPECT_TRUE(platform.messages[2].endsWith(QStringLiteral(" в 10:32\rпрошло под окном")));
+    EXPECT_EQ(remindersInFile(), 0);
+}
+
+TEST_F(ReminderCheck, MissingOrDamagedFilesNeverStopTheCheck) {
+    at(10, 0);
+    reminders.reminderTick();
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(timers.nap.enabled());
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
+
+    // Three whole records and a partial one; 46091 is today, 10 March 2026.
+    QFile fixture(testData(QStringLiteral("scheduler/reminders_partial_tail.dat")));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    const QByteArray bytes = fixture.readAll();
+    folder.write(QStringLiteral("system/napom.dat"), bytes);
+    state.reloadReminders = true;
+    reminders.reminderTick();
+    // Both 09:00 entries are reported, the first removal having taken both.
+    ASSERT_EQ(platform.messages.size(), 2);
+    EXPECT_TRUE(platform.messages[1].endsWith(QStringLiteral("\rsecond, same key")));
+    EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), bytes.mid(168 * 2, 168));
+    EXPECT_TRUE(platform.errors.isEmpty());
+    EXPECT_TRUE(timers.nap.enabled());
+}
+
+TEST_F(ReminderCheck, FailingSoundOrLanguageFileStillAnnouncesAndRemoves) {
+    platform.sound.failOpen = true;
+    addReminder(today(), "10:00", QStringLiteral("без звука"));
+    at(10, 0);
+    reminders.reminderTick();
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("без звука")});
+    EXPECT_FALSE(state.soundPlaying);
+    EXPECT_EQ(remindersInFile(), 0);
+    EXPECT_TRUE(timers.nap.enabled());
+
+    // The language file is gone: reported, and the notice keeps the texts of
+    // the last good read.
+    QFile::remove(folder.path(QStringLiteral("lang/Русский.lng")));
+    addReminder(today(), "09:00", QStringLiteral("просрочено"));
+    state.reloadReminders = true;
+    reminders.reminderTick();
+    EXPECT_EQ(platform.errors.size(), 1);
+    ASSERT_EQ(platform.messages.size(), 2);
+    EXPECT_EQ(platform.messages[1], QStringLiteral("Просрочено напоминание\r") +
+                                        shortDate(today()) +
+                                        QStringLiteral(" в 09:00\rпросрочено"));
+    EXPECT_EQ(remindersInFile(), 0);
+    EXPECT_TRUE(timers.nap.enabled());
+}
+
+TEST_F(ReminderCheck, AFileThatCannotBeRewrittenDoesNotBringTheBoxBackAgain) {
+    addReminder(today(), "10:00", QStringLiteral("застряло"));
+    addReminder(today().addDays(1), "09:00", QStringLiteral("завтра"));
+    QDir(folder.root()).mkpath(QStringLiteral("system/nappr.dat"));
+    for (int s = 0; s < 5; ++s) {
+        at(10, 0, s);
+        reminders.reminderTick();
+    }
+    // Later reloads (an editor closing) do not report it as overdue either.
+    at(10, 5);
+    state.reloadReminders = true;
+    reminders.reminderTick();
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("застряло")});
+    EXPECT_EQ(platform.errors.size(), 1);
+    EXPECT_EQ(remindersInFile(), 2);  // kept for the next start
+    EXPECT_TRUE(timers.nap.enabled());
+}
