@@ -1,0 +1,207 @@
+#include "locale/LanguageFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "config/Cp1251.h"
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("LanguageFile", text);
+}
+
+const QString kEnd = QStringLiteral("[end]");
+
+// Lines that are only compared with a header or "[end]" are kept up to this
+// many bytes; anything longer cannot equal either, so the rest is skipped
+// instead of being held in memory.
+constexpr qsizetype kProbe = 256;
+
+// The file is read in pieces of at most this size (readLine keeps one byte of
+// it for a terminator), so a line of any length streams through and a skipped
+// line is never held whole.
+constexpr qint64 kChunk = 64 * 1024;
+
+// Line-by-line reading of a language file. A line ends at CR LF or at a lone
+// LF; a CR elsewhere belongs to the text. Reading at the end of the file gives
+// an empty line, as reading past the end of a text file always has.
+class LineReader {
+  public:
+    explicit LineReader(QFile& file) : file_(file) {}
+
+    // The end is also reached when a read fails, so that a damaged medium
+    // ends the pass instead of repeating the failing read forever.
+    bool atEnd() const { return exhausted_ || file_.atEnd(); }
+
+    struct Line {
+        QByteArray bytes;
+        bool cut = false;  // longer than the kept prefix
+    };
+
+    // The next line without its line end; with keep >= 0 only that many bytes
+    // are kept.
+    Line next(qsizetype keep = -1) {
+        Line line;
+        bool heldCr = false;  // a CR at a piece's end may begin the line end
+        for (;;) {
+            QByteArray piece = file_.readLine(kChunk);
+            if (piece.isEmpty()) {
+                exhausted_ = true;
+                break;
+            }
+            const bool ends = piece.endsWith('\n');
+            if (ends) {
+                piece.chop(1);
+                if (piece.isEmpty()) {
+                    heldCr = false;  // the held CR was this line's end
+                } else if (piece.endsWith('\r')) {
+                    piece.chop(1);
+                }
+            }
+            if (heldCr) {
+                add(line, "\r", keep);
+                heldCr = false;
+            }
+            if (!ends && piece.endsWith('\r')) {
+                piece.chop(1);
+                heldCr = true;
+            }
+            add(line, piece, keep);
+            if (ends) {
+                return line;
+            }
+        }
+        if (heldCr) {
+            add(line, "\r", keep);  // a CR at the very end is text
+        }
+        return line;
+    }
+
+  private:
+    static void add(Line& line, QByteArrayView bytes, qsizetype keep) {
+        if (keep < 0) {
+            line.bytes += bytes;
+            return;
+        }
+        const qsizetype room = keep - line.bytes.size();
+        if (bytes.size() > room) {
+            line.cut = true;
+            line.bytes += bytes.first(room);
+        } else {
+            line.bytes += bytes;
+        }
+    }
+
+    QFile& file_;
+    bool exhausted_ = false;
+};
+
+// Opens a language file, refusing what is not a plain file: a folder is not a
+// language file, and a device or pipe could be read forever.
+bool openForReading(QFile& file, QString* error) {
+    const QFileInfo info(file.fileName());
+    QString why;
+    if (!info.exists()) {
+        why = tr("file not found");
+    } else if (info.isDir()) {
+        why = tr("it is a folder");
+    } else if (!info.isFile()) {
+        why = tr("it is not a regular file");
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        why = file.errorString();
+    } else {
+        return true;
+    }
+    if (error) {
+        *error = tr("Cannot open the language file \"%1\": %2.")
+                     .arg(QDir::toNativeSeparators(file.fileName()), why);
+    }
+    return false;
+}
+
+}  // namespace
+
+LanguageFile::LanguageFile(QString path) : path_(std::move(path)) {}
+
+bool LanguageFile::readSection(const QString& header, QStringList& texts, QString* error) const {
+    QFile file(path_);
+    if (!openForReading(file, error)) {
+        return false;
+    }
+    LineReader reader(file);
+    bool inSection = false;
+    do {
+        // The line at a read step: a header (re)starts the section, "[end]"
+        // inside it ends the pass; any other line inside it is dropped and the
+        // next lines fill the slots again.
+        const LineReader::Line probe = reader.next(kProbe);
+        const QString text = probe.cut ? QString() : cp1251::decode(probe.bytes);
+        if (!probe.cut && text == header) {
+            inSection = true;
+        } else if (!probe.cut && text == kEnd && inSection) {
+            break;
+        }
+        if (inSection) {
+            // The section's lines are taken as they come, without looking for
+            // "[end]" among them; past the end of the file they are empty.
+            for (QString& slot : texts) {
+                slot = cp1251::decode(reader.next().bytes);
+            }
+        }
+    } while (!reader.atEnd());
+    return true;
+}
+
+bool LanguageFile::readTable(const QString& header, QStringList& texts, int first,
+                             QString* error) const {
+    QFile file(path_);
+    if (!openForReading(file, error)) {
+        return false;
+    }
+    LineReader reader(file);
+    bool inSection = false;
+    qsizetype next = first;
+    while (!reader.atEnd()) {
+        // Lines that will not be stored are only probed, so surplus lines of
+        // a long section cost no memory.
+        const bool stores = inSection && next >= 0 && next < texts.size();
+        const LineReader::Line line = reader.next(stores ? -1 : kProbe);
+        const QString text = line.cut ? QString() : cp1251::decode(line.bytes);
+        if (!line.cut && text == header) {
+            inSection = true;
+            next = first;
+        } else if (!line.cut && text == kEnd && inSection) {
+            break;
+        } else if (inSection) {
+            if (stores) {
+                texts[next] = text;
+            }
+            ++next;
+        }
+    }
+    return true;
+}
+
+bool LanguageFile::readList(const QString& header, QStringList& lines, QString* error) const {
+    QFile file(path_);
+    if (!openForReading(file, error)) {
+        return false;
+    }
+    LineReader reader(file);
+    bool inSection = false;
+    while (!reader.atEnd()) {
+        const LineReader::Line line = reader.next(inSection ? -1 : kProbe);
+        const QString text = line.cut ? QString() : cp1251::decode(line.bytes);
+        if (!line.cut && text == header) {
+            inSection = true;
+        } else if (!line.cut && text == kEnd && inSection) {
+            break;
+        } else if (inSection) {
+            lines.append(text);
+        }
+    }
+    return true;
+}

@@ -1,0 +1,67 @@
+#include "locale/LanguageSection.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "config/ProgramFolder.h"
+#include "config/SettingsRecord.h"
+#include "locale/LanguageFile.h"
+#include "platform/Platform.h"
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("LanguageSection", text);
+}
+
+struct Catalogue {
+    const char* header;
+    int lines;
+};
+
+// The fixed-size sections and their line counts; every language file holds
+// them with exactly these counts, since the reader does not look for "[end]"
+// among a section's lines.
+constexpr Catalogue kCatalogue[] = {
+    {"[funupu]", 3}, {"[funlang]", 2}, {"[funskin]", 2}, {"[funholi]", 8},
+    {"[funmem]", 5}, {"[funaut]", 5},  {"[funrun]", 7},  {"[funoth]", 7},
+};
+
+}  // namespace
+
+LanguageSection::LanguageSection(QString header, int lineCount)
+    : header_(std::move(header)), slots_(qMax(lineCount, 0)) {}
+
+bool LanguageSection::load(const ProgramFolder& folder, const SettingsRecord& settings,
+                           Platform* errorsTo) {
+    const QString name = settings.langFile();
+    QString error;
+    if (name.isEmpty()) {
+        // Without a name the path would be the language folder itself.
+        error = tr("Cannot open the language file: no language file is chosen in the settings.");
+    } else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
+        // The name comes from a file that anyone can edit; it may only name a
+        // file inside the language folder.
+        error = tr("Cannot open the language file \"%1\": it is not a file name.").arg(name);
+    } else if (LanguageFile(folder.path(QStringLiteral("\\lang\\") + name))
+                   .readSection(header_, slots_, &error)) {
+        return true;
+    }
+    if (errorsTo) {
+        errorsTo->showError(error);
+    }
+    return false;
+}
+
+QString LanguageSection::line(int n) const {
+    return n >= 1 && n <= slots_.size() ? slots_.at(n - 1) : QString();
+}
+
+int LanguageSection::lineCountOf(const QString& header) {
+    for (const Catalogue& entry : kCatalogue) {
+        if (header == QLatin1String(entry.header)) {
+            return entry.lines;
+        }
+    }
+    return 0;
+}
