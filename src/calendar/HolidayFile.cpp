@@ -1,0 +1,116 @@
+#include "calendar/HolidayFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "config/Cp1251.h"
+#include "config/ProgramFolder.h"
+#include "config/SafeWrite.h"
+
+namespace holidays {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("HolidayFile", text);
+}
+
+bool fail(QString* error, const QString& text) {
+    if (error) {
+        *error = text;
+    }
+    return false;
+}
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// One line without its line end: CR LF, or a lone LF as other editors write.
+QByteArray withoutLineEnd(QByteArray line) {
+    if (line.endsWith('\n')) {
+        line.chop(1);
+        if (line.endsWith('\r')) {
+            line.chop(1);
+        }
+    }
+    return line;
+}
+
+}  // namespace
+
+QString pathFor(const ProgramFolder& folder, int month) {
+    // Only the twelve month files exist; any other number must not lead to
+    // a stray file beside them.
+    if (month < 1 || month > 12) {
+        return QString();
+    }
+    return folder.path(QStringLiteral("\\prazdniki\\%1.prz").arg(month));
+}
+
+std::optional<QStringList> read(const QString& path, QString* error) {
+    QFile file(path);
+    const QFileInfo info(path);
+    QString why;
+    if (path.isEmpty()) {
+        why = tr("there is no holiday file for that month");
+    } else if (!info.exists()) {
+        why = tr("file not found");
+    } else if (info.isDir()) {
+        why = tr("it is a folder");
+    } else if (!info.isFile()) {
+        // A device or pipe might never end.
+        why = tr("it is not a regular file");
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        why = file.errorString();
+    }
+    if (!why.isEmpty()) {
+        fail(error, tr("Cannot open the holiday file \"%1\": %2.").arg(shown(path), why));
+        return std::nullopt;
+    }
+    QStringList lines;
+    // The end test follows each read, so even a zero-byte file gives one
+    // (empty) line, and a last line without a line end counts like any other.
+    do {
+        const QByteArray line = file.readLine();
+        lines.append(cp1251::decode(withoutLineEnd(line)));
+        if (line.isEmpty()) {
+            break;  // end of file, or a failing read that would repeat forever
+        }
+    } while (!file.atEnd());
+    return lines;
+}
+
+bool write(const QString& path, const QStringList& entries, QString* error) {
+    const auto cannotSave = [&](const QString& why) {
+        return fail(error, tr("Cannot save the holiday file \"%1\": %2.").arg(shown(path), why));
+    };
+    if (path.isEmpty()) {
+        return cannotSave(tr("there is no holiday file for that month"));
+    }
+    // The program never creates the holiday folder; saying so beats the bare
+    // "no such file" of a failed create.
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists()) {
+        return cannotSave(tr("the folder \"%1\" does not exist").arg(shown(info.absolutePath())));
+    }
+    QByteArray content;
+    for (const QString& entry : entries) {
+        // A line break inside an entry would split it into two on the next
+        // read; refusing keeps the list as the user sees it.
+        if (entry.contains(QLatin1Char('\n')) || entry.contains(QLatin1Char('\r'))) {
+            return cannotSave(tr("an entry holds a line break"));
+        }
+        content += cp1251::encode(entry);
+        content += "\r\n";
+    }
+    QString why;
+    if (!safewrite::replaceFile(path, content, &why)) {
+        return cannotSave(why);
+    }
+    return true;
+}
+
+}  // namespace holidays
