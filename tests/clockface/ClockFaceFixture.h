@@ -1,0 +1,68 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <memory>
+
+#include "FakePlatform.h"
+#include "TempFolder.h"
+#include "clockface/ui/ClockFace.h"
+#include "clockface/ui/TJImage.h"
+#include "config/ClockState.h"
+
+// A program folder with the skin "Test" and a clock face drawing into a
+// 189-pixel control, as in the clock window.
+class ClockFaceTest : public ::testing::Test {
+  protected:
+    static constexpr QRgb kWhite = 0xFFFFFFFF;
+
+    ClockFaceTest() {
+        state.programFolder = ProgramFolder(folder.root());
+        state.settings = SettingsRecord::defaults();
+        state.settings.setSkinFile(QStringLiteral("Test.skn"));
+        state.skinName = QStringLiteral("Test");
+        target.resize(ClockFace::kFaceSize, ClockFace::kFaceSize);
+        face = std::make_unique<ClockFace>(state, platform, target);
+    }
+
+    void setTime(int h, int m, int s) { platform.clock.setTime(QTime(h, m, s)); }
+
+    // Files written long ago, whose stamps can be trusted at once.
+    void writeOld(const QString& relative, const QByteArray& bytes, int secondsAgo = 3600) {
+        folder.write(relative, bytes);
+        QFile file(folder.path(relative));
+        file.open(QIODevice::ReadWrite);
+        file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-secondsAgo),
+                         QFileDevice::FileModificationTime);
+    }
+    void writeDescription(const QByteArray& bytes, int secondsAgo = 3600) {
+        writeOld(QStringLiteral("skins/Test.skn"), bytes, secondsAgo);
+    }
+    static QByteArray bmp(const QImage& image) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "BMP");
+        return bytes;
+    }
+    void writeBitmap(const QImage& image, int secondsAgo = 3600) {
+        writeOld(QStringLiteral("skins/Test.bmp"), bmp(image), secondsAgo);
+    }
+    static QImage plain(int width, int height, QRgb colour = kWhite) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+
+    QRgb shown(int x, int y) const { return target.picture().pixel(x, y); }
+    QRgb panel() const { return target.palette().color(QPalette::Window).rgb(); }
+
+    TempFolder folder;
+    FakePlatform platform;
+    ClockState state;
+    TJImage target;
+    std::unique_ptr<ClockFace> face;
+};
