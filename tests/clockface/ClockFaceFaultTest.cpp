@@ -49,8 +49,8 @@ TEST_F(ClockFaceTest, AMissingBitmapGivesThePlainFaceAndIsToldOnce) {
 TEST_F(ClockFaceTest, ABadDescriptionIsToldOnceEvenWhileReadAgain) {
     // Fresh files are read at every tick until their stamps have aged; that
     // alone must not tell the fault again.
-    folder.write(QStringLiteral("skins/Test.bmp"), bmp(plain(150, 120, qRgb(0, 128, 0))));
-    folder.write(QStringLiteral("skins/Test.skn"), "9\r\n12\r\n0\r\n9x4\r\n94\r\n85\r\n");
+    writeBitmap(plain(150, 120, qRgb(0, 128, 0)), -30);
+    writeDescription("9\r\n12\r\n0\r\n9x4\r\n94\r\n85\r\n", -30);
     for (int i = 0; i < 5; ++i) {
         face->drawClockFace();
     }

@@ -30,13 +30,19 @@ class ClockFaceTest : public ::testing::Test {
 
     void setTime(int h, int m, int s) { platform.clock.setTime(QTime(h, m, s)); }
 
-    // Files written long ago, whose stamps can be trusted at once.
-    void writeOld(const QString& relative, const QByteArray& bytes, int secondsAgo = 3600) {
+    void writeAt(const QString& relative, const QByteArray& bytes, const QDateTime& modified) {
         folder.write(relative, bytes);
         QFile file(folder.path(relative));
-        file.open(QIODevice::ReadWrite);
-        file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-secondsAgo),
-                         QFileDevice::FileModificationTime);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    }
+    // Files written long ago, whose stamps can be trusted at once; a negative
+    // age gives a stamp that has not aged yet, as of a file saved just now.
+    void writeOld(const QString& relative, const QByteArray& bytes, int secondsAgo = 3600) {
+        writeAt(relative, bytes, QDateTime::currentDateTimeUtc().addSecs(-secondsAgo));
+    }
+    void writeDescriptionAt(const QByteArray& bytes, const QDateTime& modified) {
+        writeAt(QStringLiteral("skins/Test.skn"), bytes, modified);
     }
     void writeDescription(const QByteArray& bytes, int secondsAgo = 3600) {
         writeOld(QStringLiteral("skins/Test.skn"), bytes, secondsAgo);
