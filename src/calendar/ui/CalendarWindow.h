@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDate>
+#include <QStringList>
+#include <QWidget>
+
+#include "config/ProgramFolder.h"
+#include "config/SettingsRecord.h"
+
+class Label3D;
+class MonthLayout;
+class Platform;
+class RaisedPanel;
+class VesColorStringGrid;
+
+// The calendar `kol` that hangs under the clock: the current month in a
+// disabled colour grid (week-day captions, today on yellow, Sundays and the
+// month's holidays in red) and the month's name in a 3-D label along the
+// bottom. Filled once, when it is made; the nightly restart brings the next
+// day. A frameless tool window above the others, so it has no taskbar button.
+// Auto-hide moves it with move(); nothing else does.
+class Tkol : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kWidth = 191;
+    static constexpr int kHeight = 178;
+
+    // `clock` is the clock window's outer rectangle (its left, top and height
+    // count), `faceCorner` the top-left pixel of the loaded face picture,
+    // `today` the day to show. A language file that cannot be read is
+    // reported through `platform`; the grid then stays empty.
+    Tkol(const QRect& clock, const QColor& faceCorner, const ProgramFolder& folder,
+         const SettingsRecord& settings, const QDate& today, Platform& platform,
+         QWidget* parent = nullptr);
+
+    // The top-left pixel of a face picture; the button face for none.
+    static QColor cornerColour(const QImage& face);
+    // Each of the three channels replaced by 255 minus its value.
+    static QColor inverse(const QColor& colour);
+
+    RaisedPanel* panel1() const { return panel1_; }
+    VesColorStringGrid* mes() const { return mes_; }
+    Label3D* nazm() const { return nazm_; }
+    // Slots 1 to 12, and 0 to 7 (the eighth is the week layout code).
+    const QStringList& monthNames() const { return monthNames_; }
+    const QStringList& weekdayTexts() const { return weekdayTexts_; }
+
+  private:
+    void buildControls();
+    bool loadTables(const ProgramFolder& folder, const SettingsRecord& settings,
+                    Platform& platform);
+    void fillMonthGrid(const QDate& today, const ProgramFolder& folder);
+    void showLayout(const MonthLayout& layout);
+
+    RaisedPanel* panel1_;
+    VesColorStringGrid* mes_;
+    Label3D* nazm_;
+    QStringList monthNames_;
+    QStringList weekdayTexts_;
+};
