@@ -1,0 +1,52 @@
+#include "scheduler/ScheduleTime.h"
+
+#include <QCoreApplication>
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("ScheduleTime", text);
+}
+}  // namespace
+
+bool ScheduleTime::number(const QString& text, int* value) {
+    const QString digits = text.trimmed();
+    if (digits.isEmpty() || digits.size() > 9) {
+        return false;
+    }
+    for (const QChar ch : digits) {
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) {
+            return false;
+        }
+    }
+    *value = digits.toInt();
+    return true;
+}
+
+QString ScheduleTime::twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+ScheduleTime::Checked ScheduleTime::check(const QString& hour, const QString& minute) {
+    Checked result;
+    int h = 0;
+    int m = 0;
+    if (!number(hour, &h) || h > 23) {
+        result.problem = tr("Час должен быть числом от 0 до 23, а не «%1».").arg(hour);
+        return result;
+    }
+    if (!number(minute, &m) || m > 59) {
+        result.problem = tr("Минуты должны быть числом от 0 до 59, а не «%1».").arg(minute);
+        return result;
+    }
+    result.time = twoDigits(h) + QLatin1Char(':') + twoDigits(m);
+    return result;
+}
+
+QString ScheduleTime::step(const QString& text, int delta, int min, int max) {
+    int value = 0;
+    if (!number(text, &value)) {
+        value = min;
+    }
+    value = qBound(min, value + delta, max);
+    return twoDigits(value);
+}
