@@ -19,6 +19,8 @@ ChronidexApp::ChronidexApp(Platform& platform)
       context_{state_,   chas_.timers(), protocol_,
                platform, restart_,       [this](int topic) { showHelp(topic); }},
       menu_(&chas_),
+      im_(&chas_.tcif()),
+      face_(state_, platform, im_),
       reminders_(state_, chas_.timers(), platform),
       launches_(state_, chas_.timers(), platform) {
     connect(&chas_, &ClockWindow::closing, this, &ChronidexApp::finished);
@@ -37,6 +39,7 @@ bool ChronidexApp::start(const QString& programFolder) {
     wireTimers();
     wireMenu();
     chas_.show();
+    kol_->show();
     if (kn_ && !state_.settings.noPullTab()) {
         kn_->show();
     }
@@ -49,17 +52,30 @@ bool ChronidexApp::start(const QString& programFolder) {
 void ChronidexApp::createClockWindow() {
     const QRect desktop = platform_.desktopRect();
     chas_.move(desktop.x() + desktop.width() - chas_.width(), desktop.top());
+    im_.setGeometry(1, 1, ClockFace::kFaceSize, ClockFace::kFaceSize);
+    face_.drawClockFace();
 }
 
 void ChronidexApp::createOtherWindows() {
+    kol_ = std::make_unique<Tkol>(chas_.frameGeometry(), QColor::fromRgb(face_.faceCornerColour()),
+                                  state_.programFolder, state_.settings, platform_.now().date(),
+                                  platform_);
     kn_ = std::make_unique<PullTabWindow>(state_);
-    slide_ = std::make_unique<WidgetSlideWindows>(chas_, *kn_);
+    slide_ = std::make_unique<WidgetSlideWindows>(chas_, *kn_, kol_.get());
     autoHide_ =
         std::make_unique<AutoHide>(state_, chas_.timers(), kn_->vidSwitch(), platform_, *slide_);
     chas_.move(autoHide_->homePosition());
+    kol_->move(chas_.x(), chas_.y() + chas_.height());
     autoHide_->setUpTab();
+    // The dialogs, created hidden in the program's order.
+    prazd_ = std::make_unique<Tprazd>(context_);
+    napom_ = std::make_unique<Tnapom>(context_);
+    run_ = std::make_unique<TRun>(context_);
+    other_ = std::make_unique<Tother>(context_);
     connect(kn_.get(), &PullTabWindow::clicked, this, [this] { autoHide_->tabClick(); });
     connect(&kn_->vid(), &QTimer::timeout, this, [this] { autoHide_->vidTimer(); });
+    connect(&im_, &TJImage::mouseEntered, this, [this] { autoHide_->imMouseEnter(); });
+    connect(&im_, &TJImage::mouseLeft, this, [this] { autoHide_->imMouseLeave(); });
     auto screensChanged = [this] { autoHide_->screensChanged(); };
     connect(qApp, &QGuiApplication::screenAdded, this, screensChanged);
     connect(qApp, &QGuiApplication::screenRemoved, this, screensChanged);
@@ -80,6 +96,7 @@ void ChronidexApp::wireTimers() {
 
 void ChronidexApp::strTimer() {
     startup_.soundEndCheck();
+    face_.drawClockFace();
     if (startup_.dayChanged() && !restarting_) {
         QString error;
         if (!restart_.restartProgram({}, &error)) {
@@ -92,6 +109,10 @@ void ChronidexApp::strTimer() {
 void ChronidexApp::wireMenu() {
     connect(&menu_, &QMenu::aboutToShow, this, [this] { autoHide_->pmPopup(); });
     chas_.onContextMenu = [this](const QPoint& at) { menu_.popup(at); };
+    menu_.setAction(QStringLiteral("N2"), [this] { napom_->showAndRaise(); });
+    menu_.setAction(QStringLiteral("N3"), [this] { run_->showAndRaise(); });
+    menu_.setAction(QStringLiteral("N20"), [this] { other_->showAndRaise(); });
+    menu_.setAction(QStringLiteral("N18"), [this] { prazd_->showAndRaise(); });
     menu_.setAction(QStringLiteral("N6"), [this] { showHelp(0); });
     menu_.setAction(QStringLiteral("N12"), [this] { chas_.close(); });
 }

@@ -11,9 +11,16 @@
 #include "autohide/DialogProtocol.h"
 #include "autohide/ui/PullTabWindow.h"
 #include "autohide/ui/WidgetSlideWindows.h"
+#include "calendar/ui/CalendarWindow.h"
+#include "calendar/ui/HolidayEditor.h"
+#include "clockface/ui/ClockFace.h"
+#include "clockface/ui/TJImage.h"
 #include "config/DialogContext.h"
 #include "scheduler/LaunchDueCheck.h"
 #include "scheduler/ReminderDueCheck.h"
+#include "scheduler/ui/LaunchEditor.h"
+#include "scheduler/ui/OtherSettingsDialog.h"
+#include "scheduler/ui/ReminderEditor.h"
 
 class HelpViewer;
 class Platform;
@@ -55,9 +62,16 @@ class ChronidexApp : public QObject {
     ProgramRestart restart_;
     DialogContext context_;
     ClockMenu menu_;
+    TJImage im_;
+    ClockFace face_;
+    std::unique_ptr<Tkol> kol_;
     std::unique_ptr<PullTabWindow> kn_;
     std::unique_ptr<WidgetSlideWindows> slide_;
     std::unique_ptr<AutoHide> autoHide_;
+    std::unique_ptr<Tprazd> prazd_;
+    std::unique_ptr<Tnapom> napom_;
+    std::unique_ptr<TRun> run_;
+    std::unique_ptr<Tother> other_;
     ReminderDueCheck reminders_;
     LaunchDueCheck launches_;
     std::unique_ptr<HelpViewer> help_;
