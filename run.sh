@@ -12,6 +12,7 @@ cmake --build "$build" -j "$(nproc)" --target chronidex
 
 home=${CHRONIDEX_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/chronidex}
 tools/layout.sh "$build/src/chronidex" "$home"
+tools/launcher.sh "$home"
 
 [ "${1:-}" = "--prepare-only" ] && { echo "Program folder ready: $home"; exit 0; }
 
