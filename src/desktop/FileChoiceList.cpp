@@ -1,0 +1,55 @@
+#include "desktop/FileChoiceList.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+FileChoiceList::FileChoiceList(QString extension) : extension_(std::move(extension)) {}
+
+bool FileChoiceList::setFolder(const QString& folder, QString* error) {
+    if (read_ && folder == folder_) {
+        return true;
+    }
+    read_ = false;
+    names_.clear();
+    folder_ = folder;
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isReadable()) {
+        if (error) {
+            *error = QCoreApplication::translate("FileChoiceList", "Папка «%1» не найдена.")
+                         .arg(QDir::toNativeSeparators(folder));
+        }
+        return false;
+    }
+    // Files only: a folder called "x.lng" is not a language. Hidden files are
+    // left out as the desktop's own file lists do.
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const QString name = entry.fileName();
+        if (name.size() > extension_.size() && name.endsWith(extension_, Qt::CaseInsensitive)) {
+            names_ << name;
+        }
+    }
+    // Case decides only between names that are otherwise equal, so the order
+    // does not depend on how the file system returns them.
+    std::sort(names_.begin(), names_.end(), [](const QString& a, const QString& b) {
+        const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
+    });
+    read_ = true;
+    return true;
+}
+
+QStringList FileChoiceList::visibleNames() const {
+    QStringList visible;
+    visible.reserve(names_.size());
+    for (const QString& name : names_) {
+        visible << visibleName(name);
+    }
+    return visible;
+}
+
+QString FileChoiceList::visibleName(const QString& fileName) {
+    return fileName.left(std::max<qsizetype>(0, fileName.size() - 4));
+}

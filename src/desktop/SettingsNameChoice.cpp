@@ -1,0 +1,52 @@
+#include "desktop/SettingsNameChoice.h"
+
+#include <QCoreApplication>
+
+#include "config/Cp1251.h"
+#include "config/ProgramFolder.h"
+#include "config/SettingsFile.h"
+#include "config/SettingsRecord.h"
+
+SettingsNameChoice::SettingsNameChoice(Field field) : field_(field) {}
+
+QString SettingsNameChoice::problemWith(const QString& fileName) {
+    const QString unstorable = cp1251::unencodable(fileName);
+    if (!unstorable.isEmpty()) {
+        return QCoreApplication::translate(
+                   "SettingsNameChoice",
+                   "Имя файла «%1» содержит знаки, которые нельзя сохранить в настройках: %2\n"
+                   "Переименуйте файл, чтобы его можно было выбрать.")
+            .arg(fileName, unstorable);
+    }
+    if (cp1251::encode(fileName).size() > SettingsRecord::kNameCapacity) {
+        return QCoreApplication::translate(
+                   "SettingsNameChoice",
+                   "Имя файла «%1» длиннее %2 знаков и не помещается в настройках.\n"
+                   "Переименуйте файл, чтобы имя с расширением было не длиннее %2 знаков.")
+            .arg(fileName)
+            .arg(SettingsRecord::kNameCapacity);
+    }
+    return QString();
+}
+
+bool SettingsNameChoice::store(const ProgramFolder& folder, SettingsRecord& settings,
+                               const QString& fileName, QString* error) const {
+    const QString problem = problemWith(fileName);
+    if (!problem.isEmpty()) {
+        if (error) {
+            *error = problem;
+        }
+        return false;
+    }
+    const SettingsFile file(folder.path(QStringLiteral("\\system\\system.ini")));
+    return file.updateThrough(
+        settings,
+        [&](SettingsRecord& rec) {
+            if (field_ == Field::LangFile) {
+                rec.setLangFile(fileName);
+            } else {
+                rec.setSkinFile(fileName);
+            }
+        },
+        error);
+}
