@@ -68,10 +68,15 @@ void ChronidexApp::createOtherWindows() {
     kol_->move(chas_.x(), chas_.y() + chas_.height());
     autoHide_->setUpTab();
     // The dialogs, created hidden in the program's order.
+    vibyaz_ = std::make_unique<Tvibyaz>(context_);
+    skins_ = std::make_unique<TSkins>(context_);
     prazd_ = std::make_unique<Tprazd>(context_);
     napom_ = std::make_unique<Tnapom>(context_);
+    autr_ = std::make_unique<Tautr>(context_);
     run_ = std::make_unique<TRun>(context_);
     other_ = std::make_unique<Tother>(context_);
+    about_ = std::make_unique<TForm12>(context_,
+                                       [this] { return menu_.item(QStringLiteral("N8"))->text(); });
     connect(kn_.get(), &PullTabWindow::clicked, this, [this] { autoHide_->tabClick(); });
     connect(&kn_->vid(), &QTimer::timeout, this, [this] { autoHide_->vidTimer(); });
     connect(&im_, &TJImage::mouseEntered, this, [this] { autoHide_->imMouseEnter(); });
@@ -111,6 +116,11 @@ void ChronidexApp::wireMenu() {
     chas_.onContextMenu = [this](const QPoint& at) { menu_.popup(at); };
     menu_.setAction(QStringLiteral("N2"), [this] { napom_->showAndRaise(); });
     menu_.setAction(QStringLiteral("N3"), [this] { run_->showAndRaise(); });
+    menu_.setAction(QStringLiteral("N15"), [this] { vibyaz_->showAndRaise(); });
+    menu_.setAction(QStringLiteral("N16"), [this] { skins_->showAndRaise(); });
+    menu_.setAction(QStringLiteral("N19"), [this] { autr_->showAndRaise(); });
+    // The about box is made visible, not brought to the front.
+    menu_.setAction(QStringLiteral("N8"), [this] { about_->show(); });
     menu_.setAction(QStringLiteral("N20"), [this] { other_->showAndRaise(); });
     menu_.setAction(QStringLiteral("N18"), [this] { prazd_->showAndRaise(); });
     menu_.setAction(QStringLiteral("N6"), [this] { showHelp(0); });

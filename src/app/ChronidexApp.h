@@ -16,6 +16,10 @@
 #include "clockface/ui/ClockFace.h"
 #include "clockface/ui/TJImage.h"
 #include "config/DialogContext.h"
+#include "desktop/ui/TForm12.h"
+#include "desktop/ui/TSkins.h"
+#include "desktop/ui/Tautr.h"
+#include "locale/ui/Tvibyaz.h"
 #include "scheduler/LaunchDueCheck.h"
 #include "scheduler/ReminderDueCheck.h"
 #include "scheduler/ui/LaunchEditor.h"
@@ -68,10 +72,14 @@ class ChronidexApp : public QObject {
     std::unique_ptr<PullTabWindow> kn_;
     std::unique_ptr<WidgetSlideWindows> slide_;
     std::unique_ptr<AutoHide> autoHide_;
+    std::unique_ptr<Tvibyaz> vibyaz_;
+    std::unique_ptr<TSkins> skins_;
     std::unique_ptr<Tprazd> prazd_;
     std::unique_ptr<Tnapom> napom_;
+    std::unique_ptr<Tautr> autr_;
     std::unique_ptr<TRun> run_;
     std::unique_ptr<Tother> other_;
+    std::unique_ptr<TForm12> about_;
     ReminderDueCheck reminders_;
     LaunchDueCheck launches_;
     std::unique_ptr<HelpViewer> help_;

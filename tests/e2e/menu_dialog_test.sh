@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The popup menu of the real clock leads to a dialog: "Помощь" / "О программе"
+# opens the about box, which takes its caption from that item.
+source "$(dirname "$0")/lib.sh"
+
+start_clock
+win=$(wait_window chas) || { cat "$work/clock.log"; fail "no clock window"; }
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$win")"
+xdotool mousemove --sync $((X + 95)) $((Y + 95))
+xdotool click 3
+sleep 0.5
+# From the bottom: "Выход", then (separators are skipped) "Помощь".
+xdotool key Up
+sleep 0.2
+xdotool key Up
+sleep 0.2
+xdotool key Right   # opens "Помощь" on its first item, "Справка"
+sleep 0.3
+xdotool key Down    # "О программе"
+sleep 0.2
+xdotool key Return
+# The about box is made visible without being brought forward; find it by
+# its size, then activate it: its caption comes from the menu item.
+about=
+for _ in $(seq 50); do
+    for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        [ "$WIDTH" -eq 386 ] && [ "$HEIGHT" -eq 179 ] && about=$w
+    done
+    [ -n "$about" ] && break
+    sleep 0.1
+done
+[ -n "$about" ] || { cat "$work/clock.log"; fail "the about box did not open"; }
+xdotool windowfocus --sync "$about"
+for _ in $(seq 30); do
+    xdotool getwindowname "$about" | grep -q 'О программе' && break
+    sleep 0.1
+done
+xdotool getwindowname "$about" | grep -q 'О программе' || fail "about box caption: $(xdotool getwindowname "$about")"
+kill -0 "$clock_pid" || fail "the clock ended"
+echo "ok"
