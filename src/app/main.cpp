@@ -13,7 +13,6 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chronidex"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Chronidex"));
     // Only tool windows and dialogs: closing the last message box must not
     // end the program; the clock window's closing does.
     QApplication::setQuitOnLastWindowClosed(false);
