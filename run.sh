@@ -7,7 +7,7 @@ source tools/packages.sh
 chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}"
 
 build=${CHRONIDEX_BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCHRONIDEX_TESTS=OFF >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j "$(nproc)" --target chronidex
 
 home=${CHRONIDEX_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/chronidex}

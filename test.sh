@@ -6,7 +6,7 @@ source tools/packages.sh
 chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}" "${CHRONIDEX_TEST_PACKAGES[@]}"
 
 build=${CHRONIDEX_BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCHRONIDEX_TESTS=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
 # The end-to-end tests need a display: give them a private Xvfb.
