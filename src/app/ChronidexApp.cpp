@@ -82,10 +82,16 @@ void ChronidexApp::createOtherWindows() {
     connect(&im_, &TJImage::mouseEntered, this, [this] { autoHide_->imMouseEnter(); });
     connect(&im_, &TJImage::mouseLeft, this, [this] { autoHide_->imMouseLeave(); });
     auto screensChanged = [this] { autoHide_->screensChanged(); };
-    connect(qApp, &QGuiApplication::screenAdded, this, screensChanged);
+    auto watch = [this, screensChanged](QScreen* screen) {
+        connect(screen, &QScreen::geometryChanged, this, screensChanged);
+    };
+    connect(qApp, &QGuiApplication::screenAdded, this, [watch, screensChanged](QScreen* screen) {
+        watch(screen);
+        screensChanged();
+    });
     connect(qApp, &QGuiApplication::screenRemoved, this, screensChanged);
     for (QScreen* screen : QGuiApplication::screens()) {
-        connect(screen, &QScreen::geometryChanged, this, screensChanged);
+        watch(screen);
     }
 }
 

@@ -21,7 +21,6 @@ void ProtocolDialog::showAndRaise() {
 
 bool ProtocolDialog::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) {
-        open_ = true;
         protocol_.dialogActivated();
         activated();
     }
@@ -39,9 +38,6 @@ void ProtocolDialog::keyPressEvent(QKeyEvent* e) {
 // Every way of closing a QDialog (accept, reject, Escape, the close box) ends here.
 void ProtocolDialog::done(int result) {
     QDialog::done(result);
-    if (open_) {
-        open_ = false;
-    }
     protocol_.dialogClosed();
     closed();
 }

@@ -32,5 +32,4 @@ class ProtocolDialog : public QDialog {
     DialogProtocol& protocol_;
     std::function<void(int)> showHelp_;
     int helpTopic_;
-    bool open_ = false;
 };
