@@ -6,7 +6,10 @@ source tools/packages.sh
 chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}" "${CHRONIDEX_TEST_PACKAGES[@]}"
 
 build=${CHRONIDEX_BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCHRONIDEX_TESTS=ON >/dev/null
+werror=OFF
+[ -n "${CHRONIDEX_WERROR:-}" ] && werror=ON
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCHRONIDEX_TESTS=ON \
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=$werror >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
 # The end-to-end tests need a display: give them a private Xvfb.

@@ -9,21 +9,24 @@
 
 ChronidexApp::ChronidexApp(Platform& platform)
     : platform_(platform),
-      startup_(state_, chas_.timers(), platform),
-      protocol_(state_, chas_.timers(), platform),
+      startup_(state_, timers_.switches(), platform),
+      protocol_(state_, timers_.switches(), platform),
       restart_(state_, platform,
                [this] {
                    restarting_ = true;
-                   chas_.close();
+                   clock_.close();
                }),
-      context_{state_,   chas_.timers(), protocol_,
-               platform, restart_,       [this](int topic) { showHelp(topic); }},
-      menu_(&chas_),
-      im_(&chas_.tcif()),
-      face_(state_, platform, im_),
-      reminders_(state_, chas_.timers(), platform),
-      launches_(state_, chas_.timers(), platform) {
-    connect(&chas_, &ClockWindow::closing, this, &ChronidexApp::finished);
+      context_{state_,   timers_.switches(), protocol_,
+               platform, restart_,           [this](int topic) { showHelp(topic); }},
+      menu_(&clock_),
+      faceView_(&clock_.facePanel()),
+      face_(state_, platform, faceView_),
+      reminders_(state_, timers_.switches(), platform),
+      launches_(state_, timers_.switches(), platform) {
+    connect(&clock_, &ClockWindow::closing, this, [this] {
+        timers_.stopAll();
+        emit finished();
+    });
 }
 
 ChronidexApp::~ChronidexApp() = default;
@@ -38,49 +41,47 @@ bool ChronidexApp::start(const QString& programFolder) {
     createOtherWindows();
     wireTimers();
     wireMenu();
-    chas_.show();
-    kol_->show();
-    if (kn_ && !state_.settings.noPullTab()) {
-        kn_->show();
+    clock_.show();
+    calendar_->show();
+    if (pullTab_ && !state_.settings.noPullTab()) {
+        pullTab_->show();
     }
-    chas_.str.start();
-    chas_.nap.start();
-    chas_.napr.start();
+    timers_.faceTick.start();
+    timers_.reminderCheck.start();
+    timers_.launchCheck.start();
     return true;
 }
 
 void ChronidexApp::createClockWindow() {
     const QRect desktop = platform_.desktopRect();
-    chas_.move(desktop.x() + desktop.width() - chas_.width(), desktop.top());
-    im_.setGeometry(1, 1, ClockFace::kFaceSize, ClockFace::kFaceSize);
+    clock_.move(desktop.x() + desktop.width() - clock_.width(), desktop.top());
+    faceView_.setGeometry(1, 1, ClockFace::kFaceSize, ClockFace::kFaceSize);
     face_.drawClockFace();
 }
 
 void ChronidexApp::createOtherWindows() {
-    kol_ = std::make_unique<Tkol>(chas_.frameGeometry(), QColor::fromRgb(face_.faceCornerColour()),
-                                  state_.programFolder, state_.settings, platform_.now().date(),
-                                  platform_);
-    kn_ = std::make_unique<PullTabWindow>(state_);
-    slide_ = std::make_unique<WidgetSlideWindows>(chas_, *kn_, kol_.get());
-    autoHide_ =
-        std::make_unique<AutoHide>(state_, chas_.timers(), kn_->vidSwitch(), platform_, *slide_);
-    chas_.move(autoHide_->homePosition());
-    kol_->move(chas_.x(), chas_.y() + chas_.height());
+    calendar_ = std::make_unique<CalendarWindow>(
+        clock_.frameGeometry(), QColor::fromRgb(face_.faceCornerColour()), state_.programFolder,
+        state_.settings, platform_.now().date(), platform_);
+    pullTab_ = std::make_unique<PullTabWindow>(state_);
+    slide_ = std::make_unique<WidgetSlideWindows>(clock_, *pullTab_, calendar_.get());
+    autoHide_ = std::make_unique<AutoHide>(state_, timers_.switches(), platform_, *slide_);
+    clock_.move(autoHide_->homePosition());
+    calendar_->move(clock_.x(), clock_.y() + clock_.height());
     autoHide_->setUpTab();
-    // The dialogs, created hidden in the program's order.
-    vibyaz_ = std::make_unique<Tvibyaz>(context_);
-    skins_ = std::make_unique<TSkins>(context_);
-    prazd_ = std::make_unique<Tprazd>(context_);
-    napom_ = std::make_unique<Tnapom>(context_);
-    autr_ = std::make_unique<Tautr>(context_);
-    run_ = std::make_unique<TRun>(context_);
-    other_ = std::make_unique<Tother>(context_);
-    about_ = std::make_unique<TForm12>(context_,
-                                       [this] { return menu_.item(QStringLiteral("N8"))->text(); });
-    connect(kn_.get(), &PullTabWindow::clicked, this, [this] { autoHide_->tabClick(); });
-    connect(&kn_->vid(), &QTimer::timeout, this, [this] { autoHide_->vidTimer(); });
-    connect(&im_, &TJImage::mouseEntered, this, [this] { autoHide_->imMouseEnter(); });
-    connect(&im_, &TJImage::mouseLeft, this, [this] { autoHide_->imMouseLeave(); });
+    // The dialogs, created hidden.
+    languageChooser_ = std::make_unique<LanguageChooser>(context_);
+    skinChooser_ = std::make_unique<SkinChooser>(context_);
+    holidayEditor_ = std::make_unique<HolidayEditor>(context_);
+    reminderEditor_ = std::make_unique<ReminderEditor>(context_);
+    autostartDialog_ = std::make_unique<AutostartDialog>(context_);
+    launchEditor_ = std::make_unique<LaunchEditor>(context_);
+    otherSettings_ = std::make_unique<OtherSettingsDialog>(context_);
+    aboutBox_ = std::make_unique<AboutBox>(context_,
+                                           [this] { return menu_.item(MenuItem::About)->text(); });
+    connect(pullTab_.get(), &PullTabWindow::clicked, this, [this] { autoHide_->tabClick(); });
+    connect(&faceView_, &PictureView::mouseEntered, this, [this] { autoHide_->faceEntered(); });
+    connect(&faceView_, &PictureView::mouseLeft, this, [this] { autoHide_->faceLeft(); });
     auto screensChanged = [this] { autoHide_->screensChanged(); };
     auto watch = [this, screensChanged](QScreen* screen) {
         connect(screen, &QScreen::geometryChanged, this, screensChanged);
@@ -96,41 +97,72 @@ void ChronidexApp::createOtherWindows() {
 }
 
 void ChronidexApp::wireTimers() {
-    connect(&chas_.t1, &QTimer::timeout, this, [this] { autoHide_->t1Timer(); });
-    connect(&chas_.zad, &QTimer::timeout, this, [this] { autoHide_->zadTimer(); });
-    connect(&chas_.otk, &QTimer::timeout, this, [this] { autoHide_->otkTimer(); });
-    connect(&chas_.bezkn, &QTimer::timeout, this, [this] { autoHide_->bezknTimer(); });
-    connect(&chas_.str, &QTimer::timeout, this, &ChronidexApp::strTimer);
-    connect(&chas_.nap, &QTimer::timeout, this, [this] { reminders_.reminderTick(); });
-    connect(&chas_.napr, &QTimer::timeout, this, [this] { launches_.launchTick(); });
+    AutoHide& autoHide = *autoHide_;
+    connect(&timers_.idleCheck, &QTimer::timeout, this, [&autoHide] { autoHide.idleCheckTick(); });
+    connect(&timers_.slideAway, &QTimer::timeout, this, [&autoHide] { autoHide.slideAwayStep(); });
+    connect(&timers_.slideBack, &QTimer::timeout, this, [&autoHide] { autoHide.slideBackStep(); });
+    connect(&timers_.edgeWatch, &QTimer::timeout, this, [&autoHide] { autoHide.edgeWatchTick(); });
+    connect(&timers_.tabWatch, &QTimer::timeout, this, [&autoHide] { autoHide.tabWatchTick(); });
+    connect(&timers_.faceTick, &QTimer::timeout, this, &ChronidexApp::onFaceTick);
+    connect(&timers_.reminderCheck, &QTimer::timeout, this, [this] { reminders_.reminderTick(); });
+    connect(&timers_.launchCheck, &QTimer::timeout, this, [this] { launches_.launchTick(); });
 }
 
-void ChronidexApp::strTimer() {
+void ChronidexApp::onFaceTick() {
     startup_.soundEndCheck();
     face_.drawClockFace();
     if (startup_.dayChanged() && !restarting_) {
         QString error;
         if (!restart_.restartProgram({}, &error)) {
-            chas_.str.stop();  // say it once, not ten times a second
+            timers_.faceTick.stop();  // say it once, not ten times a second
             platform_.showError(tr("The nightly restart failed: %1").arg(error));
         }
     }
 }
 
 void ChronidexApp::wireMenu() {
-    connect(&menu_, &QMenu::aboutToShow, this, [this] { autoHide_->pmPopup(); });
-    chas_.onContextMenu = [this](const QPoint& at) { menu_.popup(at); };
-    menu_.setAction(QStringLiteral("N2"), [this] { napom_->showAndRaise(); });
-    menu_.setAction(QStringLiteral("N3"), [this] { run_->showAndRaise(); });
-    menu_.setAction(QStringLiteral("N15"), [this] { vibyaz_->showAndRaise(); });
-    menu_.setAction(QStringLiteral("N16"), [this] { skins_->showAndRaise(); });
-    menu_.setAction(QStringLiteral("N19"), [this] { autr_->showAndRaise(); });
+    connect(&menu_, &QMenu::aboutToShow, this, [this] { autoHide_->menuOpened(); });
+    clock_.onContextMenu = [this](const QPoint& at) { menu_.popup(at); };
+    const std::pair<MenuItem, ClockDialog*> dialogs[] = {
+        {MenuItem::AddReminder, reminderEditor_.get()},
+        {MenuItem::AddLaunch, launchEditor_.get()},
+        {MenuItem::Language, languageChooser_.get()},
+        {MenuItem::Skins, skinChooser_.get()},
+        {MenuItem::Autostart, autostartDialog_.get()},
+        {MenuItem::OtherSettings, otherSettings_.get()},
+        {MenuItem::Holidays, holidayEditor_.get()}};
+    for (const auto& [item, dialog] : dialogs) {
+        menu_.setAction(item, [dialog] { dialog->showAndRaise(); });
+    }
     // The about box is made visible, not brought to the front.
-    menu_.setAction(QStringLiteral("N8"), [this] { about_->show(); });
-    menu_.setAction(QStringLiteral("N20"), [this] { other_->showAndRaise(); });
-    menu_.setAction(QStringLiteral("N18"), [this] { prazd_->showAndRaise(); });
-    menu_.setAction(QStringLiteral("N6"), [this] { showHelp(0); });
-    menu_.setAction(QStringLiteral("N12"), [this] { chas_.close(); });
+    menu_.setAction(MenuItem::About, [this] { aboutBox_->show(); });
+    menu_.setAction(MenuItem::Help, [this] { showHelp(0); });
+    menu_.setAction(MenuItem::Exit, [this] { clock_.close(); });
+}
+
+QWidget* ChronidexApp::dialogFor(MenuItem item) const {
+    switch (item) {
+        case MenuItem::AddReminder:
+            return reminderEditor_.get();
+        case MenuItem::AddLaunch:
+            return launchEditor_.get();
+        case MenuItem::Holidays:
+            return holidayEditor_.get();
+        case MenuItem::Language:
+            return languageChooser_.get();
+        case MenuItem::Skins:
+            return skinChooser_.get();
+        case MenuItem::Autostart:
+            return autostartDialog_.get();
+        case MenuItem::OtherSettings:
+            return otherSettings_.get();
+        case MenuItem::About:
+            return aboutBox_.get();
+        case MenuItem::Help:
+            return help_.get();
+        default:
+            return nullptr;
+    }
 }
 
 void ChronidexApp::showHelp(int topic) {
@@ -145,7 +177,7 @@ void ChronidexApp::bringForward() {
     if (autoHide_ && autoHide_->isAway()) {
         autoHide_->tabClick();
     }
-    chas_.show();
-    chas_.raise();
-    chas_.activateWindow();
+    clock_.show();
+    clock_.raise();
+    clock_.activateWindow();
 }

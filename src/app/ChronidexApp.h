@@ -7,6 +7,7 @@
 #include "app/ClockStartup.h"
 #include "app/ClockWindow.h"
 #include "app/ProgramRestart.h"
+#include "app/ProgramTimers.h"
 #include "autohide/AutoHide.h"
 #include "autohide/DialogProtocol.h"
 #include "autohide/ui/PullTabWindow.h"
@@ -14,12 +15,12 @@
 #include "calendar/ui/CalendarWindow.h"
 #include "calendar/ui/HolidayEditor.h"
 #include "clockface/ui/ClockFace.h"
-#include "clockface/ui/TJImage.h"
-#include "config/DialogContext.h"
-#include "desktop/ui/TForm12.h"
-#include "desktop/ui/TSkins.h"
-#include "desktop/ui/Tautr.h"
-#include "locale/ui/Tvibyaz.h"
+#include "clockface/ui/PictureView.h"
+#include "desktop/ui/AboutBox.h"
+#include "desktop/ui/AutostartDialog.h"
+#include "desktop/ui/SkinChooser.h"
+#include "dialogs/DialogContext.h"
+#include "locale/ui/LanguageChooser.h"
 #include "scheduler/LaunchDueCheck.h"
 #include "scheduler/ReminderDueCheck.h"
 #include "scheduler/ui/LaunchEditor.h"
@@ -29,9 +30,9 @@
 class HelpViewer;
 class Platform;
 
-// The composition root: creates every window once, in the program's order,
-// hands each what it needs and wires the clock's timers to the logic they
-// drive.
+// The composition root: creates every window once, clock first, then the
+// calendar, the pull tab and the dialogs; hands each what it needs and wires
+// the program's timers to the logic they drive.
 class ChronidexApp : public QObject {
     Q_OBJECT
   public:
@@ -42,9 +43,14 @@ class ChronidexApp : public QObject {
     // instance runs: then nothing has been shown and the process should end.
     bool start(const QString& programFolder);
 
-    ClockWindow& clock() { return chas_; }
+    ClockWindow& clock() { return clock_; }
     ClockMenu& menu() { return menu_; }
     ClockState& state() { return state_; }
+    ProgramTimers& timers() { return timers_; }
+    CalendarWindow* calendar() { return calendar_.get(); }
+    PullTabWindow* pullTab() { return pullTab_.get(); }
+    // The dialog a menu item opens; null for items that open none.
+    QWidget* dialogFor(MenuItem item) const;
     void showHelp(int topic);
 
   signals:
@@ -55,31 +61,32 @@ class ChronidexApp : public QObject {
     void createOtherWindows();
     void wireTimers();
     void wireMenu();
-    void strTimer();
+    void onFaceTick();
     void bringForward();
 
     Platform& platform_;
     ClockState state_;
-    ClockWindow chas_;
+    ProgramTimers timers_;
+    ClockWindow clock_;
     ClockStartup startup_;
     DialogProtocol protocol_;
     ProgramRestart restart_;
     DialogContext context_;
     ClockMenu menu_;
-    TJImage im_;
+    PictureView faceView_;
     ClockFace face_;
-    std::unique_ptr<Tkol> kol_;
-    std::unique_ptr<PullTabWindow> kn_;
+    std::unique_ptr<CalendarWindow> calendar_;
+    std::unique_ptr<PullTabWindow> pullTab_;
     std::unique_ptr<WidgetSlideWindows> slide_;
     std::unique_ptr<AutoHide> autoHide_;
-    std::unique_ptr<Tvibyaz> vibyaz_;
-    std::unique_ptr<TSkins> skins_;
-    std::unique_ptr<Tprazd> prazd_;
-    std::unique_ptr<Tnapom> napom_;
-    std::unique_ptr<Tautr> autr_;
-    std::unique_ptr<TRun> run_;
-    std::unique_ptr<Tother> other_;
-    std::unique_ptr<TForm12> about_;
+    std::unique_ptr<LanguageChooser> languageChooser_;
+    std::unique_ptr<SkinChooser> skinChooser_;
+    std::unique_ptr<HolidayEditor> holidayEditor_;
+    std::unique_ptr<ReminderEditor> reminderEditor_;
+    std::unique_ptr<AutostartDialog> autostartDialog_;
+    std::unique_ptr<LaunchEditor> launchEditor_;
+    std::unique_ptr<OtherSettingsDialog> otherSettings_;
+    std::unique_ptr<AboutBox> aboutBox_;
     ReminderDueCheck reminders_;
     LaunchDueCheck launches_;
     std::unique_ptr<HelpViewer> help_;

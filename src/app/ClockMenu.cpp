@@ -1,39 +1,38 @@
 #include "app/ClockMenu.h"
 
 ClockMenu::ClockMenu(QWidget* parent) : QMenu(parent) {
-    QMenu* add1 = addMenu(QStringLiteral("Добавить"));
-    items_[QStringLiteral("N1")] = add1->menuAction();
-    add(add1, QStringLiteral("N2"), QStringLiteral("Напоминание"));
-    add(add1, QStringLiteral("N3"), QStringLiteral("Запуск"));
-    items_[QStringLiteral("N17")] = add1->addSeparator();
-    add(add1, QStringLiteral("N18"), QStringLiteral("Праздники"));
-    items_[QStringLiteral("N4")] = addSeparator();
-    QMenu* settings = addMenu(QStringLiteral("Настройки"));
-    items_[QStringLiteral("N14")] = settings->menuAction();
-    add(settings, QStringLiteral("N15"), QStringLiteral("Язык"));
-    add(settings, QStringLiteral("N16"), QStringLiteral("Обложки"));
-    add(settings, QStringLiteral("N19"), QStringLiteral("Автозапуск"));
-    add(settings, QStringLiteral("N20"), QStringLiteral("Другие..."));
-    items_[QStringLiteral("N13")] = addSeparator();
-    QMenu* help = addMenu(QStringLiteral("Помощь"));
-    items_[QStringLiteral("N5")] = help->menuAction();
-    add(help, QStringLiteral("N6"), QStringLiteral("Справка"));
-    items_[QStringLiteral("N7")] = help->addSeparator();
-    add(help, QStringLiteral("N8"), QStringLiteral("О программе"));
-    items_[QStringLiteral("N9")] = addSeparator();
-    add(this, QStringLiteral("N12"), QStringLiteral("Выход"));
+    QMenu* addMenu = this->addMenu(QStringLiteral("Добавить"));
+    items_[MenuItem::AddMenu] = addMenu->menuAction();
+    add(addMenu, MenuItem::AddReminder, QStringLiteral("Напоминание"));
+    add(addMenu, MenuItem::AddLaunch, QStringLiteral("Запуск"));
+    items_[MenuItem::AddSeparator] = addMenu->addSeparator();
+    add(addMenu, MenuItem::Holidays, QStringLiteral("Праздники"));
+    items_[MenuItem::SettingsSeparator] = addSeparator();
+    QMenu* settings = this->addMenu(QStringLiteral("Настройки"));
+    items_[MenuItem::SettingsMenu] = settings->menuAction();
+    add(settings, MenuItem::Language, QStringLiteral("Язык"));
+    add(settings, MenuItem::Skins, QStringLiteral("Обложки"));
+    add(settings, MenuItem::Autostart, QStringLiteral("Автозапуск"));
+    add(settings, MenuItem::OtherSettings, QStringLiteral("Другие..."));
+    items_[MenuItem::HelpSeparator] = addSeparator();
+    QMenu* help = this->addMenu(QStringLiteral("Помощь"));
+    items_[MenuItem::HelpMenu] = help->menuAction();
+    add(help, MenuItem::Help, QStringLiteral("Справка"));
+    items_[MenuItem::AboutSeparator] = help->addSeparator();
+    add(help, MenuItem::About, QStringLiteral("О программе"));
+    items_[MenuItem::ExitSeparator] = addSeparator();
+    add(this, MenuItem::Exit, QStringLiteral("Выход"));
 }
 
-QAction* ClockMenu::add(QMenu* into, const QString& name, const QString& caption) {
+QAction* ClockMenu::add(QMenu* into, MenuItem which, const QString& caption) {
     QAction* action = into->addAction(caption);
-    action->setObjectName(name);
     action->setEnabled(false);
-    items_[name] = action;
+    items_[which] = action;
     return action;
 }
 
-void ClockMenu::setAction(const QString& name, std::function<void()> action) {
-    QAction* item = items_.value(name);
+void ClockMenu::setAction(MenuItem which, std::function<void()> action) {
+    QAction* item = items_.value(which);
     if (!item) {
         return;
     }

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "config/SettingsFile.h"
-#include "locale/LangIni.h"
+#include "locale/LanguageBootstrap.h"
 #include "platform/Platform.h"
+#include "settings/SettingsFile.h"
 
 ClockStartup::ClockStartup(ClockState& state, ClockTimers timers, Platform& platform)
     : state_(state), timers_(timers), platform_(platform) {}
@@ -22,7 +22,7 @@ void ClockStartup::loadState(const QString& programFolder) {
     state_.reloadLaunches = true;
     state_.programFolder = ProgramFolder(programFolder);
 
-    applyLangIni(state_.programFolder);
+    applyLanguageBootstrap(state_.programFolder);
     const SettingsFile file(state_.programFolder.path(QStringLiteral("\\system\\system.ini")));
     const SettingsFile::StartupLoad load = file.loadAtStartup();
     state_.settings = load.record;
@@ -67,7 +67,7 @@ ClockStartup::Outcome ClockStartup::finish() {
         }
         platform_.instanceMarker().takeOverWhenFree();
     }
-    timers_.t1->enable();
+    timers_.idleCheck->enable();
     return Outcome::Run;
 }
 
@@ -77,7 +77,7 @@ void ClockStartup::soundEndCheck() {
         platform_.player().close();
         state_.soundPlaying = false;
         if (!state_.dialogOpen) {
-            timers_.t1->enable();
+            timers_.idleCheck->enable();
         }
     }
 }

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "config/SettingsFile.h"
 #include "platform/Platform.h"
+#include "settings/SettingsFile.h"
 
 ProgramRestart::ProgramRestart(const ClockState& state, Platform& platform,
                                std::function<void()> closeClock)

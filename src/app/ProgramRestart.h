@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "config/ClockState.h"
+#include "state/ClockState.h"
 
 class Platform;
 

@@ -3,12 +3,12 @@
 #include <QRect>
 
 #include "autohide/SlideWindows.h"
-#include "config/TimerSwitch.h"
 #include "platform/Platform.h"
+#include "state/TimerSwitch.h"
 
-AutoHide::AutoHide(ClockState& state, ClockTimers timers, TimerSwitch& vid,
-                   const Platform& platform, SlideWindows& windows)
-    : state_(state), timers_(timers), vid_(vid), platform_(platform), windows_(windows) {}
+AutoHide::AutoHide(ClockState& state, ClockTimers timers, const Platform& platform,
+                   SlideWindows& windows)
+    : state_(state), timers_(timers), platform_(platform), windows_(windows) {}
 
 int AutoHide::screenRight() const {
     const QRect desktop = platform_.desktopRect();
@@ -28,7 +28,7 @@ bool AutoHide::isAway() const {
 }
 
 bool AutoHide::isSliding() const {
-    return timers_.zad->enabled() || timers_.otk->enabled();
+    return timers_.slideAway->enabled() || timers_.slideBack->enabled();
 }
 
 void AutoHide::attachTab() {
@@ -61,12 +61,12 @@ void AutoHide::setUpTab() {
     windows_.showTab();
 }
 
-void AutoHide::t1Timer() {
+void AutoHide::idleCheckTick() {
     // Away or on the way, the clock is not idling at home: a dialog closing or
     // a sound ending then must not push it further off, where the tab would
     // follow it out of sight.
     if (!state_.settings.autoHide() || state_.dialogOpen || isSliding() || isAway()) {
-        timers_.t1->disable();
+        timers_.idleCheck->disable();
         return;
     }
     const QDateTime now = platform_.now();
@@ -77,27 +77,27 @@ void AutoHide::t1Timer() {
     }
     const qint64 idle = state_.lastActivity.secsTo(now);
     if (idle >= state_.settings.hideDelay()) {
-        timers_.zad->enable();
-        timers_.t1->disable();
+        timers_.slideAway->enable();
+        timers_.idleCheck->disable();
     }
 }
 
-void AutoHide::zadTimer() {
+void AutoHide::slideAwayStep() {
     windows_.moveClock(windows_.clockLeft() + kStep, windows_.clockTop());
     placeCalendarAndTab();
     if (windows_.clockLeft() <= screenRight()) {
         return;
     }
-    timers_.zad->disable();
+    timers_.slideAway->disable();
     if (!state_.settings.noPullTab()) {
-        vid_.enable();
+        timers_.tabWatch->enable();
         showTabPicture(TabPicture::Away);
     } else {
-        timers_.bezkn->enable();
+        timers_.edgeWatch->enable();
     }
 }
 
-void AutoHide::otkTimer() {
+void AutoHide::slideBackStep() {
     windows_.moveClock(windows_.clockLeft() - kStep, windows_.clockTop());
     placeCalendarAndTab();
     if (windows_.clockLeft() > homeLeft()) {
@@ -110,24 +110,24 @@ void AutoHide::otkTimer() {
         windows_.moveClock(homeLeft(), windows_.clockTop());
         placeCalendarAndTab();
     }
-    timers_.otk->disable();
+    timers_.slideBack->disable();
     state_.lastActivity = platform_.now();
-    timers_.t1->enable();
+    timers_.idleCheck->enable();
     if (!state_.settings.noPullTab()) {
         showTabPicture(TabPicture::OnScreen);
     }
 }
 
-void AutoHide::bezknTimer() {
+void AutoHide::edgeWatchTick() {
     const QPoint p = platform_.cursorPos();
     const int reach = windows_.clockTop() + windows_.clockHeight() + windows_.calendarHeight();
     if (p.x() >= screenRight() - kEdgeWidth && p.y() <= reach) {
-        timers_.otk->enable();
-        timers_.bezkn->disable();
+        timers_.slideBack->enable();
+        timers_.edgeWatch->disable();
     }
 }
 
-void AutoHide::vidTimer() {
+void AutoHide::tabWatchTick() {
     attachTab();
     windows_.keepTabOnTop();
 }
@@ -139,34 +139,34 @@ void AutoHide::tabClick() {
     }
     if (isAway()) {
         windows_.showClock();
-        timers_.otk->enable();
-        vid_.disable();
+        timers_.slideBack->enable();
+        timers_.tabWatch->disable();
     } else {
         // At home, or resting anywhere on screen: slide away whatever
         // auto-hide says.
-        timers_.t1->disable();
-        timers_.zad->enable();
+        timers_.idleCheck->disable();
+        timers_.slideAway->enable();
     }
 }
 
-void AutoHide::imMouseEnter() {
-    timers_.t1->disable();
+void AutoHide::faceEntered() {
+    timers_.idleCheck->disable();
 }
 
-void AutoHide::imMouseLeave() {
+void AutoHide::faceLeft() {
     state_.lastActivity = platform_.now();
-    timers_.t1->enable();
+    timers_.idleCheck->enable();
 }
 
-void AutoHide::pmPopup() {
+void AutoHide::menuOpened() {
     state_.lastActivity = platform_.now();
 }
 
 void AutoHide::screensChanged() {
-    timers_.zad->disable();
-    timers_.otk->disable();
-    timers_.bezkn->disable();
-    vid_.disable();
+    timers_.slideAway->disable();
+    timers_.slideBack->disable();
+    timers_.edgeWatch->disable();
+    timers_.tabWatch->disable();
     const QPoint home = homePosition();
     windows_.moveClock(home.x(), home.y());
     windows_.showClock();
@@ -180,8 +180,8 @@ void AutoHide::screensChanged() {
     const QPoint p = platform_.cursorPos();
     const QRect face(home, QSize(windows_.clockWidth(), windows_.clockHeight()));
     if (state_.settings.autoHide() && !face.contains(p)) {
-        timers_.t1->enable();
+        timers_.idleCheck->enable();
     } else {
-        timers_.t1->disable();
+        timers_.idleCheck->disable();
     }
 }

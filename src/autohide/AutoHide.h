@@ -3,16 +3,15 @@
 #include <QPoint>
 
 #include "autohide/SlideWindows.h"
-#include "config/ClockState.h"
+#include "state/ClockState.h"
 
 class Platform;
-class TimerSwitch;
 
 // Slides the clock and its calendar off the right edge of the screen and
 // back: by itself once the pointer has stayed away for `hideDelay` seconds,
 // at a click on the pull tab, or (without the tab) when the pointer touches
-// the top of the right screen edge. The clock window owns the timers and
-// calls the handler of each one from its tick; the pull tab owns `vid`.
+// the top of the right screen edge. The program owns the timers and
+// calls the handler of each one from its tick.
 //
 // "The screen" is the desktop's right edge at its top: the clock's home has
 // its right edge there, and away means its left edge is beyond it.
@@ -22,7 +21,7 @@ class AutoHide {
     static constexpr int kTabTop = 20;    // below the clock's top edge
     static constexpr int kEdgeWidth = 5;  // pointer columns that bring the clock back
 
-    AutoHide(ClockState& state, ClockTimers timers, TimerSwitch& vid, const Platform& platform,
+    AutoHide(ClockState& state, ClockTimers timers, const Platform& platform,
              SlideWindows& windows);
 
     // Where the clock belongs on the current desktop.
@@ -32,16 +31,16 @@ class AutoHide {
     // the clock's left edge, and shown.
     void setUpTab();
 
-    void t1Timer();     // idle check
-    void zadTimer();    // one step of the slide away
-    void otkTimer();    // one step of the slide back
-    void bezknTimer();  // screen-edge watch while away without the tab
-    void vidTimer();    // keeps the tab glued and on top while away
+    void idleCheckTick();  // idle check
+    void slideAwayStep();  // one step of the slide away
+    void slideBackStep();  // one step of the slide back
+    void edgeWatchTick();  // screen-edge watch while away without the tab
+    void tabWatchTick();   // keeps the tab glued and on top while away
     void tabClick();
 
-    void imMouseEnter();  // pointer on the clock face: no idle time passes
-    void imMouseLeave();
-    void pmPopup();  // the main menu opened
+    void faceEntered();  // pointer on the clock face: no idle time passes
+    void faceLeft();
+    void menuOpened();  // the main menu opened
 
     // The desktop's size or the set of monitors changed: whatever was going
     // on, the clock goes back home with its calendar and tab.
@@ -59,7 +58,6 @@ class AutoHide {
 
     ClockState& state_;
     ClockTimers timers_;
-    TimerSwitch& vid_;
     const Platform& platform_;
     SlideWindows& windows_;
 };

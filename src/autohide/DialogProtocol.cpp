@@ -6,12 +6,12 @@ DialogProtocol::DialogProtocol(ClockState& state, ClockTimers timers, const Plat
     : state_(state), timers_(timers), platform_(platform) {}
 
 void DialogProtocol::dialogActivated() {
-    timers_.t1->enable();
+    timers_.idleCheck->enable();
     state_.dialogOpen = true;
 }
 
 void DialogProtocol::dialogClosed() {
     state_.lastActivity = platform_.now();
     state_.dialogOpen = false;
-    timers_.t1->enable();
+    timers_.idleCheck->enable();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/ClockState.h"
+#include "state/ClockState.h"
 
 class Platform;
 
@@ -8,13 +8,13 @@ class Platform;
 // activation the idle check is switched on (it then sees dialogOpen and stops
 // itself); on closing the idle time starts counting afresh.
 class DialogProtocol {
-public:
+  public:
     DialogProtocol(ClockState& state, ClockTimers timers, const Platform& platform);
 
     void dialogActivated();
     void dialogClosed();
 
-private:
+  private:
     ClockState& state_;
     ClockTimers timers_;
     const Platform& platform_;

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "config/Cp1251.h"
-#include "config/ProgramFolder.h"
-#include "config/SafeWrite.h"
+#include "settings/Cp1251.h"
+#include "settings/ProgramFolder.h"
+#include "settings/SafeWrite.h"
 
 namespace holidays {
 

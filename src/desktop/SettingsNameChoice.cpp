@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "config/Cp1251.h"
-#include "config/ProgramFolder.h"
-#include "config/SettingsFile.h"
-#include "config/SettingsRecord.h"
+#include "settings/Cp1251.h"
+#include "settings/ProgramFolder.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsRecord.h"
 
 SettingsNameChoice::SettingsNameChoice(Field field) : field_(field) {}
 

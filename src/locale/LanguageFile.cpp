@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "config/Cp1251.h"
+#include "settings/Cp1251.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "config/ProgramFolder.h"
-#include "config/SettingsRecord.h"
 #include "locale/LanguageFile.h"
 #include "platform/Platform.h"
+#include "settings/ProgramFolder.h"
+#include "settings/SettingsRecord.h"
 
 namespace {
 

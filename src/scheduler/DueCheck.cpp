@@ -2,8 +2,8 @@
 
 #include <QLocale>
 
-#include "config/TimerSwitch.h"
 #include "platform/Platform.h"
+#include "state/TimerSwitch.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <QList>
 #include <QString>
 
-#include "config/ClockState.h"
 #include "locale/LanguageSection.h"
 #include "scheduler/ScheduleEntry.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ScheduleKind.h"
+#include "state/ClockState.h"
 
 class Platform;
 

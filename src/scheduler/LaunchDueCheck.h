@@ -2,14 +2,14 @@
 
 #include "scheduler/DueCheck.h"
 
-// The launch due check on the clock's timer napr: a due launch starts its
+// The launch due check on the launch check timer: a due launch starts its
 // program with the skin's sound as a signal; an overdue one is only reported,
 // never started.
 class LaunchDueCheck : public DueCheck {
   public:
     LaunchDueCheck(ClockState& state, ClockTimers timers, Platform& platform);
 
-    // The handler of napr's tick.
+    // The handler of the launch check's tick.
     void launchTick() { tick(); }
     // The overdue check; launchTick runs it right after each reload.
     void catchUpLaunches() { catchUp(); }

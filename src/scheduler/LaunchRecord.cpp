@@ -1,7 +1,7 @@
 #include "scheduler/LaunchRecord.h"
 
-#include "config/Cp1251.h"
-#include "config/RecordBytes.h"
+#include "settings/Cp1251.h"
+#include "settings/RecordBytes.h"
 
 namespace {
 constexpr int kDate = 0;

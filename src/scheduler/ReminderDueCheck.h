@@ -2,14 +2,14 @@
 
 #include "scheduler/DueCheck.h"
 
-// The reminder due check on the clock's timer nap: a due reminder is announced
+// The reminder due check on the reminder check timer: a due reminder is announced
 // with the skin's sound and a box holding its text alone; an overdue one with
 // a notice of its day and time, without sound.
 class ReminderDueCheck : public DueCheck {
   public:
     ReminderDueCheck(ClockState& state, ClockTimers timers, Platform& platform);
 
-    // The handler of nap's tick.
+    // The handler of the reminder check's tick.
     void reminderTick() { tick(); }
     // The overdue check; reminderTick runs it right after each reload.
     void catchUpReminders() { catchUp(); }

@@ -1,7 +1,7 @@
 #include "scheduler/ReminderRecord.h"
 
-#include "config/Cp1251.h"
-#include "config/RecordBytes.h"
+#include "settings/Cp1251.h"
+#include "settings/RecordBytes.h"
 
 namespace {
 constexpr int kDate = 0;
@@ -13,11 +13,11 @@ QString withCrLf(const QString& text) {
     QString out;
     out.reserve(text.size() + 8);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text[i];
-        if (ch == QLatin1Char('\n') && (i == 0 || text[i - 1] != QLatin1Char('\r'))) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\n') && (i == 0 || text[i - 1] != QLatin1Char('\r'))) {
             out += QLatin1Char('\r');
         }
-        out += ch;
+        out += c;
     }
     return out;
 }

@@ -32,8 +32,8 @@ class ReminderRecord {
     // The text as stored; line breaks stay as they are (CR LF, or a lone LF
     // from another writer).
     QString text() const;
-    // Line breaks are stored as CR LF, as the editors of the first version of
-    // the program wrote them; the cut to 150 bytes applies to the stored form.
+    // Line breaks are stored as CR LF, as files from other writers of the
+    // format hold them; the cut to 150 bytes applies to the stored form.
     void setText(const QString& text);
 
     ScheduleKey key() const;

@@ -1,9 +1,9 @@
 #include "scheduler/ScheduleEntry.h"
 
-#include "config/Cp1251.h"
-#include "config/DayCount.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "settings/Cp1251.h"
+#include "settings/DayCount.h"
 
 ScheduleEntry ScheduleEntry::fromRecord(ScheduleKind kind, const QByteArray& record) {
     ScheduleEntry entry;

@@ -5,12 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "config/SafeWrite.h"
-#include "config/TimerSwitch.h"
 #include "platform/Platform.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleReader.h"
+#include "settings/SafeWrite.h"
+#include "state/TimerSwitch.h"
 
 namespace {
 QString tr(const char* text) {

@@ -3,10 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
-#include "config/ClockState.h"
 #include "scheduler/ScheduleEntry.h"
 #include "scheduler/ScheduleKey.h"
 #include "scheduler/ScheduleKind.h"
+#include "state/ClockState.h"
 
 class LaunchRecord;
 class Platform;

@@ -1,6 +1,6 @@
 #include "scheduler/ScheduleKey.h"
 
-#include "config/DayCount.h"
+#include "settings/DayCount.h"
 
 ScheduleKey ScheduleKey::of(double storedDate, const QByteArray& storedTime) {
     return {daycount::toDate(storedDate), storedTime};

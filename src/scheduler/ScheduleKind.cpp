@@ -1,8 +1,8 @@
 #include "scheduler/ScheduleKind.h"
 
-#include "config/ClockState.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "state/ClockState.h"
 
 namespace schedule {
 
@@ -25,7 +25,7 @@ bool& reloadFlag(ClockState& state, ScheduleKind kind) {
 }
 
 TimerSwitch* dueTimer(const ClockTimers& timers, ScheduleKind kind) {
-    return kind == ScheduleKind::Reminders ? timers.nap : timers.napr;
+    return kind == ScheduleKind::Reminders ? timers.reminderCheck : timers.launchCheck;
 }
 
 }  // namespace schedule

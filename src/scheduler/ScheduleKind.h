@@ -19,7 +19,7 @@ QString scratchName(ScheduleKind kind);  // "\system\nappr.dat", "\system\runpr.
 int recordSize(ScheduleKind kind);       // 168, 272
 
 bool& reloadFlag(ClockState& state, ScheduleKind kind);
-// nap for reminders, napr for launches; null when the caller was given none.
+// reminderCheck for reminders, launchCheck for launches; null when the caller was given none.
 TimerSwitch* dueTimer(const ClockTimers& timers, ScheduleKind kind);
 
 }  // namespace schedule

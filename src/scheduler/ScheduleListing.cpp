@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "config/ProgramFolder.h"
 #include "scheduler/ScheduleEntry.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ScheduleReader.h"
+#include "settings/ProgramFolder.h"
 
 QString ScheduleListing::dateText(const QDate& day) {
     return day.toString(QStringLiteral("dd.MM.yyyy")).leftJustified(10, QLatin1Char(' '), true);

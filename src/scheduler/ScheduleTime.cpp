@@ -13,8 +13,8 @@ bool ScheduleTime::number(const QString& text, int* value) {
     if (digits.isEmpty() || digits.size() > 9) {
         return false;
     }
-    for (const QChar ch : digits) {
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) {
+    for (const QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
             return false;
         }
     }

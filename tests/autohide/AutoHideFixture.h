@@ -30,18 +30,18 @@ class AutoHideFixture : public ::testing::Test {
     // Runs the slide away to its end; the number of steps it took.
     int slideAway() {
         int steps = 0;
-        timers.zad.enable();
-        while (timers.zad.enabled() && steps < 1000) {
-            autoHide.zadTimer();
+        timers.slideAway.enable();
+        while (timers.slideAway.enabled() && steps < 1000) {
+            autoHide.slideAwayStep();
             ++steps;
         }
         return steps;
     }
     int slideBack() {
         int steps = 0;
-        timers.otk.enable();
-        while (timers.otk.enabled() && steps < 1000) {
-            autoHide.otkTimer();
+        timers.slideBack.enable();
+        while (timers.slideBack.enabled() && steps < 1000) {
+            autoHide.slideBackStep();
             ++steps;
         }
         return steps;
@@ -50,8 +50,8 @@ class AutoHideFixture : public ::testing::Test {
     int ticksUntilSlide(int limit) {
         for (int tick = 1; tick <= limit; ++tick) {
             advance(1000);
-            autoHide.t1Timer();
-            if (timers.zad.enabled()) {
+            autoHide.idleCheckTick();
+            if (timers.slideAway.enabled()) {
                 return tick;
             }
         }
@@ -60,8 +60,7 @@ class AutoHideFixture : public ::testing::Test {
 
     FakePlatform platform;
     FakeClockTimers timers;
-    FakeTimer vid;
     ClockState state;
     FakeSlideWindows windows;
-    AutoHide autoHide{state, timers.view(), vid, platform, windows};
+    AutoHide autoHide{state, timers.view(), platform, windows};
 };

@@ -3,20 +3,20 @@
 using Slide = AutoHideFixture;
 
 TEST_F(Slide, AwayTakesThirteenStepsWithCalendarAndTabAlong) {
-    timers.zad.enable();
+    timers.slideAway.enable();
     for (int step = 1; step <= 13; ++step) {
-        autoHide.zadTimer();
+        autoHide.slideAwayStep();
         EXPECT_EQ(windows.clockX, home() + 15 * step) << step;
         EXPECT_EQ(windows.clockY, 0);
         EXPECT_EQ(windows.calendarX, windows.clockX) << step;
         EXPECT_EQ(windows.calendarY, 191);
         EXPECT_TRUE(windows.tabGlued()) << step;
-        EXPECT_EQ(timers.zad.enabled(), step < 13) << step;
+        EXPECT_EQ(timers.slideAway.enabled(), step < 13) << step;
     }
     EXPECT_EQ(windows.clockX, 1024 + 4);
     EXPECT_TRUE(autoHide.isAway());
-    EXPECT_TRUE(vid.enabled());
-    EXPECT_FALSE(timers.bezkn.enabled());
+    EXPECT_TRUE(timers.tabWatch.enabled());
+    EXPECT_FALSE(timers.edgeWatch.enabled());
     EXPECT_EQ(windows.tabKind, TabPicture::Away);
     EXPECT_EQ(windows.tabPath, QStringLiteral("/opt/chronidex/skins/Bluekno.bmp"));
     EXPECT_TRUE(windows.tabVisible);
@@ -28,17 +28,17 @@ TEST_F(Slide, AwayTakesThirteenStepsWithCalendarAndTabAlong) {
 TEST_F(Slide, BackTakesTheSameStepsAndEndsExactlyAtHome) {
     slideAway();
     advance(2000);
-    timers.otk.enable();
+    timers.slideBack.enable();
     for (int step = 1; step <= 13; ++step) {
-        autoHide.otkTimer();
+        autoHide.slideBackStep();
         EXPECT_EQ(windows.clockX, 1028 - 15 * step) << step;
         EXPECT_EQ(windows.calendarX, windows.clockX) << step;
         EXPECT_TRUE(windows.tabGlued()) << step;
-        EXPECT_EQ(timers.otk.enabled(), step < 13) << step;
+        EXPECT_EQ(timers.slideBack.enabled(), step < 13) << step;
     }
     EXPECT_EQ(windows.clockX, home());
     EXPECT_FALSE(autoHide.isAway());
-    EXPECT_TRUE(timers.t1.enabled());
+    EXPECT_TRUE(timers.idleCheck.enabled());
     EXPECT_EQ(state.lastActivity, platform.clock);
     EXPECT_EQ(windows.tabKind, TabPicture::OnScreen);
     EXPECT_EQ(windows.tabPath, QStringLiteral("/opt/chronidex/skins/Blueknz.bmp"));
@@ -62,12 +62,12 @@ TEST_F(Slide, WithoutTheTabTheEdgeWatchTakesOver) {
     state.settings.setNoPullTab(true);
     const int changes = windows.pictureChanges;
     slideAway();
-    EXPECT_TRUE(timers.bezkn.enabled());
-    EXPECT_FALSE(vid.enabled());
+    EXPECT_TRUE(timers.edgeWatch.enabled());
+    EXPECT_FALSE(timers.tabWatch.enabled());
     EXPECT_EQ(windows.pictureChanges, changes);
     slideBack();
     EXPECT_EQ(windows.clockX, home());
-    EXPECT_TRUE(timers.t1.enabled());
+    EXPECT_TRUE(timers.idleCheck.enabled());
     EXPECT_EQ(windows.pictureChanges, changes);
 }
 
@@ -96,20 +96,20 @@ TEST_F(Slide, ANarrowerScreenEndsTheSlideBackAtItsNewHome) {
     EXPECT_EQ(windows.clockX, 609);
     EXPECT_EQ(windows.calendarX, 609);
     EXPECT_TRUE(windows.tabGlued());
-    EXPECT_TRUE(timers.t1.enabled());
+    EXPECT_TRUE(timers.idleCheck.enabled());
     // At home the tab works as ever.
     autoHide.tabClick();
-    EXPECT_TRUE(timers.zad.enabled());
+    EXPECT_TRUE(timers.slideAway.enabled());
 }
 
 TEST_F(Slide, AWiderScreenLeavesTheClockClickableOnScreen) {
-    slideAway();  // clock left 1028, vid running
+    slideAway();  // clock left 1028, tab watch running
     platform.desktop = QRect(0, 0, 1280, 1024);
     EXPECT_FALSE(autoHide.isAway());
     // The clock now rests short of its home; the tab still slides it away
     // and back home.
     autoHide.tabClick();
-    EXPECT_TRUE(timers.zad.enabled());
+    EXPECT_TRUE(timers.slideAway.enabled());
     slideAway();
     EXPECT_GT(windows.clockX, 1280);
     autoHide.tabClick();

@@ -11,12 +11,12 @@ TEST_F(TabAndEdge, TheTabStartsGluedWithItsOnScreenPicture) {
 
 TEST_F(TabAndEdge, ClickAtHomeSlidesAwayEvenWithAutoHideOff) {
     state.settings.setAutoHide(false);
-    timers.t1.enable();
+    timers.idleCheck.enable();
     windows.tabX = 5;
     autoHide.tabClick();
     EXPECT_TRUE(windows.tabGlued());
-    EXPECT_FALSE(timers.t1.enabled());
-    EXPECT_TRUE(timers.zad.enabled());
+    EXPECT_FALSE(timers.idleCheck.enabled());
+    EXPECT_TRUE(timers.slideAway.enabled());
     EXPECT_EQ(slideAway(), 13);
 }
 
@@ -26,9 +26,9 @@ TEST_F(TabAndEdge, ClickWhileAwayBringsTheClockBack) {
     autoHide.tabClick();
     EXPECT_TRUE(windows.tabGlued());
     EXPECT_EQ(windows.clockShown, 1);
-    EXPECT_TRUE(timers.otk.enabled());
-    EXPECT_FALSE(vid.enabled());
-    EXPECT_FALSE(timers.zad.enabled());
+    EXPECT_TRUE(timers.slideBack.enabled());
+    EXPECT_FALSE(timers.tabWatch.enabled());
+    EXPECT_FALSE(timers.slideAway.enabled());
 }
 
 TEST_F(TabAndEdge, ClickDuringASlideOnlyReattachesTheTab) {
@@ -37,20 +37,20 @@ TEST_F(TabAndEdge, ClickDuringASlideOnlyReattachesTheTab) {
         if (!slidingAway) {
             slideAway();
         }
-        FakeTimer& running = slidingAway ? timers.zad : timers.otk;
+        FakeTimer& running = slidingAway ? timers.slideAway : timers.slideBack;
         running.enable();
         for (int step = 0; step < 5; ++step) {
-            slidingAway ? autoHide.zadTimer() : autoHide.otkTimer();
+            slidingAway ? autoHide.slideAwayStep() : autoHide.slideBackStep();
         }
         const int left = windows.clockX;
         windows.tabX = 5;
-        vid.disable();
+        timers.tabWatch.disable();
         autoHide.tabClick();
         EXPECT_TRUE(windows.tabGlued()) << slidingAway;
         EXPECT_EQ(windows.clockX, left) << slidingAway;
         EXPECT_TRUE(running.enabled()) << slidingAway;
-        EXPECT_FALSE((slidingAway ? timers.otk : timers.zad).enabled()) << slidingAway;
-        EXPECT_FALSE(vid.enabled()) << slidingAway;
+        EXPECT_FALSE((slidingAway ? timers.slideBack : timers.slideAway).enabled()) << slidingAway;
+        EXPECT_FALSE(timers.tabWatch.enabled()) << slidingAway;
         EXPECT_EQ(windows.clockShown, 0) << slidingAway;
         running.disable();
     }
@@ -58,19 +58,19 @@ TEST_F(TabAndEdge, ClickDuringASlideOnlyReattachesTheTab) {
 
 // Before the first step the clock is still at home, but the slide is on.
 TEST_F(TabAndEdge, ClickJustAfterTheIdleSlideStartedChangesNothing) {
-    timers.t1.enable();
+    timers.idleCheck.enable();
     advance(5000);
-    autoHide.t1Timer();
+    autoHide.idleCheckTick();
     autoHide.tabClick();
-    EXPECT_TRUE(timers.zad.enabled());
-    EXPECT_FALSE(timers.otk.enabled());
+    EXPECT_TRUE(timers.slideAway.enabled());
+    EXPECT_FALSE(timers.slideBack.enabled());
     EXPECT_EQ(slideAway(), 13);
 }
 
 TEST_F(TabAndEdge, VidKeepsTheTabGluedAndOnTop) {
     slideAway();
     windows.tabX = 0;
-    autoHide.vidTimer();
+    autoHide.tabWatchTick();
     EXPECT_TRUE(windows.tabGlued());
     EXPECT_EQ(windows.raised, 1);
 }
@@ -87,12 +87,12 @@ TEST_F(TabAndEdge, EdgeWatchBounds) {
     for (const Case& c : {Case{{1019, 0}, true}, Case{{1018, 0}, false}, Case{{1023, bottom}, true},
                           Case{{1023, bottom + 1}, false}, Case{{1019, bottom}, true},
                           Case{{1018, bottom + 1}, false}, Case{{500, 100}, false}}) {
-        timers.bezkn.enable();
-        timers.otk.disable();
+        timers.edgeWatch.enable();
+        timers.slideBack.disable();
         platform.cursor = c.pointer;
-        autoHide.bezknTimer();
-        EXPECT_EQ(timers.otk.enabled(), c.back) << c.pointer.x() << "," << c.pointer.y();
-        EXPECT_EQ(timers.bezkn.enabled(), !c.back) << c.pointer.x() << "," << c.pointer.y();
+        autoHide.edgeWatchTick();
+        EXPECT_EQ(timers.slideBack.enabled(), c.back) << c.pointer.x() << "," << c.pointer.y();
+        EXPECT_EQ(timers.edgeWatch.enabled(), !c.back) << c.pointer.x() << "," << c.pointer.y();
     }
 }
 
@@ -101,18 +101,18 @@ TEST_F(TabAndEdge, EdgeWatchWithoutCalendarReachesTheClockBottom) {
     state.settings.setNoPullTab(true);
     slideAway();
     platform.cursor = QPoint(1023, 192);
-    autoHide.bezknTimer();
-    EXPECT_FALSE(timers.otk.enabled());
+    autoHide.edgeWatchTick();
+    EXPECT_FALSE(timers.slideBack.enabled());
     platform.cursor = QPoint(1023, 191);
-    autoHide.bezknTimer();
-    EXPECT_TRUE(timers.otk.enabled());
+    autoHide.edgeWatchTick();
+    EXPECT_TRUE(timers.slideBack.enabled());
 }
 
 TEST_F(TabAndEdge, ScreensChangedBringsEverythingHome) {
     slideAway();
-    timers.otk.enable();
-    autoHide.otkTimer();
-    timers.bezkn.enable();
+    timers.slideBack.enable();
+    autoHide.slideBackStep();
+    timers.edgeWatch.enable();
     platform.desktop = QRect(0, 0, 1600, 900);
     platform.cursor = QPoint(100, 800);
     advance(7000);
@@ -122,28 +122,28 @@ TEST_F(TabAndEdge, ScreensChangedBringsEverythingHome) {
     EXPECT_EQ(windows.calendarX, windows.clockX);
     EXPECT_EQ(windows.calendarY, 191);
     EXPECT_GE(windows.clockShown, 1);
-    EXPECT_FALSE(timers.zad.enabled());
-    EXPECT_FALSE(timers.otk.enabled());
-    EXPECT_FALSE(timers.bezkn.enabled());
-    EXPECT_FALSE(vid.enabled());
+    EXPECT_FALSE(timers.slideAway.enabled());
+    EXPECT_FALSE(timers.slideBack.enabled());
+    EXPECT_FALSE(timers.edgeWatch.enabled());
+    EXPECT_FALSE(timers.tabWatch.enabled());
     EXPECT_EQ(windows.tabKind, TabPicture::OnScreen);
     EXPECT_TRUE(windows.tabVisible);
     EXPECT_TRUE(windows.tabGlued());
-    EXPECT_TRUE(timers.t1.enabled());
+    EXPECT_TRUE(timers.idleCheck.enabled());
     EXPECT_EQ(state.lastActivity, platform.clock);
 }
 
 TEST_F(TabAndEdge, ScreensChangedFollowsTheSettings) {
     // Without auto-hide, or with the pointer on the face, no idle time runs.
     state.settings.setAutoHide(false);
-    timers.t1.enable();
+    timers.idleCheck.enable();
     autoHide.screensChanged();
-    EXPECT_FALSE(timers.t1.enabled());
+    EXPECT_FALSE(timers.idleCheck.enabled());
 
     state.settings.setAutoHide(true);
     platform.cursor = QPoint(1000, 50);
     autoHide.screensChanged();
-    EXPECT_FALSE(timers.t1.enabled());
+    EXPECT_FALSE(timers.idleCheck.enabled());
 
     // Without the tab it stays hidden.
     state.settings.setNoPullTab(true);

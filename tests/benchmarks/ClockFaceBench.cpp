@@ -14,9 +14,9 @@
 #include <cstdlib>
 
 #include "clockface/ui/ClockFace.h"
-#include "clockface/ui/TJImage.h"
-#include "config/ClockState.h"
+#include "clockface/ui/PictureView.h"
 #include "platform/Platform.h"
+#include "state/ClockState.h"
 
 // Every heap block, of operator new and of the C allocator alike (image
 // buffers come from the latter), is counted by wrapping the C allocator.
@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
     state.settings.setSkinFile(QStringLiteral("Bench.skn"));
     state.skinName = QStringLiteral("Bench");
     BenchPlatform platform;
-    TJImage target;
+    PictureView target;
     target.resize(ClockFace::kFaceSize, ClockFace::kFaceSize);
     ClockFace face(state, platform, target);
     face.drawClockFace();  // first reading, outside the figures

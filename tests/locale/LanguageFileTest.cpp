@@ -3,8 +3,8 @@
 #include <QFile>
 
 #include "TempFolder.h"
-#include "config/Cp1251.h"
 #include "locale/LanguageFile.h"
+#include "settings/Cp1251.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include "FakePlatform.h"
 #include "TempFolder.h"
-#include "config/Cp1251.h"
-#include "config/ProgramFolder.h"
-#include "config/SettingsRecord.h"
 #include "locale/LanguageSection.h"
+#include "settings/Cp1251.h"
+#include "settings/ProgramFolder.h"
+#include "settings/SettingsRecord.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <QFile>
 
 #include "FakePlatform.h"
-#include "config/Cp1251.h"
-#include "config/ProgramFolder.h"
-#include "config/SettingsRecord.h"
 #include "locale/LanguageFile.h"
 #include "locale/LanguageSection.h"
+#include "settings/Cp1251.h"
+#include "settings/ProgramFolder.h"
+#include "settings/SettingsRecord.h"
 
 // The language files an installation supplies, read as the program reads
 // them. A file that breaks the fixed line counts would shift every text of

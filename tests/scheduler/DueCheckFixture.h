@@ -9,13 +9,13 @@
 #include "FakePlatform.h"
 #include "FakeTimer.h"
 #include "TempFolder.h"
-#include "config/Cp1251.h"
-#include "config/DayCount.h"
 #include "scheduler/LaunchDueCheck.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderDueCheck.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFiles.h"
+#include "settings/Cp1251.h"
+#include "settings/DayCount.h"
 
 // A program folder with a language file, the clock's state and fake timers,
 // and both due checks over them.

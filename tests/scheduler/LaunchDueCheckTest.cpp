@@ -24,8 +24,8 @@ TEST_F(LaunchCheck, DueLaunchSoundsStartsInANormalWindowAndIsRemoved) {
     EXPECT_EQ(launchesInFile(), 0);
     EXPECT_FALSE(folder.exists(QStringLiteral("system/run.dat")));
     EXPECT_TRUE(state.reloadLaunches);
-    EXPECT_TRUE(timers.napr.enabled());
-    EXPECT_TRUE(timers.nap.log.isEmpty());
+    EXPECT_TRUE(timers.launchCheck.enabled());
+    EXPECT_TRUE(timers.reminderCheck.log.isEmpty());
 }
 
 TEST_F(LaunchCheck, MissingOrEmptyPathStartsNothingAndIsRemovedAllTheSame) {
@@ -39,7 +39,7 @@ TEST_F(LaunchCheck, MissingOrEmptyPathStartsNothingAndIsRemovedAllTheSame) {
     EXPECT_TRUE(platform.errors.isEmpty());
     EXPECT_EQ(platform.sound.log.count(QStringLiteral("play")), 3);
     EXPECT_EQ(launchesInFile(), 0);
-    EXPECT_TRUE(timers.napr.enabled());
+    EXPECT_TRUE(timers.launchCheck.enabled());
 }
 
 TEST_F(LaunchCheck, OverdueLaunchIsReportedAndNeverStarted) {
@@ -53,7 +53,7 @@ TEST_F(LaunchCheck, OverdueLaunchIsReportedAndNeverStarted) {
     EXPECT_TRUE(platform.opened.isEmpty());
     EXPECT_TRUE(platform.sound.log.isEmpty());
     EXPECT_EQ(launchesInFile(), 0);
-    EXPECT_EQ(timers.napr.log, (QStringList{"off", "off", "on", "on", "on"}));
+    EXPECT_EQ(timers.launchCheck.log, (QStringList{"off", "off", "on", "on", "on"}));
 }
 
 TEST_F(LaunchCheck, TwoLaunchesOfOneMinuteBothStartInOneTick) {
@@ -89,7 +89,7 @@ TEST_F(LaunchCheck, FailingSoundOrLanguageFileStillStartsAndReports) {
     EXPECT_EQ(platform.messages[0],
               QStringLiteral("\r") + shortDate(today()) + QStringLiteral("07:00\r") + editor);
     EXPECT_EQ(launchesInFile(), 0);
-    EXPECT_TRUE(timers.napr.enabled());
+    EXPECT_TRUE(timers.launchCheck.enabled());
 }
 
 TEST_F(LaunchCheck, ALaunchFallsDueWhileAReminderBoxIsOpen) {
@@ -99,13 +99,13 @@ TEST_F(LaunchCheck, ALaunchFallsDueWhileAReminderBoxIsOpen) {
     at(10, 30);
     launches.launchTick();
     platform.onMessage = [&](const QString&) {
-        at(10, 31, 2);  // napr keeps ticking during the reminder's box
+        at(10, 31, 2);  // the launch check keeps ticking during the reminder's box
         launches.launchTick();
     };
     reminders.reminderTick();
     EXPECT_EQ(platform.opened, QStringList{QStringLiteral("normal ") + editor});
     EXPECT_EQ(launchesInFile(), 0);
     EXPECT_EQ(remindersInFile(), 0);
-    EXPECT_TRUE(timers.nap.enabled());
-    EXPECT_TRUE(timers.napr.enabled());
+    EXPECT_TRUE(timers.reminderCheck.enabled());
+    EXPECT_TRUE(timers.launchCheck.enabled());
 }

@@ -11,7 +11,9 @@ TEST_F(ReminderCheck, DueReminderSoundsShowsItsTextAloneAndIsRemoved) {
     EXPECT_TRUE(platform.messages.isEmpty());
 
     bool napStoppedDuringBox = false;
-    platform.onMessage = [&](const QString&) { napStoppedDuringBox = !timers.nap.enabled(); };
+    platform.onMessage = [&](const QString&) {
+        napStoppedDuringBox = !timers.reminderCheck.enabled();
+    };
     at(10, 30, 0);
     reminders.reminderTick();
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("Купить хлеб\r\nи молоко")});
@@ -20,7 +22,7 @@ TEST_F(ReminderCheck, DueReminderSoundsShowsItsTextAloneAndIsRemoved) {
     EXPECT_TRUE(state.soundPlaying);
     EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
     EXPECT_TRUE(state.reloadReminders);  // the removal asks for a reload
-    EXPECT_TRUE(timers.nap.enabled());
+    EXPECT_TRUE(timers.reminderCheck.enabled());
 
     // The rest of the minute announces nothing more.
     at(10, 30, 30);
@@ -76,11 +78,11 @@ TEST_F(ReminderCheck, TimeTextsInAnotherFormAreNeverDueButOverdueOnLaterDays) {
 TEST_F(ReminderCheck, OverdueCheckPairsEveryStopWithARestart) {
     addReminder(today(), "09:00", QStringLiteral("a"));
     at(10, 0);
-    timers.nap.log.clear();
+    timers.reminderCheck.log.clear();
     reminders.reminderTick();
     // Whole check off; entry off, on; removal on; whole check on.
-    EXPECT_EQ(timers.nap.log, (QStringList{"off", "off", "on", "on", "on"}));
-    EXPECT_TRUE(timers.napr.log.isEmpty());
+    EXPECT_EQ(timers.reminderCheck.log, (QStringList{"off", "off", "on", "on", "on"}));
+    EXPECT_TRUE(timers.launchCheck.log.isEmpty());
     EXPECT_FALSE(state.reloadReminders);  // lowered after the overdue check
 }
 
@@ -94,7 +96,7 @@ TEST_F(ReminderCheck, TwoRemindersOfOneMinuteAreBothAnnouncedInOneWalk) {
     EXPECT_EQ(platform.sound.log.count(QStringLiteral("open")), 2);  // restarted for the second
     EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
     EXPECT_TRUE(platform.errors.isEmpty());  // the second removal met no file
-    EXPECT_TRUE(timers.nap.enabled());
+    EXPECT_TRUE(timers.reminderCheck.enabled());
 }
 
 TEST_F(ReminderCheck, TheWalkGoesOnOverTheListItStartedWith) {
@@ -113,7 +115,7 @@ TEST_F(ReminderCheck, TheWalkGoesOnOverTheListItStartedWith) {
     reminders.reminderTick();
     EXPECT_EQ(platform.messages, (QStringList{QStringLiteral("первое"), QStringLiteral("следом")}));
     EXPECT_EQ(remindersInFile(), 1);
-    // 10:32 passed while nap was stopped: the next tick reports it as overdue.
+    // 10:32 passed while the reminder check was stopped: the next tick reports it as overdue.
     at(10, 33, 1);
     reminders.reminderTick();
     ASSERT_EQ(platform.messages.size(), 3);
@@ -125,7 +127,7 @@ TEST_F(ReminderCheck, MissingOrDamagedFilesNeverStopTheCheck) {
     at(10, 0);
     reminders.reminderTick();
     EXPECT_TRUE(platform.messages.isEmpty());
-    EXPECT_TRUE(timers.nap.enabled());
+    EXPECT_TRUE(timers.reminderCheck.enabled());
     EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
 
     // Three whole records and a partial one; 46091 is today, 10 March 2026.
@@ -140,7 +142,7 @@ TEST_F(ReminderCheck, MissingOrDamagedFilesNeverStopTheCheck) {
     EXPECT_TRUE(platform.messages[1].endsWith(QStringLiteral("\rsecond, same key")));
     EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), bytes.mid(168 * 2, 168));
     EXPECT_TRUE(platform.errors.isEmpty());
-    EXPECT_TRUE(timers.nap.enabled());
+    EXPECT_TRUE(timers.reminderCheck.enabled());
 }
 
 TEST_F(ReminderCheck, FailingSoundOrLanguageFileStillAnnouncesAndRemoves) {
@@ -151,7 +153,7 @@ TEST_F(ReminderCheck, FailingSoundOrLanguageFileStillAnnouncesAndRemoves) {
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("без звука")});
     EXPECT_FALSE(state.soundPlaying);
     EXPECT_EQ(remindersInFile(), 0);
-    EXPECT_TRUE(timers.nap.enabled());
+    EXPECT_TRUE(timers.reminderCheck.enabled());
 
     // The language file is gone: reported, and the notice keeps the texts of
     // the last good read.
@@ -165,7 +167,7 @@ TEST_F(ReminderCheck, FailingSoundOrLanguageFileStillAnnouncesAndRemoves) {
                                         shortDate(today()) +
                                         QStringLiteral(" в 09:00\rпросрочено"));
     EXPECT_EQ(remindersInFile(), 0);
-    EXPECT_TRUE(timers.nap.enabled());
+    EXPECT_TRUE(timers.reminderCheck.enabled());
 }
 
 TEST_F(ReminderCheck, AFileThatCannotBeRewrittenDoesNotBringTheBoxBackAgain) {
@@ -183,5 +185,5 @@ TEST_F(ReminderCheck, AFileThatCannotBeRewrittenDoesNotBringTheBoxBackAgain) {
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("застряло")});
     EXPECT_EQ(platform.errors.size(), 1);
     EXPECT_EQ(remindersInFile(), 2);  // kept for the next start
-    EXPECT_TRUE(timers.nap.enabled());
+    EXPECT_TRUE(timers.reminderCheck.enabled());
 }

@@ -6,11 +6,11 @@
 #include "FakePlatform.h"
 #include "FakeTimer.h"
 #include "TempFolder.h"
-#include "config/SafeWrite.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ScheduleReader.h"
+#include "settings/SafeWrite.h"
 
 namespace {
 
@@ -139,14 +139,14 @@ TEST_F(ScheduleFilesTest, AppendFailuresAreReportedAndLeaveNoHalfRecord) {
 TEST_F(ScheduleFilesTest, RemovalCopiesEveryByteOfTheKeptRecords) {
     const QByteArray old = fixture(QStringLiteral("two_reminders.dat"));
     folder.write(kNapom, old);
-    timers.nap.disable();  // the caller holds the due check
+    timers.reminderCheck.disable();  // the caller holds the due check
     ASSERT_TRUE(files.removeEntries(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}, true));
     EXPECT_EQ(folder.read(kNapom), old.mid(168));  // garbage tails and padding unchanged
     EXPECT_FALSE(folder.exists(kNappr));
     EXPECT_TRUE(state.reloadReminders);
-    EXPECT_TRUE(timers.nap.enabled());
-    EXPECT_EQ(timers.nap.log, (QStringList{"off", "on"}));
-    EXPECT_TRUE(timers.napr.log.isEmpty());
+    EXPECT_TRUE(timers.reminderCheck.enabled());
+    EXPECT_EQ(timers.reminderCheck.log, (QStringList{"off", "on"}));
+    EXPECT_TRUE(timers.launchCheck.log.isEmpty());
     EXPECT_TRUE(platform.errors.isEmpty());
 }
 
@@ -155,12 +155,12 @@ TEST_F(ScheduleFilesTest, RemovalDropsEveryRecordOfTheKeyOnTheSameDay) {
     const QByteArray old = fixture(QStringLiteral("three_launches.dat"));
     folder.write(kRun, old);
     state.reloadLaunches = false;
-    timers.napr.disable();
+    timers.launchCheck.disable();
     files.removeEntries(ScheduleKind::Launches, {QDate(2026, 3, 10), "08:00"}, false);
     EXPECT_EQ(folder.read(kRun), old.mid(272 * 2));
     EXPECT_FALSE(folder.exists(kRunpr));
     EXPECT_FALSE(state.reloadLaunches);  // not asked
-    EXPECT_TRUE(timers.napr.enabled());
+    EXPECT_TRUE(timers.launchCheck.enabled());
 
     // Two records of one key and a partial tail: the rest stays whole.
     const QByteArray tail = fixture(QStringLiteral("reminders_partial_tail.dat"));
@@ -182,12 +182,12 @@ TEST_F(ScheduleFilesTest, RemovingTheLastRecordsLeavesNoFileBehind) {
     // The second entry of a key already removed meets a missing file: nothing
     // is created, nothing reported, and the due check runs again.
     state.reloadReminders = false;
-    timers.nap.disable();
+    timers.reminderCheck.disable();
     EXPECT_TRUE(files.removeEntries(ScheduleKind::Reminders, {QDate(2023, 3, 16), "07:05"}, true));
     EXPECT_FALSE(folder.exists(kNapom));
     EXPECT_FALSE(folder.exists(kNappr));
     EXPECT_TRUE(state.reloadReminders);
-    EXPECT_TRUE(timers.nap.enabled());
+    EXPECT_TRUE(timers.reminderCheck.enabled());
     EXPECT_TRUE(platform.errors.isEmpty());
 }
 
@@ -203,22 +203,22 @@ TEST_F(ScheduleFilesTest, RewriteFailuresAreReportedAndKeepTheOldFile) {
     const QByteArray old = fixture(QStringLiteral("two_reminders.dat"));
     folder.write(kNapom, old);
     QDir(folder.root()).mkpath(kNappr);  // the scratch file cannot be created
-    timers.nap.disable();
+    timers.reminderCheck.disable();
     state.reloadReminders = false;
     EXPECT_FALSE(files.removeEntries(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}, true));
     EXPECT_EQ(folder.read(kNapom), old);
     ASSERT_EQ(platform.errors.size(), 1);
     EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("napom.dat")));
-    EXPECT_TRUE(timers.nap.enabled());
+    EXPECT_TRUE(timers.reminderCheck.enabled());
     EXPECT_TRUE(state.reloadReminders);
 
     // A main file that cannot be opened: reported, and the timer runs again.
     QFile::remove(folder.path(kRun));
     QDir(folder.root()).mkpath(kRun);
-    timers.napr.disable();
+    timers.launchCheck.disable();
     EXPECT_FALSE(files.removeEntries(ScheduleKind::Launches, {QDate(2023, 3, 15), "10:30"}, false));
     EXPECT_EQ(platform.errors.size(), 2);
-    EXPECT_TRUE(timers.napr.enabled());
+    EXPECT_TRUE(timers.launchCheck.enabled());
 }
 
 TEST_F(ScheduleFilesTest, AnInterruptedRewriteLeavesTheOldFileWhole) {
@@ -230,10 +230,10 @@ TEST_F(ScheduleFilesTest, AnInterruptedRewriteLeavesTheOldFileWhole) {
         SCOPED_TRACE(int(stop));
         folder.write(kNapom, old);
         safewrite::setFaultSeam([stop](safewrite::Step step) { return step != stop; });
-        timers.nap.disable();
+        timers.reminderCheck.disable();
         EXPECT_FALSE(files.removeEntries(ScheduleKind::Reminders, key, true));
         EXPECT_EQ(folder.read(kNapom), old);
-        EXPECT_TRUE(timers.nap.enabled());
+        EXPECT_TRUE(timers.reminderCheck.enabled());
 
         // The next removal, uninterrupted, finishes the job over any scratch left.
         safewrite::setFaultSeam({});

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "config/ProgramFolder.h"
 #include "scheduler/ScheduleListing.h"
 #include "scheduler/ScheduleTime.h"
+#include "settings/ProgramFolder.h"
 
 namespace {
 ScheduleLine line(const QString& text, ScheduleKind kind = ScheduleKind::Reminders) {

@@ -3,10 +3,10 @@
 #include <QFile>
 
 #include "TempFolder.h"
-#include "config/Cp1251.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleEntry.h"
+#include "settings/Cp1251.h"
 
 namespace {
 QByteArray fixture(const char* name) {

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "config/ClockState.h"
-#include "config/TimerSwitch.h"
+#include "state/ClockTimers.h"
+#include "state/TimerSwitch.h"
 
 // Records every switch, so a test can check that stops and restarts pair up.
 class FakeTimer : public TimerSwitch {
@@ -25,8 +25,12 @@ class FakeTimer : public TimerSwitch {
     bool on_;
 };
 
-// The seven timers of the clock window as fakes.
+// The program's timers as fakes, as they stand once the clock runs.
 struct FakeClockTimers {
-    FakeTimer t1, zad, otk, str{true}, nap{true}, napr{true}, bezkn;
-    ClockTimers view() { return {&t1, &zad, &otk, &str, &nap, &napr, &bezkn}; }
+    FakeTimer idleCheck, slideAway, slideBack, faceTick{true}, reminderCheck{true},
+        launchCheck{true}, edgeWatch, tabWatch;
+    ClockTimers view() {
+        return {&idleCheck,     &slideAway,   &slideBack, &faceTick,
+                &reminderCheck, &launchCheck, &edgeWatch, &tabWatch};
+    }
 };

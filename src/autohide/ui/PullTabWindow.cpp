@@ -6,7 +6,7 @@
 #include <QPolygon>
 
 #include "autohide/ui/RegionFromBitmap.h"
-#include "config/ClockState.h"
+#include "state/ClockState.h"
 
 PullTabWindow::PullTabWindow(const ClockState& state, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
@@ -14,7 +14,6 @@ PullTabWindow::PullTabWindow(const ClockState& state, QWidget* parent)
       state_(state) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QStringLiteral("kn"));
-    vid_.setInterval(kVidInterval);
     setPicture(TabPicture::OnScreen, QString());
 }
 

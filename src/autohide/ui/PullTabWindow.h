@@ -1,15 +1,13 @@
 #pragma once
 
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 
 #include "autohide/SlideWindows.h"
-#include "config/QtTimerSwitch.h"
 
 struct ClockState;
 
-// The pull tab `kn`: a small frameless window at the clock's left edge, shaped
+// The pull tab "kn": a small frameless window at the clock's left edge, shaped
 // like its picture, that slides the clock away and back when clicked. As a
 // tool window it gets no taskbar button; it stays above other windows and
 // never takes the focus. Where auto-hide runs without the tab, the window
@@ -17,7 +15,6 @@ struct ClockState;
 class PullTabWindow : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kVidInterval = 500;
     // The plain tab drawn when a skin's tab picture is missing or unreadable.
     static constexpr int kPlainWidth = 12;
     static constexpr int kPlainHeight = 40;
@@ -29,10 +26,6 @@ class PullTabWindow : public QWidget {
     const QImage& picture() const { return picture_; }
     // False while the plain tab stands in for a missing picture.
     bool hasSkinPicture() const { return skinPicture_; }
-
-    // `vid`: 500 ms, stopped at creation; its ticks go to the auto-hide.
-    QTimer& vid() { return vid_; }
-    TimerSwitch& vidSwitch() { return vidSwitch_; }
 
   signals:
     void clicked();
@@ -49,6 +42,4 @@ class PullTabWindow : public QWidget {
     QImage picture_;
     bool skinPicture_ = false;
     bool pressed_ = false;
-    QTimer vid_;
-    QtTimerSwitch vidSwitch_{vid_};
 };

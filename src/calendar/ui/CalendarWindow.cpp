@@ -3,14 +3,14 @@
 #include <QImage>
 #include <QPalette>
 
-#include "calendar/CurrentLanguageFile.h"
 #include "calendar/HolidayFile.h"
 #include "calendar/MonthLayout.h"
 #include "calendar/ui/FormFont.h"
+#include "calendar/widgets/ColourGrid.h"
 #include "calendar/widgets/Label3D.h"
 #include "calendar/widgets/RaisedPanel.h"
 #include "calendar/widgets/SystemColors.h"
-#include "calendar/widgets/VesColorStringGrid.h"
+#include "locale/CurrentLanguageFile.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -21,8 +21,9 @@ const QColor kYellow = syscolors::fromBgr(0x00FFFF);
 
 }  // namespace
 
-Tkol::Tkol(const QRect& clock, const QColor& faceCorner, const ProgramFolder& folder,
-           const SettingsRecord& settings, const QDate& today, Platform& platform, QWidget* parent)
+CalendarWindow::CalendarWindow(const QRect& clock, const QColor& faceCorner,
+                               const ProgramFolder& folder, const SettingsRecord& settings,
+                               const QDate& today, Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       monthNames_(kMonths + 1),
       weekdayTexts_(MonthLayout::kWeekdayTexts) {
@@ -30,16 +31,16 @@ Tkol::Tkol(const QRect& clock, const QColor& faceCorner, const ProgramFolder& fo
     move(clock.left(), clock.top() + clock.height());
     // The panel and the label take the face's corner colour, so the calendar
     // looks like part of the skin; the label's text stays readable on it.
-    panel1_->setColor(faceCorner);
-    nazm_->setColor(faceCorner);
-    nazm_->setFontColor(inverse(faceCorner));
+    panel_->setColor(faceCorner);
+    monthLabel_->setColor(faceCorner);
+    monthLabel_->setFontColor(inverse(faceCorner));
     if (!loadTables(folder, settings, platform)) {
         return;
     }
     fillMonthGrid(today, folder);
 }
 
-void Tkol::buildControls() {
+void CalendarWindow::buildControls() {
     setFixedSize(kWidth, kHeight);
     setFont(formFont(11));
     QPalette face = palette();
@@ -47,59 +48,59 @@ void Tkol::buildControls() {
     setPalette(face);
     setAutoFillBackground(true);
 
-    panel1_ = new RaisedPanel(this);
-    panel1_->setGeometry(0, 0, kWidth, 159);
+    panel_ = new RaisedPanel(this);
+    panel_->setGeometry(0, 0, kWidth, 159);
 
-    mes_ = new VesColorStringGrid(panel1_);
-    mes_->setGeometry(4, 5, 185, 150);
-    mes_->setFont(formFont(11));
-    mes_->setFontColor(syscolors::windowText());
-    mes_->setColCount(7);
-    mes_->setRowCount(7);
-    mes_->setDefaultColWidth(25);
-    mes_->setDefaultRowHeight(20);
-    mes_->setFixedRows(1);
-    mes_->setFixedCols(0);
-    for (VesCellProperties* set :
-         {&mes_->fixedRowParam(), &mes_->fixedColParam(), &mes_->topLeftCorner()}) {
+    monthGrid_ = new ColourGrid(panel_);
+    monthGrid_->setGeometry(4, 5, 185, 150);
+    monthGrid_->setFont(formFont(11));
+    monthGrid_->setFontColor(syscolors::windowText());
+    monthGrid_->setColCount(7);
+    monthGrid_->setRowCount(7);
+    monthGrid_->setDefaultColWidth(25);
+    monthGrid_->setDefaultRowHeight(20);
+    monthGrid_->setFixedRows(1);
+    monthGrid_->setFixedCols(0);
+    for (CellLooks* set : {&monthGrid_->fixedRowLooks(), &monthGrid_->fixedColumnLooks(),
+                           &monthGrid_->cornerLooks()}) {
         set->setColor(syscolors::btnFace());
         set->setFont(formFont(11));
         set->setFontColor(syscolors::windowText());
     }
-    mes_->setEnabled(false);
+    monthGrid_->setEnabled(false);
 
-    nazm_ = new Label3D(this);
-    nazm_->setGeometry(0, kHeight - 18, kWidth, 18);
-    nazm_->setAlignment(Qt::AlignHCenter);
-    nazm_->setCaption(QStringLiteral("Февраль"));
-    nazm_->setFont(formFont(15));
-    nazm_->setFirstColor(Qt::white);
-    nazm_->setLastColor(syscolors::fromBgr(0x808000));  // teal
-    nazm_->setFillGradient(false);
-    nazm_->setGradientOrientation(GradientOrientation::goHorizontal);
-    nazm_->setHighLightColor(syscolors::fromBgr(0x808080));  // gray
-    nazm_->setShadowColor(syscolors::fromBgr(0x008000));     // green
-    nazm_->setShadowSize(0);
-    nazm_->setBorderColor(Qt::black);
-    nazm_->setBorderWidth(1);
-    nazm_->setBorderStyle(Label3DBorderStyle::lbRaised);
-    nazm_->setBevel(Label3DBevel::blRaised);
+    monthLabel_ = new Label3D(this);
+    monthLabel_->setGeometry(0, kHeight - 18, kWidth, 18);
+    monthLabel_->setAlignment(Qt::AlignHCenter);
+    monthLabel_->setCaption(QStringLiteral("Февраль"));
+    monthLabel_->setFont(formFont(15));
+    monthLabel_->setFirstColor(Qt::white);
+    monthLabel_->setLastColor(syscolors::fromBgr(0x808000));  // teal
+    monthLabel_->setFillGradient(false);
+    monthLabel_->setGradientOrientation(GradientOrientation::Horizontal);
+    monthLabel_->setHighLightColor(syscolors::fromBgr(0x808080));  // gray
+    monthLabel_->setShadowColor(syscolors::fromBgr(0x008000));     // green
+    monthLabel_->setShadowSize(0);
+    monthLabel_->setBorderColor(Qt::black);
+    monthLabel_->setBorderWidth(1);
+    monthLabel_->setBorderStyle(Label3DBorderStyle::Raised);
+    monthLabel_->setBevel(Label3DBevel::Raised);
 }
 
-QColor Tkol::cornerColour(const QImage& face) {
+QColor CalendarWindow::cornerColour(const QImage& face) {
     if (face.isNull()) {
         return syscolors::btnFace();
     }
     return QColor(face.pixel(0, 0)).toRgb();
 }
 
-QColor Tkol::inverse(const QColor& colour) {
+QColor CalendarWindow::inverse(const QColor& colour) {
     const QColor rgb = colour.toRgb();
     return QColor(255 - rgb.red(), 255 - rgb.green(), 255 - rgb.blue());
 }
 
-bool Tkol::loadTables(const ProgramFolder& folder, const SettingsRecord& settings,
-                      Platform& platform) {
+bool CalendarWindow::loadTables(const ProgramFolder& folder, const SettingsRecord& settings,
+                                Platform& platform) {
     QString error;
     const std::optional<LanguageFile> file = currentLanguageFile(folder, settings, &error);
     if (!file || !file->readTable(QStringLiteral("[month]"), monthNames_, 1, &error) ||
@@ -110,9 +111,9 @@ bool Tkol::loadTables(const ProgramFolder& folder, const SettingsRecord& setting
     return true;
 }
 
-void Tkol::fillMonthGrid(const QDate& today, const ProgramFolder& folder) {
+void CalendarWindow::fillMonthGrid(const QDate& today, const ProgramFolder& folder) {
     MonthLayout layout(today, weekdayTexts_);
-    nazm_->setCaption(monthNames_.value(layout.month()));
+    monthLabel_->setCaption(monthNames_.value(layout.month()));
     // A month without a holiday file has no holidays; that is no error.
     if (const std::optional<QStringList> lines =
             holidays::read(holidays::pathFor(folder, layout.month()))) {
@@ -121,11 +122,11 @@ void Tkol::fillMonthGrid(const QDate& today, const ProgramFolder& folder) {
     showLayout(layout);
 }
 
-void Tkol::showLayout(const MonthLayout& layout) {
+void CalendarWindow::showLayout(const MonthLayout& layout) {
     for (int row = 0; row < MonthLayout::kRows; ++row) {
         for (int col = 0; col < MonthLayout::kColumns; ++col) {
             const MonthLayout::Cell& cell = layout.cell(col, row);
-            VesCellProperties& looks = mes_->cellProperties(col, row);
+            CellLooks& looks = monthGrid_->cellLooks(col, row);
             looks.setText(cell.text);
             if (cell.red) {
                 looks.setFontColor(kRed);

@@ -4,22 +4,22 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "config/ProgramFolder.h"
-#include "config/SettingsRecord.h"
+#include "settings/ProgramFolder.h"
+#include "settings/SettingsRecord.h"
 
 class Label3D;
 class MonthLayout;
 class Platform;
 class RaisedPanel;
-class VesColorStringGrid;
+class ColourGrid;
 
-// The calendar `kol` that hangs under the clock: the current month in a
+// The calendar that hangs under the clock: the current month in a
 // disabled colour grid (week-day captions, today on yellow, Sundays and the
 // month's holidays in red) and the month's name in a 3-D label along the
 // bottom. Filled once, when it is made; the nightly restart brings the next
 // day. A frameless tool window above the others, so it has no taskbar button.
 // Auto-hide moves it with move(); nothing else does.
-class Tkol : public QWidget {
+class CalendarWindow : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kWidth = 191;
@@ -29,18 +29,18 @@ class Tkol : public QWidget {
     // count), `faceCorner` the top-left pixel of the loaded face picture,
     // `today` the day to show. A language file that cannot be read is
     // reported through `platform`; the grid then stays empty.
-    Tkol(const QRect& clock, const QColor& faceCorner, const ProgramFolder& folder,
-         const SettingsRecord& settings, const QDate& today, Platform& platform,
-         QWidget* parent = nullptr);
+    CalendarWindow(const QRect& clock, const QColor& faceCorner, const ProgramFolder& folder,
+                   const SettingsRecord& settings, const QDate& today, Platform& platform,
+                   QWidget* parent = nullptr);
 
     // The top-left pixel of a face picture; the button face for none.
     static QColor cornerColour(const QImage& face);
     // Each of the three channels replaced by 255 minus its value.
     static QColor inverse(const QColor& colour);
 
-    RaisedPanel* panel1() const { return panel1_; }
-    VesColorStringGrid* mes() const { return mes_; }
-    Label3D* nazm() const { return nazm_; }
+    RaisedPanel* panel() const { return panel_; }
+    ColourGrid* monthGrid() const { return monthGrid_; }
+    Label3D* monthLabel() const { return monthLabel_; }
     // Slots 1 to 12, and 0 to 7 (the eighth is the week layout code).
     const QStringList& monthNames() const { return monthNames_; }
     const QStringList& weekdayTexts() const { return weekdayTexts_; }
@@ -52,9 +52,9 @@ class Tkol : public QWidget {
     void fillMonthGrid(const QDate& today, const ProgramFolder& folder);
     void showLayout(const MonthLayout& layout);
 
-    RaisedPanel* panel1_;
-    VesColorStringGrid* mes_;
-    Label3D* nazm_;
+    RaisedPanel* panel_;
+    ColourGrid* monthGrid_;
+    Label3D* monthLabel_;
     QStringList monthNames_;
     QStringList weekdayTexts_;
 };

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "calendar/CurrentLanguageFile.h"
 #include "calendar/HolidayFile.h"
 #include "calendar/HolidayList.h"
 #include "calendar/ui/FormFont.h"
+#include "locale/CurrentLanguageFile.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -25,8 +25,8 @@ const QStringList kBuiltInMonths = {
 
 }  // namespace
 
-Tprazd::Tprazd(DialogContext& context, QWidget* parent)
-    : ProtocolDialog(context.protocol, context.showHelp, kHelpTopic, parent),
+HolidayEditor::HolidayEditor(DialogContext& context, QWidget* parent)
+    : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
       texts_(QStringLiteral("[funholi]"), 8) {
     setWindowTitle(QStringLiteral("Праздники"));
@@ -35,89 +35,89 @@ Tprazd::Tprazd(DialogContext& context, QWidget* parent)
     const QRect desktop = context.platform.desktopRect();
     move(desktop.center() - QPoint(kWidth / 2, kHeight / 2));
 
-    label1_ = new QLabel(QStringLiteral("Label1"), this);
-    label1_->setGeometry(64, 32, 41, 16);
-    label1_->setAlignment(Qt::AlignCenter);
-    label1_->setFont(formFont(13));
+    monthLabel_ = new QLabel(QStringLiteral("Label1"), this);
+    monthLabel_->setGeometry(64, 32, 41, 16);
+    monthLabel_->setAlignment(Qt::AlignCenter);
+    monthLabel_->setFont(formFont(13));
 
-    mes_ = new QComboBox(this);
-    mes_->setEditable(true);
-    mes_->setInsertPolicy(QComboBox::NoInsert);
-    mes_->addItems(kBuiltInMonths);
-    mes_->move(120, 32);
-    mes_->resize(89, mes_->sizeHint().height());
-    connect(mes_, &QComboBox::currentIndexChanged, this, &Tprazd::monthBoxChanged);
-    connect(mes_, &QComboBox::editTextChanged, this, &Tprazd::monthBoxChanged);
+    monthBox_ = new QComboBox(this);
+    monthBox_->setEditable(true);
+    monthBox_->setInsertPolicy(QComboBox::NoInsert);
+    monthBox_->addItems(kBuiltInMonths);
+    monthBox_->move(120, 32);
+    monthBox_->resize(89, monthBox_->sizeHint().height());
+    connect(monthBox_, &QComboBox::currentIndexChanged, this, &HolidayEditor::monthBoxChanged);
+    connect(monthBox_, &QComboBox::editTextChanged, this, &HolidayEditor::monthBoxChanged);
 
-    lbp_ = new QListWidget(this);
-    lbp_->setGeometry(72, 64, 121, 97);
-    lbp_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lbp_->setContextMenuPolicy(Qt::CustomContextMenu);
-    pmp_ = new QMenu(lbp_);
-    n1_ = pmp_->addAction(QStringLiteral("Добавить"));
-    n2_ = pmp_->addAction(QStringLiteral("Удалить"));
-    connect(pmp_, &QMenu::aboutToShow, this, &Tprazd::pmpPopup);
-    connect(n1_, &QAction::triggered, this, &Tprazd::n1Click);
-    connect(n2_, &QAction::triggered, this, &Tprazd::n2Click);
-    connect(lbp_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { pmp_->popup(lbp_->viewport()->mapToGlobal(at)); });
+    dayList_ = new QListWidget(this);
+    dayList_->setGeometry(72, 64, 121, 97);
+    dayList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    dayList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    listMenu_ = new QMenu(dayList_);
+    addDayAction_ = listMenu_->addAction(QStringLiteral("Добавить"));
+    deleteDayAction_ = listMenu_->addAction(QStringLiteral("Удалить"));
+    connect(listMenu_, &QMenu::aboutToShow, this, &HolidayEditor::listMenuOpening);
+    connect(addDayAction_, &QAction::triggered, this, &HolidayEditor::addDay);
+    connect(deleteDayAction_, &QAction::triggered, this, &HolidayEditor::deleteDay);
+    connect(dayList_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { listMenu_->popup(dayList_->viewport()->mapToGlobal(at)); });
 
-    button1_ = new QPushButton(QStringLiteral("Принять"), this);
-    button1_->setGeometry(40, 176, 75, 25);
-    button1_->setEnabled(false);
-    button1_->setAutoDefault(false);
-    button2_ = new QPushButton(QStringLiteral("Отмена"), this);
-    button2_->setGeometry(152, 176, 75, 25);
-    button2_->setAutoDefault(false);
-    connect(button1_, &QPushButton::clicked, this, &Tprazd::button1Click);
-    connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
+    acceptButton_ = new QPushButton(QStringLiteral("Принять"), this);
+    acceptButton_->setGeometry(40, 176, 75, 25);
+    acceptButton_->setEnabled(false);
+    acceptButton_->setAutoDefault(false);
+    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancelButton_->setGeometry(152, 176, 75, 25);
+    cancelButton_->setAutoDefault(false);
+    connect(acceptButton_, &QPushButton::clicked, this, &HolidayEditor::saveMonth);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QStringList Tprazd::entries() const {
+QStringList HolidayEditor::entries() const {
     QStringList list;
-    list.reserve(lbp_->count());
-    for (int i = 0; i < lbp_->count(); ++i) {
-        list.append(lbp_->item(i)->text());
+    list.reserve(dayList_->count());
+    for (int i = 0; i < dayList_->count(); ++i) {
+        list.append(dayList_->item(i)->text());
     }
     return list;
 }
 
-void Tprazd::setEntries(const QStringList& entries) {
-    lbp_->clear();
-    lbp_->addItems(entries);
+void HolidayEditor::setEntries(const QStringList& entries) {
+    dayList_->clear();
+    dayList_->addItems(entries);
 }
 
-void Tprazd::beforeBox() {
+void HolidayEditor::beforeBox() {
     boxOpen_ = true;
 }
 
 // When the box has already handed the focus back, its return has been seen
 // (while it was open); otherwise the next activation is that return.
-void Tprazd::afterBox(bool shown) {
+void HolidayEditor::afterBox(bool shown) {
     boxOpen_ = false;
     if (shown) {
         returnPending_ = !isActiveWindow();
     }
 }
 
-void Tprazd::report(const QString& error) {
+void HolidayEditor::report(const QString& error) {
     beforeBox();
     context_.platform.showError(error);
     afterBox(true);
 }
 
-bool Tprazd::event(QEvent* e) {
+bool HolidayEditor::event(QEvent* e) {
     if (e->type() == QEvent::WindowDeactivate && !boxOpen_) {
         returnPending_ = false;  // the user went elsewhere; coming back reloads
     }
-    return ProtocolDialog::event(e);
+    return ClockDialog::event(e);
 }
 
-void Tprazd::closed() {
+void HolidayEditor::closed() {
     returnPending_ = false;
 }
 
-void Tprazd::activated() {
+void HolidayEditor::activated() {
     if (boxOpen_ || returnPending_) {
         returnPending_ = false;
         return;
@@ -142,46 +142,46 @@ void Tprazd::activated() {
     {
         // The month box is refilled and set quietly; the list is read once,
         // below, for the month it ends up on.
-        const QSignalBlocker quiet(mes_);
-        mes_->clear();
-        mes_->addItems(months);
-        mes_->setCurrentIndex(context_.platform.now().date().month() - 1);
+        const QSignalBlocker quiet(monthBox_);
+        monthBox_->clear();
+        monthBox_->addItems(months);
+        monthBox_->setCurrentIndex(context_.platform.now().date().month() - 1);
     }
-    lbp_->clear();
+    dayList_->clear();
     shownMonth_ = 0;
     setWindowTitle(texts_.line(1));
-    label1_->setText(texts_.line(2));
-    button1_->setText(texts_.line(3));
-    button2_->setText(texts_.line(4));
-    n1_->setText(texts_.line(7));
-    n2_->setText(texts_.line(8));
-    mesChange();
+    monthLabel_->setText(texts_.line(2));
+    acceptButton_->setText(texts_.line(3));
+    cancelButton_->setText(texts_.line(4));
+    addDayAction_->setText(texts_.line(7));
+    deleteDayAction_->setText(texts_.line(8));
+    readMonth();
 }
 
 // The month box says which month by its selected item, or by typed text that
 // spells one of its items; anything else names no month.
-int Tprazd::selectedMonth() const {
-    const int index = mes_->currentIndex();
-    const QString text = mes_->currentText();
-    if (index >= 0 && mes_->itemText(index) == text) {
+int HolidayEditor::selectedMonth() const {
+    const int index = monthBox_->currentIndex();
+    const QString text = monthBox_->currentText();
+    if (index >= 0 && monthBox_->itemText(index) == text) {
         return index + 1;
     }
-    const int typed = mes_->findText(text, Qt::MatchFixedString);
+    const int typed = monthBox_->findText(text, Qt::MatchFixedString);
     return typed >= 0 ? typed + 1 : 0;
 }
 
 // Picking an item changes both the index and the text; the list is read once.
-void Tprazd::monthBoxChanged() {
-    if (mes_->currentIndex() == readIndex_ && mes_->currentText() == readText_) {
+void HolidayEditor::monthBoxChanged() {
+    if (monthBox_->currentIndex() == readIndex_ && monthBox_->currentText() == readText_) {
         return;
     }
-    mesChange();
+    readMonth();
 }
 
-void Tprazd::mesChange() {
-    readIndex_ = mes_->currentIndex();
-    readText_ = mes_->currentText();
-    lbp_->clear();
+void HolidayEditor::readMonth() {
+    readIndex_ = monthBox_->currentIndex();
+    readText_ = monthBox_->currentText();
+    dayList_->clear();
     shownMonth_ = 0;
     const int month = selectedMonth();
     if (month == 0) {
@@ -204,11 +204,11 @@ void Tprazd::mesChange() {
     shownMonth_ = month;
 }
 
-void Tprazd::pmpPopup() {
-    button1_->setEnabled(true);
+void HolidayEditor::listMenuOpening() {
+    acceptButton_->setEnabled(true);
 }
 
-void Tprazd::n1Click() {
+void HolidayEditor::addDay() {
     beforeBox();
     const std::optional<QString> answer = context_.platform.askText(texts_.line(5), texts_.line(6));
     afterBox(true);
@@ -223,15 +223,15 @@ void Tprazd::n1Click() {
     }
 }
 
-void Tprazd::n2Click() {
-    QListWidgetItem* item = lbp_->currentItem();
+void HolidayEditor::deleteDay() {
+    QListWidgetItem* item = dayList_->currentItem();
     if (item == nullptr || !item->isSelected()) {
         return;
     }
-    delete lbp_->takeItem(lbp_->row(item));
+    delete dayList_->takeItem(dayList_->row(item));
 }
 
-void Tprazd::button1Click() {
+void HolidayEditor::saveMonth() {
     if (shownMonth_ == 0) {
         report(
             QStringLiteral("Праздники не сохранены: не выбран месяц, список которого удалось "

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "autohide/ui/ProtocolDialog.h"
-#include "config/DialogContext.h"
+#include "dialogs/ClockDialog.h"
+#include "dialogs/DialogContext.h"
 #include "locale/LanguageSection.h"
 
 class QAction;
@@ -13,7 +13,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 
-// The holiday editor `prazd`: pick a month, add and delete its holiday days,
+// The holiday editor: pick a month, add and delete its holiday days,
 // and save them, which rewrites that month's file and restarts the program so
 // that the calendar shows them. Every activation reloads the texts, the month
 // list, the current month and its file, dropping unsaved edits.
@@ -23,23 +23,23 @@ class QPushButton;
 // file cannot be read is reported and shows nothing, and saving is refused
 // until a month has been read, so one month's days never land in another's
 // file. Saving is possible only once the list's context menu has been opened.
-class Tprazd : public ProtocolDialog {
+class HolidayEditor : public ClockDialog {
     Q_OBJECT
   public:
     static constexpr int kHelpTopic = 3;
     static constexpr int kWidth = 269;
     static constexpr int kHeight = 221;
 
-    explicit Tprazd(DialogContext& context, QWidget* parent = nullptr);
+    explicit HolidayEditor(DialogContext& context, QWidget* parent = nullptr);
 
-    QLabel* label1() const { return label1_; }
-    QComboBox* mes() const { return mes_; }
-    QListWidget* lbp() const { return lbp_; }
-    QPushButton* button1() const { return button1_; }
-    QPushButton* button2() const { return button2_; }
-    QMenu* pmp() const { return pmp_; }
-    QAction* n1() const { return n1_; }
-    QAction* n2() const { return n2_; }
+    QLabel* monthLabel() const { return monthLabel_; }
+    QComboBox* monthBox() const { return monthBox_; }
+    QListWidget* dayList() const { return dayList_; }
+    QPushButton* acceptButton() const { return acceptButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+    QMenu* listMenu() const { return listMenu_; }
+    QAction* addDayAction() const { return addDayAction_; }
+    QAction* deleteDayAction() const { return deleteDayAction_; }
 
     QStringList entries() const;
     // The month (1 to 12) whose entries the list shows; 0 for none.
@@ -52,11 +52,11 @@ class Tprazd : public ProtocolDialog {
 
   private:
     void monthBoxChanged();
-    void mesChange();
-    void pmpPopup();
-    void n1Click();
-    void n2Click();
-    void button1Click();
+    void readMonth();
+    void listMenuOpening();
+    void addDay();
+    void deleteDay();
+    void saveMonth();
 
     int selectedMonth() const;
     void setEntries(const QStringList& entries);
@@ -66,14 +66,14 @@ class Tprazd : public ProtocolDialog {
 
     DialogContext& context_;
     LanguageSection texts_;
-    QLabel* label1_;
-    QComboBox* mes_;
-    QListWidget* lbp_;
-    QPushButton* button1_;
-    QPushButton* button2_;
-    QMenu* pmp_;
-    QAction* n1_;
-    QAction* n2_;
+    QLabel* monthLabel_;
+    QComboBox* monthBox_;
+    QListWidget* dayList_;
+    QPushButton* acceptButton_;
+    QPushButton* cancelButton_;
+    QMenu* listMenu_;
+    QAction* addDayAction_;
+    QAction* deleteDayAction_;
     int shownMonth_ = 0;
     // The platform's boxes are windows of their own: closing one makes this
     // dialog active again, which must not count as the user coming back (it

@@ -12,7 +12,7 @@ int mix(int from, int to, qint64 i, qint64 n) {
 
 void fillGradientStrips(QPainter& painter, const QRect& r, const QColor& first, const QColor& last,
                         GradientOrientation orientation) {
-    const bool horizontal = orientation == GradientOrientation::goHorizontal;
+    const bool horizontal = orientation == GradientOrientation::Horizontal;
     const qint64 n = qint64(horizontal ? r.width() : r.height()) - 1;
     if (n < 1) {
         return;

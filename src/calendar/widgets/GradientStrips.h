@@ -8,7 +8,7 @@
 class QPainter;
 
 // Fills `r` from `first` to `last` in one-pixel strips across `orientation`
-// (columns for goHorizontal, rows for goVertical). With n the extent minus 1,
+// (columns for Horizontal, rows for Vertical). With n the extent minus 1,
 // strip i takes each channel as (first * (n - i) + last * i) / n, truncated,
 // so the first strip is exactly `first` and the last exactly `last`. A
 // rectangle one pixel (or less) along the orientation gets nothing.

@@ -90,10 +90,10 @@ void Label3D::paintEvent(QPaintEvent*) {
     } else if (!transparent_) {
         painter.fillRect(r, color_);
     }
-    if (layout_ != TextLayout::tlTop) {
+    if (layout_ != TextLayout::Top) {
         const int spare = r.height() - measureText(r).height();
         if (spare > 0) {
-            r.translate(0, layout_ == TextLayout::tlBottom ? spare : spare / 2);
+            r.translate(0, layout_ == TextLayout::Bottom ? spare : spare / 2);
         }
     }
     drawCaption(painter, r);
@@ -103,22 +103,22 @@ void Label3D::drawBorder(QPainter& painter, QRect& r) const {
     const QColor highlight = syscolors::btnHighlight();
     const QColor shadow = syscolors::btnShadow();
     switch (borderStyle_) {
-        case Label3DBorderStyle::lbNone:
+        case Label3DBorderStyle::None:
             break;
-        case Label3DBorderStyle::lbNormal:
+        case Label3DBorderStyle::Normal:
             drawFrame3D(painter, r, borderColor_, borderColor_, borderWidth_);
             break;
-        case Label3DBorderStyle::lbLowered:
+        case Label3DBorderStyle::Lowered:
             drawFrame3D(painter, r, shadow, highlight, borderWidth_);
             break;
-        case Label3DBorderStyle::lbRaised:
+        case Label3DBorderStyle::Raised:
             drawFrame3D(painter, r, highlight, shadow, borderWidth_);
             break;
-        case Label3DBorderStyle::lbInn:
+        case Label3DBorderStyle::Inn:
             drawFrame3D(painter, r, shadow, highlight, borderWidth_);
             drawFrame3D(painter, r, highlight, shadow, borderWidth_);
             break;
-        case Label3DBorderStyle::lbOut:
+        case Label3DBorderStyle::Out:
             drawFrame3D(painter, r, highlight, shadow, borderWidth_);
             drawFrame3D(painter, r, shadow, highlight, borderWidth_);
             break;
@@ -152,21 +152,21 @@ void Label3D::drawCaption(QPainter& painter, const QRect& r) const {
     };
     const bool enabled = isEnabled();
     switch (bevel_) {
-        case Label3DBevel::blNone:
+        case Label3DBevel::None:
             break;
-        case Label3DBevel::blLowered:
+        case Label3DBevel::Lowered:
             if (enabled) {
                 copy(-s, shadowColor_);
             }
             copy(s, highLightColor_);
             break;
-        case Label3DBevel::blRaised:
+        case Label3DBevel::Raised:
             if (enabled) {
                 copy(-s, highLightColor_);
             }
             copy(s, shadowColor_);
             break;
-        case Label3DBevel::blShadow:
+        case Label3DBevel::Shadow:
             copy(s, shadowColor_);
             break;
     }

@@ -76,19 +76,19 @@ class Label3D : public QWidget {
     QColor color_;
     QColor fontColor_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
-    TextLayout layout_ = TextLayout::tlTop;
+    TextLayout layout_ = TextLayout::Top;
     bool transparent_ = false;
     bool showAccelChar_ = true;
 
     QColor firstColor_;
     QColor lastColor_;
     bool fillGradient_ = false;
-    GradientOrientation gradientOrientation_ = GradientOrientation::goHorizontal;
+    GradientOrientation gradientOrientation_ = GradientOrientation::Horizontal;
     QColor highLightColor_;
     QColor shadowColor_;
-    Label3DBevel bevel_ = Label3DBevel::blRaised;
+    Label3DBevel bevel_ = Label3DBevel::Raised;
     quint8 shadowSize_ = 1;
     QColor borderColor_;
     qint32 borderWidth_ = 1;
-    Label3DBorderStyle borderStyle_ = Label3DBorderStyle::lbNone;
+    Label3DBorderStyle borderStyle_ = Label3DBorderStyle::None;
 };

@@ -1,14 +1,14 @@
 #pragma once
 
-// The choices of a Label3D, named as its stored properties name them.
-enum class GradientOrientation { goHorizontal, goVertical };
+// The choices a Label3D offers.
+enum class GradientOrientation { Horizontal, Vertical };
 
 // How the caption is bevelled: highlight and shadow copies under the text.
-enum class Label3DBevel { blNone, blLowered, blRaised, blShadow };
+enum class Label3DBevel { None, Lowered, Raised, Shadow };
 
-// The frame around the label: lbInn is a lowered frame with a raised one
-// inside it, lbOut the other way round.
-enum class Label3DBorderStyle { lbNone, lbNormal, lbLowered, lbRaised, lbInn, lbOut };
+// The frame around the label: Inn is a lowered frame with a raised one
+// inside it, Out the other way round.
+enum class Label3DBorderStyle { None, Normal, Lowered, Raised, Inn, Out };
 
 // Where the text block sits vertically inside the label.
-enum class TextLayout { tlTop, tlCenter, tlBottom };
+enum class TextLayout { Top, Center, Bottom };

@@ -10,9 +10,9 @@
 #include "clockface/BitmapExtent.h"
 #include "clockface/ClockHands.h"
 #include "clockface/ui/FacePainter.h"
-#include "clockface/ui/TJImage.h"
-#include "config/ClockState.h"
+#include "clockface/ui/PictureView.h"
 #include "platform/Platform.h"
+#include "state/ClockState.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ qint64 neededBitmapSize(const QString& path) {
 
 }  // namespace
 
-ClockFace::ClockFace(const ClockState& state, Platform& platform, TJImage& target)
+ClockFace::ClockFace(const ClockState& state, Platform& platform, PictureView& target)
     : state_(state), platform_(platform), target_(target) {}
 
 void ClockFace::forgetSkinFiles() {

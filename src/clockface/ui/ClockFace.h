@@ -11,9 +11,9 @@
 
 struct ClockState;
 class Platform;
-class TJImage;
+class PictureView;
 
-// The clock face `im` of the clock window: the skin's face bitmap with the
+// The clock face of the clock window: the skin's face bitmap with the
 // three hands drawn over it at the platform's present time. The skin's two
 // files are read again whenever they change on disk, so an edited skin shows
 // at the next redraw, and not otherwise.
@@ -27,9 +27,9 @@ class ClockFace {
     // The face's size in the clock window, used while the control has none.
     static constexpr int kFaceSize = 189;
 
-    ClockFace(const ClockState& state, Platform& platform, TJImage& target);
+    ClockFace(const ClockState& state, Platform& platform, PictureView& target);
 
-    // The redraw of every `str` tick, and the first load at start-up.
+    // The redraw of every face tick, and the first load at start-up.
     void drawClockFace();
 
     // The colour of the face bitmap's top left pixel, or the panel colour
@@ -66,7 +66,7 @@ class ClockFace {
 
     const ClockState& state_;
     Platform& platform_;
-    TJImage& target_;
+    PictureView& target_;
 
     QString descriptionPath_;
     QString bitmapPath_;

@@ -7,8 +7,8 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 
-#include "config/Cp1251.h"
 #include "platform/Platform.h"
+#include "settings/Cp1251.h"
 
 namespace editorchecks {
 

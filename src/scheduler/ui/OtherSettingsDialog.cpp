@@ -1,7 +1,6 @@
 #include "scheduler/ui/OtherSettingsDialog.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,11 +10,11 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include "config/TimerSwitch.h"
 #include "platform/Platform.h"
 #include "scheduler/ScheduleListing.h"
 #include "scheduler/ui/ScheduleLineDelegate.h"
 #include "scheduler/ui/WrappingCheckBox.h"
+#include "state/TimerSwitch.h"
 
 namespace {
 constexpr int kDayRole = ScheduleLineDelegate::kKindRole + 1;
@@ -30,141 +29,135 @@ QFrame* panel(QWidget* parent, int top, int height) {
 }
 }  // namespace
 
-Tother::Tother(DialogContext& context, QWidget* parent)
-    : ProtocolDialog(context.protocol, context.showHelp, kHelpTopic, parent),
+OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent)
+    : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
       files_(context.state, context.timers, context.platform),
       texts_(QStringLiteral("[funoth]"), 7) {
     setWindowTitle(QStringLiteral("Другие"));
     setFixedSize(382, 227);
-    panel1_ = panel(this, 0, 65);
-    panel2_ = panel(this, 65, 121);
-    panel3_ = panel(this, 186, 41);
+    optionsPanel_ = panel(this, 0, 65);
+    listPanel_ = panel(this, 65, 121);
+    buttonPanel_ = panel(this, 186, 41);
 
-    chb1_ = new WrappingCheckBox(QStringLiteral("Автоматически убирать с экрана"), panel1_);
-    chb1_->setGeometry(40, 1, 121, 39);
-    chb2_ = new QCheckBox(QStringLiteral("Без кнопки"), panel1_);
-    chb2_->setGeometry(40, 40, 97, 17);
-    label1_ = new QLabel(QStringLiteral("Время скрытия"), panel1_);
-    label1_->setGeometry(232, 6, 49, 33);
-    label1_->setWordWrap(true);
-    vrs_ = new QSpinBox(panel1_);
-    vrs_->setGeometry(280, 8, 41, 22);
-    vrs_->setRange(1, 30);
-    vrs_->setValue(1);
-    bz_ = new QCheckBox(QStringLiteral("Без звука"), panel1_);
-    bz_->setGeometry(232, 40, 97, 17);
+    autoHideBox_ =
+        new WrappingCheckBox(QStringLiteral("Автоматически убирать с экрана"), optionsPanel_);
+    autoHideBox_->setGeometry(40, 1, 121, 39);
+    noTabBox_ = new QCheckBox(QStringLiteral("Без кнопки"), optionsPanel_);
+    noTabBox_->setGeometry(40, 40, 97, 17);
+    hideDelayLabel_ = new QLabel(QStringLiteral("Время скрытия"), optionsPanel_);
+    hideDelayLabel_->setGeometry(232, 6, 49, 33);
+    hideDelayLabel_->setWordWrap(true);
+    hideDelayBox_ = new QSpinBox(optionsPanel_);
+    hideDelayBox_->setGeometry(280, 8, 41, 22);
+    hideDelayBox_->setRange(1, 30);
+    hideDelayBox_->setValue(1);
+    soundOffBox_ = new QCheckBox(QStringLiteral("Без звука"), optionsPanel_);
+    soundOffBox_->setGeometry(232, 40, 97, 17);
 
-    list_ = new QListWidget(panel2_);
-    list_->setGeometry(12, 16, 361, 113);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    list_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    delegate_ = new ScheduleLineDelegate(context.state.programFolder, list_);
-    list_->setItemDelegate(delegate_);
-    list_->setContextMenuPolicy(Qt::CustomContextMenu);
-    lbm_ = new QMenu(list_);
-    n1_ = lbm_->addAction(QStringLiteral("Удалить"));
-    connect(list_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { lbm_->exec(list_->viewport()->mapToGlobal(at)); });
-    connect(n1_, &QAction::triggered, this, &Tother::n1Click);
+    scheduleList_ = new QListWidget(listPanel_);
+    scheduleList_->setGeometry(12, 16, 361, 113);
+    scheduleList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    scheduleList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scheduleList_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    delegate_ = new ScheduleLineDelegate(context.state.programFolder, scheduleList_);
+    scheduleList_->setItemDelegate(delegate_);
+    scheduleList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    listMenu_ = new QMenu(scheduleList_);
+    deleteAction_ = listMenu_->addAction(QStringLiteral("Удалить"));
+    connect(scheduleList_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        listMenu_->exec(scheduleList_->viewport()->mapToGlobal(at));
+    });
+    connect(deleteAction_, &QAction::triggered, this, &OtherSettingsDialog::deleteSelected);
 
-    button1_ = new QPushButton(QStringLiteral("Ок"), panel3_);
-    button1_->setGeometry(88, 8, 75, 25);
-    button1_->setAutoDefault(false);
-    button2_ = new QPushButton(QStringLiteral("Отмена"), panel3_);
-    button2_->setGeometry(216, 8, 75, 25);
-    button2_->setAutoDefault(false);
+    okButton_ = new QPushButton(QStringLiteral("Ок"), buttonPanel_);
+    okButton_->setGeometry(88, 8, 75, 25);
+    okButton_->setAutoDefault(false);
+    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), buttonPanel_);
+    cancelButton_->setGeometry(216, 8, 75, 25);
+    cancelButton_->setAutoDefault(false);
 
     // Clicks, not toggles: setting the boxes on activation must not count as
     // the user's choice.
-    connect(chb1_, &QCheckBox::clicked, this, &Tother::chb1Click);
-    connect(chb2_, &QCheckBox::clicked, this,
+    connect(autoHideBox_, &QCheckBox::clicked, this, &OtherSettingsDialog::autoHideClicked);
+    connect(noTabBox_, &QCheckBox::clicked, this,
             [this](bool on) { context_.state.settings.setNoPullTab(on); });
-    connect(bz_, &QCheckBox::clicked, this,
+    connect(soundOffBox_, &QCheckBox::clicked, this,
             [this](bool on) { context_.state.settings.setSoundOff(on); });
     // Arrows and set values arrive as values; typing arrives as the field's
     // own text, which is where a text that is no number has to be refused.
-    connect(vrs_, &QSpinBox::valueChanged, this,
-            [this](int value) { vrsChange(QString::number(value)); });
-    connect(vrs_->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, &Tother::vrsChange);
-    connect(button1_, &QPushButton::clicked, this, &Tother::button1Click);
-    connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(hideDelayBox_, &QSpinBox::valueChanged, this,
+            [this](int value) { hideDelayEdited(QString::number(value)); });
+    connect(hideDelayBox_->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+            &OtherSettingsDialog::hideDelayEdited);
+    connect(okButton_, &QPushButton::clicked, this, &OtherSettingsDialog::storeSettings);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
-    setTabOrder(chb1_, chb2_);
-    setTabOrder(chb2_, vrs_);
-    setTabOrder(vrs_, bz_);
-    setTabOrder(bz_, list_);
-    setTabOrder(list_, button1_);
-    setTabOrder(button1_, button2_);
+    setTabOrder(autoHideBox_, noTabBox_);
+    setTabOrder(noTabBox_, hideDelayBox_);
+    setTabOrder(hideDelayBox_, soundOffBox_);
+    setTabOrder(soundOffBox_, scheduleList_);
+    setTabOrder(scheduleList_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
 }
 
-bool Tother::event(QEvent* e) {
-    if (e->type() == QEvent::WindowDeactivate) {
-        modalReturn_.deactivated(this);
-    } else if (e->type() == QEvent::Show) {
-        modalReturn_ = ModalReturn();  // shown anew: every activation counts
-    }
-    return ProtocolDialog::event(e);
-}
-
-void Tother::activated() {
-    if (modalReturn_.returning()) {
+void OtherSettingsDialog::activated() {
+    if (returningFromOwnBox()) {
         return;  // back from its own box: the fields stay as the user left them
     }
     SettingsRecord& settings = context_.state.settings;
     if (context_.state.skinHasNoSound) {
-        bz_->setEnabled(false);
+        soundOffBox_->setEnabled(false);
     }
-    chb1_->setChecked(settings.autoHide());
-    bz_->setChecked(settings.soundOff());
+    autoHideBox_->setChecked(settings.autoHide());
+    soundOffBox_->setChecked(settings.soundOff());
     if (!settings.autoHide()) {
-        chb2_->setChecked(false);
+        noTabBox_->setChecked(false);
         settings.setNoPullTab(false);
-        chb2_->setEnabled(false);
+        noTabBox_->setEnabled(false);
     } else {
-        chb2_->setChecked(settings.noPullTab());
-        chb2_->setEnabled(true);
+        noTabBox_->setChecked(settings.noPullTab());
+        noTabBox_->setEnabled(true);
     }
     fillList();
     // An unreadable language file is reported by the section; the controls
     // then keep their texts.
     if (texts_.load(context_.state.programFolder, settings, &context_.platform)) {
         setWindowTitle(texts_.line(1));
-        chb1_->setCaption(texts_.line(2));
-        chb2_->setText(texts_.line(3));
-        label1_->setText(texts_.line(4));
-        button2_->setText(texts_.line(5));
-        n1_->setText(texts_.line(6));
-        bz_->setText(texts_.line(7));
+        autoHideBox_->setCaption(texts_.line(2));
+        noTabBox_->setText(texts_.line(3));
+        hideDelayLabel_->setText(texts_.line(4));
+        cancelButton_->setText(texts_.line(5));
+        deleteAction_->setText(texts_.line(6));
+        soundOffBox_->setText(texts_.line(7));
     }
-    vrs_->setValue(settings.hideDelay());
-    list_->setFocus();
+    hideDelayBox_->setValue(settings.hideDelay());
+    scheduleList_->setFocus();
 }
 
-void Tother::fillList() {
-    list_->clear();
+void OtherSettingsDialog::fillList() {
+    scheduleList_->clear();
     for (const ScheduleLine& line : ScheduleListing::read(context_.state.programFolder)) {
-        auto* item = new QListWidgetItem(line.text, list_);
+        auto* item = new QListWidgetItem(line.text, scheduleList_);
         item->setData(ScheduleLineDelegate::kKindRole, int(line.kind));
         item->setData(kDayRole, line.key.day);
         item->setData(kTimeRole, line.key.time);
     }
 }
 
-void Tother::chb1Click() {
+void OtherSettingsDialog::autoHideClicked() {
     SettingsRecord& settings = context_.state.settings;
-    settings.setAutoHide(chb1_->isChecked());
-    if (chb1_->isChecked()) {
-        chb2_->setEnabled(true);
+    settings.setAutoHide(autoHideBox_->isChecked());
+    if (autoHideBox_->isChecked()) {
+        noTabBox_->setEnabled(true);
     } else {
         settings.setNoPullTab(false);
-        chb2_->setChecked(false);
-        chb2_->setEnabled(false);
+        noTabBox_->setChecked(false);
+        noTabBox_->setEnabled(false);
     }
 }
 
-void Tother::vrsChange(const QString& text) {
+void OtherSettingsDialog::hideDelayEdited(const QString& text) {
     bool number = false;
     const int value = text.trimmed().toInt(&number);
     if (!number) {
@@ -173,15 +166,15 @@ void Tother::vrsChange(const QString& text) {
     }
     // The field holds its value within its range; a number on the way to one
     // ("0" before "05") changes nothing yet.
-    if (value >= vrs_->minimum() && value <= vrs_->maximum()) {
+    if (value >= hideDelayBox_->minimum() && value <= hideDelayBox_->maximum()) {
         context_.state.settings.setHideDelay(value);
     }
 }
 
-void Tother::button1Click() {
+void OtherSettingsDialog::storeSettings() {
     const SettingsRecord current = context_.state.settings;
     // A sound switched off only because the skin has none is not stored.
-    const bool soundOff = bz_->isEnabled() && current.soundOff();
+    const bool soundOff = soundOffBox_->isEnabled() && current.soundOff();
     QString why;
     const bool restarted = context_.program.restartProgram(
         [&](SettingsRecord& rec) {
@@ -199,8 +192,8 @@ void Tother::button1Click() {
     accept();
 }
 
-void Tother::n1Click() {
-    const QList<QListWidgetItem*> selected = list_->selectedItems();
+void OtherSettingsDialog::deleteSelected() {
+    const QList<QListWidgetItem*> selected = scheduleList_->selectedItems();
     if (selected.isEmpty()) {
         return;
     }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "autohide/ui/ProtocolDialog.h"
-#include "config/DialogContext.h"
+#include "dialogs/ClockDialog.h"
+#include "dialogs/DialogContext.h"
 #include "locale/LanguageSection.h"
 #include "scheduler/ScheduleFiles.h"
-#include "scheduler/ui/ModalReturn.h"
 
 class QAction;
 class QCheckBox;
@@ -17,54 +16,52 @@ class QSpinBox;
 class ScheduleLineDelegate;
 class WrappingCheckBox;
 
-// The other-settings dialog `other`: the auto-hide and sound options, which
+// The other-settings dialog: the auto-hide and sound options, which
 // act on the running program at once and are stored by OK through a restart,
 // and the list of every reminder and launch with a command to delete one.
-class Tother : public ProtocolDialog {
+class OtherSettingsDialog : public ClockDialog {
     Q_OBJECT
   public:
     static constexpr int kHelpTopic = 8;
 
-    explicit Tother(DialogContext& context, QWidget* parent = nullptr);
+    explicit OtherSettingsDialog(DialogContext& context, QWidget* parent = nullptr);
 
-    WrappingCheckBox* chb1() const { return chb1_; }
-    QCheckBox* chb2() const { return chb2_; }
-    QSpinBox* vrs() const { return vrs_; }
-    QCheckBox* bz() const { return bz_; }
-    QListWidget* list() const { return list_; }
-    QPushButton* button1() const { return button1_; }
-    QPushButton* button2() const { return button2_; }
-    QAction* n1() const { return n1_; }
+    WrappingCheckBox* autoHideBox() const { return autoHideBox_; }
+    QCheckBox* noTabBox() const { return noTabBox_; }
+    QSpinBox* hideDelayBox() const { return hideDelayBox_; }
+    QCheckBox* soundOffBox() const { return soundOffBox_; }
+    QListWidget* scheduleList() const { return scheduleList_; }
+    QPushButton* okButton() const { return okButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+    QAction* deleteAction() const { return deleteAction_; }
 
     // Rebuilds the schedule list from both files.
     void fillList();
 
   protected:
-    bool event(QEvent* e) override;
     void activated() override;
 
   private:
-    void chb1Click();
-    void vrsChange(const QString& text);
-    void button1Click();
-    void n1Click();
+    void autoHideClicked();
+    void hideDelayEdited(const QString& text);
+    void storeSettings();
+    void deleteSelected();
 
     DialogContext& context_;
-    ModalReturn modalReturn_;
     ScheduleFiles files_;
     LanguageSection texts_;
-    QFrame* panel1_;
-    QFrame* panel2_;
-    QFrame* panel3_;
-    WrappingCheckBox* chb1_;
-    QCheckBox* chb2_;
-    QLabel* label1_;
-    QSpinBox* vrs_;
-    QCheckBox* bz_;
-    QListWidget* list_;
+    QFrame* optionsPanel_;
+    QFrame* listPanel_;
+    QFrame* buttonPanel_;
+    WrappingCheckBox* autoHideBox_;
+    QCheckBox* noTabBox_;
+    QLabel* hideDelayLabel_;
+    QSpinBox* hideDelayBox_;
+    QCheckBox* soundOffBox_;
+    QListWidget* scheduleList_;
     ScheduleLineDelegate* delegate_;
-    QMenu* lbm_;
-    QAction* n1_;
-    QPushButton* button1_;
-    QPushButton* button2_;
+    QMenu* listMenu_;
+    QAction* deleteAction_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };

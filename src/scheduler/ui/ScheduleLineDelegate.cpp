@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "config/ProgramFolder.h"
 #include "scheduler/ScheduleKind.h"
+#include "settings/ProgramFolder.h"
 
 namespace {
 

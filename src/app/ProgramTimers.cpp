@@ -1,0 +1,25 @@
+#include "app/ProgramTimers.h"
+
+#include <utility>
+
+ProgramTimers::ProgramTimers() {
+    // All start stopped: the start-up and what each timer serves switch them on.
+    const std::pair<QTimer*, int> periods[] = {
+        {&idleCheck, 1000},     {&slideAway, 75},     {&slideBack, 75},  {&faceTick, 100},
+        {&reminderCheck, 1000}, {&launchCheck, 1000}, {&edgeWatch, 100}, {&tabWatch, 500}};
+    for (const auto& [timer, ms] : periods) {
+        timer->setInterval(ms);
+    }
+}
+
+ClockTimers ProgramTimers::switches() {
+    return {&idleCheckSwitch_,     &slideAwaySwitch_,   &slideBackSwitch_, &faceTickSwitch_,
+            &reminderCheckSwitch_, &launchCheckSwitch_, &edgeWatchSwitch_, &tabWatchSwitch_};
+}
+
+void ProgramTimers::stopAll() {
+    for (QTimer* timer : {&idleCheck, &slideAway, &slideBack, &faceTick, &reminderCheck,
+                          &launchCheck, &edgeWatch, &tabWatch}) {
+        timer->stop();
+    }
+}

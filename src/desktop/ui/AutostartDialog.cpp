@@ -1,0 +1,57 @@
+#include "desktop/ui/AutostartDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "locale/LanguageSection.h"
+#include "platform/Platform.h"
+
+AutostartDialog::AutostartDialog(DialogContext context, QWidget* parent)
+    : ClockDialog(context.protocol, context.showHelp, 5, parent), context_(context) {
+    setWindowTitle(QStringLiteral("Автозапуск"));
+    setFixedSize(280, 118);
+    move(context_.platform.desktopRect().center() - rect().center());
+
+    questionLabel_ = new QLabel(QStringLiteral("Автозапуск установлен. Отменить?"), this);
+    questionLabel_->setGeometry(0, 24, 281, 17);
+    questionLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    questionLabel_->setWordWrap(true);
+    QFont font = questionLabel_->font();
+    font.setPixelSize(13);
+    questionLabel_->setFont(font);
+
+    yesButton_ = new QPushButton(QStringLiteral("Button1"), this);
+    yesButton_->setGeometry(40, 72, 75, 25);
+    noButton_ = new QPushButton(QStringLiteral("Button2"), this);
+    noButton_->setGeometry(160, 72, 75, 25);
+    connect(yesButton_, &QPushButton::clicked, this, &AutostartDialog::carryOut);
+    connect(noButton_, &QPushButton::clicked, this, &AutostartDialog::reject);
+
+    // The texts are read once: a change of language reaches this dialog with
+    // the restart that the language chooser performs.
+    LanguageSection section(QStringLiteral("[funaut]"), 5);
+    const bool loaded =
+        section.load(context_.state.programFolder, context_.state.settings, &context_.platform);
+    if (loaded) {
+        setWindowTitle(section.line(1));
+        yesButton_->setText(section.line(4));
+        noButton_->setText(section.line(5));
+    }
+    // The startup folder does not depend on the texts, so it is known even
+    // when the language file could not be read.
+    switch_ = std::make_unique<AutostartSwitch>(
+        AutostartEntry(context_.platform.autostartFolder(), context_.state.programFolder.root()),
+        section.line(2), section.line(3));
+    if (loaded) {
+        questionLabel_->setText(switch_->question());
+    }
+}
+
+void AutostartDialog::activated() {
+    questionLabel_->setText(switch_->question());
+}
+
+void AutostartDialog::carryOut() {
+    switch_->carryOut(questionLabel_->text());
+    accept();
+}

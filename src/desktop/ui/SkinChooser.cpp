@@ -1,0 +1,17 @@
+#include "desktop/ui/SkinChooser.h"
+
+namespace {
+ChooserSetup skinSetup() {
+    ChooserSetup setup;
+    setup.helpTopic = 2;
+    setup.caption = QStringLiteral("Обложки");
+    setup.sectionHeader = QStringLiteral("[funskin]");
+    setup.folder = QStringLiteral("\\skins");
+    setup.extension = QStringLiteral(".skn");
+    setup.field = SettingsNameChoice::Field::SkinFile;
+    return setup;
+}
+}  // namespace
+
+SkinChooser::SkinChooser(DialogContext context, QWidget* parent)
+    : ChooserDialog(context, skinSetup(), parent) {}

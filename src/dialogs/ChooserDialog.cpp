@@ -1,0 +1,102 @@
+#include "dialogs/ChooserDialog.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "platform/Platform.h"
+
+ChooserDialog::ChooserDialog(DialogContext context, const ChooserSetup& setup, QWidget* parent)
+    : ClockDialog(context.protocol, context.showHelp, setup.helpTopic, parent),
+      context_(context),
+      setup_(setup),
+      section_(setup.sectionHeader, 2),
+      files_(setup.extension),
+      choice_(setup.field) {
+    setWindowTitle(setup.caption);
+    setFixedSize(323, 186);
+    move(context_.platform.desktopRect().center() - rect().center());
+
+    fileList_ = new QListWidget(this);
+    fileList_->setGeometry(88, 24, 145, 97);
+    fileList_->hide();
+
+    list_ = new QListWidget(this);
+    list_->setGeometry(88, 24, 145, 97);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    okButton_ = new QPushButton(QStringLiteral("Ок"), this);
+    okButton_->setGeometry(72, 144, 75, 25);
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancelButton_->setGeometry(176, 144, 75, 25);
+
+    connect(okButton_, &QPushButton::clicked, this, &ChooserDialog::confirm);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &ChooserDialog::confirm);
+    connect(cancelButton_, &QPushButton::clicked, this, &ChooserDialog::reject);
+}
+
+// The dialog is prepared at the first activation of each opening only: an
+// error box shown while preparing gives the activation back when dismissed,
+// and preparing again would show it again without end.
+void ChooserDialog::activated() {
+    if (prepared_) {
+        return;
+    }
+    prepared_ = true;
+    prepare();
+}
+
+void ChooserDialog::prepare() {
+    changed_ = false;
+    ClockState& state = context_.state;
+    if (!section_.load(state.programFolder, state.settings, &context_.platform)) {
+        return;
+    }
+    setWindowTitle(section_.line(1));
+    cancelButton_->setText(section_.line(2));
+
+    fileList_->clear();
+    list_->clear();
+    QString error;
+    if (!files_.setFolder(state.programFolder.path(setup_.folder), &error)) {
+        context_.platform.showError(error);
+        return;
+    }
+    fileList_->addItems(files_.fileNames());
+    list_->addItems(files_.visibleNames());
+}
+
+void ChooserDialog::confirm() {
+    QListWidgetItem* item = list_->currentItem();
+    const int row = item && item->isSelected() ? list_->row(item) : -1;
+    if (row < 0 || row >= fileList_->count()) {
+        accept();
+        return;
+    }
+    const QString name = fileList_->item(row)->text();
+    ClockState& state = context_.state;
+    const QString problem = SettingsNameChoice::problemWith(name);
+    if (!problem.isEmpty()) {
+        context_.platform.showMessage(problem);
+        return;
+    }
+    QString error;
+    if (!choice_.store(state.programFolder, state.settings, name, &error)) {
+        context_.platform.showError(error);
+        return;
+    }
+    changed_ = true;
+    accept();
+}
+
+void ChooserDialog::closed() {
+    prepared_ = false;
+    if (!changed_) {
+        return;
+    }
+    changed_ = false;
+    QString error;
+    if (!context_.program.restartProgram([](SettingsRecord&) {}, &error)) {
+        context_.platform.showError(error);
+    }
+}

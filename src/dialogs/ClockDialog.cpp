@@ -1,0 +1,61 @@
+#include "dialogs/ClockDialog.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <utility>
+
+#include "autohide/DialogProtocol.h"
+
+ClockDialog::ClockDialog(DialogProtocol& protocol, std::function<void(int)> showHelp, int helpTopic,
+                         QWidget* parent)
+    : QDialog(parent), protocol_(protocol), showHelp_(std::move(showHelp)), helpTopic_(helpTopic) {
+    setModal(false);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowTitleHint);
+}
+
+void ClockDialog::showAndRaise() {
+    show();
+    raise();
+    activateWindow();
+}
+
+bool ClockDialog::returningFromOwnBox() {
+    return std::exchange(lentToOwnBox_, false);
+}
+
+bool ClockDialog::event(QEvent* e) {
+    switch (e->type()) {
+        case QEvent::WindowDeactivate: {
+            const QWidget* modal = QApplication::activeModalWidget();
+            lentToOwnBox_ = modal && modal != this && modal->isVisible();
+            break;
+        }
+        case QEvent::Show:
+            lentToOwnBox_ = false;  // shown anew: every activation counts
+            break;
+        case QEvent::WindowActivate:
+            protocol_.dialogActivated();
+            activated();
+            break;
+        default:
+            break;
+    }
+    return QDialog::event(e);
+}
+
+void ClockDialog::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F1 && showHelp_ && helpTopic_ > 0) {
+        showHelp_(helpTopic_);
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+// Every way of closing a QDialog (accept, reject, Escape, the close box) ends here.
+void ClockDialog::done(int result) {
+    QDialog::done(result);
+    protocol_.dialogClosed();
+    closed();
+}

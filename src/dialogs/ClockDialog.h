@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class DialogProtocol;
+
+// Base of every dialog that the clock's menu opens: modeless, kept for the
+// whole run, pausing auto-hide while open. Each time it becomes the active
+// window it marks itself open and runs activated(); whenever it closes (a
+// button, the close box, Escape) it marks itself closed and runs closed().
+// F1 asks for the help topic given.
+class ClockDialog : public QDialog {
+    Q_OBJECT
+  public:
+    ClockDialog(DialogProtocol& protocol, std::function<void(int)> showHelp, int helpTopic,
+                QWidget* parent = nullptr);
+
+    // Makes the dialog visible and brings it to the front; a dialog already
+    // visible is only brought forward.
+    void showAndRaise();
+
+  protected:
+    virtual void activated() {}
+    virtual void closed() {}
+
+    // True, once, when this activation only ends one of the dialog's own
+    // modal boxes (a refusal message, a file chooser) rather than bringing
+    // the dialog back from another window. Editors re-initialise their fields
+    // on the second kind only, so a refusal never wipes what the user was
+    // correcting.
+    bool returningFromOwnBox();
+
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void done(int result) override;
+
+  private:
+    DialogProtocol& protocol_;
+    std::function<void(int)> showHelp_;
+    int helpTopic_;
+    bool lentToOwnBox_ = false;
+};

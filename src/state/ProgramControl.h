@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class SettingsRecord;
+
+// What the dialogs may ask of the running program as a whole.
+class ProgramControl {
+  public:
+    virtual ~ProgramControl() = default;
+    // Sets the restart flag in the settings file (with the caller's other
+    // changes), starts a new instance and closes this one. False, with the
+    // reason, when the settings file could not be rewritten; then nothing
+    // restarts.
+    virtual bool restartProgram(const std::function<void(SettingsRecord&)>& change,
+                                QString* error) = 0;
+};

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include "FakePlatform.h"
+#include "TempFolder.h"
+#include "app/ChronidexApp.h"
+
+// The whole program built on the fake platform in a copy of the supplied
+// program folder: what the menu opens and which timers run when.
+namespace {
+
+class Wiring : public ::testing::Test {
+  protected:
+    Wiring() {
+        const QString tree = QStringLiteral(CHRONIDEX_DATA_TREE);
+        QDirIterator files(tree, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString from = files.next();
+            const QString to = folder.path(from.mid(tree.size() + 1));
+            QDir().mkpath(QFileInfo(to).path());
+            QFile::copy(from, to);
+        }
+        platform.desktop = QRect(0, 0, 1280, 1024);
+    }
+
+    // Which of the program's timers run, by name.
+    QStringList running() {
+        ProgramTimers& t = app.timers();
+        const std::pair<const char*, QTimer*> all[] = {
+            {"idleCheck", &t.idleCheck},         {"slideAway", &t.slideAway},
+            {"slideBack", &t.slideBack},         {"faceTick", &t.faceTick},
+            {"reminderCheck", &t.reminderCheck}, {"launchCheck", &t.launchCheck},
+            {"edgeWatch", &t.edgeWatch},         {"tabWatch", &t.tabWatch}};
+        QStringList names;
+        for (const auto& [name, timer] : all) {
+            if (timer->isActive()) {
+                names << QString::fromLatin1(name);
+            }
+        }
+        return names;
+    }
+
+    TempFolder folder;
+    FakePlatform platform;
+    ChronidexApp app{platform};
+};
+
+}  // namespace
+
+TEST_F(Wiring, StartShowsTheWindowsAndStartsTheTimersOfARunningClock) {
+    EXPECT_TRUE(running().isEmpty());
+    ASSERT_TRUE(app.start(folder.root()));
+    EXPECT_TRUE(platform.errors.isEmpty()) << platform.errors.join('\n').toStdString();
+    EXPECT_TRUE(app.clock().isVisible());
+    ASSERT_NE(app.calendar(), nullptr);
+    EXPECT_TRUE(app.calendar()->isVisible());
+    EXPECT_EQ(app.calendar()->pos(), app.clock().pos() + QPoint(0, app.clock().height()));
+    // Sliding and watching wait for auto-hide; the due checks and the face run.
+    EXPECT_EQ(running(), (QStringList{"idleCheck", "faceTick", "reminderCheck", "launchCheck"}));
+}
+
+TEST_F(Wiring, ASecondInstanceShowsNothingAndStartsNoTimer) {
+    platform.marker.othersRunning = true;
+    EXPECT_FALSE(app.start(folder.root()));
+    EXPECT_FALSE(app.clock().isVisible());
+    EXPECT_EQ(app.calendar(), nullptr);
+    EXPECT_TRUE(running().isEmpty());
+    EXPECT_TRUE(platform.sound.log.isEmpty());
+}
+
+TEST_F(Wiring, EveryMenuItemOpensItsOwnDialog) {
+    ASSERT_TRUE(app.start(folder.root()));
+    const MenuItem items[] = {MenuItem::AddReminder,   MenuItem::AddLaunch, MenuItem::Holidays,
+                              MenuItem::Language,      MenuItem::Skins,     MenuItem::Autostart,
+                              MenuItem::OtherSettings, MenuItem::About,     MenuItem::Help};
+    QList<QWidget*> seen;
+    for (MenuItem item : items) {
+        QAction* action = app.menu().item(item);
+        ASSERT_NE(action, nullptr);
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+        action->trigger();
+        QWidget* dialog = app.dialogFor(item);
+        ASSERT_NE(dialog, nullptr) << action->text().toStdString();
+        EXPECT_TRUE(dialog->isVisible()) << action->text().toStdString();
+        EXPECT_FALSE(seen.contains(dialog)) << action->text().toStdString();
+        seen << dialog;
+        dialog->hide();
+    }
+}
+
+TEST_F(Wiring, ExitStopsEveryTimerAndEndsTheProgram) {
+    ASSERT_TRUE(app.start(folder.root()));
+    int finished = 0;
+    QObject::connect(&app, &ChronidexApp::finished, [&] { ++finished; });
+    app.menu().item(MenuItem::Exit)->trigger();
+    EXPECT_EQ(finished, 1);
+    EXPECT_FALSE(app.clock().isVisible());
+    EXPECT_TRUE(running().isEmpty());
+}
+
+TEST_F(Wiring, AutoHideSwitchesTheSlideAndTabTimersOnAndOff) {
+    ASSERT_TRUE(app.start(folder.root()));
+    app.state().settings.setAutoHide(true);
+    app.pullTab()->clicked();
+    EXPECT_TRUE(running().contains("slideAway"));
+    QElapsedTimer waited;
+    waited.start();
+    while (app.timers().slideAway.isActive() && waited.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_TRUE(running().contains("tabWatch"));
+    app.pullTab()->clicked();
+    EXPECT_TRUE(running().contains("slideBack"));
+    EXPECT_FALSE(running().contains("tabWatch"));
+}

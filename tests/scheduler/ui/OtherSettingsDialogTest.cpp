@@ -1,0 +1,248 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+
+#include "DialogFixture.h"
+#include "scheduler/LaunchRecord.h"
+#include "scheduler/ReminderRecord.h"
+#include "scheduler/ScheduleFiles.h"
+#include "scheduler/ui/OtherSettingsDialog.h"
+#include "scheduler/ui/WrappingCheckBox.h"
+#include "settings/DayCount.h"
+
+namespace {
+
+class OtherSettings : public DialogFixture {
+  protected:
+    OtherSettings() {
+        // Icons with a magenta background (the bottom-left pixel) around a
+        // coloured middle: red for launches, green for reminders.
+        writeIcon(QStringLiteral("system/r.bmp"), Qt::red);
+        writeIcon(QStringLiteral("system/m.bmp"), Qt::green);
+    }
+    void writeIcon(const QString& name, Qt::GlobalColor middle) {
+        QImage icon(34, 17, QImage::Format_RGB32);
+        icon.fill(Qt::magenta);
+        for (int y = 4; y < 13; ++y) {
+            for (int x = 8; x < 26; ++x) {
+                icon.setPixel(x, y, QColor(middle).rgb());
+            }
+        }
+        ASSERT_TRUE(icon.save(folder.path(name), "BMP"));
+    }
+    void addReminder(const QDate& day, const char* time, const QString& text) {
+        ReminderRecord rec;
+        rec.setDate(daycount::fromDate(day));
+        rec.setTime(QLatin1String(time));
+        rec.setText(text);
+        files.appendEntry(rec);
+    }
+    void addLaunch(const QDate& day, const char* time, const QString& path) {
+        LaunchRecord rec;
+        rec.setDate(daycount::fromDate(day));
+        rec.setTime(QLatin1String(time));
+        rec.setFile(path);
+        files.appendEntry(rec);
+    }
+    QStringList lines() const {
+        QStringList out;
+        for (int i = 0; i < other.scheduleList()->count(); ++i) {
+            out << other.scheduleList()->item(i)->text();
+        }
+        return out;
+    }
+    SettingsRecord storedSettings() const {
+        return SettingsRecord::fromBytes(folder.read(QStringLiteral("system/system.ini")));
+    }
+
+    ScheduleFiles files{state, timers.view(), platform};
+    OtherSettingsDialog other{context};
+};
+
+}  // namespace
+
+TEST_F(OtherSettings, ActivationShowsTheOptionsAndTiesTheTabOptionToAutoHide) {
+    state.settings.setAutoHide(false);
+    state.settings.setNoPullTab(true);
+    state.settings.setHideDelay(12);
+    activate(other);
+    EXPECT_FALSE(other.autoHideBox()->isChecked());
+    EXPECT_FALSE(other.noTabBox()->isChecked());
+    EXPECT_FALSE(other.noTabBox()->isEnabled());
+    EXPECT_FALSE(state.settings.noPullTab());
+    EXPECT_EQ(other.hideDelayBox()->value(), 12);
+    EXPECT_EQ(other.windowTitle(), QStringLiteral("Other"));
+    EXPECT_EQ(other.autoHideBox()->caption(), QStringLiteral("Hide automatically"));
+    EXPECT_EQ(other.deleteAction()->text(), QStringLiteral("Delete"));
+    EXPECT_EQ(other.soundOffBox()->text(), QStringLiteral("No sound"));
+    EXPECT_EQ(other.focusWidget(), other.scheduleList());
+
+    other.autoHideBox()->click();
+    EXPECT_TRUE(state.settings.autoHide());
+    EXPECT_TRUE(other.noTabBox()->isEnabled());
+    other.noTabBox()->click();
+    EXPECT_TRUE(state.settings.noPullTab());
+    other.autoHideBox()->click();
+    EXPECT_FALSE(state.settings.noPullTab());
+    EXPECT_FALSE(other.noTabBox()->isChecked());
+    EXPECT_FALSE(other.noTabBox()->isEnabled());
+}
+
+TEST_F(OtherSettings, TheDelayFollowsTheFieldAndRefusesWhatIsNoNumber) {
+    activate(other);
+    other.hideDelayBox()->setValue(17);
+    EXPECT_EQ(state.settings.hideDelay(), 17);
+    other.hideDelayBox()->findChild<QLineEdit*>()->setText(
+        QString());  // the user empties the field
+    EXPECT_EQ(state.settings.hideDelay(), 17);
+    EXPECT_EQ(platform.errors, QStringList{QStringLiteral("'' is not a valid integer value")});
+}
+
+TEST_F(OtherSettings, OkStoresTheOptionsThroughARestart) {
+    state.settings.setLangFile(QStringLiteral("English.lng"));  // memory only: not stored
+    activate(other);
+    other.autoHideBox()->click();  // auto-hide off
+    other.hideDelayBox()->setValue(9);
+    other.soundOffBox()->click();
+    other.okButton()->click();
+    EXPECT_EQ(program.restarts, 1);
+    const SettingsRecord stored = storedSettings();
+    EXPECT_TRUE(stored.restartFlag());
+    EXPECT_FALSE(stored.autoHide());
+    EXPECT_FALSE(stored.noPullTab());
+    EXPECT_EQ(stored.hideDelay(), 9);
+    EXPECT_TRUE(stored.soundOff());
+    EXPECT_EQ(stored.langFile(), QStringLiteral("Русский.lng"));
+    EXPECT_FALSE(other.isVisible());
+
+    // OK restarts also when nothing changed.
+    activate(other);
+    other.okButton()->click();
+    EXPECT_EQ(program.restarts, 2);
+}
+
+TEST_F(OtherSettings, ASoundOffOnlyForASilentSkinIsNotStored) {
+    state.skinHasNoSound = true;
+    state.settings.setSoundOff(true);
+    activate(other);
+    EXPECT_FALSE(other.soundOffBox()->isEnabled());
+    EXPECT_TRUE(other.soundOffBox()->isChecked());
+    other.okButton()->click();
+    EXPECT_FALSE(storedSettings().soundOff());
+}
+
+TEST_F(OtherSettings, CancelWritesNothingAndKeepsTheChangesInMemory) {
+    const QByteArray before = folder.read(QStringLiteral("system/system.ini"));
+    activate(other);
+    other.hideDelayBox()->setValue(25);
+    other.cancelButton()->click();
+    EXPECT_EQ(program.restarts, 0);
+    EXPECT_EQ(folder.read(QStringLiteral("system/system.ini")), before);
+    EXPECT_EQ(state.settings.hideDelay(), 25);
+    EXPECT_FALSE(state.reloadReminders);
+    EXPECT_FALSE(state.dialogOpen);
+}
+
+TEST_F(OtherSettings, TheListShowsBothFilesSortedByDateTextThenTime) {
+    addReminder(QDate(2025, 1, 2), "07:00", QStringLiteral("второе января"));
+    addReminder(QDate(2025, 12, 1), "08:00", QStringLiteral("первое декабря"));
+    addLaunch(QDate(2025, 12, 1), "08:00", QStringLiteral("C:\\Programs\\app.exe"));
+    addReminder(QDate(2025, 12, 1), "06:30", QStringLiteral("раньше"));
+    activate(other);
+    EXPECT_EQ(lines(), (QStringList{QStringLiteral("06:30  01.12.2025  раньше"),
+                                    QStringLiteral("08:00  01.12.2025  первое декабря"),
+                                    QStringLiteral("08:00  01.12.2025  C:\\Programs\\app.exe"),
+                                    QStringLiteral("07:00  02.01.2025  второе января")}));
+
+    // A damaged reminder file ends its part quietly; the launches still show.
+    folder.write(QStringLiteral("system/napom.dat"), QByteArray());
+    activate(other);
+    EXPECT_EQ(lines(), QStringList{QStringLiteral("08:00  01.12.2025  C:\\Programs\\app.exe")});
+}
+
+TEST_F(OtherSettings, LinesAreDrawnWithTheirKindsIconAndTheTextAt40Pixels) {
+    addLaunch(QDate(2026, 3, 10), "08:00", QStringLiteral("C:\\app.exe"));
+    addReminder(QDate(2026, 3, 10), "09:00",
+                QStringLiteral("a:b"));  // ':' second, still a reminder
+    addLaunch(QDate(2026, 3, 10), "10:00", QStringLiteral("/usr/bin/xterm"));  // no drive letter
+    activate(other);
+    other.scheduleList()->clearSelection();
+    other.scheduleList()->doItemsLayout();
+    QApplication::processEvents();
+    const QImage shot = other.scheduleList()->viewport()->grab().toImage();
+    const QColor base = other.scheduleList()->palette().base().color();
+    const auto iconMiddle = [&](int line) { return shot.pixelColor(2 + 17, line * 19 + 2 + 8); };
+    EXPECT_EQ(iconMiddle(0), QColor(Qt::red));
+    EXPECT_EQ(iconMiddle(1), QColor(Qt::green));
+    EXPECT_EQ(iconMiddle(2), QColor(Qt::red));
+    // The bottom-left colour is transparent: the background shows through.
+    EXPECT_EQ(shot.pixelColor(3, 3), base);
+    EXPECT_EQ(other.scheduleList()->visualItemRect(other.scheduleList()->item(1)).height(), 19);
+
+    // Nothing but background between the icon's box and the text's start.
+    bool textBefore40 = false;
+    bool textAfter40 = false;
+    for (int y = 19; y < 38; ++y) {
+        for (int x = 36; x < 40; ++x) {
+            textBefore40 |= shot.pixelColor(x, y) != base;
+        }
+        for (int x = 40; x < 60; ++x) {
+            textAfter40 |= shot.pixelColor(x, y) != base;
+        }
+    }
+    EXPECT_FALSE(textBefore40);
+    EXPECT_TRUE(textAfter40);
+}
+
+TEST_F(OtherSettings, DeleteRemovesEveryRecordOfTheKeyButOnlyTheSelectedLine) {
+    addReminder(QDate(2026, 3, 11), "09:00", QStringLiteral("одно"));
+    addReminder(QDate(2026, 3, 11), "09:00", QStringLiteral("другое"));
+    addLaunch(QDate(2026, 3, 11), "09:00", QStringLiteral("/bin/true"));
+    activate(other);
+    ASSERT_EQ(other.scheduleList()->count(), 3);
+
+    other.scheduleList()->clearSelection();
+    other.deleteAction()->trigger();  // nothing selected: nothing happens
+    EXPECT_EQ(other.scheduleList()->count(), 3);
+
+    timers.reminderCheck.log.clear();
+    other.scheduleList()->item(0)->setSelected(true);
+    other.deleteAction()->trigger();
+    EXPECT_EQ(other.scheduleList()->count(), 2);
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));  // both records gone
+    EXPECT_TRUE(folder.exists(QStringLiteral("system/run.dat")));     // same key, other kind
+    EXPECT_EQ(timers.reminderCheck.log, (QStringList{"off", "on"}));
+    EXPECT_TRUE(state.reloadReminders);  // the due check forgets the deleted entries
+    EXPECT_FALSE(state.reloadLaunches);
+
+    // The second line of that key meets a missing file: no error, no file.
+    other.scheduleList()->item(0)->setSelected(true);
+    other.deleteAction()->trigger();
+    EXPECT_EQ(other.scheduleList()->count(), 1);
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
+    EXPECT_TRUE(platform.errors.isEmpty());
+
+    // Deleting stays done whichever button closes the dialog.
+    other.scheduleList()->item(0)->setSelected(true);
+    other.deleteAction()->trigger();
+    other.cancelButton()->click();
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/run.dat")));
+    EXPECT_TRUE(timers.launchCheck.enabled());
+}
+
+TEST_F(OtherSettings, LongLinesCanBeScrolledIntoView) {
+    addReminder(QDate(2026, 3, 11), "09:00", QString(150, QLatin1Char('W')));
+    activate(other);
+    other.scheduleList()->doItemsLayout();
+    QApplication::processEvents();
+    const int textWidth = other.scheduleList()->fontMetrics().horizontalAdvance(
+        other.scheduleList()->item(0)->text());
+    EXPECT_GE(other.scheduleList()->horizontalScrollBar()->maximum(),
+              textWidth + 42 - other.scheduleList()->viewport()->width());
+    EXPECT_GT(other.scheduleList()->horizontalScrollBar()->maximum(), 0);
+}
