@@ -58,7 +58,7 @@ for ((i = 1; i < ${#sizes[@]}; i++)); do
         "first_tick $(ratio "$(both "$a" first_tick)" "$(both "$b" first_tick)")" \
         "list_open $(ratio "$(fig "$a" list_open total)" "$(fig "$b" list_open total)")" \
         "remove_key $(ratio "$(both "$a" remove_key)" "$(both "$b" remove_key)")" \
-        "peak_rss $(ratio "$(fig "$a" peak_rss end)" "$(fig "$b" peak_rss end)")" \
+        "peak_rss $(ratio "$(fig "$a" peak_rss max)" "$(fig "$b" peak_rss max)")" \
         "(tick, first_tick, remove_key: reminders and launches together)"
 done
 
@@ -75,4 +75,4 @@ echo "schedule goals $n: $(goal tick_reminders "$(fig "$n" tick reminders)" 1)$(
     goal list_open "$(fig "$n" list_open total)" 500)$(
     goal remove_reminders "$(fig "$n" remove_key reminders)" 50)$(
     goal remove_launches "$(fig "$n" remove_key launches)" 50)$(
-    goal peak_rss_mib "$(fig "$n" peak_rss end)" 100)"
+    goal peak_rss_mib "$(fig "$n" peak_rss max)" 100)"
