@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "BenchPlatform.h"
 #include "clockface/ui/ClockFace.h"
 #include "clockface/ui/PictureView.h"
 #include "platform/Platform.h"
@@ -52,48 +53,6 @@ void* realloc(void* p, std::size_t size) {
 }
 
 namespace {
-
-class SilentPlayer : public SoundPlayer {
-  public:
-    void setFileName(const QString&) override {}
-    bool open() override { return false; }
-    bool play() override { return false; }
-    bool atEnd() const override { return true; }
-    void stop() override {}
-    void close() override {}
-};
-
-class NoMarker : public InstanceMarker {
-  public:
-    bool anotherInstanceRuns() override { return false; }
-    void takeOverWhenFree() override {}
-    void setRaiseHandler(std::function<void()>) override {}
-};
-
-// A clock that advances one second per tick, so the hands move as they do.
-class BenchPlatform : public Platform {
-  public:
-    QDateTime now() const override { return clock; }
-    void showMessage(const QString&) override {}
-    void showError(const QString& text) override {
-        std::fprintf(stderr, "error: %s\n", qPrintable(text));
-    }
-    std::optional<QString> askText(const QString&, const QString&) override { return {}; }
-    std::optional<QString> chooseFile(const QStringList&) override { return {}; }
-    SoundPlayer& player() override { return player_; }
-    InstanceMarker& instanceMarker() override { return marker_; }
-    bool shellOpen(const QString&, ShowMode) override { return false; }
-    bool startDetached(const QString&, const QString&) override { return false; }
-    QString autostartFolder() const override { return {}; }
-    QRect desktopRect() const override { return {0, 0, 1024, 768}; }
-    QPoint cursorPos() const override { return {}; }
-
-    QDateTime clock = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
-
-  private:
-    SilentPlayer player_;
-    NoMarker marker_;
-};
 
 void writeAged(const QString& path, const QByteArray& bytes) {
     QFile file(path);

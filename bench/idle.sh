@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# What the clock costs while nobody touches it, next to xclock as a yardstick:
+# both run side by side on one private Xvfb; after a warm-up, CPU time,
+# context switches (wake-ups) and peak resident memory are taken over a fixed
+# window. Also the time from starting the clock until its window is mapped.
+#
+#   bench/idle.sh [runs]        one line per run
+#
+# Environment: IDLE_SECONDS (40), IDLE_WARMUP (5), CHRONIDEX_BUILD_DIR
+# (build-bench). The clock runs from a freshly laid-out program folder with
+# auto-hide and sound switched off.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/packages.sh
+chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}" xvfb xauth xdotool x11-utils x11-apps
+
+runs=${1:-1}
+seconds=${IDLE_SECONDS:-40}
+warmup=${IDLE_WARMUP:-5}
+build=${CHRONIDEX_BUILD_DIR:-build-bench}
+
+# The machine is shared with other builds: stay gentle.
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCHRONIDEX_TESTS=OFF \
+    -DCHRONIDEX_BENCHMARKS=ON >/dev/null
+if ! nice -n 10 cmake --build "$build" -j2 --target chronidex PrepareFolder >"$build/bench-build.log" 2>&1; then
+    cat "$build/bench-build.log"
+    exit 1
+fi
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private home and runtime folder: no settings of the user's, and the
+# single-instance marker of a clock already running elsewhere is not seen.
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/home/.config"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+for n in $(seq 91 140); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        pids+=("$xvfb_pid")
+        export DISPLAY=":$n"
+        break
+    fi
+done
+for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+# CPU nanoseconds of every thread (schedstat's first field) and its context
+# switches, voluntary and involuntary, summed over the process's threads.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d\n", s }'; }
+switches() {
+    cat /proc/"$1"/task/*/status 2>/dev/null |
+        awk '/^(voluntary|nonvoluntary)_ctxt_switches:/ { s += $2 } END { printf "%d\n", s }'
+}
+hwm_mib() { awk '/^VmHWM:/ { printf "%.1f\n", $2 / 1024 }' /proc/"$1"/status; }
+threads() { ls /proc/"$1"/task | wc -l; }
+now_ns() { date +%s%N; }
+
+# Polls for a mapped window with exactly this name; prints the time it took.
+wait_mapped() {
+    local name=$1 start=$2 limit=$(( $(now_ns) + 30000000000 ))
+    while [ "$(now_ns)" -lt "$limit" ]; do
+        if xdotool search --onlyvisible --name "^${name}\$" >/dev/null 2>&1; then
+            echo $(( ($(now_ns) - start) / 1000000 ))
+            return 0
+        fi
+    done
+    return 1
+}
+
+one_run() {
+    local program="$work/program$1"
+    tools/layout.sh "$build/src/chronidex" "$program"
+    "$build/bench/PrepareFolder" "$program" --quiet
+
+    local start map_ms map_cpu clock xclock
+    start=$(now_ns)
+    (cd "$program" && exec ./chronidex) >"$work/clock.log" 2>&1 &
+    clock=$!
+    pids+=("$clock")
+    map_ms=$(wait_mapped chas "$start") || { cat "$work/clock.log"; echo "no clock window"; exit 1; }
+    map_cpu=$(( $(cpu_ns "$clock") / 1000000 ))
+    xclock -analog -update 1 >/dev/null 2>&1 &
+    xclock=$!
+    pids+=("$xclock")
+    wait_mapped xclock "$(now_ns)" >/dev/null || { echo "no xclock window"; exit 1; }
+
+    sleep "$warmup"
+    local c0 x0 v0 cs0 xs0 t0 c1 x1 v1 cs1 xs1 t1
+    t0=$(now_ns); c0=$(cpu_ns "$clock"); x0=$(cpu_ns "$xclock"); v0=$(cpu_ns "$xvfb_pid")
+    cs0=$(switches "$clock"); xs0=$(switches "$xclock")
+    sleep "$seconds"
+    t1=$(now_ns); c1=$(cpu_ns "$clock"); x1=$(cpu_ns "$xclock"); v1=$(cpu_ns "$xvfb_pid")
+    cs1=$(switches "$clock"); xs1=$(switches "$xclock")
+    kill -0 "$clock" 2>/dev/null || { cat "$work/clock.log"; echo "the clock ended"; exit 1; }
+
+    awk -v t=$(( t1 - t0 )) -v c=$(( c1 - c0 )) -v x=$(( x1 - x0 )) -v v=$(( v1 - v0 )) \
+        -v cs=$(( cs1 - cs0 )) -v xs=$(( xs1 - xs0 )) -v ch="$(hwm_mib "$clock")" \
+        -v xh="$(hwm_mib "$xclock")" -v map="$map_ms" -v mapcpu="$map_cpu" \
+        -v th="$(threads "$clock")" -v secs="$seconds" -v warm="$warmup" 'BEGIN {
+        s = t / 1e9
+        cms = c / 1e6 / s; xms = x / 1e6 / s
+        printf "idle: cpu chronidex=%.3f xclock=%.3f ms/s ratio=%.1f | wakeups chronidex=%.1f xclock=%.1f /s | peak_rss chronidex=%.1f xclock=%.1f MiB | map chronidex=%d ms (cpu %d ms) | xvfb=%.3f ms/s | threads=%d | %d s after %d s\n",
+            cms, xms, (xms > 0 ? cms / xms : 0), cs / s, xs / s, ch, xh, map, mapcpu,
+            v / 1e6 / s, th, secs, warm
+    }'
+    kill "$clock" "$xclock" 2>/dev/null || true
+    wait "$clock" "$xclock" 2>/dev/null || true
+}
+
+for run in $(seq "$runs"); do
+    one_run "$run"
+done
