@@ -130,12 +130,11 @@ void ChronidexApp::wireMenu() {
         {MenuItem::Skins, skinChooser_.get()},
         {MenuItem::Autostart, autostartDialog_.get()},
         {MenuItem::OtherSettings, otherSettings_.get()},
-        {MenuItem::Holidays, holidayEditor_.get()}};
+        {MenuItem::Holidays, holidayEditor_.get()},
+        {MenuItem::About, aboutBox_.get()}};
     for (const auto& [item, dialog] : dialogs) {
         menu_.setAction(item, [dialog] { dialog->showAndRaise(); });
     }
-    // The about box is made visible, not brought to the front.
-    menu_.setAction(MenuItem::About, [this] { aboutBox_->show(); });
     menu_.setAction(MenuItem::Help, [this] { showHelp(0); });
     menu_.setAction(MenuItem::Exit, [this] { clock_.close(); });
 }

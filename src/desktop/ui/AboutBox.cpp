@@ -71,6 +71,15 @@ AboutBox::AboutBox(DialogContext context, std::function<QString()> caption, QWid
 }
 
 void AboutBox::activated() {
+    takeCaption();
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+    takeCaption();
+    ClockDialog::showEvent(event);
+}
+
+void AboutBox::takeCaption() {
     QString text = caption_ ? caption_() : QString();
     if (text.startsWith(QLatin1Char('&'))) {
         text.remove(0, 1);

@@ -32,8 +32,12 @@ class AboutBox : public ClockDialog {
 
   protected:
     void activated() override;
+    // The caption is there as soon as the box is, even where no window
+    // manager activates it.
+    void showEvent(QShowEvent* event) override;
 
   private:
+    void takeCaption();
     std::function<QString()> caption_;
     QLabel* versionLabel_;
     PictureView* picture_;

@@ -1,5 +1,7 @@
 #include "platform/linux/LinuxPlatform.h"
 
+#include "platform/linux/MessageBox.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
@@ -12,32 +14,14 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-namespace {
-const QString kTitle = QStringLiteral("Chronidex");
-
-void showBox(QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, kTitle, LinuxPlatform::displayText(text), QMessageBox::Ok);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();  // runs its own loop: the clock's other timers keep ticking
-}
-}  // namespace
-
 LinuxPlatform::LinuxPlatform() = default;
 
-QString LinuxPlatform::displayText(const QString& text) {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
-
 void LinuxPlatform::showMessage(const QString& text) {
-    showBox(QMessageBox::NoIcon, text);
+    messagebox::show(QMessageBox::NoIcon, text);
 }
 
 void LinuxPlatform::showError(const QString& text) {
-    showBox(QMessageBox::Warning, text);
+    messagebox::show(QMessageBox::Warning, text);
 }
 
 std::optional<QString> LinuxPlatform::askText(const QString& caption, const QString& prompt) {

@@ -22,10 +22,6 @@ class LinuxPlatform : public Platform {
     QRect desktopRect() const override;
     QPoint cursorPos() const override;
 
-    // Message texts keep line breaks as CR, the way they are stored; a box
-    // shows each CR as a new line.
-    static QString displayText(const QString& text);
-
   private:
     WaveSoundPlayer player_;
     LocalInstanceMarker marker_;

@@ -73,6 +73,15 @@ TEST_F(AboutBoxTest, TakesItsCaptionFromTheMenuItemAtEachActivation) {
     EXPECT_EQ(box.windowTitle(), QStringLiteral("About && more"));
 }
 
+TEST_F(AboutBoxTest, HasItsCaptionAsSoonAsItIsShownWithoutActivation) {
+    box.show();
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("О программе"));
+    box.hide();
+    menuText = QStringLiteral("&About");
+    box.show();
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("About"));
+}
+
 TEST_F(AboutBoxTest, DrawsThePicture) {
     box.show();
     const QImage drawn = box.picture()->grab().toImage();

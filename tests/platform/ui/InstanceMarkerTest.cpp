@@ -73,8 +73,3 @@ TEST_F(InstanceMarkerTest, ARestartedInstanceTakesTheMarkerOnceTheOldOneLetsGo) 
     LocalInstanceMarker later;
     EXPECT_TRUE(later.anotherInstanceRuns());
 }
-
-TEST(LinuxPlatform, MessageTextsShowEachCarriageReturnAsALineBreak) {
-    EXPECT_EQ(LinuxPlatform::displayText(QStringLiteral("head\r01.02.2026 в 10:30\rtext\r\nmore")),
-              QStringLiteral("head\n01.02.2026 в 10:30\ntext\nmore"));
-}
