@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "autohide/DialogProtocol.h"
+#include "dialogs/TextFit.h"
 
 ClockDialog::ClockDialog(DialogProtocol& protocol, std::function<void(int)> showHelp, int helpTopic,
                          QWidget* parent)
@@ -38,6 +39,7 @@ bool ClockDialog::event(QEvent* e) {
         case QEvent::WindowActivate:
             protocol_.dialogActivated();
             activated();
+            textfit::fitControls(this);  // the texts may just have come from a language file
             break;
         default:
             break;

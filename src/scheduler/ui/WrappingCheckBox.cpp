@@ -1,10 +1,12 @@
 #include "scheduler/ui/WrappingCheckBox.h"
 
+#include <QFontInfo>
 #include <QStyle>
 #include <QStyleOptionButton>
 
 WrappingCheckBox::WrappingCheckBox(const QString& text, QWidget* parent)
     : QCheckBox(parent), caption_(text) {
+    setProperty("fitsItself", true);
     wrap();
 }
 
@@ -18,26 +20,52 @@ void WrappingCheckBox::resizeEvent(QResizeEvent* event) {
     wrap();
 }
 
-void WrappingCheckBox::wrap() {
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this) +
-                          style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
-    const int room = qMax(1, width() - indicator - 2);
-    const QFontMetrics metrics = fontMetrics();
-    QStringList lines;
+// The caption broken at word boundaries into lines no wider than `room`.
+QStringList WrappingCheckBox::lines(const QFontMetrics& metrics, int room) const {
+    QStringList out;
     QString current;
     for (const QString& word : caption_.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
         if (!current.isEmpty() && metrics.horizontalAdvance(longer) > room) {
-            lines << current;
+            out << current;
             current = word;
         } else {
             current = longer;
         }
     }
     if (!current.isEmpty()) {
-        lines << current;
+        out << current;
     }
-    setText(lines.join(QLatin1Char('\n')));
+    return out;
+}
+
+// The largest font, up to the one the box was given, at which the wrapped
+// caption fits the box's height and no single word is wider than its room.
+void WrappingCheckBox::wrap() {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this) +
+                          style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+    const int room = qMax(1, width() - indicator - 2);
+    if (!baseFont_) {
+        baseFont_ = font();
+    }
+    QFont candidate = *baseFont_;
+    QStringList wrapped;
+    for (int size = QFontInfo(candidate).pixelSize(); size >= kSmallestPixelSize; --size) {
+        candidate.setPixelSize(size);
+        const QFontMetrics metrics(candidate);
+        wrapped = lines(metrics, room);
+        int widest = 0;
+        for (const QString& line : wrapped) {
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        }
+        if (widest <= room && metrics.height() * wrapped.size() <= height()) {
+            break;
+        }
+    }
+    if (candidate != font()) {
+        setFont(candidate);
+    }
+    setText(wrapped.join(QLatin1Char('\n')));
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include "FakePlatform.h"
+#include "ProgramFolderCopy.h"
 #include "TempFolder.h"
 #include "app/ChronidexApp.h"
 
@@ -17,14 +18,7 @@ namespace {
 class Wiring : public ::testing::Test {
   protected:
     Wiring() {
-        const QString tree = QStringLiteral(CHRONIDEX_DATA_TREE);
-        QDirIterator files(tree, QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString from = files.next();
-            const QString to = folder.path(from.mid(tree.size() + 1));
-            QDir().mkpath(QFileInfo(to).path());
-            QFile::copy(from, to);
-        }
+        copySuppliedFolder(folder);
         platform.desktop = QRect(0, 0, 1280, 1024);
     }
 
