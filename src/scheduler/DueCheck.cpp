@@ -1,6 +1,7 @@
 #include "scheduler/DueCheck.h"
 
 #include <QLocale>
+#include <algorithm>
 
 #include "platform/Platform.h"
 #include "state/TimerSwitch.h"
@@ -11,11 +12,7 @@ namespace {
 // the hour it skips.
 qint64 wallMinute(const QDateTime& moment) {
     const QTime t = moment.time();
-    return moment.date().toJulianDay() * 1440 + t.hour() * 60 + t.minute();
-}
-
-QByteArray timeText(const QDateTime& moment) {
-    return moment.toString(QStringLiteral("HH:mm")).toLatin1();
+    return DueOrder::wallMinute(moment.date().toJulianDay(), t.hour() * 60 + t.minute());
 }
 
 }  // namespace
@@ -31,7 +28,7 @@ DueCheck::DueCheck(ScheduleKind kind, ClockState& state, ClockTimers timers, Pla
 QString DueCheck::overdueNotice(const QString& header, const QString& separator,
                                 const ScheduleEntry& entry) {
     const QString date = QLocale::system().toString(entry.day(), QLocale::ShortFormat);
-    return header + QLatin1Char('\r') + date + separator + entry.time + QLatin1Char('\r') +
+    return header + QLatin1Char('\r') + date + separator + entry.time() + QLatin1Char('\r') +
            entry.text;
 }
 
@@ -57,28 +54,52 @@ void DueCheck::noteClockJump(const QDateTime& now) {
     lastTick_ = now;
 }
 
-void DueCheck::tick() {
-    noteClockJump(platform_.now());
-    bool& reload = schedule::reloadFlag(state_, kind_);
-    if (reload) {
+void DueCheck::reloadList() {
+    const ScheduleList loaded = files_.loadEntries(kind_);
+    if (stuck_.isEmpty()) {
+        list_ = loaded;
+    } else {
         list_.clear();
-        for (const ScheduleEntry& entry : files_.loadEntries(kind_)) {
-            if (!stuck_.contains(entry.key())) {
+        for (const ScheduleEntry& entry : loaded) {
+            const bool stuck =
+                std::any_of(stuck_.cbegin(), stuck_.cend(),
+                            [&](const ScheduleKey& key) { return entry.matches(key); });
+            if (!stuck) {
                 list_.append(entry);
             }
         }
-        handled_.clear();
+    }
+    order_ = DueOrder(list_);
+    handled_.clear();
+    walkedMinute_ = kNotWalked;
+}
+
+// The time is read once a tick, and again after each announcement, which may
+// have kept the tick waiting for minutes. Between reloads the list does not
+// change, so a minute once walked has nothing more to announce.
+void DueCheck::tick() {
+    QDateTime now = platform_.now();
+    noteClockJump(now);
+    bool& reload = schedule::reloadFlag(state_, kind_);
+    if (reload) {
+        reloadList();
         catchUp();
         reload = false;
+        now = platform_.now();
     }
-    // The walk goes over the list it started with, whatever a removal asks.
+    qint64 minute = wallMinute(now);
+    if (minute == walkedMinute_) {
+        return;
+    }
+    walkedMinute_ = minute;
+    // The walk goes over the list it started with, whatever a removal asks,
+    // and on in file order from each entry it announced.
     const ScheduleList walk = list_;
+    const DueOrder order = order_;
     const QList<ScheduleKey> handledBefore = handled_;
-    for (const ScheduleEntry& entry : walk) {
-        const QDateTime now = platform_.now();
-        if (entry.day() != now.date() || entry.timeBytes != timeText(now)) {
-            continue;
-        }
+    for (qsizetype i = order.next(minute, DueOrder::kNone); i != DueOrder::kNone;
+         i = order.next(minute, i)) {
+        const ScheduleEntry& entry = walk[i];
         const ScheduleKey key = entry.key();
         if (handledBefore.contains(key)) {
             continue;
@@ -86,6 +107,7 @@ void DueCheck::tick() {
         stopTimer();
         fire(entry);
         remove(key);
+        minute = wallMinute(platform_.now());
     }
 }
 
@@ -97,11 +119,12 @@ void DueCheck::catchUp() {
     const QString separator = texts_.line(3);
     stopTimer();
     const ScheduleList walk = list_;
+    QDateTime now = platform_.now();
+    qint64 today = now.date().toJulianDay();
+    int minute = now.time().hour() * 60 + now.time().minute();
     for (const ScheduleEntry& entry : walk) {
-        const QDateTime now = platform_.now();
-        const QDate today = now.date();
         const bool overdue =
-            entry.day() < today || (entry.day() == today && entry.timeBytes < timeText(now));
+            entry.julianDay < today || (entry.julianDay == today && minute >= entry.overdueFrom);
         if (!overdue) {
             continue;
         }
@@ -110,6 +133,9 @@ void DueCheck::catchUp() {
         platform_.showMessage(overdueNotice(header, separator, entry));
         startTimer();
         remove(key);
+        now = platform_.now();  // the notice waited for the user
+        today = now.date().toJulianDay();
+        minute = now.time().hour() * 60 + now.time().minute();
     }
     startTimer();
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "locale/LanguageSection.h"
+#include "scheduler/DueOrder.h"
 #include "scheduler/ScheduleEntry.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ScheduleKind.h"
@@ -14,7 +15,8 @@ class Platform;
 
 // What the reminder and the launch due checks share. Once a second the tick
 // reloads the schedule when its flag is up (and then reports what is
-// overdue), and fires every entry of the current minute; each entry that
+// overdue, in file order), and fires every entry of the current minute, found
+// through the entries' order by due minute; each entry that
 // fired or was reported is removed from the file with every record of its key.
 class DueCheck {
   public:
@@ -46,6 +48,9 @@ class DueCheck {
     Platform& platform_;
 
   private:
+    static constexpr qint64 kNotWalked = std::numeric_limits<qint64>::min();
+
+    void reloadList();
     void noteClockJump(const QDateTime& now);
     void remove(const ScheduleKey& key);
     void stopTimer();
@@ -56,6 +61,8 @@ class DueCheck {
     ScheduleFiles files_;
     LanguageSection texts_;
     ScheduleList list_;
+    DueOrder order_;
+    qint64 walkedMinute_ = kNotWalked;  // the wall-clock minute of the last walk
     QDateTime lastTick_;
     // Keys fired or reported from the current list; after the clock is set
     // back they would match again before the next reload.

@@ -1,27 +1,101 @@
 #include "scheduler/ScheduleEntry.h"
 
-#include "scheduler/LaunchRecord.h"
-#include "scheduler/ReminderRecord.h"
-#include "settings/Cp1251.h"
-#include "settings/DayCount.h"
+#include <QtEndian>
+#include <cmath>
+#include <cstring>
 
-ScheduleEntry ScheduleEntry::fromRecord(ScheduleKind kind, const QByteArray& record) {
-    ScheduleEntry entry;
-    if (kind == ScheduleKind::Reminders) {
-        const ReminderRecord rec = ReminderRecord::fromBytes(record);
-        entry.date = rec.date();
-        entry.timeBytes = rec.timeBytes();
-        entry.text = rec.text();
-    } else {
-        const LaunchRecord rec = LaunchRecord::fromBytes(record);
-        entry.date = rec.date();
-        entry.timeBytes = rec.timeBytes();
-        entry.text = rec.file();
+#include "settings/Cp1251.h"
+
+namespace {
+constexpr int kDateOffset = 0;
+constexpr int kTimeOffset = 8;
+constexpr int kTextOffset = 14;
+constexpr double kDayLimit = 3.0e6;  // as daycount::toDate: about 8000 years either way
+
+// The Julian day of 30 December 1899, day 0 of the stored dates.
+const qint64 kEpochDay = QDate(1899, 12, 30).toJulianDay();
+
+qint64 dayOf(QByteArrayView record) {
+    const quint64 bits = qFromLittleEndian<quint64>(record.data() + kDateOffset);
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    if (!std::isfinite(value) || std::fabs(value) > kDayLimit) {
+        return ScheduleEntry::kNoDay;
     }
-    entry.time = cp1251::decode(entry.timeBytes);
+    return kEpochDay + qint64(std::trunc(value));
+}
+
+// A short string's bytes: a length byte, then at most `capacity` bytes.
+QByteArrayView shortString(QByteArrayView record, int offset, int capacity) {
+    const int length = qMin(int(static_cast<unsigned char>(record[offset])), capacity);
+    return QByteArrayView(record.data() + offset + 1, length);
+}
+
+int digit(char c) {
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
+
+// The minute whose "HH:mm" is exactly `time`, or kNever.
+qint16 dueMinuteOf(QByteArrayView time) {
+    if (time.size() != 5 || time[2] != ':') {
+        return ScheduleEntry::kNever;
+    }
+    const int h1 = digit(time[0]), h2 = digit(time[1]), m1 = digit(time[3]), m2 = digit(time[4]);
+    if (h1 < 0 || h2 < 0 || m1 < 0 || m2 < 0 || h1 * 10 + h2 > 23 || m1 > 5) {
+        return ScheduleEntry::kNever;
+    }
+    return qint16((h1 * 10 + h2) * 60 + m1 * 10 + m2);
+}
+
+// "HH:mm" texts sort as their minutes do, so the minutes whose text is
+// greater than `time` are all those from the first one on: a binary search.
+qint16 overdueFromOf(QByteArrayView time) {
+    int low = 0;
+    int high = 1440;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        char text[5] = {char('0' + mid / 600), char('0' + mid / 60 % 10), ':',
+                        char('0' + mid % 60 / 10), char('0' + mid % 10)};
+        if (time < QByteArrayView(text, 5)) {
+            high = mid;
+        } else {
+            low = mid + 1;
+        }
+    }
+    return qint16(low);
+}
+}  // namespace
+
+ScheduleEntry ScheduleEntry::fromRecord(ScheduleKind kind, QByteArrayView record) {
+    ScheduleEntry entry;
+    entry.kind = kind;
+    if (record.size() < schedule::recordSize(kind)) {
+        return entry;  // never given by the readers, which pass whole records
+    }
+    entry.julianDay = dayOf(record);
+    const QByteArrayView time = shortString(record, kTimeOffset, 5);
+    entry.timeLength = quint8(time.size());
+    std::memcpy(entry.timeStore, time.data(), size_t(time.size()));
+    entry.dueMinute = dueMinuteOf(time);
+    entry.overdueFrom =
+        entry.dueMinute != kNever ? qint16(entry.dueMinute + 1) : overdueFromOf(time);
+    const int capacity = kind == ScheduleKind::Reminders ? 150 : 250;
+    entry.text = cp1251::decode(shortString(record, kTextOffset, capacity));
     return entry;
 }
 
+QString ScheduleEntry::time() const {
+    return cp1251::decode(timeBytes());
+}
+
 QDate ScheduleEntry::day() const {
-    return daycount::toDate(date);
+    return julianDay == kNoDay ? QDate() : QDate::fromJulianDay(julianDay);
+}
+
+bool ScheduleEntry::matches(const ScheduleKey& key) const {
+    return day() == key.day && timeBytes() == key.time;
+}
+
+bool ScheduleEntry::recordMatches(QByteArrayView record, qint64 day, QByteArrayView time) {
+    return dayOf(record) == day && shortString(record, kTimeOffset, 5) == time;
 }

@@ -1,26 +1,51 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <limits>
 
 #include "scheduler/ScheduleKey.h"
 #include "scheduler/ScheduleKind.h"
 
-// One entry of a schedule as the due checks walk it: the stored date, the
-// time text and the reminder's text or the launch's path.
+// One entry of a schedule as the due checks walk it and the list shows it:
+// the day and the minutes it falls due as numbers, worked out once when the
+// record is read, the stored time text (its five bytes at most, kept in
+// place) and the reminder's text or the launch's path.
 struct ScheduleEntry {
-    double date = 0.0;
-    QByteArray timeBytes;  // as stored; the key compares these
-    QString time;
+    // The Julian day the stored date names, or kNoDay. kNoDay lies before every
+    // day, as an invalid QDate does, so such an entry is always overdue.
+    static constexpr qint64 kNoDay = std::numeric_limits<qint64>::min();
+    static constexpr qint16 kNever = -1;
+
+    qint64 julianDay = kNoDay;
+    // The minute of the day the clock's "HH:mm" equals the stored time, or
+    // kNever for a time text in any other form.
+    qint16 dueMinute = kNever;
+    // The first minute of the day whose "HH:mm" is greater than the stored
+    // time text byte for byte; 1440 when none is. From then on the entry is
+    // overdue on its day.
+    qint16 overdueFrom = 0;
+    ScheduleKind kind = ScheduleKind::Reminders;
+    quint8 timeLength = 0;
+    char timeStore[5] = {};
     QString text;  // the reminder's text, or the full path of the program to start
 
     // Builds the entry from one whole record of the kind's file.
-    static ScheduleEntry fromRecord(ScheduleKind kind, const QByteArray& record);
+    static ScheduleEntry fromRecord(ScheduleKind kind, QByteArrayView record);
 
-    QDate day() const;  // invalid for a date that names no day
-    ScheduleKey key() const { return ScheduleKey::of(date, timeBytes); }
+    QByteArrayView timeBytes() const { return {timeStore, timeLength}; }  // as stored
+    QString time() const;  // the stored time, decoded
+    QDate day() const;     // invalid for a date that names no day
+    ScheduleKey key() const { return {day(), timeBytes().toByteArray()}; }
+    bool matches(const ScheduleKey& key) const;
+
+    // The Julian day (or kNoDay) of a key's day, and whether one whole record
+    // of either kind is of the key, read straight from its bytes.
+    static qint64 dayNumber(const QDate& day) { return day.isValid() ? day.toJulianDay() : kNoDay; }
+    static bool recordMatches(QByteArrayView record, qint64 day, QByteArrayView time);
 };
 
 // A schedule in file order. It is replaced whole by a reload, never edited.

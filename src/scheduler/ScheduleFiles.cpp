@@ -9,7 +9,7 @@
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleReader.h"
-#include "settings/SafeWrite.h"
+#include "settings/ScratchWriter.h"
 #include "state/TimerSwitch.h"
 
 namespace {
@@ -17,16 +17,8 @@ QString tr(const char* text) {
     return QCoreApplication::translate("ScheduleFiles", text);
 }
 
-// Whether the stored date and time of one whole record match the key; both
-// kinds keep them at the same offsets.
-bool recordMatches(ScheduleKind kind, const QByteArray& rec, const ScheduleKey& key) {
-    if (kind == ScheduleKind::Reminders) {
-        const ReminderRecord r = ReminderRecord::fromBytes(rec);
-        return key.matches(r.date(), r.timeBytes());
-    }
-    const LaunchRecord r = LaunchRecord::fromBytes(rec);
-    return key.matches(r.date(), r.timeBytes());
-}
+// Bytes per write of a rewrite: few calls, and little held beside the file.
+constexpr qsizetype kWriteBuffer = 1 << 20;
 }  // namespace
 
 ScheduleFiles::ScheduleFiles(ClockState& state, ClockTimers timers, Platform& platform)
@@ -100,14 +92,16 @@ bool ScheduleFiles::appendEntry(ScheduleKind kind, const QByteArray& record) {
 
 ScheduleList ScheduleFiles::loadEntries(ScheduleKind kind) {
     ScheduleList fresh;
-    const ScheduleRead read =
-        readScheduleFile(filePath(kind), schedule::recordSize(kind), kMaxEntries);
-    if (read.complete) {
-        fresh.reserve(read.records.size());
-        for (const QByteArray& rec : read.records) {
-            fresh.append(ScheduleEntry::fromRecord(kind, rec));
-        }
+    const QString path = filePath(kind);
+    const int size = schedule::recordSize(kind);
+    fresh.reserve(qMin(QFileInfo(path).size() / size, kMaxEntries));
+    const ScheduleRead read = forEachScheduleRecord(
+        path, size, kMaxEntries,
+        [&](QByteArrayView rec) { fresh.append(ScheduleEntry::fromRecord(kind, rec)); });
+    if (!read.complete) {
+        fresh.clear();
     }
+    fresh.squeeze();
     (kind == ScheduleKind::Reminders ? reminderList_ : launchList_) = fresh;
     return fresh;
 }
@@ -136,43 +130,115 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
         return true;
     }
     QFile main(path);
-    if (!QFileInfo(path).isFile() || !main.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !main.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return report(
             tr("The schedule file %1 could not be opened: %2").arg(native, main.errorString()));
     }
+    // One pass: records of the key are looked for without writing anything.
+    // The scratch file is begun once there is something to keep past the
+    // first one of them: the records before it are copied first, then the
+    // kept ones stream after them.
     const int size = schedule::recordSize(kind);
-    QByteArray kept;
-    bool dropped = false;
+    const qint64 day = ScheduleEntry::dayNumber(key.day);
+    ScratchWriter scratch(scratchPath(kind));
+    bool begun = false;
+    QByteArray in(size * 1024, Qt::Uninitialized);
+    QByteArray out;
+    qint64 keptBytes = 0;
+    qint64 firstMatch = -1;
+    qint64 offset = 0;  // of the first record in `in`
+    QString why;
+    const auto begin = [&]() {
+        begun = true;
+        return scratch.open(&why) && copyPrefix(path, firstMatch, scratch, &why);
+    };
+    const auto flushOut = [&]() {
+        const bool ok = out.isEmpty() || scratch.write(out, &why);
+        out.clear();
+        return ok;
+    };
+    const auto failed = [&]() {
+        return report(tr("The schedule file %1 could not be rewritten: %2").arg(native, why));
+    };
     for (;;) {
-        const QByteArray rec = main.read(size);
-        if (rec.size() != size) {
-            break;  // the end, or a partial record that no reader takes
+        const qint64 got = main.read(in.data(), in.size());
+        if (got <= 0) {
+            break;
         }
-        if (recordMatches(kind, rec, key)) {
-            dropped = true;
-        } else {
-            kept += rec;
+        const qint64 whole = got / size;
+        for (qint64 r = 0; r < whole; ++r) {
+            const QByteArrayView rec(in.constData() + r * size, size);
+            if (ScheduleEntry::recordMatches(rec, day, key.time)) {
+                if (firstMatch < 0) {
+                    firstMatch = offset + r * size;
+                    if (firstMatch > 0 && !begin()) {
+                        return failed();
+                    }
+                }
+                continue;
+            }
+            keptBytes += size;
+            if (firstMatch < 0) {
+                continue;
+            }
+            if (!begun && !begin()) {
+                return failed();
+            }
+            out += rec;
+            if (out.size() >= kWriteBuffer && !flushOut()) {
+                return failed();
+            }
+        }
+        offset += whole * size;
+        if (got % size != 0) {
+            break;  // a partial record at the end, which no reader takes
         }
     }
     if (main.error() != QFileDevice::NoError) {
+        if (begun) {
+            scratch.discard();
+        }
         return report(
             tr("The schedule file %1 could not be read: %2").arg(native, main.errorString()));
     }
     main.close();
-    if (!dropped) {
+    if (firstMatch < 0) {
         return true;  // nothing of the key left: the file stays as it is
     }
-    const QString scratch = scratchPath(kind);
-    if (kept.isEmpty()) {
+    if (keptBytes == 0) {
         if (!QFile::remove(path)) {
             return report(tr("The schedule file %1 could not be deleted.").arg(native));
         }
-        QFile::remove(scratch);  // one left over by an interrupted rewrite
+        QFile::remove(scratchPath(kind));  // one left over by an interrupted rewrite
         return true;
     }
-    QString why;
-    if (!safewrite::replaceThroughScratch(scratch, path, kept, &why)) {
-        return report(tr("The schedule file %1 could not be rewritten: %2").arg(native, why));
+    if (!flushOut() || !scratch.commitOver(path, &why)) {
+        return failed();
     }
     return true;
+}
+
+// The records before the first one of the key go to the scratch file as they
+// are, read again from the main file in large pieces.
+bool ScheduleFiles::copyPrefix(const QString& path, qint64 bytes, ScratchWriter& scratch,
+                               QString* why) {
+    QFile main(path);
+    if (!main.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        scratch.discard();
+        *why = main.errorString();
+        return false;
+    }
+    QByteArray piece(qMin<qint64>(bytes, kWriteBuffer), Qt::Uninitialized);
+    bool ok = true;
+    while (ok && bytes > 0) {
+        const qint64 got = main.read(piece.data(), qMin<qint64>(bytes, piece.size()));
+        if (got <= 0) {
+            scratch.discard();
+            *why = main.errorString();
+            return false;
+        }
+        ok = scratch.write(QByteArrayView(piece.constData(), got), why);
+        bytes -= got;
+    }
+    return ok;
 }

@@ -11,6 +11,7 @@
 class LaunchRecord;
 class Platform;
 class ReminderRecord;
+class ScratchWriter;
 
 // The two schedule files and the lists loaded from them. Appending adds one
 // record at the end; loading replaces a list whole; removing rewrites a file
@@ -51,6 +52,7 @@ class ScheduleFiles {
 
   private:
     bool rewriteWithout(ScheduleKind kind, const ScheduleKey& key);
+    static bool copyPrefix(const QString& path, qint64 bytes, ScratchWriter& scratch, QString* why);
     bool report(const QString& text);
 
     ClockState& state_;

@@ -3,24 +3,28 @@
 #include <algorithm>
 
 #include "scheduler/ScheduleEntry.h"
-#include "scheduler/ScheduleFiles.h"
-#include "scheduler/ScheduleReader.h"
-#include "settings/ProgramFolder.h"
+#include "scheduler/ScheduleLines.h"
 
 QString ScheduleListing::dateText(const QDate& day) {
-    return day.toString(QStringLiteral("dd.MM.yyyy")).leftJustified(10, QLatin1Char(' '), true);
+    int y = 0;
+    int m = 0;
+    int d = 0;
+    day.getDate(&y, &m, &d);
+    if (y < 1 || y > 9999) {
+        // No day, a year before Christ or past 9999: as Qt writes it, cut or padded.
+        return day.toString(QStringLiteral("dd.MM.yyyy")).leftJustified(10, QLatin1Char(' '), true);
+    }
+    const char16_t text[10] = {
+        char16_t(u'0' + d / 10),   char16_t(u'0' + d % 10),       u'.',
+        char16_t(u'0' + m / 10),   char16_t(u'0' + m % 10),       u'.',
+        char16_t(u'0' + y / 1000), char16_t(u'0' + y / 100 % 10), char16_t(u'0' + y / 10 % 10),
+        char16_t(u'0' + y % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
 ScheduleLine ScheduleListing::line(ScheduleKind kind, const QByteArray& record) {
     const ScheduleEntry entry = ScheduleEntry::fromRecord(kind, record);
-    ScheduleLine line;
-    // A time text shorter than five characters is padded, so the day and the
-    // text keep their columns and the sort reads the right characters.
-    line.text = entry.time.leftJustified(5, QLatin1Char(' ')) + QStringLiteral("  ") +
-                dateText(entry.day()) + QStringLiteral("  ") + entry.text;
-    line.kind = kind;
-    line.key = entry.key();
-    return line;
+    return {ScheduleLines::text(entry), kind, entry.key()};
 }
 
 // Rounds of adjacent exchanges on a strictly greater key sort stably, so a
@@ -35,24 +39,13 @@ void ScheduleListing::sort(QList<ScheduleLine>& lines) {
     std::stable_sort(lines.begin(), lines.end(), byPart(7, 11));
 }
 
-bool ScheduleListing::readInto(QList<ScheduleLine>& lines, const ProgramFolder& folder,
-                               ScheduleKind kind) {
-    const ScheduleRead read =
-        readScheduleFile(folder.path(schedule::fileName(kind)), schedule::recordSize(kind),
-                         ScheduleFiles::kMaxEntries);
-    for (const QByteArray& rec : read.records) {
-        lines.append(line(kind, rec));
-    }
-    return read.complete;
-}
-
 QList<ScheduleLine> ScheduleListing::read(const ProgramFolder& folder) {
-    QList<ScheduleLine> lines;
-    if (readInto(lines, folder, ScheduleKind::Reminders)) {
-        sort(lines);
+    const ScheduleLines lines = ScheduleLines::read(folder);
+    QList<ScheduleLine> out;
+    out.reserve(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const ScheduleEntry& entry = lines.entry(i);
+        out.append({lines.text(i), entry.kind, entry.key()});
     }
-    if (readInto(lines, folder, ScheduleKind::Launches)) {
-        sort(lines);
-    }
-    return lines;
+    return out;
 }

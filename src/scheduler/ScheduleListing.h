@@ -17,7 +17,9 @@ struct ScheduleLine {
     ScheduleKey key;
 };
 
-// Both schedule files as the lines of the other-settings dialog's list.
+// Both schedule files as the lines of the other-settings dialog's list, each
+// with its text made (the list itself keeps ScheduleLines, which makes a
+// line's text only when it is shown).
 class ScheduleListing {
   public:
     // Reminders, sorted, then launches, and the whole list sorted again. A
@@ -34,8 +36,4 @@ class ScheduleListing {
     // by the date text with the space after it (characters 8 to 18), swapping
     // only on a strictly greater key: lines equal in both keep their order.
     static void sort(QList<ScheduleLine>& lines);
-
-  private:
-    static bool readInto(QList<ScheduleLine>& lines, const ProgramFolder& folder,
-                         ScheduleKind kind);
 };

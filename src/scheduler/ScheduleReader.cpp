@@ -2,8 +2,16 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 
-ScheduleRead readScheduleFile(const QString& path, int recordSize, qsizetype maxRecords) {
+namespace {
+// Records per read: large reads keep the calls few, and the buffer small
+// beside the lists built from it.
+constexpr qint64 kRecordsPerRead = 1024;
+}  // namespace
+
+ScheduleRead forEachScheduleRecord(const QString& path, int recordSize, qsizetype maxRecords,
+                                   const std::function<void(QByteArrayView)>& each) {
     ScheduleRead result;
     if (recordSize <= 0) {
         return result;
@@ -15,21 +23,42 @@ ScheduleRead readScheduleFile(const QString& path, int recordSize, qsizetype max
     }
     // A folder, pipe or device under the file's name is no schedule; opening a
     // pipe would wait for a writer.
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return result;
     }
-    // The first read comes before any test for the end, so a file without one
-    // whole record counts as a failed read.
-    do {
-        const QByteArray rec = file.read(recordSize);
-        if (rec.size() != recordSize) {
+    QByteArray buffer(recordSize * kRecordsPerRead, Qt::Uninitialized);
+    qsizetype seen = 0;
+    qint64 held = 0;  // bytes of a record begun at the end of the last read
+    for (;;) {
+        const qint64 got = file.read(buffer.data() + held, buffer.size() - held);
+        if (got < 0) {
+            return result;  // a failed read: what came before stays delivered
+        }
+        held += got;
+        const qint64 whole = held / recordSize;
+        for (qint64 r = 0; r < whole; ++r) {
+            each(QByteArrayView(buffer.constData() + r * recordSize, recordSize));
+            if (++seen == maxRecords) {
+                result.complete = true;
+                return result;
+            }
+        }
+        const qint64 rest = held - whole * recordSize;
+        if (got == 0) {
+            // The end: a file without one whole record counts as a failed read.
+            result.complete = seen > 0;
             return result;
         }
-        result.records.append(rec);
-        if (maxRecords >= 0 && result.records.size() >= maxRecords) {
-            break;
-        }
-    } while (file.bytesAvailable() >= recordSize);
-    result.complete = true;
+        std::memmove(buffer.data(), buffer.constData() + whole * recordSize, size_t(rest));
+        held = rest;
+    }
+}
+
+ScheduleRead readScheduleFile(const QString& path, int recordSize, qsizetype maxRecords) {
+    QList<QByteArray> records;
+    ScheduleRead result =
+        forEachScheduleRecord(path, recordSize, maxRecords,
+                              [&](QByteArrayView rec) { records.append(rec.toByteArray()); });
+    result.records = std::move(records);
     return result;
 }

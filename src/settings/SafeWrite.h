@@ -15,6 +15,8 @@ enum class Step { Create, Write, Flush, Rename };
 // there, as a crash at that point would. Production code never sets it.
 using FaultSeam = std::function<bool(Step)>;
 void setFaultSeam(FaultSeam seam);
+// Whether the seam lets the step go ahead (always, without a seam).
+bool mayProceed(Step step);
 
 // Replaces `path` with `content` through a temporary file in the same folder.
 bool replaceFile(const QString& path, const QByteArray& content, QString* error);

@@ -52,7 +52,7 @@ TEST_F(ScheduleFilesTest, LoadsWholeRecordsInFileOrder) {
     const ScheduleList list = files.loadEntries(ScheduleKind::Reminders);
     ASSERT_EQ(list.size(), 2);
     EXPECT_EQ(list[0].day(), QDate(2023, 3, 15));
-    EXPECT_EQ(list[0].time, QStringLiteral("10:30"));
+    EXPECT_EQ(list[0].time(), QStringLiteral("10:30"));
     EXPECT_EQ(list[0].text, QStringLiteral("Купить хлеб"));
     EXPECT_EQ(list[1].text, QStringLiteral("line one\r\nline two"));
     EXPECT_EQ(files.list(ScheduleKind::Reminders).size(), 2);
@@ -63,7 +63,7 @@ TEST_F(ScheduleFilesTest, LoadsWholeRecordsInFileOrder) {
     ASSERT_EQ(runs.size(), 3);
     EXPECT_EQ(runs[0].text, QStringLiteral("C:\\Programs\\first.exe"));
     EXPECT_EQ(runs[1].day(), QDate(2026, 3, 10));
-    EXPECT_EQ(runs[2].time, QStringLiteral("12:15"));
+    EXPECT_EQ(runs[2].time(), QStringLiteral("12:15"));
 }
 
 TEST_F(ScheduleFilesTest, DamagedMissingOrEmptyFilesLoadSafely) {

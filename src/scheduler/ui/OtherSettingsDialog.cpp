@@ -2,24 +2,23 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "platform/Platform.h"
-#include "scheduler/ScheduleListing.h"
+#include "scheduler/ScheduleLines.h"
 #include "scheduler/ui/ScheduleLineDelegate.h"
+#include "scheduler/ui/ScheduleListModel.h"
 #include "scheduler/ui/WrappingCheckBox.h"
 #include "state/TimerSwitch.h"
 
 namespace {
-constexpr int kDayRole = ScheduleLineDelegate::kKindRole + 1;
-constexpr int kTimeRole = ScheduleLineDelegate::kKindRole + 2;
-
 QFrame* panel(QWidget* parent, int top, int height) {
     auto* frame = new QFrame(parent);
     frame->setFrameShape(QFrame::StyledPanel);
@@ -55,7 +54,11 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     soundOffBox_ = new QCheckBox(QStringLiteral("Без звука"), optionsPanel_);
     soundOffBox_->setGeometry(232, 40, 97, 17);
 
-    scheduleList_ = new QListWidget(listPanel_);
+    scheduleList_ = new QListView(listPanel_);
+    scheduleModel_ = new ScheduleListModel(scheduleList_);
+    scheduleList_->setModel(scheduleModel_);
+    // One size for every line: the list lays out any number of them at once.
+    scheduleList_->setUniformItemSizes(true);
     scheduleList_->setGeometry(12, 16, 361, 113);
     scheduleList_->setSelectionMode(QAbstractItemView::SingleSelection);
     scheduleList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -136,13 +139,8 @@ void OtherSettingsDialog::activated() {
 }
 
 void OtherSettingsDialog::fillList() {
-    scheduleList_->clear();
-    for (const ScheduleLine& line : ScheduleListing::read(context_.state.programFolder)) {
-        auto* item = new QListWidgetItem(line.text, scheduleList_);
-        item->setData(ScheduleLineDelegate::kKindRole, int(line.kind));
-        item->setData(kDayRole, line.key.day);
-        item->setData(kTimeRole, line.key.time);
-    }
+    delegate_->loadIcons();
+    scheduleModel_->setLines(ScheduleLines::read(context_.state.programFolder));
 }
 
 void OtherSettingsDialog::autoHideClicked() {
@@ -193,13 +191,14 @@ void OtherSettingsDialog::storeSettings() {
 }
 
 void OtherSettingsDialog::deleteSelected() {
-    const QList<QListWidgetItem*> selected = scheduleList_->selectedItems();
+    const QModelIndexList selected = scheduleList_->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
         return;
     }
-    QListWidgetItem* item = selected.first();
-    const auto kind = ScheduleKind(item->data(ScheduleLineDelegate::kKindRole).toInt());
-    const ScheduleKey key{item->data(kDayRole).toDate(), item->data(kTimeRole).toByteArray()};
+    const int row = selected.first().row();
+    const ScheduleEntry& entry = scheduleModel_->entry(row);
+    const ScheduleKind kind = entry.kind;
+    const ScheduleKey key = entry.key();
     // The due check must not read the file while it is rewritten; the
     // removal starts it again. The reload keeps the deleted entry from being
     // announced out of the list the check still holds.
@@ -207,5 +206,5 @@ void OtherSettingsDialog::deleteSelected() {
         timer->disable();
     }
     files_.removeEntries(kind, key, true);
-    delete item;
+    scheduleModel_->removeLine(row);
 }

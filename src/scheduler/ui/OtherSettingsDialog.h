@@ -9,11 +9,12 @@ class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPushButton;
 class QSpinBox;
 class ScheduleLineDelegate;
+class ScheduleListModel;
 class WrappingCheckBox;
 
 // The other-settings dialog: the auto-hide and sound options, which
@@ -30,7 +31,8 @@ class OtherSettingsDialog : public ClockDialog {
     QCheckBox* noTabBox() const { return noTabBox_; }
     QSpinBox* hideDelayBox() const { return hideDelayBox_; }
     QCheckBox* soundOffBox() const { return soundOffBox_; }
-    QListWidget* scheduleList() const { return scheduleList_; }
+    QListView* scheduleList() const { return scheduleList_; }
+    ScheduleListModel* scheduleModel() const { return scheduleModel_; }
     QPushButton* okButton() const { return okButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
     QAction* deleteAction() const { return deleteAction_; }
@@ -58,7 +60,8 @@ class OtherSettingsDialog : public ClockDialog {
     QLabel* hideDelayLabel_;
     QSpinBox* hideDelayBox_;
     QCheckBox* soundOffBox_;
-    QListWidget* scheduleList_;
+    QListView* scheduleList_;
+    ScheduleListModel* scheduleModel_;
     ScheduleLineDelegate* delegate_;
     QMenu* listMenu_;
     QAction* deleteAction_;

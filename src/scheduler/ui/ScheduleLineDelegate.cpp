@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "scheduler/ScheduleKind.h"
+#include "scheduler/ui/ScheduleListModel.h"
 #include "settings/ProgramFolder.h"
 
 namespace {
@@ -26,16 +27,21 @@ QImage iconWithTransparentKey(const QString& path) {
     return image;
 }
 
-QString singleLine(const QString& text) {
+}  // namespace
+
+ScheduleLineDelegate::ScheduleLineDelegate(const ProgramFolder& folder, QObject* parent)
+    : QStyledItemDelegate(parent), folder_(folder) {}
+
+QString ScheduleLineDelegate::singleLine(const QString& text) {
     QString flat = text;
     flat.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     return flat;
 }
 
-}  // namespace
-
-ScheduleLineDelegate::ScheduleLineDelegate(const ProgramFolder& folder, QObject* parent)
-    : QStyledItemDelegate(parent), folder_(folder) {}
+void ScheduleLineDelegate::loadIcons() {
+    reminderIcon_ = iconWithTransparentKey(folder_.path(QStringLiteral("\\system\\m.bmp")));
+    launchIcon_ = iconWithTransparentKey(folder_.path(QStringLiteral("\\system\\r.bmp")));
+}
 
 void ScheduleLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
@@ -46,8 +52,7 @@ void ScheduleLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     painter->fillRect(rect, selected ? option.palette.highlight() : option.palette.base());
 
     const bool launch = index.data(kKindRole).toInt() == int(ScheduleKind::Launches);
-    const QImage icon = iconWithTransparentKey(folder_.path(
-        launch ? QStringLiteral("\\system\\r.bmp") : QStringLiteral("\\system\\m.bmp")));
+    const QImage& icon = launch ? launchIcon_ : reminderIcon_;
     if (!icon.isNull()) {
         painter->drawImage(QRect(rect.left() + 2, rect.top() + 2, 2 * (h - 2), h - 2), icon);
     }
@@ -63,6 +68,9 @@ void ScheduleLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
 
 QSize ScheduleLineDelegate::sizeHint(const QStyleOptionViewItem& option,
                                      const QModelIndex& index) const {
+    if (const auto* model = qobject_cast<const ScheduleListModel*>(index.model())) {
+        return {model->widestLine(option.fontMetrics, option.font) + 42, kLineHeight};
+    }
     const QString text = singleLine(index.data(Qt::DisplayRole).toString());
     return {option.fontMetrics.horizontalAdvance(text) + 42, kLineHeight};
 }

@@ -1,8 +1,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QImage>
+#include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -49,10 +50,15 @@ class OtherSettings : public DialogFixture {
         rec.setFile(path);
         files.appendEntry(rec);
     }
+    int lineCount() const { return other.scheduleList()->model()->rowCount(); }
+    QModelIndex line(int row) const { return other.scheduleList()->model()->index(row, 0); }
+    void select(int row) {
+        other.scheduleList()->selectionModel()->select(line(row), QItemSelectionModel::Select);
+    }
     QStringList lines() const {
         QStringList out;
-        for (int i = 0; i < other.scheduleList()->count(); ++i) {
-            out << other.scheduleList()->item(i)->text();
+        for (int i = 0; i < lineCount(); ++i) {
+            out << line(i).data().toString();
         }
         return out;
     }
@@ -182,7 +188,7 @@ TEST_F(OtherSettings, LinesAreDrawnWithTheirKindsIconAndTheTextAt40Pixels) {
     EXPECT_EQ(iconMiddle(2), QColor(Qt::red));
     // The bottom-left colour is transparent: the background shows through.
     EXPECT_EQ(shot.pixelColor(3, 3), base);
-    EXPECT_EQ(other.scheduleList()->visualItemRect(other.scheduleList()->item(1)).height(), 19);
+    EXPECT_EQ(other.scheduleList()->visualRect(line(1)).height(), 19);
 
     // Nothing but background between the icon's box and the text's start.
     bool textBefore40 = false;
@@ -204,16 +210,16 @@ TEST_F(OtherSettings, DeleteRemovesEveryRecordOfTheKeyButOnlyTheSelectedLine) {
     addReminder(QDate(2026, 3, 11), "09:00", QStringLiteral("другое"));
     addLaunch(QDate(2026, 3, 11), "09:00", QStringLiteral("/bin/true"));
     activate(other);
-    ASSERT_EQ(other.scheduleList()->count(), 3);
+    ASSERT_EQ(lineCount(), 3);
 
     other.scheduleList()->clearSelection();
     other.deleteAction()->trigger();  // nothing selected: nothing happens
-    EXPECT_EQ(other.scheduleList()->count(), 3);
+    EXPECT_EQ(lineCount(), 3);
 
     timers.reminderCheck.log.clear();
-    other.scheduleList()->item(0)->setSelected(true);
+    select(0);
     other.deleteAction()->trigger();
-    EXPECT_EQ(other.scheduleList()->count(), 2);
+    EXPECT_EQ(lineCount(), 2);
     EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));  // both records gone
     EXPECT_TRUE(folder.exists(QStringLiteral("system/run.dat")));     // same key, other kind
     EXPECT_EQ(timers.reminderCheck.log, (QStringList{"off", "on"}));
@@ -221,14 +227,14 @@ TEST_F(OtherSettings, DeleteRemovesEveryRecordOfTheKeyButOnlyTheSelectedLine) {
     EXPECT_FALSE(state.reloadLaunches);
 
     // The second line of that key meets a missing file: no error, no file.
-    other.scheduleList()->item(0)->setSelected(true);
+    select(0);
     other.deleteAction()->trigger();
-    EXPECT_EQ(other.scheduleList()->count(), 1);
+    EXPECT_EQ(lineCount(), 1);
     EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
     EXPECT_TRUE(platform.errors.isEmpty());
 
     // Deleting stays done whichever button closes the dialog.
-    other.scheduleList()->item(0)->setSelected(true);
+    select(0);
     other.deleteAction()->trigger();
     other.cancelButton()->click();
     EXPECT_FALSE(folder.exists(QStringLiteral("system/run.dat")));
@@ -240,8 +246,8 @@ TEST_F(OtherSettings, LongLinesCanBeScrolledIntoView) {
     activate(other);
     other.scheduleList()->doItemsLayout();
     QApplication::processEvents();
-    const int textWidth = other.scheduleList()->fontMetrics().horizontalAdvance(
-        other.scheduleList()->item(0)->text());
+    const int textWidth =
+        other.scheduleList()->fontMetrics().horizontalAdvance(line(0).data().toString());
     EXPECT_GE(other.scheduleList()->horizontalScrollBar()->maximum(),
               textWidth + 42 - other.scheduleList()->viewport()->width());
     EXPECT_GT(other.scheduleList()->horizontalScrollBar()->maximum(), 0);

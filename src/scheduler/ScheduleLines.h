@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include "scheduler/ScheduleEntry.h"
+
+class ProgramFolder;
+
+// The lines of the schedule list, kept as entries in the order the list
+// shows them; each line's text is made only when it is asked for.
+class ScheduleLines {
+  public:
+    // Reminders, then launches, sorted by the day as dd.MM.yyyy text and
+    // then by the time text, lines equal in both in file order. A missing
+    // file or a failed read of the launches leaves them unsorted after the
+    // reminders; one of the reminders leaves them unsorted if the launches
+    // fail too.
+    static ScheduleLines read(const ProgramFolder& folder);
+
+    qsizetype size() const { return entries_.size(); }
+    const ScheduleEntry& entry(qsizetype i) const { return entries_[i]; }
+    // "hh:nn", two spaces, the day as dd.MM.yyyy, two spaces, the text.
+    static QString text(const ScheduleEntry& entry);
+    QString text(qsizetype i) const { return text(entries_[i]); }
+    void removeAt(qsizetype i) { entries_.removeAt(i); }
+
+  private:
+    // Sorts entries_[0, count) as the list orders them.
+    void sort(qsizetype count);
+
+    ScheduleList entries_;
+};

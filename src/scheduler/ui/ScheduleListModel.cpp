@@ -1,0 +1,97 @@
+#include "scheduler/ui/ScheduleListModel.h"
+
+#include <QFontMetrics>
+#include <vector>
+
+#include "scheduler/ui/ScheduleLineDelegate.h"
+
+ScheduleListModel::ScheduleListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void ScheduleListModel::setLines(ScheduleLines lines) {
+    beginResetModel();
+    lines_ = std::move(lines);
+    shown_ = 0;
+    widest_ = -1;
+    endResetModel();
+    fetchMore({});
+}
+
+void ScheduleListModel::removeLine(int row) {
+    if (row < 0 || row >= shown_) {
+        return;
+    }
+    beginRemoveRows({}, row, row);
+    lines_.removeAt(row);
+    --shown_;
+    widest_ = -1;
+    endRemoveRows();
+}
+
+int ScheduleListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shown_;
+}
+
+QVariant ScheduleListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= shown_) {
+        return {};
+    }
+    switch (role) {
+        case Qt::DisplayRole:
+            return lines_.text(index.row());
+        case ScheduleLineDelegate::kKindRole:
+            return int(lines_.entry(index.row()).kind);
+        default:
+            return {};
+    }
+}
+
+bool ScheduleListModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && shown_ < lines_.size();
+}
+
+void ScheduleListModel::fetchMore(const QModelIndex& parent) {
+    if (!canFetchMore(parent)) {
+        return;
+    }
+    const int more = int(qMin<qsizetype>(kBatch, lines_.size() - shown_));
+    beginInsertRows({}, shown_, shown_ + more - 1);
+    shown_ += more;
+    endInsertRows();
+}
+
+int ScheduleListModel::widestLine(const QFontMetrics& metrics, const QFont& font) const {
+    if (widest_ >= 0 && font == widestFont_) {
+        return widest_;
+    }
+    // The time and the day take nearly the same width on every line, so the
+    // text decides; line breaks are drawn as spaces.
+    std::vector<int> advance(0x10000, -1);
+    const auto width = [&](char16_t c) {
+        if (c == u'\r' || c == u'\n') {
+            c = u' ';
+        }
+        int& w = advance[c];
+        if (w < 0) {
+            w = metrics.horizontalAdvance(QChar(c));
+        }
+        return w;
+    };
+    qsizetype widestRow = -1;
+    qint64 widestSum = -1;
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        qint64 sum = 0;
+        for (const QChar c : lines_.entry(i).text) {
+            sum += width(c.unicode());
+        }
+        if (sum > widestSum) {
+            widestSum = sum;
+            widestRow = i;
+        }
+    }
+    widest_ =
+        widestRow < 0
+            ? 0
+            : metrics.horizontalAdvance(ScheduleLineDelegate::singleLine(lines_.text(widestRow)));
+    widestFont_ = font;
+    return widest_;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QFont>
+
+#include "scheduler/ScheduleLines.h"
+
+class QFontMetrics;
+
+// The schedule list's lines for a list view. Rows are handed to the view a
+// batch at a time as it scrolls (canFetchMore/fetchMore), and a line's text
+// is made only when it is shown.
+class ScheduleListModel : public QAbstractListModel {
+    Q_OBJECT
+  public:
+    static constexpr int kBatch = 256;
+
+    explicit ScheduleListModel(QObject* parent = nullptr);
+
+    // Replaces every line; the first batch is handed out at once.
+    void setLines(ScheduleLines lines);
+    qsizetype lineCount() const { return lines_.size(); }
+    const ScheduleEntry& entry(int row) const { return lines_.entry(row); }
+    void removeLine(int row);
+
+    // The width of the widest line in the font, the hidden ones too: the
+    // widest by a sum of character widths, measured whole. Kept until the
+    // lines or the font change.
+    int widestLine(const QFontMetrics& metrics, const QFont& font) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
+  private:
+    ScheduleLines lines_;
+    int shown_ = 0;
+    mutable int widest_ = -1;
+    mutable QFont widestFont_;
+};

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "FakeTimer.h"
+#include "TempFolder.h"
+#include "scheduler/ReminderRecord.h"
+#include "scheduler/ScheduleEntry.h"
+#include "scheduler/ScheduleFiles.h"
+#include "scheduler/ScheduleLines.h"
+#include "scheduler/ScheduleListing.h"
+#include "settings/DayCount.h"
+#include "settings/ProgramFolder.h"
+
+namespace {
+
+QByteArray reminder(double date, const QByteArray& time, const QString& text) {
+    ReminderRecord rec;
+    rec.setDate(date);
+    rec.setTime(QString::fromLatin1(time));
+    rec.setText(text);
+    return rec.bytes();
+}
+
+}  // namespace
+
+// The numbers worked out at load stand for the text comparisons the checks
+// make with the clock's "HH:mm": due at exactly that text, overdue once it is
+// greater byte for byte.
+TEST(ScheduleEntryNumbers, DueAndOverdueMinutesAgreeWithTheTextComparison) {
+    for (const QByteArray& time : {QByteArray("07:05"), QByteArray("7:05"), QByteArray(""),
+                                   QByteArray("23:59"), QByteArray("24:00"), QByteArray("12:3"),
+                                   QByteArray("ab"), QByteArray("00:00"), QByteArray("09:6x")}) {
+        SCOPED_TRACE(time.constData());
+        const ScheduleEntry entry =
+            ScheduleEntry::fromRecord(ScheduleKind::Reminders, reminder(45000.5, time, "x"));
+        EXPECT_EQ(entry.timeBytes(), time);
+        for (int m = 0; m < 1440; ++m) {
+            const QByteArray clock = QTime(m / 60, m % 60).toString("HH:mm").toLatin1();
+            EXPECT_EQ(entry.dueMinute == m, time == clock) << m;
+            EXPECT_EQ(m >= entry.overdueFrom, time < clock) << m;
+        }
+    }
+    const ScheduleEntry noDay = ScheduleEntry::fromRecord(
+        ScheduleKind::Reminders, reminder(std::numeric_limits<double>::quiet_NaN(), "10:00", "x"));
+    EXPECT_FALSE(noDay.day().isValid());
+    EXPECT_LT(noDay.julianDay, QDate(1, 1, 1).toJulianDay());  // before every day: overdue
+}
+
+// The list's one sort gives the order of the two exchange sorts by the line's
+// characters, odd days (no day, years before 1000 and past 9999) included.
+TEST(ScheduleLinesOrder, EqualsTheSortByTheLinesCharacters) {
+    TempFolder folder;
+    const ProgramFolder programFolder(folder.root());
+    const double days[] = {45000.2, 45031.0, 44635.0, -693000.0, 2900000.0, 2.0e7, -3.0e6, 0.0};
+    const char* times[] = {"10:30", "7:05", "10:30", "", "09:00", "ab"};
+    QByteArray reminders;
+    QByteArray launches;
+    QList<ScheduleLine> expected;
+    for (int i = 0; i < 60; ++i) {
+        const QByteArray rec = reminder(days[i * 7 % 8], times[i % 6], QString::number(i));
+        reminders += rec;
+        expected.append(ScheduleListing::line(ScheduleKind::Reminders, rec));
+    }
+    ScheduleListing::sort(expected);
+    QList<ScheduleLine> launchLines;
+    for (int i = 0; i < 40; ++i) {
+        QByteArray rec(272, '\0');
+        rec.replace(0, 168,
+                    reminder(days[i * 3 % 8], times[i * 5 % 6], QStringLiteral("/bin/%1").arg(i)));
+        launches += rec;
+        expected.append(ScheduleListing::line(ScheduleKind::Launches, rec));
+    }
+    ScheduleListing::sort(expected);
+    folder.write(QStringLiteral("system/napom.dat"), reminders);
+    folder.write(QStringLiteral("system/run.dat"), launches);
+
+    const ScheduleLines lines = ScheduleLines::read(programFolder);
+    ASSERT_EQ(lines.size(), expected.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines.text(i), expected[i].text) << i;
+        EXPECT_EQ(lines.entry(i).kind, expected[i].kind) << i;
+    }
+}
+
+// A removal streams the file in pieces: records of the key at the start, on
+// the border of two pieces and at the end all go, every other byte stays.
+TEST(LargeScheduleRemoval, KeyRecordsAnywhereInALongFileAreDropped) {
+    TempFolder folder;
+    ClockState state;
+    state.programFolder = ProgramFolder(folder.root());
+    FakeClockTimers timers;
+    FakePlatform platform;
+    ScheduleFiles files{state, timers.view(), platform};
+    const double keyDay = daycount::fromDate(QDate(2026, 3, 10));
+    const int count = 3000;
+    QByteArray all;
+    QByteArray kept;
+    for (int i = 0; i < count; ++i) {
+        const bool ofKey = i == 0 || i == 1023 || i == 1024 || i == count - 1;
+        QByteArray rec = reminder(ofKey ? keyDay + 0.5 : keyDay + 1 + i % 3, "09:00",
+                                  QStringLiteral("запись %1").arg(i));
+        rec[167] = char(i);  // padding, which a rewrite must carry
+        all += rec;
+        if (!ofKey) {
+            kept += rec;
+        }
+    }
+    folder.write(QStringLiteral("system/napom.dat"), all + "partial");
+    EXPECT_TRUE(files.removeEntries(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}, true));
+    EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), kept);
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/nappr.dat")));
+    EXPECT_TRUE(platform.errors.isEmpty());
+    EXPECT_EQ(files.loadEntries(ScheduleKind::Reminders).size(), count - 4);
+}
