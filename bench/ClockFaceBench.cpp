@@ -15,7 +15,7 @@
 
 #include "BenchPlatform.h"
 #include "clockface/ui/ClockFace.h"
-#include "clockface/ui/PictureView.h"
+#include "clockface/ui/FaceView.h"
 #include "platform/Platform.h"
 #include "state/ClockState.h"
 
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
     state.settings.setSkinFile(QStringLiteral("Bench.skn"));
     state.skinName = QStringLiteral("Bench");
     BenchPlatform platform;
-    PictureView target;
+    FaceView target;
     target.resize(ClockFace::kFaceSize, ClockFace::kFaceSize);
     ClockFace face(state, platform, target);
     face.drawClockFace();  // first reading, outside the figures

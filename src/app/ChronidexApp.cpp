@@ -23,6 +23,7 @@ ChronidexApp::ChronidexApp(Platform& platform)
       face_(state_, platform, faceView_),
       reminders_(state_, timers_.switches(), platform),
       launches_(state_, timers_.switches(), platform) {
+    soundEndTold_ = platform_.player().setEndHandler([this] { startup_.soundEndCheck(); });
     connect(&clock_, &ClockWindow::closing, this, [this] {
         timers_.stopAll();
         emit finished();
@@ -46,7 +47,7 @@ bool ChronidexApp::start(const QString& programFolder) {
     if (pullTab_ && !state_.settings.noPullTab()) {
         pullTab_->show();
     }
-    timers_.faceTick.start();
+    armFaceTick();
     timers_.reminderCheck.start();
     timers_.launchCheck.start();
     return true;
@@ -82,7 +83,10 @@ void ChronidexApp::createOtherWindows() {
     connect(pullTab_.get(), &PullTabWindow::clicked, this, [this] { autoHide_->tabClick(); });
     connect(&faceView_, &PictureView::mouseEntered, this, [this] { autoHide_->faceEntered(); });
     connect(&faceView_, &PictureView::mouseLeft, this, [this] { autoHide_->faceLeft(); });
-    auto screensChanged = [this] { autoHide_->screensChanged(); };
+    auto screensChanged = [this] {
+        autoHide_->screensChanged();
+        redrawFaceIfSeen();  // home at once, not by the slide back
+    };
     auto watch = [this, screensChanged](QScreen* screen) {
         connect(screen, &QScreen::geometryChanged, this, screensChanged);
     };
@@ -100,7 +104,10 @@ void ChronidexApp::wireTimers() {
     AutoHide& autoHide = *autoHide_;
     connect(&timers_.idleCheck, &QTimer::timeout, this, [&autoHide] { autoHide.idleCheckTick(); });
     connect(&timers_.slideAway, &QTimer::timeout, this, [&autoHide] { autoHide.slideAwayStep(); });
-    connect(&timers_.slideBack, &QTimer::timeout, this, [&autoHide] { autoHide.slideBackStep(); });
+    connect(&timers_.slideBack, &QTimer::timeout, this, [this, &autoHide] {
+        autoHide.slideBackStep();
+        redrawFaceIfSeen();  // the face was left as it was while away
+    });
     connect(&timers_.edgeWatch, &QTimer::timeout, this, [&autoHide] { autoHide.edgeWatchTick(); });
     connect(&timers_.tabWatch, &QTimer::timeout, this, [&autoHide] { autoHide.tabWatchTick(); });
     connect(&timers_.faceTick, &QTimer::timeout, this, &ChronidexApp::onFaceTick);
@@ -110,13 +117,36 @@ void ChronidexApp::wireTimers() {
 
 void ChronidexApp::onFaceTick() {
     startup_.soundEndCheck();
-    face_.drawClockFace();
+    redrawFaceIfSeen();
+    // Checked at every tick, and the ticks fall on the second boundaries, so
+    // the restart comes within the first second of the new date, after a
+    // clock change too.
     if (startup_.dayChanged() && !restarting_) {
         QString error;
         if (!restart_.restartProgram({}, &error)) {
-            timers_.faceTick.stop();  // say it once, not ten times a second
+            timers_.faceTick.stop();  // say it once, not at every tick
             platform_.showError(tr("The nightly restart failed: %1").arg(error));
+            return;
         }
+    }
+    armFaceTick();
+}
+
+void ChronidexApp::armFaceTick() {
+    // The face changes with the second, so the tick waits for the next one.
+    // What gives no notice of its own is looked at ten times a second: skin
+    // files in a folder that cannot be watched, a sound whose end the player
+    // does not tell.
+    constexpr int kPollMs = 100;
+    const bool poll = !face_.watchesSkin() || (state_.soundPlaying && !soundEndTold_);
+    timers_.faceTick.start(poll ? kPollMs : 1000 - platform_.now().time().msec());
+}
+
+void ChronidexApp::redrawFaceIfSeen() {
+    // Slid off the screen, the clock is not seen: painting it would cost the
+    // same as on screen for nothing.
+    if (!autoHide_ || !autoHide_->isAway()) {
+        face_.drawClockFace();
     }
 }
 

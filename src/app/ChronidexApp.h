@@ -15,7 +15,7 @@
 #include "calendar/ui/CalendarWindow.h"
 #include "calendar/ui/HolidayEditor.h"
 #include "clockface/ui/ClockFace.h"
-#include "clockface/ui/PictureView.h"
+#include "clockface/ui/FaceView.h"
 #include "desktop/ui/AboutBox.h"
 #include "desktop/ui/AutostartDialog.h"
 #include "desktop/ui/SkinChooser.h"
@@ -62,6 +62,8 @@ class ChronidexApp : public QObject {
     void wireTimers();
     void wireMenu();
     void onFaceTick();
+    void armFaceTick();
+    void redrawFaceIfSeen();
     void bringForward();
 
     Platform& platform_;
@@ -73,7 +75,7 @@ class ChronidexApp : public QObject {
     ProgramRestart restart_;
     DialogContext context_;
     ClockMenu menu_;
-    PictureView faceView_;
+    FaceView faceView_;
     ClockFace face_;
     std::unique_ptr<CalendarWindow> calendar_;
     std::unique_ptr<PullTabWindow> pullTab_;
@@ -91,4 +93,5 @@ class ChronidexApp : public QObject {
     LaunchDueCheck launches_;
     std::unique_ptr<HelpViewer> help_;
     bool restarting_ = false;
+    bool soundEndTold_ = false;  // the player calls us when its sound ends
 };

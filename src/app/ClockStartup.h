@@ -7,7 +7,7 @@
 class Platform;
 
 // The clock window's start-up steps that need no window, in their order, and
-// the per-tick checks of the 100 ms timer that belong to the program's life.
+// the checks of the face tick that belong to the program's life.
 class ClockStartup {
   public:
     ClockStartup(ClockState& state, ClockTimers timers, Platform& platform);
@@ -23,7 +23,8 @@ class ClockStartup {
     // over once the old instance has let it go. Then the idle check starts.
     Outcome finish();
 
-    // First step of every 100 ms tick: closes the player once its sound ended.
+    // First step of every face tick, and what the player calls when its
+    // sound ended: closes the player once its sound ended.
     void soundEndCheck();
     // True at the first tick whose local date differs from the start's:
     // time for the nightly restart.

@@ -10,6 +10,9 @@ ProgramTimers::ProgramTimers() {
     for (const auto& [timer, ms] : periods) {
         timer->setInterval(ms);
     }
+    // Armed for each next second boundary: a coarse timer could fire early,
+    // before the second has changed, and then the face would lag a second.
+    faceTick.setTimerType(Qt::PreciseTimer);
 }
 
 ClockTimers ProgramTimers::switches() {

@@ -11,6 +11,12 @@ int main(int argc, char** argv) {
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
+    // Qt's shared-memory image upload waits for the X server after every
+    // frame, a round trip and a wake-up each second for the face's few
+    // changed pixels; sent over the connection they cost less.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chronidex"));
     // Only tool windows and dialogs: closing the last message box must not

@@ -26,6 +26,7 @@ struct HandLine {
     HandPoint from;
     HandPoint to;
     int penWidth = 0;
+    bool operator==(const HandLine&) const = default;
 };
 
 namespace hands {

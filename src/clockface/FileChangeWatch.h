@@ -30,6 +30,8 @@ class FileChangeWatch {
 
     // The stamp seen by the last call; what a reading now belongs to.
     const Stamp& stamp() const { return stamp_; }
+    // False while the last reading may have raced an edit under one stamp.
+    bool settled() const { return known_ && settled_; }
 
     // Makes the next call read, as after an edit.
     void forget() { known_ = false; }

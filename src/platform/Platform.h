@@ -30,6 +30,15 @@ class SoundPlayer {
     virtual bool atEnd() const = 0;
     virtual void stop() = 0;
     virtual void close() = 0;
+    // Asks to have `handler` called soon after a sound ended or could not
+    // start, from the event loop and never from within the player's own
+    // calls, so that nobody has to poll atEnd(). A call may also come when
+    // nothing ended; atEnd() tells. False when the player cannot tell: then
+    // atEnd() must be polled.
+    virtual bool setEndHandler(std::function<void()> handler) {
+        (void)handler;
+        return false;
+    }
 };
 
 // A per-user marker that tells whether another instance runs.

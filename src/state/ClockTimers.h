@@ -8,7 +8,7 @@ struct ClockTimers {
     TimerSwitch* idleCheck = nullptr;      // 1000 ms: slides the clock away once idle
     TimerSwitch* slideAway = nullptr;      // 75 ms: one step of the slide off the screen
     TimerSwitch* slideBack = nullptr;      // 75 ms: one step of the slide back home
-    TimerSwitch* faceTick = nullptr;       // 100 ms: sound end, face redraw, day change
+    TimerSwitch* faceTick = nullptr;       // each second: sound end, face redraw, day change
     TimerSwitch* reminderCheck = nullptr;  // 1000 ms: reminders that fall due
     TimerSwitch* launchCheck = nullptr;    // 1000 ms: launches that fall due
     TimerSwitch* edgeWatch = nullptr;      // 100 ms: the pointer at the screen edge, while away

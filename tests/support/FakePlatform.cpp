@@ -15,6 +15,18 @@ bool FakeSoundPlayer::play() {
 void FakeSoundPlayer::stop() {
     log << QStringLiteral("stop");
 }
+bool FakeSoundPlayer::setEndHandler(std::function<void()> handler) {
+    endHandler = std::move(handler);
+    return tellsEnd;
+}
+
+void FakeSoundPlayer::finish() {
+    ended = true;
+    if (tellsEnd && endHandler) {
+        endHandler();
+    }
+}
+
 void FakeSoundPlayer::close() {
     log << QStringLiteral("close");
 }

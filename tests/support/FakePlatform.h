@@ -16,10 +16,15 @@ class FakeSoundPlayer : public SoundPlayer {
     bool atEnd() const override { return ended; }
     void stop() override;
     void close() override;
+    bool setEndHandler(std::function<void()> handler) override;
+    // The sound plays to its end: as the player tells it, when it can.
+    void finish();
 
     QStringList log;        // "file <path>", "open", "play", "stop", "close"
     bool failOpen = false;  // as with no audio device or a damaged file
     bool ended = false;
+    bool tellsEnd = true;  // false: a player whose end has to be polled
+    std::function<void()> endHandler;
 };
 
 class FakeInstanceMarker : public InstanceMarker {

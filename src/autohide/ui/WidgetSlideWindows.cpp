@@ -40,8 +40,12 @@ void WidgetSlideWindows::moveCalendar(int left, int top) {
 int WidgetSlideWindows::tabWidth() const {
     return tab_.width();
 }
+// The tab watch glues the tab twice a second; a move to where it already is
+// would still be a request to the X server and a wake-up of the tab.
 void WidgetSlideWindows::moveTab(int left, int top) {
-    tab_.move(left, top);
+    if (tab_.pos() != QPoint(left, top)) {
+        tab_.move(left, top);
+    }
 }
 void WidgetSlideWindows::showTab() {
     tab_.show();

@@ -5,12 +5,11 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPalette>
-#include <cstring>
 
 #include "clockface/BitmapExtent.h"
 #include "clockface/ClockHands.h"
 #include "clockface/ui/FacePainter.h"
-#include "clockface/ui/PictureView.h"
+#include "clockface/ui/FaceView.h"
 #include "platform/Platform.h"
 #include "state/ClockState.h"
 
@@ -30,12 +29,25 @@ qint64 neededBitmapSize(const QString& path) {
 
 }  // namespace
 
-ClockFace::ClockFace(const ClockState& state, Platform& platform, PictureView& target)
-    : state_(state), platform_(platform), target_(target) {}
+ClockFace::ClockFace(const ClockState& state, Platform& platform, FaceView& target)
+    : state_(state), platform_(platform), target_(target), watch_([this] {
+          skinStale_ = true;
+          drawClockFace();
+      }) {}
 
 void ClockFace::forgetSkinFiles() {
     descriptionWatch_.forget();
     bitmapWatch_.forget();
+    skinStale_ = true;
+}
+
+void ClockFace::refreshSkin() {
+    refreshDescription();
+    refreshBitmap();
+    watch_.watch({descriptionPath_, bitmapPath_});
+    // A file saved twice within the file system's time resolution keeps its
+    // stamp; until the stamps have aged, look again at every redraw.
+    skinStale_ = !descriptionWatch_.settled() || !bitmapWatch_.settled();
 }
 
 void ClockFace::refreshDescription() {
@@ -114,24 +126,18 @@ const QImage& ClockFace::base() {
     return plain_;
 }
 
-QImage& ClockFace::nextBuffer(const QImage& source) {
-    // Two frames take turns: the control keeps the one shown, the other is
-    // free to be overwritten without a new allocation.
-    QImage& frame = buffers_[size_t(1 - shown_)];
-    if (frame.size() != source.size() || frame.format() != source.format()) {
-        frame = QImage(source.size(), source.format());
-    }
-    std::memcpy(frame.bits(), source.constBits(), size_t(source.sizeInBytes()));
-    return frame;
-}
-
 void ClockFace::drawClockFace() {
-    refreshDescription();
-    refreshBitmap();
+    if (skinStale_ || !watch_.holds() || cropSize() != bitmapCrop_) {
+        refreshSkin();
+    }
 
+    // The control paints the hands over the picture it holds; it is handed a
+    // new one only when the skin's picture itself changed.
     const QImage& source = base();
     showsSkin_ = &source == &bitmap_;
-    QImage& frame = nextBuffer(source);
+    if (source.cacheKey() != target_.picture().cacheKey()) {
+        target_.setPicture(source);
+    }
 
     HandGeometry geometry = face::defaultGeometry(source.size());
     std::array<int, 3> colours = face::kDefaultColourIndices;
@@ -140,11 +146,9 @@ void ClockFace::drawClockFace() {
         geometry = d.geometry;
         colours = {d.secondColour, d.minuteColour, d.hourColour};
     }
-    face::drawHands(
-        frame, hands::at(platform_.now().time(), geometry),
+    target_.setHands(
+        hands::at(platform_.now().time(), geometry),
         {face::skinColour(colours[0]), face::skinColour(colours[1]), face::skinColour(colours[2])});
-    shown_ = 1 - shown_;
-    target_.setPicture(frame);
 
     // Told last and after the state is settled: the message box lets further
     // ticks run meanwhile, and they must find the fault already told.

@@ -4,19 +4,21 @@
 #include <QRgb>
 #include <QString>
 #include <QStringList>
-#include <array>
 
 #include "clockface/FileChangeWatch.h"
 #include "clockface/SkinDescription.h"
+#include "clockface/SkinFolderWatch.h"
 
 struct ClockState;
 class Platform;
-class PictureView;
+class FaceView;
 
 // The clock face of the clock window: the skin's face bitmap with the
 // three hands drawn over it at the platform's present time. The skin's two
-// files are read again whenever they change on disk, so an edited skin shows
-// at the next redraw, and not otherwise.
+// files are read again whenever they change on disk, and not otherwise: the
+// skins folder is watched, and an edit shows as soon as the files are quiet,
+// without waiting for a redraw. Where the folder cannot be watched, every
+// redraw compares the files' stamps instead.
 //
 // A skin that cannot be used (no description or bitmap, a bad line, an
 // unknown colour) gives a plain face with black, black and red hands; the user
@@ -27,10 +29,15 @@ class ClockFace {
     // The face's size in the clock window, used while the control has none.
     static constexpr int kFaceSize = 189;
 
-    ClockFace(const ClockState& state, Platform& platform, PictureView& target);
+    ClockFace(const ClockState& state, Platform& platform, FaceView& target);
 
-    // The redraw of every face tick, and the first load at start-up.
+    // The redraw of every face tick, and the first load at start-up. Paints
+    // only when the second or the skin changed since the last one.
     void drawClockFace();
+
+    // False when the skin files are not watched: then only drawClockFace()
+    // notices an edit, and it has to be called often for one to show soon.
+    bool watchesSkin() const { return watch_.holds(); }
 
     // The colour of the face bitmap's top left pixel, or the panel colour
     // while there is no usable bitmap; the calendar takes its colours from it.
@@ -38,7 +45,6 @@ class ClockFace {
 
     // False while the plain face stands in for the skin.
     bool showsSkin() const { return showsSkin_; }
-    const QImage& frame() const { return buffers_[shown_]; }
 
     QString descriptionPath() const { return descriptionPath_; }
     QString bitmapPath() const { return bitmapPath_; }
@@ -47,7 +53,7 @@ class ClockFace {
     int descriptionReads() const { return descriptionReads_; }
     int bitmapReads() const { return bitmapReads_; }
 
-    // Makes the next redraw read both files again.
+    // Makes the next redraw look at both files again and read them.
     void forgetSkinFiles();
 
   private:
@@ -56,17 +62,17 @@ class ClockFace {
         FileChangeWatch::Stamp stamp;  // of the file as it was when told
     };
 
+    void refreshSkin();
     void refreshDescription();
     void refreshBitmap();
     QSize cropSize() const;
     const QImage& base();
-    QImage& nextBuffer(const QImage& source);
     void noteFault(FaultReport& report, const FileChangeWatch& watch, bool bad, const QString& path,
                    const QString& why, QStringList& messages);
 
     const ClockState& state_;
     Platform& platform_;
-    PictureView& target_;
+    FaceView& target_;
 
     QString descriptionPath_;
     QString bitmapPath_;
@@ -79,8 +85,8 @@ class ClockFace {
     QImage plain_;
     QRgb plainPanel_ = 0;
 
-    std::array<QImage, 2> buffers_;
-    int shown_ = 0;
+    SkinFolderWatch watch_;
+    bool skinStale_ = true;  // the files have to be looked at before painting
     bool showsSkin_ = false;
 
     FaultReport descriptionReport_;

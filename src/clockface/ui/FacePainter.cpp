@@ -43,9 +43,8 @@ QImage plainFace(QSize size, const QColor& panel) {
     return image;
 }
 
-void drawHands(QImage& frame, const std::array<HandLine, 3>& lines,
+void drawHands(QPainter& painter, const std::array<HandLine, 3>& lines,
                const std::array<QColor, 3>& colours) {
-    QPainter painter(&frame);
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (size_t i = 0; i < lines.size(); ++i) {
         const HandLine& line = lines[i];

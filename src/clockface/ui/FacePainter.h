@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <array>
 
 #include "clockface/ClockHands.h"
@@ -24,7 +25,7 @@ QImage plainFace(QSize size, const QColor& panel);
 
 // Draws the hands with aliased pens, so that the pixels drawn are exactly the
 // lines; `colours` are in the order of `lines`.
-void drawHands(QImage& frame, const std::array<HandLine, 3>& lines,
+void drawHands(QPainter& painter, const std::array<HandLine, 3>& lines,
                const std::array<QColor, 3>& colours);
 
 }  // namespace face

@@ -112,3 +112,16 @@ TEST_F(Wiring, AutoHideSwitchesTheSlideAndTabTimersOnAndOff) {
     EXPECT_TRUE(running().contains("slideBack"));
     EXPECT_FALSE(running().contains("tabWatch"));
 }
+
+TEST_F(Wiring, TheFaceTickWaitsForTheNextSecondAndTheSoundTellsItsEnd) {
+    platform.clock.setTime(QTime(10, 0, 0, 250));
+    ASSERT_TRUE(app.start(folder.root()));
+    EXPECT_EQ(app.timers().faceTick.interval(), 750);
+
+    // The start-up sound is released when the player tells its end, not at
+    // a later tick.
+    ASSERT_TRUE(app.state().soundPlaying);
+    platform.sound.finish();
+    EXPECT_FALSE(app.state().soundPlaying);
+    EXPECT_TRUE(platform.sound.log.endsWith(QStringLiteral("close")));
+}

@@ -93,6 +93,7 @@ TEST_F(ClockFaceTest, TellsAgainOnlyWhenTheFileChangedAndIsBadAnew) {
     EXPECT_TRUE(face->showsSkin());
 
     QFile::remove(folder.path(QStringLiteral("skins/Test.skn")));  // bad again
+    awaitNotice();
     face->drawClockFace();
     face->drawClockFace();
     EXPECT_FALSE(face->showsSkin());

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QImage>
 #include <memory>
@@ -10,7 +12,7 @@
 #include "FakePlatform.h"
 #include "TempFolder.h"
 #include "clockface/ui/ClockFace.h"
-#include "clockface/ui/PictureView.h"
+#include "clockface/ui/FaceView.h"
 #include "state/ClockState.h"
 
 // A program folder with the skin "Test" and a clock face drawing into a
@@ -35,6 +37,20 @@ class ClockFaceTest : public ::testing::Test {
         QFile file(folder.path(relative));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        file.close();
+        awaitNotice();
+    }
+    // Once the face watches its skin, an edit is read when the folder tells
+    // of it; let that happen before the test's next tick.
+    void awaitNotice() {
+        if (!face->watchesSkin()) {
+            return;
+        }
+        const int reads = face->descriptionReads() + face->bitmapReads();
+        QDeadlineTimer deadline(2000);
+        while (face->descriptionReads() + face->bitmapReads() == reads && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        }
     }
     // Files written long ago, whose stamps can be trusted at once; a negative
     // age gives a stamp that has not aged yet, as of a file saved just now.
@@ -63,12 +79,13 @@ class ClockFaceTest : public ::testing::Test {
         return image;
     }
 
-    QRgb shown(int x, int y) const { return target.picture().pixel(x, y); }
+    // What the control paints, hands and all.
+    QRgb shown(int x, int y) { return target.grab().toImage().pixel(x, y); }
     QRgb panel() const { return target.palette().color(QPalette::Window).rgb(); }
 
     TempFolder folder;
     FakePlatform platform;
     ClockState state;
-    PictureView target;
+    FaceView target;
     std::unique_ptr<ClockFace> face;
 };

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <array>
+
+#include "clockface/ClockHands.h"
+#include "clockface/ui/PictureView.h"
+
+// The clock face control: the face picture with the three hands painted over
+// it while it is shown, so a new second costs no copy of the picture and only
+// where a hand was or now is gets painted again. It covers its whole area
+// itself (around a smaller picture, and under a transparent one, with the
+// panel colour that showed through there), so nothing behind it is painted
+// first.
+class FaceView : public PictureView {
+    Q_OBJECT
+  public:
+    explicit FaceView(QWidget* parent = nullptr);
+
+    // Nothing is painted again when the hands are where they were.
+    void setHands(const std::array<HandLine, 3>& lines, const std::array<QColor, 3>& colours);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QRect reach(const HandLine& line) const;
+
+    std::array<HandLine, 3> lines_{};
+    std::array<QColor, 3> colours_{};
+    bool hasHands_ = false;
+};
