@@ -42,7 +42,7 @@ targets=("$@")
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/chronidex-fuzz.XXXXXX")
 export TMPDIR=$scratch/tmp
 mkdir -p "$TMPDIR"
-export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1
+export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0"
 
