@@ -54,5 +54,5 @@ done
 # A few seconds per reader under libFuzzer, where clang is at hand; the
 # sanitized run already checks the same code under the same sanitizers.
 if [ -z "$sanitize" ] && command -v clang++ >/dev/null; then
-    fuzz/run.sh "${CHRONIDEX_FUZZ_SECONDS:-3}"
+    fuzz/run.sh "${CHRONIDEX_FUZZ_SECONDS:-2}"
 fi
