@@ -5,6 +5,8 @@
 CHRONIDEX_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev
     libqt6multimedia6 libjpeg-dev libgtest-dev fonts-dejavu-core)
 CHRONIDEX_TEST_PACKAGES=(xvfb xauth xdotool x11-utils)
+# fuzz/run.sh: clang with libFuzzer and the sanitizer runtimes.
+CHRONIDEX_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 chronidex_install_missing() {
     local missing=() pkg

@@ -30,7 +30,10 @@ constexpr qint64 kChunk = 64 * 1024;
 // an empty line, as reading past the end of a text file always has.
 class LineReader {
   public:
-    explicit LineReader(QFile& file) : file_(file) {}
+    // The pieces land in one buffer kept for the whole pass: asking the file
+    // for a fresh piece-sized array at every line made a pass over many
+    // short lines cost a large allocation per line.
+    explicit LineReader(QFile& file) : file_(file), piece_(kChunk, Qt::Uninitialized) {}
 
     // The end is also reached when a read fails, so that a damaged medium
     // ends the pass instead of repeating the failing read forever.
@@ -47,11 +50,12 @@ class LineReader {
         Line line;
         bool heldCr = false;  // a CR at a piece's end may begin the line end
         for (;;) {
-            QByteArray piece = file_.readLine(kChunk);
-            if (piece.isEmpty()) {
+            const qint64 got = file_.readLine(piece_.data(), kChunk);
+            if (got <= 0) {
                 exhausted_ = true;
                 break;
             }
+            QByteArrayView piece(piece_.constData(), got);
             const bool ends = piece.endsWith('\n');
             if (ends) {
                 piece.chop(1);
@@ -96,6 +100,7 @@ class LineReader {
     }
 
     QFile& file_;
+    QByteArray piece_;
     bool exhausted_ = false;
 };
 

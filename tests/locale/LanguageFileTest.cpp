@@ -272,3 +272,40 @@ TEST(LanguageFileList, LinesAreAppendedUpToEnd) {
                     .readList(QStringLiteral("[month]"), open));
     EXPECT_EQ(open, (QStringList{QStringLiteral("Jan"), QString(), QStringLiteral("Mar")}));
 }
+
+TEST(LanguageFileLarge, EveryLineOfAManyLineFileLandsWholeAndInOrder) {
+    // A hundred thousand lines of changing length before the sections and as
+    // many in the list: the reader goes through one read buffer for all of
+    // them, so a shorter line after a longer one must carry nothing over, and
+    // sections far into the file are found like those at its start.
+    constexpr int kLines = 100000;
+    TempFolder folder;
+    QByteArray bytes;
+    QStringList expected;
+    for (int i = 0; i < kLines; ++i) {
+        bytes += "noise " + QByteArray::number(i).repeated(i % 9) + (i % 3 ? "\r\n" : "\n");
+    }
+    bytes += "[funskin]\r\nFirst\r\nSecond\r\n[end]\r\n[month]\r\n";
+    for (int i = 0; i < kLines; ++i) {
+        const QByteArray line = QByteArray::number(i * 7).repeated(1 + i % 5) + (i % 4 ? "" : "\r");
+        bytes += line + "\r\n";
+        expected << QString::fromLatin1(line);
+    }
+    bytes += "[end]\r\n";
+    folder.write(QStringLiteral("lang/many.lng"), bytes);
+    const LanguageFile file(folder.path(QStringLiteral("lang/many.lng")));
+
+    QStringList skin(2);
+    ASSERT_TRUE(file.readSection(QStringLiteral("[funskin]"), skin));
+    EXPECT_EQ(skin, (QStringList{QStringLiteral("First"), QStringLiteral("Second")}));
+
+    QStringList table = prefilled(13);
+    ASSERT_TRUE(file.readTable(QStringLiteral("[month]"), table, 1));
+    EXPECT_EQ(table.mid(1), expected.mid(0, 12));
+    EXPECT_EQ(table[0], QStringLiteral("old 0"));
+
+    QStringList list;
+    ASSERT_TRUE(file.readList(QStringLiteral("[month]"), list));
+    ASSERT_EQ(list.size(), kLines);
+    EXPECT_EQ(list, expected);
+}

@@ -2,12 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QImageReader>
 #include <QPalette>
 
-#include "clockface/BitmapExtent.h"
 #include "clockface/ClockHands.h"
+#include "clockface/ui/FaceBitmap.h"
 #include "clockface/ui/FacePainter.h"
 #include "clockface/ui/FaceView.h"
 #include "platform/Platform.h"
@@ -17,14 +15,6 @@ namespace {
 
 QString tr(const char* text) {
     return QCoreApplication::translate("ClockFace", text);
-}
-
-qint64 neededBitmapSize(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    return bitmap::neededSize(file.read(bitmap::kHeadSize));
 }
 
 }  // namespace
@@ -89,25 +79,9 @@ void ClockFace::refreshBitmap() {
         bitmapFault_ = tr("the file does not exist");
         return;
     }
-    QImageReader reader(bitmapPath_);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        bitmapFault_ = tr("the picture cannot be read (%1)").arg(reader.errorString());
-        return;
-    }
-    const qint64 needed = neededBitmapSize(bitmapPath_);
-    if (needed > bitmapWatch_.stamp().size + bitmap::kTolerance) {
-        bitmapFault_ =
-            tr("the file is cut short (%1 of %2 bytes)").arg(bitmapWatch_.stamp().size).arg(needed);
-        return;
-    }
-    // What lies beyond the control is never seen; the hands are drawn in the
-    // picture's own coordinates, so cutting it off changes no visible pixel.
-    if (crop.isValid() && (image.width() > crop.width() || image.height() > crop.height())) {
-        image = image.copy(QRect(QPoint(0, 0), crop.boundedTo(image.size())));
-    }
-    bitmap_ = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                            : QImage::Format_RGB32);
+    FaceBitmap loaded = loadFaceBitmap(bitmapPath_, bitmapWatch_.stamp().size, crop);
+    bitmap_ = std::move(loaded.image);
+    bitmapFault_ = loaded.fault;
 }
 
 const QImage& ClockFace::base() {

@@ -1,0 +1,15 @@
+// A pull-tab picture (<skin>kno.bmp, <skin>knz.bmp) loaded as the tab window
+// loads it, then shaped.
+#include <QImage>
+
+#include "FuzzInput.h"
+#include "autohide/ui/RegionFromBitmap.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QImage picture(fuzzinput::write(QStringLiteral("skins/fuzzkno.bmp"), data, size));
+    const std::optional<QRegion> shape = regionFromBitmap(picture);
+    if (shape) {
+        fuzzinput::require(QRect(QPoint(0, 0), picture.size()).contains(shape->boundingRect()));
+    }
+    return 0;
+}

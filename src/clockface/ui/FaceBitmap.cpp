@@ -1,0 +1,47 @@
+#include "clockface/ui/FaceBitmap.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImageReader>
+#include <QRect>
+
+#include "clockface/BitmapExtent.h"
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("ClockFace", text);
+}
+
+qint64 neededBitmapSize(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    return bitmap::neededSize(file.read(bitmap::kHeadSize));
+}
+
+}  // namespace
+
+FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop) {
+    FaceBitmap result;
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        result.fault = tr("the picture cannot be read (%1)").arg(reader.errorString());
+        return result;
+    }
+    const qint64 needed = neededBitmapSize(path);
+    if (needed > fileSize + bitmap::kTolerance) {
+        result.fault = tr("the file is cut short (%1 of %2 bytes)").arg(fileSize).arg(needed);
+        return result;
+    }
+    // What lies beyond the control is never seen; the hands are drawn in the
+    // picture's own coordinates, so cutting it off changes no visible pixel.
+    if (crop.isValid() && (image.width() > crop.width() || image.height() > crop.height())) {
+        image = image.copy(QRect(QPoint(0, 0), crop.boundedTo(image.size())));
+    }
+    result.image = image.convertToFormat(
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    return result;
+}
