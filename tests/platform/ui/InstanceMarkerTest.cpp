@@ -78,3 +78,22 @@ TEST(LinuxPlatform, MessageTextsShowEachCarriageReturnAsALineBreak) {
     EXPECT_EQ(LinuxPlatform::displayText(QStringLiteral("head\r01.02.2026 в 10:30\rtext\r\nmore")),
               QStringLiteral("head\n01.02.2026 в 10:30\ntext\nmore"));
 }
+
+TEST_F(InstanceMarkerTest, AReloadRequestReachesTheHolderAndNeverTakesAFreeMarker) {
+    LocalInstanceMarker command;
+    EXPECT_FALSE(command.askReload(ScheduleKind::Reminders));  // no clock runs
+    EXPECT_FALSE(command.holding());
+
+    LocalInstanceMarker clock;
+    QList<ScheduleKind> asked;
+    bool raised = false;
+    clock.setReloadHandler([&](ScheduleKind kind) { asked << kind; });
+    clock.setRaiseHandler([&] { raised = true; });
+    ASSERT_FALSE(clock.anotherInstanceRuns());
+    EXPECT_TRUE(command.askReload(ScheduleKind::Launches));
+    EXPECT_TRUE(command.askReload(ScheduleKind::Reminders));
+    spinUntil([&] { return asked.size() == 2; });
+    EXPECT_EQ(asked, (QList<ScheduleKind>{ScheduleKind::Launches, ScheduleKind::Reminders}));
+    EXPECT_FALSE(raised);  // a reload does not bring the clock forward
+    EXPECT_FALSE(command.holding());
+}
