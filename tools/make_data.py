@@ -1030,6 +1030,8 @@ def check(files_expected):
         for t in (1, 2, 3, 4, 5, 6, 8):
             ck.expect(html.count('id="topic-%d"' % t) == 1,
                       "help.html: anchor topic-%d missing or repeated" % t)
+        ck.expect(html.count('id="command-line"') == 1,
+                  "help.html: the command line's section missing or repeated")
         low = html.lower()
         ck.expect("<script" not in low, "help.html contains a script")
         ck.expect("http://" not in low and "https://" not in low,

@@ -39,6 +39,9 @@ bool ChronidexApp::start(const QString& programFolder) {
         return false;
     }
     platform_.instanceMarker().setRaiseHandler([this] { bringForward(); });
+    // The due checks read the file again on their next tick.
+    platform_.instanceMarker().setReloadHandler(
+        [this](ScheduleKind kind) { schedule::reloadFlag(state_, kind) = true; });
     createOtherWindows();
     wireTimers();
     wireMenu();

@@ -1,10 +1,35 @@
 #include <QApplication>
 #include <QDir>
+#include <QTextStream>
+#include <cstdio>
 
 #include "app/ChronidexApp.h"
+#include "cli/ScheduleCommand.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/LocalInstanceMarker.h"
+
+namespace {
+// The schedule's command line: no window, no display, and the running clock
+// only ever asked to reload.
+int runCommandLine(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(CHRONIDEX_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    LocalInstanceMarker marker;
+    ScheduleCommand command(QDir::currentPath(), QDateTime::currentDateTime(), out, err, marker);
+    return command.run(QCoreApplication::arguments());
+}
+}  // namespace
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (ScheduleCommand::wanted(arguments)) {
+        return runCommandLine(argc, argv);
+    }
     // The clock places its own windows, which Wayland does not allow: run on
     // XWayland there unless the user chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
@@ -19,6 +44,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chronidex"));
+    QApplication::setApplicationVersion(QStringLiteral(CHRONIDEX_VERSION));
     // Only tool windows and dialogs: closing the last message box must not
     // end the program; the clock window's closing does.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+#include "scheduler/ScheduleKind.h"
+
 // Everything the program asks of the system goes through this boundary: the
 // time, modal notices and questions, the sound player, opening files and
 // starting programs, the single-instance marker and the log-on autostart entry.
@@ -53,6 +55,9 @@ class InstanceMarker {
     virtual void takeOverWhenFree() = 0;
     // Called in the holder when a later start asks it to come forward.
     virtual void setRaiseHandler(std::function<void()> handler) = 0;
+    // Called in the holder when a command line has changed a schedule file
+    // and asks the running clock to read it again.
+    virtual void setReloadHandler(std::function<void(ScheduleKind)> handler) = 0;
 };
 
 class Platform {

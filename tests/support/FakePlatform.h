@@ -32,11 +32,15 @@ class FakeInstanceMarker : public InstanceMarker {
     bool anotherInstanceRuns() override;
     void takeOverWhenFree() override { tookOver = true; }
     void setRaiseHandler(std::function<void()> handler) override { raise = std::move(handler); }
+    void setReloadHandler(std::function<void(ScheduleKind)> handler) override {
+        reload = std::move(handler);
+    }
 
     bool othersRunning = false;
     bool asked = false;
     bool tookOver = false;
     std::function<void()> raise;
+    std::function<void(ScheduleKind)> reload;
 };
 
 class FakePlatform : public Platform {

@@ -17,8 +17,8 @@ LocalInstanceMarker::LocalInstanceMarker(QString name) {
     QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
         while (QLocalSocket* peer = server_.nextPendingConnection()) {
             QObject::connect(peer, &QLocalSocket::readyRead, peer, [this, peer] {
-                if (peer->readAll().contains("raise") && raise_) {
-                    raise_();
+                while (peer->canReadLine()) {
+                    received(peer->readLine().trimmed());
                 }
             });
             QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
@@ -26,20 +26,35 @@ LocalInstanceMarker::LocalInstanceMarker(QString name) {
     });
     retry_.setInterval(200);
     QObject::connect(&retry_, &QTimer::timeout, &server_, [this] {
-        if (!liveOwnerAnswers(false) && claim()) {
+        if (!liveOwnerAnswers({}) && claim()) {
             retry_.stop();
         }
     });
 }
 
-bool LocalInstanceMarker::liveOwnerAnswers(bool askToRaise) const {
+void LocalInstanceMarker::received(const QByteArray& line) {
+    if (line == "raise" && raise_) {
+        raise_();
+    } else if (line == "reload reminders" && reload_) {
+        reload_(ScheduleKind::Reminders);
+    } else if (line == "reload launches" && reload_) {
+        reload_(ScheduleKind::Launches);
+    }
+}
+
+bool LocalInstanceMarker::askReload(ScheduleKind kind) {
+    return liveOwnerAnswers(kind == ScheduleKind::Reminders ? "reload reminders\n"
+                                                            : "reload launches\n");
+}
+
+bool LocalInstanceMarker::liveOwnerAnswers(const QByteArray& message) const {
     QLocalSocket socket;
     socket.connectToServer(path_);
     if (!socket.waitForConnected(500)) {
         return false;
     }
-    if (askToRaise) {
-        socket.write("raise\n");
+    if (!message.isEmpty()) {
+        socket.write(message);
         socket.waitForBytesWritten(500);
     }
     socket.disconnectFromServer();
@@ -56,7 +71,7 @@ bool LocalInstanceMarker::claim() {
 }
 
 bool LocalInstanceMarker::anotherInstanceRuns() {
-    if (liveOwnerAnswers(true)) {
+    if (liveOwnerAnswers("raise\n")) {
         return true;
     }
     claim();  // a failure to claim still lets this instance run
@@ -64,7 +79,7 @@ bool LocalInstanceMarker::anotherInstanceRuns() {
 }
 
 void LocalInstanceMarker::takeOverWhenFree() {
-    if (!liveOwnerAnswers(false) && claim()) {
+    if (!liveOwnerAnswers({}) && claim()) {
         return;
     }
     retry_.start();

@@ -3,28 +3,39 @@
 #include <QLocalServer>
 #include <QTimer>
 
+#include "cli/ReloadNotifier.h"
 #include "platform/Platform.h"
 
 // The single-instance marker: a local socket named "chronidexname" in the
 // user's runtime folder. A live holder answers a connection; a socket left by
-// a killed instance does not, and is taken over.
-class LocalInstanceMarker : public InstanceMarker {
+// a killed instance does not, and is taken over. A peer sends lines: "raise"
+// brings the clock forward, "reload reminders" and "reload launches" make it
+// read that schedule file again; other lines are ignored.
+class LocalInstanceMarker : public InstanceMarker, public ReloadNotifier {
   public:
     explicit LocalInstanceMarker(QString name = QStringLiteral("chronidexname"));
 
     bool anotherInstanceRuns() override;
     void takeOverWhenFree() override;
     void setRaiseHandler(std::function<void()> handler) override { raise_ = std::move(handler); }
+    void setReloadHandler(std::function<void(ScheduleKind)> handler) override {
+        reload_ = std::move(handler);
+    }
+    // For the command line: tells the holder, if there is one, without ever
+    // taking the marker.
+    bool askReload(ScheduleKind kind) override;
 
     bool holding() const { return server_.isListening(); }
     const QString& socketPath() const { return path_; }
 
   private:
-    bool liveOwnerAnswers(bool askToRaise) const;
+    bool liveOwnerAnswers(const QByteArray& message) const;
+    void received(const QByteArray& line);
     bool claim();
 
     QString path_;
     QLocalServer server_;
     QTimer retry_;
     std::function<void()> raise_;
+    std::function<void(ScheduleKind)> reload_;
 };

@@ -1,6 +1,5 @@
 #include "scheduler/ui/EditorChecks.h"
 
-#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -8,7 +7,7 @@
 #include <QTextCursor>
 
 #include "platform/Platform.h"
-#include "settings/Cp1251.h"
+#include "scheduler/EntryChecks.h"
 
 namespace editorchecks {
 
@@ -23,14 +22,7 @@ void setUpDatePicker(QDateEdit* picker) {
 
 void limitStoredLength(QPlainTextEdit* field, int capacity) {
     const QString text = field->toPlainText();
-    qsizetype stored = 0;
-    qsizetype keep = 0;
-    for (; keep < text.size(); ++keep) {
-        stored += text[keep] == QLatin1Char('\n') ? 2 : 1;
-        if (stored > capacity) {
-            break;
-        }
-    }
+    const qsizetype keep = EntryChecks::fittingLength(text, capacity);
     if (keep == text.size()) {
         return;
     }
@@ -43,27 +35,11 @@ void limitStoredLength(QPlainTextEdit* field, int capacity) {
 }
 
 bool storable(Platform& platform, const QString& text) {
-    if (cp1251::canEncode(text)) {
+    const QString problem = EntryChecks::unstorableProblem(text);
+    if (problem.isEmpty()) {
         return true;
     }
-    // Named by code point, so a character outside the basic plane is one name.
-    QList<char32_t> seen;
-    QStringList shown;
-    for (const char32_t point : text.toUcs4()) {
-        const QString one = QString::fromUcs4(&point, 1);
-        if (seen.contains(point) || cp1251::canEncode(one)) {
-            continue;
-        }
-        seen << point;
-        shown << QStringLiteral("«%1» (U+%2)")
-                     .arg(one, QString::number(quint32(point), 16)
-                                   .toUpper()
-                                   .rightJustified(4, QLatin1Char('0')));
-    }
-    platform.showMessage(QCoreApplication::translate("editorchecks",
-                                                     "Эти знаки нельзя сохранить в расписании: %1. "
-                                                     "Замените или удалите их.")
-                             .arg(shown.join(QStringLiteral(", "))));
+    platform.showMessage(problem);
     return false;
 }
 

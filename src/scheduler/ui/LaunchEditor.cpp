@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "platform/Platform.h"
+#include "scheduler/EntryChecks.h"
 #include "scheduler/LaunchRecord.h"
-#include "scheduler/ScheduleTime.h"
 #include "scheduler/ui/EditorChecks.h"
 #include "scheduler/ui/FieldLabel.h"
 #include "scheduler/ui/UpDownArrows.h"
@@ -94,19 +94,16 @@ void LaunchEditor::browse() {
         return;
     }
     const QString path = QFileInfo(*chosen).absoluteFilePath();
-    // A cut path would name another file, or none.
-    if (path.size() > LaunchRecord::kFileCapacity) {
-        context_.platform.showMessage(tr("Путь длиннее %1 знаков не помещается в расписание:\n%2")
-                                          .arg(LaunchRecord::kFileCapacity)
-                                          .arg(path));
+    const QString problem = EntryChecks::pathProblem(path);
+    if (!problem.isEmpty()) {
+        context_.platform.showMessage(problem);
         return;
     }
     pathField_->setText(path);
 }
 
 void LaunchEditor::addLaunch() {
-    const ScheduleTime::Checked time =
-        ScheduleTime::check(hourField_->text(), minuteField_->text());
+    const ScheduleTime::Checked time = EntryChecks::time(hourField_->text(), minuteField_->text());
     if (!time.ok()) {
         context_.platform.showMessage(time.problem);
         return;

@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "platform/Platform.h"
+#include "scheduler/EntryChecks.h"
 #include "scheduler/ReminderRecord.h"
-#include "scheduler/ScheduleTime.h"
 #include "scheduler/ui/EditorChecks.h"
 #include "scheduler/ui/FieldLabel.h"
 #include "scheduler/ui/UpDownArrows.h"
@@ -93,8 +93,7 @@ void ReminderEditor::keepTextWithinRecord() {
 }
 
 void ReminderEditor::addReminder() {
-    const ScheduleTime::Checked time =
-        ScheduleTime::check(hourField_->text(), minuteField_->text());
+    const ScheduleTime::Checked time = EntryChecks::time(hourField_->text(), minuteField_->text());
     if (!time.ok()) {
         context_.platform.showMessage(time.problem);
         return;

@@ -73,3 +73,22 @@ TEST_F(InstanceMarkerTest, ARestartedInstanceTakesTheMarkerOnceTheOldOneLetsGo) 
     LocalInstanceMarker later;
     EXPECT_TRUE(later.anotherInstanceRuns());
 }
+
+TEST_F(InstanceMarkerTest, AReloadRequestReachesTheHolderAndNeverTakesAFreeMarker) {
+    LocalInstanceMarker command;
+    EXPECT_FALSE(command.askReload(ScheduleKind::Reminders));  // no clock runs
+    EXPECT_FALSE(command.holding());
+
+    LocalInstanceMarker clock;
+    QList<ScheduleKind> asked;
+    bool raised = false;
+    clock.setReloadHandler([&](ScheduleKind kind) { asked << kind; });
+    clock.setRaiseHandler([&] { raised = true; });
+    ASSERT_FALSE(clock.anotherInstanceRuns());
+    EXPECT_TRUE(command.askReload(ScheduleKind::Launches));
+    EXPECT_TRUE(command.askReload(ScheduleKind::Reminders));
+    spinUntil([&] { return asked.size() == 2; });
+    EXPECT_EQ(asked, (QList<ScheduleKind>{ScheduleKind::Launches, ScheduleKind::Reminders}));
+    EXPECT_FALSE(raised);  // a reload does not bring the clock forward
+    EXPECT_FALSE(command.holding());
+}

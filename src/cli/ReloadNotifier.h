@@ -1,0 +1,13 @@
+#pragma once
+
+#include "scheduler/ScheduleKind.h"
+
+// Tells a running clock that a schedule file has changed under it, so that
+// it reads the file again at once. Without a running clock there is nobody to
+// tell, and the next start reads the file anyway.
+class ReloadNotifier {
+  public:
+    virtual ~ReloadNotifier() = default;
+    // True when a running clock took the request.
+    virtual bool askReload(ScheduleKind kind) = 0;
+};

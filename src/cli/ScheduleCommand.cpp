@@ -1,0 +1,274 @@
+#include "cli/ScheduleCommand.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "cli/ConsolePlatform.h"
+#include "cli/EntryArguments.h"
+#include "cli/ReloadNotifier.h"
+#include "scheduler/EntryChecks.h"
+#include "scheduler/LaunchRecord.h"
+#include "scheduler/ReminderRecord.h"
+#include "scheduler/ScheduleFiles.h"
+#include "scheduler/ScheduleListing.h"
+#include "settings/Cp1251.h"
+#include "settings/DayCount.h"
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("ScheduleCommand", text);
+}
+
+const QStringList kSubcommands{QStringLiteral("remind"), QStringLiteral("launch"),
+                               QStringLiteral("list"), QStringLiteral("remove")};
+
+// One line per entry: tabs and line breaks inside a text would break it.
+QString oneLine(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\\n"));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    text.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+    text.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    return text;
+}
+
+// The schedule list's line: "hh:nn", two spaces, the day in ten characters,
+// two spaces, then the text.
+constexpr qsizetype kTextColumn = 19;
+}  // namespace
+
+ScheduleCommand::ScheduleCommand(QString currentFolder, QDateTime now, QTextStream& out,
+                                 QTextStream& err, ReloadNotifier& notifier)
+    : currentFolder_(std::move(currentFolder)),
+      now_(std::move(now)),
+      out_(out),
+      err_(err),
+      notifier_(notifier) {}
+
+bool ScheduleCommand::wanted(const QStringList& arguments) {
+    if (arguments.size() < 2) {
+        return false;
+    }
+    const QString& first = arguments[1];
+    return !first.startsWith(QLatin1Char('-')) || first == QStringLiteral("-h") ||
+           first == QStringLiteral("--help") || first == QStringLiteral("-v") ||
+           first == QStringLiteral("--version") || first == QStringLiteral("--folder") ||
+           first.startsWith(QStringLiteral("--folder="));
+}
+
+int ScheduleCommand::refuse(const QString& problem) {
+    err_ << "chronidex: " << problem << '\n';
+    err_.flush();
+    return Refused;
+}
+
+int ScheduleCommand::usage(const QString& problem) {
+    err_ << "chronidex: " << problem << '\n' << tr("Try 'chronidex --help'.") << '\n';
+    err_.flush();
+    return UsageError;
+}
+
+int ScheduleCommand::append(ScheduleKind kind, const QByteArray& record) {
+    ClockState state;
+    state.programFolder = ProgramFolder(programFolder_);
+    ConsolePlatform platform(now_, err_);
+    // A failed write is reported through the platform, on standard error.
+    if (!ScheduleFiles(state, {}, platform).appendEntry(kind, record)) {
+        return Refused;
+    }
+    notifier_.askReload(kind);
+    return Done;
+}
+
+QString ScheduleCommand::helpText() const {
+    return tr(
+        "Usage: chronidex [--folder DIR] COMMAND ...\n"
+        "Without a command, starts the clock.\n"
+        "\n"
+        "Commands:\n"
+        "  remind HH:MM [DD.MM.YYYY] TEXT...  add a reminder (without a day, today)\n"
+        "  launch HH:MM [DD.MM.YYYY] PATH     add a program launch\n"
+        "  list [--reminders|--launches]      print the schedule, one entry a line:\n"
+        "                                     kind<TAB>YYYY-MM-DD<TAB>HH:MM<TAB>text or "
+        "path\n"
+        "                                     (line breaks in a text as \\n)\n"
+        "  remove KIND DD.MM.YYYY HH:MM       remove every reminder or launch of that\n"
+        "                                     day and time (KIND: reminder or launch)\n"
+        "\n"
+        "Options:\n"
+        "  --folder DIR   the program folder (default: the current folder)\n"
+        "  -h, --help     print this help\n"
+        "  -v, --version  print the version\n"
+        "\n"
+        "A running clock reads a changed schedule at once.\n"
+        "Exit status: 0 done, 1 entry refused (the reason on standard error),\n"
+        "2 usage error.\n");
+}
+
+int ScheduleCommand::run(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // Everything after the command is the command's: a reminder's text may
+    // well start with a dash.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    const QCommandLineOption folder(QStringLiteral("folder"), QString(), QStringLiteral("DIR"));
+    parser.addOptions({help, version, folder});
+    if (!parser.parse(arguments)) {
+        return usage(parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        out_ << helpText();
+        return Done;
+    }
+    if (parser.isSet(version)) {
+        out_ << "chronidex " << QCoreApplication::applicationVersion() << '\n';
+        return Done;
+    }
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) {
+        return usage(tr("A command is missing."));
+    }
+    if (!kSubcommands.contains(words.first())) {
+        return usage(tr("Unknown command \"%1\".").arg(words.first()));
+    }
+    programFolder_ = parser.isSet(folder)
+                         ? QDir(currentFolder_).absoluteFilePath(parser.value(folder))
+                         : currentFolder_;
+    if (!QFileInfo(ProgramFolder(programFolder_).path(QStringLiteral("\\system"))).isDir()) {
+        return refuse(tr("%1 is not a program folder: it has no system folder.")
+                          .arg(QDir::toNativeSeparators(programFolder_)));
+    }
+    const QStringList rest = words.mid(1);
+    const QString& command = words.first();
+    if (command == QStringLiteral("remind")) {
+        return remind(rest);
+    }
+    if (command == QStringLiteral("launch")) {
+        return launch(rest);
+    }
+    if (command == QStringLiteral("list")) {
+        return list(rest);
+    }
+    return remove(rest);
+}
+
+int ScheduleCommand::remind(const QStringList& arguments) {
+    if (arguments.size() < 2) {
+        return usage(tr("remind takes a time HH:MM, perhaps a day, and a text."));
+    }
+    const EntryArguments entry = EntryArguments::parse(arguments, now_);
+    if (!entry.ok()) {
+        return refuse(entry.problem);
+    }
+    if (entry.rest.isEmpty()) {
+        return usage(tr("The reminder's text is missing."));
+    }
+    const QString text = entry.rest.join(QLatin1Char(' '));
+    for (const QString& problem :
+         {EntryChecks::reminderTextProblem(text), EntryChecks::unstorableProblem(text)}) {
+        if (!problem.isEmpty()) {
+            return refuse(problem);
+        }
+    }
+    ReminderRecord rec;
+    rec.setDate(daycount::fromDate(entry.day));
+    rec.setTime(entry.time);
+    rec.setText(text);
+    return append(ScheduleKind::Reminders, rec.bytes());
+}
+
+int ScheduleCommand::launch(const QStringList& arguments) {
+    if (arguments.size() < 2) {
+        return usage(tr("launch takes a time HH:MM, perhaps a day, and a path."));
+    }
+    const EntryArguments entry = EntryArguments::parse(arguments, now_);
+    if (!entry.ok()) {
+        return refuse(entry.problem);
+    }
+    if (entry.rest.size() != 1) {
+        return usage(tr("launch takes one path (quote a path with spaces)."));
+    }
+    const QFileInfo file(QDir(currentFolder_), entry.rest.first());
+    if (!file.isFile()) {
+        return refuse(tr("There is no file %1.").arg(entry.rest.first()));
+    }
+    const QString path = file.absoluteFilePath();
+    for (const QString& problem :
+         {EntryChecks::pathProblem(path), EntryChecks::unstorableProblem(path)}) {
+        if (!problem.isEmpty()) {
+            return refuse(problem);
+        }
+    }
+    LaunchRecord rec;
+    rec.setDate(daycount::fromDate(entry.day));
+    rec.setTime(entry.time);
+    rec.setFile(path);
+    return append(ScheduleKind::Launches, rec.bytes());
+}
+
+int ScheduleCommand::list(const QStringList& arguments) {
+    bool reminders = false;
+    bool launches = false;
+    for (const QString& argument : arguments) {
+        if (argument == QStringLiteral("--reminders")) {
+            reminders = true;
+        } else if (argument == QStringLiteral("--launches")) {
+            launches = true;
+        } else {
+            return usage(tr("list takes --reminders or --launches, not \"%1\".").arg(argument));
+        }
+    }
+    if (!reminders && !launches) {
+        reminders = launches = true;
+    }
+    for (const ScheduleLine& line : ScheduleListing::read(ProgramFolder(programFolder_))) {
+        const bool reminder = line.kind == ScheduleKind::Reminders;
+        if (reminder ? !reminders : !launches) {
+            continue;
+        }
+        out_ << (reminder ? "reminder" : "launch") << '\t' << line.key.day.toString(Qt::ISODate)
+             << '\t' << oneLine(cp1251::decode(line.key.time)) << '\t'
+             << oneLine(line.text.mid(kTextColumn)) << '\n';
+    }
+    return Done;
+}
+
+int ScheduleCommand::remove(const QStringList& arguments) {
+    if (arguments.size() != 3) {
+        return usage(tr("remove takes a kind, a day DD.MM.YYYY and a time HH:MM."));
+    }
+    const QString& kindName = arguments[0];
+    ScheduleKind kind = ScheduleKind::Reminders;
+    if (kindName == QStringLiteral("launch") || kindName == QStringLiteral("launches")) {
+        kind = ScheduleKind::Launches;
+    } else if (kindName != QStringLiteral("reminder") && kindName != QStringLiteral("reminders")) {
+        return usage(tr("The kind is reminder or launch, not \"%1\".").arg(kindName));
+    }
+    ScheduleKey key;
+    key.day = EntryArguments::parseDay(arguments[1]);
+    if (!key.day.isValid()) {
+        return refuse(tr("There is no day %1.").arg(arguments[1]));
+    }
+    const ScheduleTime::Checked time = EntryArguments::parseTime(arguments[2]);
+    if (!time.ok()) {
+        return refuse(time.problem);
+    }
+    key.time = cp1251::encode(time.time);
+    ClockState state;
+    state.programFolder = ProgramFolder(programFolder_);
+    ConsolePlatform platform(now_, err_);
+    ScheduleFiles files(state, {}, platform);
+    const ScheduleList entries = files.loadEntries(kind);
+    const bool any = std::any_of(entries.begin(), entries.end(),
+                                 [&](const ScheduleEntry& entry) { return entry.matches(key); });
+    if (!any) {
+        return refuse(tr("Nothing is scheduled on %1 at %2.").arg(arguments[1], time.time));
+    }
+    if (!files.removeEntries(kind, key, false)) {
+        return Refused;
+    }
+    notifier_.askReload(kind);
+    return Done;
+}

@@ -1,0 +1,74 @@
+#include "scheduler/EntryChecks.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QStringList>
+
+#include "scheduler/LaunchRecord.h"
+#include "scheduler/ReminderRecord.h"
+#include "settings/Cp1251.h"
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("EntryChecks", text);
+}
+}  // namespace
+
+ScheduleTime::Checked EntryChecks::time(const QString& hour, const QString& minute) {
+    return ScheduleTime::check(hour, minute);
+}
+
+qsizetype EntryChecks::storedLength(const QString& text) {
+    return text.size() + text.count(QLatin1Char('\n'));
+}
+
+qsizetype EntryChecks::fittingLength(const QString& text, int capacity) {
+    qsizetype stored = 0;
+    qsizetype keep = 0;
+    for (; keep < text.size(); ++keep) {
+        stored += text[keep] == QLatin1Char('\n') ? 2 : 1;
+        if (stored > capacity) {
+            break;
+        }
+    }
+    return keep;
+}
+
+QString EntryChecks::reminderTextProblem(const QString& text) {
+    if (storedLength(text) <= ReminderRecord::kTextCapacity) {
+        return {};
+    }
+    return tr("Текст напоминания длиннее %1 знаков (перевод строки считается за два).")
+        .arg(ReminderRecord::kTextCapacity);
+}
+
+QString EntryChecks::pathProblem(const QString& path) {
+    if (path.size() <= LaunchRecord::kFileCapacity) {
+        return {};
+    }
+    return tr("Путь длиннее %1 знаков не помещается в расписание:\n%2")
+        .arg(LaunchRecord::kFileCapacity)
+        .arg(path);
+}
+
+QString EntryChecks::unstorableProblem(const QString& text) {
+    if (cp1251::canEncode(text)) {
+        return {};
+    }
+    // Named by code point, so a character outside the basic plane is one name.
+    QList<char32_t> seen;
+    QStringList shown;
+    for (const char32_t point : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&point, 1);
+        if (seen.contains(point) || cp1251::canEncode(one)) {
+            continue;
+        }
+        seen << point;
+        shown << QStringLiteral("«%1» (U+%2)")
+                     .arg(one, QString::number(quint32(point), 16)
+                                   .toUpper()
+                                   .rightJustified(4, QLatin1Char('0')));
+    }
+    return tr("Эти знаки нельзя сохранить в расписании: %1. Замените или удалите их.")
+        .arg(shown.join(QStringLiteral(", ")));
+}

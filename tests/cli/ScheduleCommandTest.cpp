@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTextStream>
+
+#include "TempFolder.h"
+#include "cli/ReloadNotifier.h"
+#include "cli/ScheduleCommand.h"
+#include "scheduler/LaunchRecord.h"
+#include "scheduler/ReminderRecord.h"
+#include "settings/DayCount.h"
+
+namespace {
+
+class RecordingNotifier : public ReloadNotifier {
+  public:
+    bool askReload(ScheduleKind kind) override {
+        asked << kind;
+        return true;
+    }
+    QList<ScheduleKind> asked;
+};
+
+ReminderRecord reminder(const QDate& day, const QString& time, const QString& text) {
+    ReminderRecord rec;
+    rec.setDate(daycount::fromDate(day));
+    rec.setTime(time);
+    rec.setText(text);
+    return rec;
+}
+
+LaunchRecord launch(const QDate& day, const QString& time, const QString& path) {
+    LaunchRecord rec;
+    rec.setDate(daycount::fromDate(day));
+    rec.setTime(time);
+    rec.setFile(path);
+    return rec;
+}
+
+class ScheduleCommandTest : public ::testing::Test {
+  protected:
+    // Half past noon, so that the morning has passed and the evening is ahead.
+    const QDateTime now{QDate(2026, 3, 14), QTime(12, 30, 20)};
+    const QDate later{2027, 5, 20};
+
+    int run(const QStringList& arguments) {
+        out.clear();
+        err.clear();
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        ScheduleCommand command(folder.root(), now, outStream, errStream, notifier);
+        const int status = command.run(QStringList{QStringLiteral("chronidex")} + arguments);
+        outStream.flush();
+        errStream.flush();
+        return status;
+    }
+    QByteArray reminders() const { return folder.read(QStringLiteral("system/napom.dat")); }
+    QByteArray launches() const { return folder.read(QStringLiteral("system/run.dat")); }
+
+    TempFolder folder;
+    RecordingNotifier notifier;
+    QString out;
+    QString err;
+};
+
+}  // namespace
+
+TEST_F(ScheduleCommandTest, RemindAppendsTheRecordTheEditorWritesAndAsksForAReload) {
+    EXPECT_EQ(run({"remind", "18:05", "20.05.2027", "Позвонить", "маме"}), 0) << err.toStdString();
+    QByteArray expected = reminder(later, "18:05", "Позвонить маме").bytes();
+    EXPECT_EQ(reminders(), expected);
+    EXPECT_EQ(notifier.asked, QList<ScheduleKind>{ScheduleKind::Reminders});
+
+    // Without a day, today; one-digit fields are stored with two digits, as
+    // the editor stores them; the current minute has not passed yet.
+    EXPECT_EQ(run({"remind", "23:5", "-", "a", "dash"}), 0) << err.toStdString();
+    EXPECT_EQ(run({"remind", "12:30", "now"}), 0) << err.toStdString();
+    expected += reminder(now.date(), "23:05", "- a dash").bytes();
+    expected += reminder(now.date(), "12:30", "now").bytes();
+    EXPECT_EQ(reminders(), expected);
+    EXPECT_TRUE(err.isEmpty());
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/run.dat")));
+}
+
+TEST_F(ScheduleCommandTest, LaunchStoresTheAbsolutePathOfAnExistingFile) {
+    folder.write(QStringLiteral("job.sh"), "#!/bin/sh\n");
+    EXPECT_EQ(run({"launch", "07:00", "01.01.2027", "job.sh"}), 0) << err.toStdString();
+    EXPECT_EQ(launches(),
+              launch(QDate(2027, 1, 1), "07:00", folder.path(QStringLiteral("job.sh"))).bytes());
+    EXPECT_EQ(notifier.asked, QList<ScheduleKind>{ScheduleKind::Launches});
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
+}
+
+TEST_F(ScheduleCommandTest, EveryRefusalLeavesBothFilesByteForByteAndAsksNothing) {
+    const QByteArray oldReminders = reminder(later, "09:00", "старое").bytes() + "\x01\x02";
+    const QByteArray oldLaunches = launch(later, "09:00", "/bin/true").bytes();
+    folder.write(QStringLiteral("system/napom.dat"), oldReminders);
+    folder.write(QStringLiteral("system/run.dat"), oldLaunches);
+    const QString longPath = QStringLiteral("d/") + QString(250, QLatin1Char('p'));
+    QDir(folder.root()).mkpath(QStringLiteral("d"));
+    folder.write(longPath, "x");
+    folder.write(QStringLiteral("файл€"), "x");
+    folder.write(QStringLiteral("日本"), "x");
+
+    const QList<QStringList> refused{
+        {"remind", "24:00", "late"},
+        {"remind", "10:60", "late"},
+        {"remind", "ab:00", "letters"},
+        {"remind", "1030", "no colon"},
+        {"remind", "12:29", "a minute ago"},
+        {"remind", "08:00", "31.02.2027", "no such day"},
+        {"remind", "10:00", later.toString("dd.MM.yyyy"), QString(151, QLatin1Char('x'))},
+        {"remind", "10:00", later.toString("dd.MM.yyyy"),
+         QString(149, QLatin1Char('x')) + QStringLiteral("\ny")},
+        {"remind", "10:00", "20.05.2027", "встреча", "中文", "😀"},
+        {"launch", "25:00", "20.05.2027", "/bin/sh"},
+        {"launch", "08:00", "/bin/sh"},
+        {"launch", "10:00", "20.05.2027", "missing-file"},
+        {"launch", "10:00", "20.05.2027", "d"},  // a folder
+        {"launch", "10:00", "20.05.2027", longPath},
+        {"launch", "10:00", "20.05.2027", "日本"},
+        {"remove", "reminder", "20.05.2027", "09:01"},
+        {"remove", "launch", "32.05.2027", "09:00"},
+        {"remove", "launch", "20.05.2027", "9"},
+    };
+    for (const QStringList& arguments : refused) {
+        const std::string shown = arguments.join(' ').toStdString();
+        EXPECT_EQ(run(arguments), 1) << shown;
+        EXPECT_FALSE(err.isEmpty()) << shown;
+        EXPECT_EQ(reminders(), oldReminders) << shown;
+        EXPECT_EQ(launches(), oldLaunches) << shown;
+    }
+    EXPECT_TRUE(notifier.asked.isEmpty());
+    // The refusals name what is wrong.
+    EXPECT_EQ(run({"remind", "10:00", "20.05.2027", "встреча", "中文", "😀"}), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("«中» (U+4E2D)")));
+    EXPECT_TRUE(err.contains(QStringLiteral("«😀» (U+1F600)")));
+    EXPECT_FALSE(err.contains(QStringLiteral("«в»")));
+    EXPECT_EQ(run({"remind", "12:29", "a minute ago"}), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("DD.MM.YYYY")));
+    // A cp1251 path, the euro sign included, is stored.
+    EXPECT_EQ(run({"launch", "10:00", "20.05.2027", "файл€"}), 0) << err.toStdString();
+}
+
+TEST_F(ScheduleCommandTest, UsageErrorsEndWithStatusTwoAndTouchNothing) {
+    const QList<QStringList> wrong{
+        {},
+        {"frobnicate"},
+        {"--frobnicate", "list"},
+        {"remind", "10:00"},
+        {"remind", "10:00", "20.05.2027"},
+        {"launch", "10:00", "20.05.2027", "/bin/sh", "/bin/ls"},
+        {"list", "--everything"},
+        {"remove", "reminder", "20.05.2027"},
+        {"remove", "alarm", "20.05.2027", "10:00"},
+    };
+    for (const QStringList& arguments : wrong) {
+        EXPECT_EQ(run(arguments), 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("--help")));
+    }
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/run.dat")));
+
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_TRUE(out.contains(QStringLiteral("remind HH:MM [DD.MM.YYYY] TEXT")));
+    EXPECT_EQ(run({"-v"}), 0);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("chronidex ")));
+    // A folder without the program's system folder is not taken for one.
+    EXPECT_EQ(run({"--folder", "elsewhere", "list"}), 1);
+}
+
+TEST_F(ScheduleCommandTest, OnlyWordsAndItsOwnOptionsTurnTheProgramIntoTheCommandLine) {
+    EXPECT_FALSE(ScheduleCommand::wanted({"chronidex"}));
+    EXPECT_FALSE(ScheduleCommand::wanted({"chronidex", "-platform", "offscreen"}));
+    EXPECT_TRUE(ScheduleCommand::wanted({"chronidex", "list"}));
+    EXPECT_TRUE(ScheduleCommand::wanted({"chronidex", "typo"}));
+    EXPECT_TRUE(ScheduleCommand::wanted({"chronidex", "--help"}));
+    EXPECT_TRUE(ScheduleCommand::wanted({"chronidex", "--folder=/tmp", "list"}));
+}
+
+TEST_F(ScheduleCommandTest, ListPrintsTheScheduleListsOrderOneTabSeparatedLineEach) {
+    folder.write(QStringLiteral("system/napom.dat"),
+                 reminder(later, "18:00", "ужин\nв\tсемь").bytes() +
+                     reminder(QDate(2026, 3, 14), "18:00", "сегодня").bytes() +
+                     reminder(later, "07:30", "утро").bytes());
+    folder.write(QStringLiteral("system/run.dat"),
+                 launch(later, "08:00", "/usr/bin/backup").bytes());
+    ASSERT_EQ(run({"list"}), 0) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("reminder\t2026-03-14\t18:00\tсегодня\n"
+                                  "reminder\t2027-05-20\t07:30\tутро\n"
+                                  "launch\t2027-05-20\t08:00\t/usr/bin/backup\n"
+                                  "reminder\t2027-05-20\t18:00\tужин\\nв\\tсемь\n"));
+    ASSERT_EQ(run({"list", "--launches"}), 0);
+    EXPECT_EQ(out, QStringLiteral("launch\t2027-05-20\t08:00\t/usr/bin/backup\n"));
+    ASSERT_EQ(run({"--folder", folder.root(), "list", "--reminders"}), 0);
+    EXPECT_EQ(out.count(QLatin1Char('\n')), 3);
+    EXPECT_FALSE(out.contains(QStringLiteral("launch")));
+    EXPECT_TRUE(notifier.asked.isEmpty());
+}
+
+TEST_F(ScheduleCommandTest, RemoveTakesEveryEntryOfTheKeyAndLeavesTheOthersWhole) {
+    const QByteArray keep = reminder(later, "18:01", "другое время").bytes() +
+                            reminder(later.addDays(1), "18:00", "другой день").bytes();
+    folder.write(QStringLiteral("system/napom.dat"),
+                 reminder(later, "18:00", "первое").bytes() + keep.left(168) +
+                     reminder(later, "18:00", "второе").bytes() + keep.mid(168));
+    const QByteArray launches = launch(later, "18:00", "/bin/true").bytes();
+    folder.write(QStringLiteral("system/run.dat"), launches);
+
+    EXPECT_EQ(run({"remove", "reminder", "20.05.2027", "18:00"}), 0) << err.toStdString();
+    EXPECT_EQ(reminders(), keep);
+    EXPECT_EQ(this->launches(), launches);  // the other kind's entry of the key stays
+    EXPECT_EQ(notifier.asked, QList<ScheduleKind>{ScheduleKind::Reminders});
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/nappr.dat")));
+
+    EXPECT_EQ(run({"remove", "launches", "20.05.2027", "18:00"}), 0) << err.toStdString();
+    EXPECT_FALSE(folder.exists(QStringLiteral("system/run.dat")));  // nothing left
+    EXPECT_EQ(notifier.asked.last(), ScheduleKind::Launches);
+}

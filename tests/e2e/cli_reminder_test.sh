@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# A reminder added from the command line while the clock runs is shown by
+# that clock at its minute, without a restart; the command itself needs no
+# display and leaves the clock alone otherwise.
+source "$(dirname "$0")/lib.sh"
+export TZ=UTC
+
+start_clock
+wait_window chas >/dev/null || { cat "$work/clock.log"; fail "no clock window"; }
+
+# Due at the next minute boundary; close to a minute's end, the one after.
+while [ "$(date +%S)" -gt 50 ]; do sleep 1; done
+due=$(( ($(date +%s) / 60 + 1) * 60 ))
+time=$(date -d "@$due" +%H:%M)
+day=$(date -d "@$due" +%d.%m.%Y)
+
+(cd "$program" && env -u DISPLAY ./chronidex remind "$time" "$day" "CLI test reminder") ||
+    fail "chronidex remind exited with $?"
+[ "$(stat -c %s "$program/system/napom.dat")" -eq 168 ] || fail "reminder record size"
+(cd "$program" && env -u DISPLAY ./chronidex list --reminders) | grep -q "CLI test reminder" ||
+    fail "the reminder is not listed"
+[ -z "$(xdotool search --onlyvisible --name '^Chronidex$' 2>/dev/null)" ] ||
+    fail "a notice is shown before the reminder's minute"
+
+box=
+for _ in $(seq 75); do
+    box=$(xdotool search --onlyvisible --name '^Chronidex$' 2>/dev/null | head -n 1) || true
+    [ -n "$box" ] && break
+    sleep 1
+done
+[ -n "$box" ] || { cat "$work/clock.log"; fail "the running clock did not show the reminder"; }
+[ "$(date +%s)" -ge "$due" ] || fail "the reminder came before its minute"
+kill -0 "$clock_pid" || fail "the clock ended"
+
+xdotool windowfocus --sync "$box"
+xdotool key Return
+for _ in $(seq 50); do [ -e "$program/system/napom.dat" ] || break; sleep 0.1; done
+[ -e "$program/system/napom.dat" ] && fail "the shown reminder is still in napom.dat"
+echo "ok"
