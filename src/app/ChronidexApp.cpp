@@ -115,13 +115,14 @@ void ChronidexApp::onFaceTick() {
         QString error;
         if (!restart_.restartProgram({}, &error)) {
             timers_.faceTick.stop();  // say it once, not ten times a second
-            platform_.showError(tr("The nightly restart failed: %1").arg(error));
+            platform_.showError(tr("Ночной перезапуск не удался: %1").arg(error));
         }
     }
 }
 
 void ChronidexApp::wireMenu() {
     connect(&menu_, &QMenu::aboutToShow, this, [this] { autoHide_->menuOpened(); });
+    connect(&menu_, &QMenu::aboutToHide, this, [this] { autoHide_->menuClosed(); });
     clock_.onContextMenu = [this](const QPoint& at) { menu_.popup(at); };
     const std::pair<MenuItem, ClockDialog*> dialogs[] = {
         {MenuItem::AddReminder, reminderEditor_.get()},
