@@ -24,7 +24,7 @@ const QColor kYellow = syscolors::fromBgr(0x00FFFF);
 CalendarWindow::CalendarWindow(const QRect& clock, const QColor& faceCorner,
                                const ProgramFolder& folder, const SettingsRecord& settings,
                                const QDate& today, Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
       monthNames_(kMonths + 1),
       weekdayTexts_(MonthLayout::kWeekdayTexts) {
     buildControls();
