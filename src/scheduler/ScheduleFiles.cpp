@@ -64,19 +64,19 @@ bool ScheduleFiles::appendEntry(ScheduleKind kind, const QByteArray& record) {
     if (existed) {
         // Never recreate a file that exists: that would throw its records away.
         if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
-            return report(tr("The schedule file %1 could not be opened: %2")
+            return report(tr("Не удалось открыть файл расписания %1: %2")
                               .arg(QDir::toNativeSeparators(path), file.errorString()));
         }
         // After the last whole record: a partial record at the end is overwritten.
         end = file.size() / size * size;
         if (end != file.pos() && !file.seek(end)) {
-            return report(tr("The schedule file %1 could not be written: %2")
+            return report(tr("Не удалось записать файл расписания %1: %2")
                               .arg(QDir::toNativeSeparators(path), file.errorString()));
         }
     } else {
         QDir().mkpath(QFileInfo(path).absolutePath());
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-            return report(tr("The schedule file %1 could not be created: %2")
+            return report(tr("Не удалось создать файл расписания %1: %2")
                               .arg(QDir::toNativeSeparators(path), file.errorString()));
         }
     }
@@ -91,7 +91,7 @@ bool ScheduleFiles::appendEntry(ScheduleKind kind, const QByteArray& record) {
             file.close();
             QFile::remove(path);
         }
-        return report(tr("The schedule file %1 could not be written: %2")
+        return report(tr("Не удалось записать файл расписания %1: %2")
                           .arg(QDir::toNativeSeparators(path), why));
     }
     file.close();
@@ -138,7 +138,7 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
     QFile main(path);
     if (!QFileInfo(path).isFile() || !main.open(QIODevice::ReadOnly)) {
         return report(
-            tr("The schedule file %1 could not be opened: %2").arg(native, main.errorString()));
+            tr("Не удалось открыть файл расписания %1: %2").arg(native, main.errorString()));
     }
     const int size = schedule::recordSize(kind);
     QByteArray kept;
@@ -156,7 +156,7 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
     }
     if (main.error() != QFileDevice::NoError) {
         return report(
-            tr("The schedule file %1 could not be read: %2").arg(native, main.errorString()));
+            tr("Не удалось прочитать файл расписания %1: %2").arg(native, main.errorString()));
     }
     main.close();
     if (!dropped) {
@@ -165,14 +165,14 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
     const QString scratch = scratchPath(kind);
     if (kept.isEmpty()) {
         if (!QFile::remove(path)) {
-            return report(tr("The schedule file %1 could not be deleted.").arg(native));
+            return report(tr("Не удалось удалить файл расписания %1.").arg(native));
         }
         QFile::remove(scratch);  // one left over by an interrupted rewrite
         return true;
     }
     QString why;
     if (!safewrite::replaceThroughScratch(scratch, path, kept, &why)) {
-        return report(tr("The schedule file %1 could not be rewritten: %2").arg(native, why));
+        return report(tr("Не удалось переписать файл расписания %1: %2").arg(native, why));
     }
     return true;
 }

@@ -74,19 +74,19 @@ void ClockFace::refreshBitmap() {
     bitmap_ = QImage();
     bitmapFault_.clear();
     if (!bitmapWatch_.stamp().exists) {
-        bitmapFault_ = tr("the file does not exist");
+        bitmapFault_ = tr("файла нет");
         return;
     }
     QImageReader reader(bitmapPath_);
     QImage image = reader.read();
     if (image.isNull()) {
-        bitmapFault_ = tr("the picture cannot be read (%1)").arg(reader.errorString());
+        bitmapFault_ = tr("рисунок не читается (%1)").arg(reader.errorString());
         return;
     }
     const qint64 needed = neededBitmapSize(bitmapPath_);
     if (needed > bitmapWatch_.stamp().size + bitmap::kTolerance) {
         bitmapFault_ =
-            tr("the file is cut short (%1 of %2 bytes)").arg(bitmapWatch_.stamp().size).arg(needed);
+            tr("файл обрезан (%1 из %2 байт)").arg(bitmapWatch_.stamp().size).arg(needed);
         return;
     }
     // What lies beyond the control is never seen; the hands are drawn in the
@@ -153,7 +153,7 @@ void ClockFace::drawClockFace() {
               description_.reason(), messages);
     noteFault(bitmapReport_, bitmapWatch_, bitmap_.isNull(), bitmapPath_, bitmapFault_, messages);
     if (!messages.isEmpty()) {
-        messages << tr("The clock shows a plain face until the skin is mended.");
+        messages << tr("Пока скин не исправлен, часы показывают простой циферблат.");
         platform_.showError(messages.join(QLatin1Char('\n')));
     }
 }
@@ -169,7 +169,8 @@ void ClockFace::noteFault(FaultReport& report, const FileChangeWatch& watch, boo
     }
     report.told = true;
     report.stamp = watch.stamp();
-    messages << tr("The skin file %1 cannot be used: %2.").arg(QDir::toNativeSeparators(path), why);
+    messages
+        << tr("Файл скина %1 нельзя использовать: %2.").arg(QDir::toNativeSeparators(path), why);
 }
 
 QRgb ClockFace::faceCornerColour() const {

@@ -97,7 +97,7 @@ TEST_F(ClockFaceTest, TellsAgainOnlyWhenTheFileChangedAndIsBadAnew) {
     face->drawClockFace();
     EXPECT_FALSE(face->showsSkin());
     ASSERT_EQ(platform.errors.size(), 3);
-    EXPECT_TRUE(platform.errors[2].contains(QStringLiteral("does not exist")));
+    EXPECT_TRUE(platform.errors[2].contains(QStringLiteral("файла нет")));
     // A change to the good bitmap does not tell the description's fault again.
     writeBitmap(plain(189, 189, kRed), 2000);
     face->drawClockFace();
@@ -129,7 +129,7 @@ TEST_F(ClockFaceTest, DamagedBitmapsGiveThePlainFace) {
     EXPECT_FALSE(face->showsSkin());
     // Each new fault of the bitmap was told, the cut-off one as such.
     ASSERT_EQ(platform.errors.size(), 5);
-    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("cut short")));
+    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("обрезан")));
 }
 
 TEST_F(ClockFaceTest, TheSuppliedSkinsShowWithoutComplaint) {
