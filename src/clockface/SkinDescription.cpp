@@ -75,7 +75,7 @@ QString SkinDescriptionResult::reason() const {
         case SkinDescriptionFault::FileUnreadable:
             return tr("файл не читается (%1)").arg(detail);
         case SkinDescriptionFault::LineMissing:
-            return tr("нет строки %1").arg(line);
+            return tr("строка %1 отсутствует").arg(line);
         case SkinDescriptionFault::NotAnInteger:
             return tr("строка %1 — не целое десятичное число").arg(line);
         case SkinDescriptionFault::ColourOutOfRange:

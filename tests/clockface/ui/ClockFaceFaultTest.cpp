@@ -57,7 +57,7 @@ TEST_F(ClockFaceTest, ABadDescriptionIsToldOnceEvenWhileReadAgain) {
     EXPECT_GE(face->descriptionReads(), 5);
     ASSERT_EQ(platform.errors.size(), 1);
     EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("Test.skn")));
-    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("line 4")));
+    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("строка 4")));
     EXPECT_FALSE(face->showsSkin());
     // The plain face takes the picture's size, its hands that size's middle.
     EXPECT_EQ(target.picture().size(), QSize(150, 120));
@@ -71,7 +71,7 @@ TEST_F(ClockFaceTest, AnUnknownColourIsTold) {
     face->drawClockFace();
     EXPECT_FALSE(face->showsSkin());
     ASSERT_EQ(platform.errors.size(), 1);
-    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("line 3")));
+    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("строка 3")));
     EXPECT_EQ(shown(0, 0), panel());
 }
 
@@ -86,7 +86,7 @@ TEST_F(ClockFaceTest, TellsAgainOnlyWhenTheFileChangedAndIsBadAnew) {
     face->drawClockFace();
     face->drawClockFace();
     ASSERT_EQ(platform.errors.size(), 2);
-    EXPECT_TRUE(platform.errors[1].contains(QStringLiteral("line 6")));
+    EXPECT_TRUE(platform.errors[1].contains(QStringLiteral("строка 6")));
 
     writeDescription(kGood, 3000);  // mended
     face->drawClockFace();
