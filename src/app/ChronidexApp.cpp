@@ -128,7 +128,7 @@ void ChronidexApp::onFaceTick() {
         QString error;
         if (!restart_.restartProgram({}, &error)) {
             timers_.faceTick.stop();  // say it once, not at every tick
-            platform_.showError(tr("The nightly restart failed: %1").arg(error));
+            platform_.showError(tr("Ночной перезапуск не удался: %1").arg(error));
             return;
         }
     }
@@ -155,6 +155,7 @@ void ChronidexApp::redrawFaceIfSeen() {
 
 void ChronidexApp::wireMenu() {
     connect(&menu_, &QMenu::aboutToShow, this, [this] { autoHide_->menuOpened(); });
+    connect(&menu_, &QMenu::aboutToHide, this, [this] { autoHide_->menuClosed(); });
     clock_.onContextMenu = [this](const QPoint& at) { menu_.popup(at); };
     const std::pair<MenuItem, ClockDialog*> dialogs[] = {
         {MenuItem::AddReminder, reminderEditor_.get()},

@@ -28,9 +28,9 @@ void ClockStartup::loadState(const QString& programFolder) {
     state_.settings = load.record;
     if (load.rebuilt) {
         platform_.showError(
-            QCoreApplication::translate("ClockStartup",
-                                        "The settings file \"%1\" could not be read (%2). It "
-                                        "has been rebuilt with the default settings.")
+            QCoreApplication::translate(
+                "ClockStartup",
+                "Файл настроек «%1» не читается (%2). Он создан заново с настройками по умолчанию.")
                 .arg(file.path(), load.problem));
     }
     state_.skinName = state_.settings.skinName();
@@ -62,7 +62,7 @@ ClockStartup::Outcome ClockStartup::finish() {
         if (!file.updateCopy([](SettingsRecord& copy) { copy.setRestartFlag(false); }, &error)) {
             platform_.showError(
                 QCoreApplication::translate("ClockStartup",
-                                            "The restart mark could not be cleared in \"%1\": %2")
+                                            "Не удалось снять отметку перезапуска в «%1»: %2")
                     .arg(file.path(), error));
         }
         platform_.instanceMarker().takeOverWhenFree();

@@ -3,8 +3,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 
-ClockWindow::ClockWindow()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+ClockWindow::ClockWindow() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("chas"));
     setFixedSize(191, 191);
     facePanel_.setParent(this);

@@ -11,7 +11,7 @@ HelpViewer::HelpViewer(QString helpFile) : helpFile_(std::move(helpFile)) {
 
 void HelpViewer::showTopic(int topic) {
     if (!QFileInfo(helpFile_).isFile()) {
-        setPlainText(tr("The help file \"%1\" is missing.").arg(helpFile_));
+        setPlainText(tr("Файла справки «%1» нет.").arg(helpFile_));
     } else {
         QUrl url = QUrl::fromLocalFile(helpFile_);
         if (topic > 0) {

@@ -61,12 +61,38 @@ void AutoHide::setUpTab() {
     windows_.showTab();
 }
 
+bool AutoHide::pointerOnFace() const {
+    const QRect face(windows_.clockLeft(), windows_.clockTop(), windows_.clockWidth(),
+                     windows_.clockHeight());
+    return face.contains(platform_.cursorPos());
+}
+
+// The idle time counts afresh. A pointer already on the face stops the check
+// as its enter would, but only once that enter has arrived: the leave that
+// follows it switches the check on again. Without it the check keeps running
+// and each tick sees the pointer for itself.
+void AutoHide::resumeIdleCheck() {
+    state_.lastActivity = platform_.now();
+    if (faceEntered_ && pointerOnFace()) {
+        timers_.idleCheck->disable();
+    } else {
+        timers_.idleCheck->enable();
+    }
+}
+
 void AutoHide::idleCheckTick() {
     // Away or on the way, the clock is not idling at home: a dialog closing or
     // a sound ending then must not push it further off, where the tab would
     // follow it out of sight.
-    if (!state_.settings.autoHide() || state_.dialogOpen || isSliding() || isAway()) {
+    if (!state_.settings.autoHide() || state_.dialogOpen || menuOpen_ || isSliding() || isAway()) {
         timers_.idleCheck->disable();
+        return;
+    }
+    // Enter and leave arrive as the window system sends them, and a slide or
+    // a popup may leave them out of step with the pointer; a pointer on the
+    // face is never idle, whatever they said.
+    if (pointerOnFace()) {
+        resumeIdleCheck();
         return;
     }
     const QDateTime now = platform_.now();
@@ -111,8 +137,9 @@ void AutoHide::slideBackStep() {
         placeCalendarAndTab();
     }
     timers_.slideBack->disable();
-    state_.lastActivity = platform_.now();
-    timers_.idleCheck->enable();
+    // The pointer that clicked the tab is often on the face now, its enter
+    // having arrived while the clock was still moving.
+    resumeIdleCheck();
     if (!state_.settings.noPullTab()) {
         showTabPicture(TabPicture::OnScreen);
     }
@@ -150,16 +177,26 @@ void AutoHide::tabClick() {
 }
 
 void AutoHide::faceEntered() {
+    faceEntered_ = true;
     timers_.idleCheck->disable();
 }
 
 void AutoHide::faceLeft() {
+    faceEntered_ = false;
     state_.lastActivity = platform_.now();
     timers_.idleCheck->enable();
 }
 
+// The menu opens under the pointer, so the face reports a leave as it opens.
 void AutoHide::menuOpened() {
+    menuOpen_ = true;
     state_.lastActivity = platform_.now();
+    timers_.idleCheck->disable();
+}
+
+void AutoHide::menuClosed() {
+    menuOpen_ = false;
+    resumeIdleCheck();
 }
 
 void AutoHide::screensChanged() {

@@ -40,7 +40,10 @@ class AutoHide {
 
     void faceEntered();  // pointer on the clock face: no idle time passes
     void faceLeft();
-    void menuOpened();  // the main menu opened
+    // While the popup menu is open the clock stays; its closing counts as
+    // activity, as a dialog's does.
+    void menuOpened();
+    void menuClosed();
 
     // The desktop's size or the set of monitors changed: whatever was going
     // on, the clock goes back home with its calendar and tab.
@@ -55,9 +58,13 @@ class AutoHide {
     void placeCalendarAndTab();
     void attachTab();
     void showTabPicture(TabPicture kind);
+    bool pointerOnFace() const;
+    void resumeIdleCheck();
 
     ClockState& state_;
     ClockTimers timers_;
     const Platform& platform_;
     SlideWindows& windows_;
+    bool menuOpen_ = false;
+    bool faceEntered_ = false;  // an enter seen and its leave not yet
 };

@@ -55,19 +55,19 @@ std::optional<QStringList> read(const QString& path, QString* error) {
     const QFileInfo info(path);
     QString why;
     if (path.isEmpty()) {
-        why = tr("there is no holiday file for that month");
+        why = tr("для этого месяца нет файла праздников");
     } else if (!info.exists()) {
-        why = tr("file not found");
+        why = tr("файл не найден");
     } else if (info.isDir()) {
-        why = tr("it is a folder");
+        why = tr("это папка");
     } else if (!info.isFile()) {
         // A device or pipe might never end.
-        why = tr("it is not a regular file");
+        why = tr("это не обычный файл");
     } else if (!file.open(QIODevice::ReadOnly)) {
         why = file.errorString();
     }
     if (!why.isEmpty()) {
-        fail(error, tr("Cannot open the holiday file \"%1\": %2.").arg(shown(path), why));
+        fail(error, tr("Не удалось открыть файл праздников «%1»: %2.").arg(shown(path), why));
         return std::nullopt;
     }
     QStringList lines;
@@ -85,23 +85,24 @@ std::optional<QStringList> read(const QString& path, QString* error) {
 
 bool write(const QString& path, const QStringList& entries, QString* error) {
     const auto cannotSave = [&](const QString& why) {
-        return fail(error, tr("Cannot save the holiday file \"%1\": %2.").arg(shown(path), why));
+        return fail(error,
+                    tr("Не удалось сохранить файл праздников «%1»: %2.").arg(shown(path), why));
     };
     if (path.isEmpty()) {
-        return cannotSave(tr("there is no holiday file for that month"));
+        return cannotSave(tr("для этого месяца нет файла праздников"));
     }
     // The program never creates the holiday folder; saying so beats the bare
     // "no such file" of a failed create.
     const QFileInfo info(path);
     if (!info.absoluteDir().exists()) {
-        return cannotSave(tr("the folder \"%1\" does not exist").arg(shown(info.absolutePath())));
+        return cannotSave(tr("папки «%1» нет").arg(shown(info.absolutePath())));
     }
     QByteArray content;
     for (const QString& entry : entries) {
         // A line break inside an entry would split it into two on the next
         // read; refusing keeps the list as the user sees it.
         if (entry.contains(QLatin1Char('\n')) || entry.contains(QLatin1Char('\r'))) {
-            return cannotSave(tr("an entry holds a line break"));
+            return cannotSave(tr("в записи есть перевод строки"));
         }
         content += cp1251::encode(entry);
         content += "\r\n";

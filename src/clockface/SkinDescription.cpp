@@ -71,15 +71,15 @@ QString SkinDescriptionResult::reason() const {
         case SkinDescriptionFault::None:
             return QString();
         case SkinDescriptionFault::FileMissing:
-            return tr("the file does not exist");
+            return tr("файла нет");
         case SkinDescriptionFault::FileUnreadable:
-            return tr("the file cannot be read (%1)").arg(detail);
+            return tr("файл не читается (%1)").arg(detail);
         case SkinDescriptionFault::LineMissing:
-            return tr("line %1 is missing").arg(line);
+            return tr("строка %1 отсутствует").arg(line);
         case SkinDescriptionFault::NotAnInteger:
-            return tr("line %1 is not a decimal integer").arg(line);
+            return tr("строка %1 — не целое десятичное число").arg(line);
         case SkinDescriptionFault::ColourOutOfRange:
-            return tr("line %1 is not a colour index from 0 to 18").arg(line);
+            return tr("строка %1 — не номер цвета от 0 до 18").arg(line);
     }
     return QString();
 }

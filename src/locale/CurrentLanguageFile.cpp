@@ -11,14 +11,12 @@ std::optional<LanguageFile> currentLanguageFile(const ProgramFolder& folder,
     QString why;
     if (name.isEmpty()) {
         why = QCoreApplication::translate(
-            "CurrentLanguageFile",
-            "Cannot open the language file: no language file is chosen in the settings.");
+            "CurrentLanguageFile", "Не удалось открыть языковой файл: в настройках он не выбран.");
     } else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
         // The settings file can be edited by anyone; the name may only pick a
         // file inside the language folder.
-        why = QCoreApplication::translate("CurrentLanguageFile",
-                                          "Cannot open the language file \"%1\": it is not a "
-                                          "file name.")
+        why = QCoreApplication::translate(
+                  "CurrentLanguageFile", "Не удалось открыть языковой файл «%1»: это не имя файла.")
                   .arg(name);
     } else {
         return LanguageFile(folder.path(QStringLiteral("\\lang\\") + name));

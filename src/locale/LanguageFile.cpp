@@ -110,18 +110,18 @@ bool openForReading(QFile& file, QString* error) {
     const QFileInfo info(file.fileName());
     QString why;
     if (!info.exists()) {
-        why = tr("file not found");
+        why = tr("файл не найден");
     } else if (info.isDir()) {
-        why = tr("it is a folder");
+        why = tr("это папка");
     } else if (!info.isFile()) {
-        why = tr("it is not a regular file");
+        why = tr("это не обычный файл");
     } else if (!file.open(QIODevice::ReadOnly)) {
         why = file.errorString();
     } else {
         return true;
     }
     if (error) {
-        *error = tr("Cannot open the language file \"%1\": %2.")
+        *error = tr("Не удалось открыть языковой файл «%1»: %2.")
                      .arg(QDir::toNativeSeparators(file.fileName()), why);
     }
     return false;

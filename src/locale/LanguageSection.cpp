@@ -38,11 +38,11 @@ bool LanguageSection::load(const ProgramFolder& folder, const SettingsRecord& se
     QString error;
     if (name.isEmpty()) {
         // Without a name the path would be the language folder itself.
-        error = tr("Cannot open the language file: no language file is chosen in the settings.");
+        error = tr("Не удалось открыть языковой файл: в настройках он не выбран.");
     } else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
         // The name comes from a file that anyone can edit; it may only name a
         // file inside the language folder.
-        error = tr("Cannot open the language file \"%1\": it is not a file name.").arg(name);
+        error = tr("Не удалось открыть языковой файл «%1»: это не имя файла.").arg(name);
     } else if (LanguageFile(folder.path(QStringLiteral("\\lang\\") + name))
                    .readSection(header_, slots_, &error)) {
         return true;

@@ -56,19 +56,19 @@ bool ScheduleFiles::appendEntry(ScheduleKind kind, const QByteArray& record) {
     if (existed) {
         // Never recreate a file that exists: that would throw its records away.
         if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
-            return report(tr("The schedule file %1 could not be opened: %2")
+            return report(tr("Не удалось открыть файл расписания %1: %2")
                               .arg(QDir::toNativeSeparators(path), file.errorString()));
         }
         // After the last whole record: a partial record at the end is overwritten.
         end = file.size() / size * size;
         if (end != file.pos() && !file.seek(end)) {
-            return report(tr("The schedule file %1 could not be written: %2")
+            return report(tr("Не удалось записать файл расписания %1: %2")
                               .arg(QDir::toNativeSeparators(path), file.errorString()));
         }
     } else {
         QDir().mkpath(QFileInfo(path).absolutePath());
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-            return report(tr("The schedule file %1 could not be created: %2")
+            return report(tr("Не удалось создать файл расписания %1: %2")
                               .arg(QDir::toNativeSeparators(path), file.errorString()));
         }
     }
@@ -83,7 +83,7 @@ bool ScheduleFiles::appendEntry(ScheduleKind kind, const QByteArray& record) {
             file.close();
             QFile::remove(path);
         }
-        return report(tr("The schedule file %1 could not be written: %2")
+        return report(tr("Не удалось записать файл расписания %1: %2")
                           .arg(QDir::toNativeSeparators(path), why));
     }
     file.close();
@@ -132,7 +132,7 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
     QFile main(path);
     if (!QFileInfo(path).isFile() || !main.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return report(
-            tr("The schedule file %1 could not be opened: %2").arg(native, main.errorString()));
+            tr("Не удалось открыть файл расписания %1: %2").arg(native, main.errorString()));
     }
     // One pass: records of the key are looked for without writing anything.
     // The scratch file is begun once there is something to keep past the
@@ -158,7 +158,7 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
         return ok;
     };
     const auto failed = [&]() {
-        return report(tr("The schedule file %1 could not be rewritten: %2").arg(native, why));
+        return report(tr("Не удалось переписать файл расписания %1: %2").arg(native, why));
     };
     for (;;) {
         const qint64 got = main.read(in.data(), in.size());
@@ -199,7 +199,7 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
             scratch.discard();
         }
         return report(
-            tr("The schedule file %1 could not be read: %2").arg(native, main.errorString()));
+            tr("Не удалось прочитать файл расписания %1: %2").arg(native, main.errorString()));
     }
     main.close();
     if (firstMatch < 0) {
@@ -207,7 +207,7 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
     }
     if (keptBytes == 0) {
         if (!QFile::remove(path)) {
-            return report(tr("The schedule file %1 could not be deleted.").arg(native));
+            return report(tr("Не удалось удалить файл расписания %1.").arg(native));
         }
         QFile::remove(scratchPath(kind));  // one left over by an interrupted rewrite
         return true;

@@ -18,9 +18,8 @@ std::optional<SettingsRecord> SettingsFile::read(QString* error) const {
     const QByteArray bytes = file.read(SettingsRecord::kSize);
     if (bytes.size() != SettingsRecord::kSize) {
         if (error) {
-            *error =
-                QCoreApplication::translate("SettingsFile", "the file is shorter than %1 bytes")
-                    .arg(SettingsRecord::kSize);
+            *error = QCoreApplication::translate("SettingsFile", "файл короче %1 байт")
+                         .arg(SettingsRecord::kSize);
         }
         return std::nullopt;
     }

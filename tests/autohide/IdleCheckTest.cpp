@@ -68,7 +68,8 @@ TEST_F(IdleCheck, FaceAndMenuActivityRestartTheCount) {
     autoHide.idleCheckTick();
     advance(1000);
     autoHide.idleCheckTick();
-    autoHide.menuOpened();  // the menu opened after 2 seconds
+    autoHide.menuOpened();  // the menu opened after 2 seconds, closed at once
+    autoHide.menuClosed();
     EXPECT_EQ(state.lastActivity, platform.clock);
     EXPECT_EQ(ticksUntilSlide(20), 5);
 }

@@ -80,7 +80,7 @@ TEST(HolidayFileRead, UnopenableFileGivesNothingAndSaysWhy) {
     const QString missing = folder.path(QStringLiteral("prazdniki/5.prz"));
     EXPECT_FALSE(holidays::read(missing, &error));
     EXPECT_TRUE(error.contains(missing)) << error.toStdString();
-    EXPECT_TRUE(error.contains(QStringLiteral("not found"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("не найден"))) << error.toStdString();
     // The folder gone altogether, a folder in the file's place, a device.
     QDir(folder.path(QStringLiteral("prazdniki"))).mkdir(QStringLiteral("6.prz"));
     EXPECT_FALSE(holidays::read(folder.path(QStringLiteral("prazdniki/6.prz"))));
@@ -141,7 +141,7 @@ TEST(HolidayFileWrite, FailuresSayWhyAndLeaveTheOldFileWhole) {
     QString error;
     EXPECT_FALSE(holidays::write(folder.path(QStringLiteral("prazdniki/1.prz")),
                                  {QStringLiteral("1")}, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("folder"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("папк"))) << error.toStdString();
     EXPECT_FALSE(folder.exists(QStringLiteral("prazdniki")));
 
     QDir(folder.root()).mkdir(QStringLiteral("prazdniki"));

@@ -66,7 +66,7 @@ TEST(SkinDescription, NamesTheFirstBadLine) {
         EXPECT_EQ(result.line, c.line);
         EXPECT_TRUE(result.reason().contains(QString::number(c.line)));
     }
-    EXPECT_TRUE(readFixture("index19.skn").reason().contains(QStringLiteral("0 to 18")));
+    EXPECT_TRUE(readFixture("index19.skn").reason().contains(QStringLiteral("от 0 до 18")));
 }
 
 TEST(SkinDescription, TakesAnyBytes) {

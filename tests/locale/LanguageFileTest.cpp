@@ -148,7 +148,7 @@ TEST(LanguageFileSection, UnopenableFileLeavesSlotsAndSaysWhy) {
     const QString missing = folder.path(QStringLiteral("lang/Нет.lng"));
     EXPECT_FALSE(LanguageFile(missing).readSection(QStringLiteral("[funlang]"), lang, &error));
     EXPECT_TRUE(error.contains(missing)) << error.toStdString();
-    EXPECT_TRUE(error.contains(QStringLiteral("not found"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("не найден"))) << error.toStdString();
     EXPECT_EQ(lang, prefilled(2));
 
     // The language folder itself is no language file.

@@ -78,7 +78,7 @@ TEST_F(LanguageSectionLoad, MissingFileIsReportedAndKeepsThePreviousTexts) {
     EXPECT_FALSE(section.load(programFolder, settings, &platform));
     ASSERT_EQ(platform.errors.size(), 1);
     EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("Русский.lng")));
-    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("not found")));
+    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("не найден")));
     EXPECT_EQ(section.lines(),
               (QStringList{QStringLiteral("Выбор языка"), QStringLiteral("Отмена")}));
     // Without a platform to report to the load still fails quietly.

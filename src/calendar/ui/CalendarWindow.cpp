@@ -1,5 +1,6 @@
 #include "calendar/ui/CalendarWindow.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPalette>
 
@@ -19,12 +20,35 @@ constexpr int kMonths = 12;
 const QColor kRed = syscolors::fromBgr(0x0000FF);
 const QColor kYellow = syscolors::fromBgr(0x00FFFF);
 
+// The month label's text is drawn from the top of the space inside its
+// one-pixel bevel, which clips it. A font whose descenders reach the last row
+// there (as "Д" and "р" do at 15 pixels in common sans fonts) looks cut off
+// at the calendar's bottom edge, so the size shrinks until every name leaves
+// a clear row above and below.
+QFont fittingFont(QFont font, const QStringList& names, int innerHeight) {
+    auto fits = [&] {
+        const QFontMetrics metrics(font);
+        for (const QString& name : names) {
+            const QRect ink = metrics.tightBoundingRect(name);
+            if (!name.isEmpty() && (metrics.ascent() + ink.top() < 1 ||
+                                    metrics.ascent() + ink.bottom() > innerHeight - 2)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    while (font.pixelSize() > 9 && !fits()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
 }  // namespace
 
 CalendarWindow::CalendarWindow(const QRect& clock, const QColor& faceCorner,
                                const ProgramFolder& folder, const SettingsRecord& settings,
                                const QDate& today, Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
       monthNames_(kMonths + 1),
       weekdayTexts_(MonthLayout::kWeekdayTexts) {
     buildControls();
@@ -37,6 +61,7 @@ CalendarWindow::CalendarWindow(const QRect& clock, const QColor& faceCorner,
     if (!loadTables(folder, settings, platform)) {
         return;
     }
+    monthLabel_->setFont(fittingFont(monthLabel_->font(), monthNames_, monthLabel_->height() - 2));
     fillMonthGrid(today, folder);
 }
 

@@ -76,7 +76,7 @@ void ClockFace::refreshBitmap() {
     bitmap_ = QImage();
     bitmapFault_.clear();
     if (!bitmapWatch_.stamp().exists) {
-        bitmapFault_ = tr("the file does not exist");
+        bitmapFault_ = tr("файла нет");
         return;
     }
     FaceBitmap loaded = loadFaceBitmap(bitmapPath_, bitmapWatch_.stamp().size, crop);
@@ -131,7 +131,7 @@ void ClockFace::drawClockFace() {
               description_.reason(), messages);
     noteFault(bitmapReport_, bitmapWatch_, bitmap_.isNull(), bitmapPath_, bitmapFault_, messages);
     if (!messages.isEmpty()) {
-        messages << tr("The clock shows a plain face until the skin is mended.");
+        messages << tr("Пока скин не исправлен, часы показывают простой циферблат.");
         platform_.showError(messages.join(QLatin1Char('\n')));
     }
 }
@@ -147,7 +147,8 @@ void ClockFace::noteFault(FaultReport& report, const FileChangeWatch& watch, boo
     }
     report.told = true;
     report.stamp = watch.stamp();
-    messages << tr("The skin file %1 cannot be used: %2.").arg(QDir::toNativeSeparators(path), why);
+    messages
+        << tr("Файл скина %1 нельзя использовать: %2.").arg(QDir::toNativeSeparators(path), why);
 }
 
 QRgb ClockFace::faceCornerColour() const {

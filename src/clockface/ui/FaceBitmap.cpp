@@ -28,12 +28,12 @@ FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop) {
     QImageReader reader(path);
     QImage image = reader.read();
     if (image.isNull()) {
-        result.fault = tr("the picture cannot be read (%1)").arg(reader.errorString());
+        result.fault = tr("рисунок не читается (%1)").arg(reader.errorString());
         return result;
     }
     const qint64 needed = neededBitmapSize(path);
     if (needed > fileSize + bitmap::kTolerance) {
-        result.fault = tr("the file is cut short (%1 of %2 bytes)").arg(fileSize).arg(needed);
+        result.fault = tr("файл обрезан (%1 из %2 байт)").arg(fileSize).arg(needed);
         return result;
     }
     // What lies beyond the control is never seen; the hands are drawn in the

@@ -184,7 +184,7 @@ void OtherSettingsDialog::storeSettings() {
         },
         &why);
     if (!restarted) {
-        context_.platform.showError(tr("The settings could not be stored: %1").arg(why));
+        context_.platform.showError(tr("Не удалось сохранить настройки: %1").arg(why));
         return;
     }
     accept();

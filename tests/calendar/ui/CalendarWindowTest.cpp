@@ -53,7 +53,7 @@ TEST_F(CalendarWindowTest, FramelessToolWindowHangingUnderTheClock) {
     const Qt::WindowFlags flags = calendar->windowFlags();
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
     EXPECT_TRUE(flags & Qt::FramelessWindowHint);
-    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(flags & Qt::WindowStaysOnTopHint);  // only the pull tab stays above
     EXPECT_EQ(calendar->geometry(), QRect(833, 191, 191, 178));
     EXPECT_EQ(calendar->panel()->geometry(), QRect(0, 0, 191, 159));
     EXPECT_EQ(calendar->monthGrid()->parentWidget(), calendar->panel());
@@ -78,7 +78,7 @@ TEST_F(CalendarWindowTest, FramelessToolWindowHangingUnderTheClock) {
     EXPECT_EQ(grid.cellLooksCount(), 49);
 
     const Label3D& label = *calendar->monthLabel();
-    EXPECT_EQ(label.font().pixelSize(), 15);
+    EXPECT_LE(label.font().pixelSize(), 15);  // smaller only where the names would not fit
     EXPECT_EQ(label.alignment(), Qt::AlignHCenter);
     EXPECT_EQ(label.borderStyle(), Label3DBorderStyle::Raised);
     EXPECT_EQ(label.borderWidth(), 1);

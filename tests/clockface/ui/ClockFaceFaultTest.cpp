@@ -57,7 +57,7 @@ TEST_F(ClockFaceTest, ABadDescriptionIsToldOnceEvenWhileReadAgain) {
     EXPECT_GE(face->descriptionReads(), 5);
     ASSERT_EQ(platform.errors.size(), 1);
     EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("Test.skn")));
-    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("line 4")));
+    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("строка 4")));
     EXPECT_FALSE(face->showsSkin());
     // The plain face takes the picture's size, its hands that size's middle.
     EXPECT_EQ(target.picture().size(), QSize(150, 120));
@@ -71,7 +71,7 @@ TEST_F(ClockFaceTest, AnUnknownColourIsTold) {
     face->drawClockFace();
     EXPECT_FALSE(face->showsSkin());
     ASSERT_EQ(platform.errors.size(), 1);
-    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("line 3")));
+    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("строка 3")));
     EXPECT_EQ(shown(0, 0), panel());
 }
 
@@ -86,7 +86,7 @@ TEST_F(ClockFaceTest, TellsAgainOnlyWhenTheFileChangedAndIsBadAnew) {
     face->drawClockFace();
     face->drawClockFace();
     ASSERT_EQ(platform.errors.size(), 2);
-    EXPECT_TRUE(platform.errors[1].contains(QStringLiteral("line 6")));
+    EXPECT_TRUE(platform.errors[1].contains(QStringLiteral("строка 6")));
 
     writeDescription(kGood, 3000);  // mended
     face->drawClockFace();
@@ -98,7 +98,7 @@ TEST_F(ClockFaceTest, TellsAgainOnlyWhenTheFileChangedAndIsBadAnew) {
     face->drawClockFace();
     EXPECT_FALSE(face->showsSkin());
     ASSERT_EQ(platform.errors.size(), 3);
-    EXPECT_TRUE(platform.errors[2].contains(QStringLiteral("does not exist")));
+    EXPECT_TRUE(platform.errors[2].contains(QStringLiteral("файла нет")));
     // A change to the good bitmap does not tell the description's fault again.
     writeBitmap(plain(189, 189, kRed), 2000);
     face->drawClockFace();
@@ -130,7 +130,7 @@ TEST_F(ClockFaceTest, DamagedBitmapsGiveThePlainFace) {
     EXPECT_FALSE(face->showsSkin());
     // Each new fault of the bitmap was told, the cut-off one as such.
     ASSERT_EQ(platform.errors.size(), 5);
-    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("cut short")));
+    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("обрезан")));
 }
 
 TEST_F(ClockFaceTest, TheSuppliedSkinsShowWithoutComplaint) {
