@@ -3,15 +3,19 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "calendar/HolidayFile.h"
 #include "locale/LanguageBootstrap.h"
 #include "platform/Platform.h"
+#include "scheduler/ScheduleKind.h"
+#include "settings/ScratchLeftovers.h"
 #include "settings/SettingsFile.h"
+#include "settings/SkinFiles.h"
 
 ClockStartup::ClockStartup(ClockState& state, ClockTimers timers, Platform& platform)
     : state_(state), timers_(timers), platform_(platform) {}
 
 QString ClockStartup::skinFile(const QString& suffix) const {
-    return state_.programFolder.path(QStringLiteral("\\skins\\") + state_.skinName + suffix);
+    return skinfiles::path(state_.programFolder, state_.skinName, suffix);
 }
 
 void ClockStartup::loadState(const QString& programFolder) {
@@ -26,7 +30,14 @@ void ClockStartup::loadState(const QString& programFolder) {
     const SettingsFile file(state_.programFolder.path(QStringLiteral("\\system\\system.ini")));
     const SettingsFile::StartupLoad load = file.loadAtStartup();
     state_.settings = load.record;
-    if (load.rebuilt) {
+    if (load.rebuilt && !load.written) {
+        // Saying "rebuilt" here would send the user looking for a file that
+        // is not there; the next start will find the same fault.
+        platform_.showError(QStringLiteral("Файл настроек «%1» не прочитан (%2) и не восстановлен "
+                                           "(%3). Часы работают с настройками по умолчанию, "
+                                           "они хранятся только в памяти.")
+                                .arg(file.path(), load.problem, load.writeError));
+    } else if (load.rebuilt) {
         platform_.showError(
             QCoreApplication::translate(
                 "ClockStartup",
@@ -48,6 +59,7 @@ ClockStartup::Outcome ClockStartup::finish() {
         if (platform_.instanceMarker().anotherInstanceRuns()) {
             return Outcome::AnotherInstanceRuns;
         }
+        removeScratchLeftovers();
         if (!state_.settings.soundOff()) {
             SoundPlayer& player = platform_.player();
             player.setFileName(skinFile(QStringLiteral(".wav")));
@@ -69,6 +81,19 @@ ClockStartup::Outcome ClockStartup::finish() {
     }
     timers_.idleCheck->enable();
     return Outcome::Run;
+}
+
+// Only here, with the marker held: another instance could be in the middle
+// of a save whose scratch file this would take away. A restarted start skips
+// it, since the old instance may still be closing.
+void ClockStartup::removeScratchLeftovers() {
+    const ProgramFolder& folder = state_.programFolder;
+    QStringList targets{folder.path(QStringLiteral("\\system\\system.ini"))};
+    for (int month = 1; month <= 12; ++month) {
+        targets << holidays::pathFor(folder, month);
+    }
+    scratchleftovers::remove(targets, {folder.path(schedule::scratchName(ScheduleKind::Reminders)),
+                                       folder.path(schedule::scratchName(ScheduleKind::Launches))});
 }
 
 void ClockStartup::soundEndCheck() {

@@ -21,6 +21,8 @@ class ClockStartup {
     // The single-instance check and the start-up sound on an ordinary start;
     // on a restarted one the flag is cleared in the file and the marker taken
     // over once the old instance has let it go. Then the idle check starts.
+    // An ordinary start that holds the marker removes the scratch files of
+    // saves a crash cut short.
     Outcome finish();
 
     // First step of every face tick, and what the player calls when its
@@ -30,9 +32,12 @@ class ClockStartup {
     // time for the nightly restart.
     bool dayChanged() const;
 
-    QString skinFile(const QString& suffix) const;  // "\skins\<skinName><suffix>"
+    QString skinFile(const QString& suffix)
+        const;  // "\skins\<skinName><suffix>", empty for a name that is no file name
 
   private:
+    void removeScratchLeftovers();
+
     ClockState& state_;
     ClockTimers timers_;
     Platform& platform_;

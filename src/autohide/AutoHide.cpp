@@ -4,6 +4,7 @@
 
 #include "autohide/SlideWindows.h"
 #include "platform/Platform.h"
+#include "settings/SkinFiles.h"
 #include "state/TimerSwitch.h"
 
 AutoHide::AutoHide(ClockState& state, ClockTimers timers, const Platform& platform,
@@ -46,16 +47,15 @@ void AutoHide::showTabPicture(TabPicture kind) {
     const QString file =
         kind == TabPicture::Away ? QStringLiteral("kno.bmp") : QStringLiteral("knz.bmp");
     windows_.hideTab();
-    windows_.setTabPicture(
-        kind, state_.programFolder.path(QStringLiteral("\\skins\\") + state_.skinName + file));
+    windows_.setTabPicture(kind, skinfiles::path(state_.programFolder, state_.skinName, file));
     attachTab();
     windows_.showTab();
 }
 
 void AutoHide::setUpTab() {
-    windows_.setTabPicture(TabPicture::OnScreen,
-                           state_.programFolder.path(QStringLiteral("\\skins\\") + state_.skinName +
-                                                     QStringLiteral("knz.bmp")));
+    windows_.setTabPicture(
+        TabPicture::OnScreen,
+        skinfiles::path(state_.programFolder, state_.skinName, QStringLiteral("knz.bmp")));
     attachTab();
     // Shown even without the tab: the window then hides itself when painted.
     windows_.showTab();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/Platform.h"
+#include "settings/SkinFiles.h"
 #include "state/TimerSwitch.h"
 
 namespace {
@@ -152,8 +153,8 @@ void DueCheck::playSkinSound() {
         return;
     }
     SoundPlayer& player = platform_.player();
-    player.setFileName(state_.programFolder.path(QStringLiteral("\\skins\\") + state_.skinName +
-                                                 QStringLiteral(".wav")));
+    player.setFileName(
+        skinfiles::path(state_.programFolder, state_.skinName, QStringLiteral(".wav")));
     // Once the player is open, the clock's sound-end check releases it, also
     // when playing failed (it then reports the end at once). A file that does
     // not open leaves nothing to release.

@@ -60,9 +60,8 @@ SettingsFile::StartupLoad SettingsFile::loadAtStartup() const {
     load.record = SettingsRecord::defaults();
     load.rebuilt = true;
     load.problem = why;
-    QString writeError;
-    if (!write(load.record, &writeError)) {
-        load.problem += QStringLiteral("; ") + writeError;
-    }
+    // Read back: a link loop or a file that is not one can swallow a write
+    // that reported nothing.
+    load.written = write(load.record, &load.writeError) && read(&load.writeError) == load.record;
     return load;
 }

@@ -32,11 +32,13 @@ class SettingsFile {
 
     struct StartupLoad {
         SettingsRecord record;
-        bool rebuilt = false;  // the file was missing or damaged and was rewritten
+        bool rebuilt = false;  // the file was missing or damaged
+        bool written = false;  // ... and the defaults reached the disk
         QString problem;       // why it was rebuilt, for the user
+        QString writeError;    // why the defaults could not be written
     };
     // Never fails: a missing, short or unreadable file gives the defaults,
-    // which are written back.
+    // which are written back; `written` tells whether that worked.
     StartupLoad loadAtStartup() const;
 
   private:

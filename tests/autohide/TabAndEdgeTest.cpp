@@ -9,6 +9,16 @@ TEST_F(TabAndEdge, TheTabStartsGluedWithItsOnScreenPicture) {
     EXPECT_EQ(windows.tabY, 20);
 }
 
+TEST_F(TabAndEdge, ASkinNameWithAFolderSeparatorGivesThePlainTab) {
+    state.skinName = QStringLiteral("../Blue");
+    autoHide.setUpTab();
+    EXPECT_TRUE(windows.tabPath.isEmpty());
+    state.skinName = QStringLiteral("sub\\Blue");
+    autoHide.setUpTab();
+    EXPECT_TRUE(windows.tabPath.isEmpty());
+    EXPECT_TRUE(windows.tabGlued());
+}
+
 TEST_F(TabAndEdge, ClickAtHomeSlidesAwayEvenWithAutoHideOff) {
     state.settings.setAutoHide(false);
     timers.idleCheck.enable();

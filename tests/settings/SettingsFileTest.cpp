@@ -125,6 +125,24 @@ TEST(SettingsFile, StartupRebuildsAMissingOrShortFileOnce) {
     EXPECT_TRUE(QFile::exists(path));
 }
 
+// A link loop can be neither read nor replaced: the caller must learn that
+// the defaults stayed in memory.
+TEST(SettingsFile, StartupTellsWhenTheRebuiltFileCouldNotBeWritten) {
+    TempFolder folder;
+    const QString path = folder.path(QStringLiteral("system/system.ini"));
+    ASSERT_TRUE(QDir(folder.root()).mkpath(QStringLiteral("system/system.ini")));
+    const SettingsFile::StartupLoad load = SettingsFile(path).loadAtStartup();
+    EXPECT_TRUE(load.rebuilt);
+    EXPECT_FALSE(load.written);
+    EXPECT_FALSE(load.writeError.isEmpty());
+    EXPECT_EQ(load.record, SettingsRecord::defaults());
+
+    ASSERT_TRUE(QDir(path).removeRecursively());
+    const SettingsFile::StartupLoad fresh = SettingsFile(path).loadAtStartup();
+    EXPECT_TRUE(fresh.written);
+    EXPECT_TRUE(fresh.writeError.isEmpty());
+}
+
 // A rewrite stopped at any step, as by a crash or power cut, leaves the old
 // record or the new one, never an empty or partial file.
 TEST(SafeWrite, AnInterruptedRewriteLeavesTheOldOrTheNewFile) {

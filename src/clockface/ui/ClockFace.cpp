@@ -9,6 +9,7 @@
 #include "clockface/ui/FacePainter.h"
 #include "clockface/ui/FaceView.h"
 #include "platform/Platform.h"
+#include "settings/SkinFiles.h"
 #include "state/ClockState.h"
 
 namespace {
@@ -32,6 +33,20 @@ void ClockFace::forgetSkinFiles() {
 }
 
 void ClockFace::refreshSkin() {
+    // A name that leaves the skins folder is not looked up at all: no file
+    // outside it is read or watched.
+    nameRefused_ = !skinfiles::isPlainName(state_.settings.skinFile()) ||
+                   !skinfiles::isPlainName(state_.skinName);
+    if (nameRefused_) {
+        descriptionPath_.clear();
+        bitmapPath_.clear();
+        description_ = SkinDescriptionResult();
+        bitmap_ = QImage();
+        bitmapCrop_ = cropSize();
+        watch_.watch({});
+        skinStale_ = true;
+        return;
+    }
     refreshDescription();
     refreshBitmap();
     watch_.watch({descriptionPath_, bitmapPath_});
@@ -44,8 +59,7 @@ void ClockFace::refreshDescription() {
     // Resolving the folder's spelling lists directories; do it only while the
     // file is not where it was found before.
     if (descriptionPath_.isEmpty() || !descriptionWatch_.stamp().exists) {
-        descriptionPath_ =
-            state_.programFolder.path(QStringLiteral("\\Skins\\") + state_.settings.skinFile());
+        descriptionPath_ = skinfiles::path(state_.programFolder, state_.settings.skinFile());
     }
     if (!descriptionWatch_.needsReading(descriptionPath_)) {
         return;
@@ -61,8 +75,8 @@ QSize ClockFace::cropSize() const {
 
 void ClockFace::refreshBitmap() {
     if (bitmapPath_.isEmpty() || !bitmapWatch_.stamp().exists) {
-        bitmapPath_ = state_.programFolder.path(QStringLiteral("\\skins\\") + state_.skinName +
-                                                QStringLiteral(".bmp"));
+        bitmapPath_ =
+            skinfiles::path(state_.programFolder, state_.skinName, QStringLiteral(".bmp"));
     }
     const QSize crop = cropSize();
     if (crop != bitmapCrop_) {
@@ -127,9 +141,15 @@ void ClockFace::drawClockFace() {
     // Told last and after the state is settled: the message box lets further
     // ticks run meanwhile, and they must find the fault already told.
     QStringList messages;
-    noteFault(descriptionReport_, descriptionWatch_, !description_.ok(), descriptionPath_,
-              description_.reason(), messages);
-    noteFault(bitmapReport_, bitmapWatch_, bitmap_.isNull(), bitmapPath_, bitmapFault_, messages);
+    if (nameRefused_) {
+        noteFault(descriptionReport_, descriptionWatch_, true, state_.settings.skinFile(),
+                  QStringLiteral("это не имя файла в папке обложек"), messages);
+    } else {
+        noteFault(descriptionReport_, descriptionWatch_, !description_.ok(), descriptionPath_,
+                  description_.reason(), messages);
+    }
+    noteFault(bitmapReport_, bitmapWatch_, bitmap_.isNull() && !nameRefused_, bitmapPath_,
+              bitmapFault_, messages);
     if (!messages.isEmpty()) {
         messages << tr("Пока скин не исправлен, часы показывают простой циферблат.");
         platform_.showError(messages.join(QLatin1Char('\n')));

@@ -88,6 +88,7 @@ class ClockFace {
     SkinFolderWatch watch_;
     bool skinStale_ = true;  // the files have to be looked at before painting
     bool showsSkin_ = false;
+    bool nameRefused_ = false;  // the settings' skin name is no file name
 
     FaultReport descriptionReport_;
     FaultReport bitmapReport_;

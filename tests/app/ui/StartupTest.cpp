@@ -82,6 +82,25 @@ TEST_F(StartupTest, ASkinWithoutSoundSwitchesSoundOffForThisRunOnly) {
     EXPECT_EQ(folder.read(QStringLiteral("system/system.ini")), stored);
 }
 
+// The sound beside the skins folder must not be found through "../".
+TEST_F(StartupTest, ASkinNameWithAFolderSeparatorFindsNoSound) {
+    folder.write(QStringLiteral("Out.wav"), "RIFF");
+    folder.write(QStringLiteral("skins/sub/Classic.wav"), "RIFF");
+    for (const QString& name : {QStringLiteral("../Out.skn"), QStringLiteral("sub/Classic.skn"),
+                                QStringLiteral("sub\\Classic.skn")}) {
+        SCOPED_TRACE(name.toStdString());
+        SettingsRecord rec = SettingsRecord::fromBytes(stored);
+        rec.setSkinFile(name);
+        folder.write(QStringLiteral("system/system.ini"), rec.bytes());
+        platform.sound.log.clear();
+        startup.loadState(folder.root());
+        EXPECT_TRUE(state.skinHasNoSound);
+        EXPECT_TRUE(startup.skinFile(QStringLiteral(".wav")).isEmpty());
+        startup.finish();
+        EXPECT_TRUE(platform.sound.log.isEmpty());
+    }
+}
+
 TEST_F(StartupTest, ADamagedSettingsFileIsRebuiltAndReportedOnce) {
     folder.write(QStringLiteral("system/system.ini"), "short");
     startup.loadState(folder.root());
@@ -89,6 +108,20 @@ TEST_F(StartupTest, ADamagedSettingsFileIsRebuiltAndReportedOnce) {
     EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("system.ini")));
     EXPECT_EQ(state.settings.skinFile(), QStringLiteral("Classic.skn"));
     EXPECT_EQ(folder.read(QStringLiteral("system/system.ini")), SettingsRecord::defaults().bytes());
+}
+
+TEST_F(StartupTest, ARebuildThatCouldNotBeWrittenIsNotReportedAsDone) {
+    const QString ini = folder.path(QStringLiteral("system/system.ini"));
+    QFile::remove(ini);
+    ASSERT_TRUE(QDir().mkpath(ini));  // neither readable nor replaceable
+    startup.loadState(folder.root());
+    ASSERT_EQ(platform.errors.size(), 1);
+    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("system.ini")));
+    EXPECT_FALSE(platform.errors[0].contains(QStringLiteral("rebuilt")));
+    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("не восстановлен")));
+    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("только в памяти")));
+    EXPECT_EQ(state.settings.skinFile(), QStringLiteral("Classic.skn"));
+    EXPECT_TRUE(QFileInfo(ini).isDir());
 }
 
 TEST_F(StartupTest, TheSoundsEndClosesThePlayerAndResumesTheIdleCheckUnlessADialogIsOpen) {
