@@ -17,7 +17,8 @@ QString tr(const char* text) {
     return QCoreApplication::translate("ScheduleFiles", text);
 }
 
-// Bytes per write of a rewrite: few calls, and little held beside the file.
+// Bytes per read of a rewrite, and so at most per write: few calls, and
+// little held beside the file.
 constexpr qsizetype kWriteBuffer = 1 << 20;
 }  // namespace
 
@@ -142,8 +143,8 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
     const qint64 day = ScheduleEntry::dayNumber(key.day);
     ScratchWriter scratch(scratchPath(kind));
     bool begun = false;
-    QByteArray in(size * 1024, Qt::Uninitialized);
-    QByteArray out;
+    // Whole records per read, about a write buffer's worth.
+    QByteArray in(qMax<qsizetype>(1, kWriteBuffer / size) * size, Qt::Uninitialized);
     qint64 keptBytes = 0;
     qint64 firstMatch = -1;
     qint64 offset = 0;  // of the first record in `in`
@@ -152,10 +153,14 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
         begun = true;
         return scratch.open(&why) && copyPrefix(path, firstMatch, scratch, &why);
     };
-    const auto flushOut = [&]() {
-        const bool ok = out.isEmpty() || scratch.write(out, &why);
-        out.clear();
-        return ok;
+    // Kept records next to each other in `in` go out in one write.
+    qint64 run = -1;  // the first record of the run not yet written
+    const auto writeRun = [&](qint64 end) {
+        const qint64 from = run;
+        run = -1;
+        return from < 0 ||
+               scratch.write(QByteArrayView(in.constData() + from * size, (end - from) * size),
+                             &why);
     };
     const auto failed = [&]() {
         return report(tr("Не удалось переписать файл расписания %1: %2").arg(native, why));
@@ -174,6 +179,8 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
                     if (firstMatch > 0 && !begin()) {
                         return failed();
                     }
+                } else if (!writeRun(r)) {
+                    return failed();
                 }
                 continue;
             }
@@ -184,10 +191,12 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
             if (!begun && !begin()) {
                 return failed();
             }
-            out += rec;
-            if (out.size() >= kWriteBuffer && !flushOut()) {
-                return failed();
+            if (run < 0) {
+                run = r;
             }
+        }
+        if (!writeRun(whole)) {
+            return failed();
         }
         offset += whole * size;
         if (got % size != 0) {
@@ -212,7 +221,7 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
         QFile::remove(scratchPath(kind));  // one left over by an interrupted rewrite
         return true;
     }
-    if (!flushOut() || !scratch.commitOver(path, &why)) {
+    if (!scratch.commitOver(path, &why)) {
         return failed();
     }
     return true;
