@@ -114,8 +114,8 @@ QStringList filesUnder(const QString& root) {
     return found;
 }
 
-// What the clock removes at an ordinary start, and the autostart entry's
-// save beside it.
+// What the clock removes at an ordinary start: the scratch files of the
+// settings, holiday and autostart saves and the schedules' fixed ones.
 QStringList removeLeftovers(const TempFolder& folder) {
     const ProgramFolder program(folder.root());
     QStringList targets{program.path(QStringLiteral("\\system\\system.ini")),
