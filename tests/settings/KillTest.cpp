@@ -2,15 +2,14 @@
 
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
 #include <cstdio>
 #include <random>
 
 #include "FakePlatform.h"
 #include "FakeTimer.h"
 #include "KillGenerations.h"
+#include "KilledWrite.h"
 #include "TempFolder.h"
 #include "calendar/HolidayFile.h"
 #include "desktop/AutostartEntry.h"
@@ -134,38 +133,6 @@ const QStringList kLookAlikes{
     QStringLiteral("system/nappr.dat.old"), QStringLiteral("prazdniki/1.prz.aBcDeFg"),
     QStringLiteral("autostart/other.desktop.aBcDeF")};
 
-struct Kill {
-    int done = -1;  // the last generation the writer said it finished
-    QString why;    // set when the writer did not die by the kill
-};
-
-Kill startAndKill(const TempFolder& folder, Writer writer, int from, int delayUs) {
-    QProcess process;
-    process.start(QStringLiteral(CHRONIDEX_KILL_WRITER),
-                  {folder.root(), killgen::name(writer), QString::number(from)});
-    Kill kill;
-    if (!process.waitForReadyRead(10000)) {
-        kill.why = QStringLiteral("no start: ") + process.errorString();
-        return kill;
-    }
-    QThread::usleep(ulong(delayUs));
-    process.kill();  // SIGKILL
-    process.waitForFinished(10000);
-    if (process.exitStatus() != QProcess::CrashExit) {
-        kill.why = QStringLiteral("the writer ended by itself: ") +
-                   QString::fromLocal8Bit(process.readAllStandardError());
-    }
-    kill.done = from;
-    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
-        bool ok = false;
-        const int g = line.toInt(&ok);
-        if (ok) {
-            kill.done = g;
-        }
-    }
-    return kill;
-}
-
 }  // namespace
 
 TEST(KillTest, EveryKillLeavesEachFileWholeAtItsOldOrNewContentAndTheWritersGoOn) {
@@ -183,9 +150,12 @@ TEST(KillTest, EveryKillLeavesEachFileWholeAtItsOldOrNewContentAndTheWritersGoOn
     QMap<Writer, int> generation;
     int newer = 0;
     QMap<QString, int> leftovers;  // scratch files removed, by name
+    int keptLeftovers = 0;         // kills after which no clean-up ran
     for (int k = 0; k < kills; ++k) {
         const Writer writer = killgen::writers()[int(random() % killgen::writers().size())];
         const int delayUs = int(random() % 30000);
+        // A restarted start leaves scratch files be: the next writer works beside them.
+        const bool restarted = random() % 3 == 0;
         SCOPED_TRACE(QStringLiteral("kill %1 of %2, %3 after %4 us, seed %5")
                          .arg(k + 1)
                          .arg(kills)
@@ -193,7 +163,9 @@ TEST(KillTest, EveryKillLeavesEachFileWholeAtItsOldOrNewContentAndTheWritersGoOn
                          .arg(delayUs)
                          .arg(seed)
                          .toStdString());
-        const Kill kill = startAndKill(folder, writer, generation[writer], delayUs);
+        const KilledWrite kill =
+            KilledWrite::run(QStringLiteral(CHRONIDEX_KILL_WRITER), folder.root(), writer,
+                             generation[writer], delayUs);
         ASSERT_TRUE(kill.why.isEmpty()) << qPrintable(kill.why);
 
         const killgen::FileContents disk = onDisk(folder, writer);
@@ -210,6 +182,10 @@ TEST(KillTest, EveryKillLeavesEachFileWholeAtItsOldOrNewContentAndTheWritersGoOn
             expectReadersSee(folder, other, generation[other]);
         }
 
+        if (restarted) {
+            ++keptLeftovers;
+            continue;
+        }
         const QStringList before = filesUnder(folder.root());
         const QStringList removed = removeLeftovers(folder);
         for (const QString& path : removed) {
@@ -234,7 +210,10 @@ TEST(KillTest, EveryKillLeavesEachFileWholeAtItsOldOrNewContentAndTheWritersGoOn
     for (Writer writer : killgen::writers()) {
         std::printf(" %s %d", qPrintable(killgen::name(writer)), generation[writer]);
     }
-    std::printf("\nkill test: scratch files removed at the next start:");
+    std::printf(
+        "\nkill test: %d kills left their scratch files for the next writer; removed at "
+        "a later start:",
+        keptLeftovers);
     for (auto it = leftovers.cbegin(); it != leftovers.cend(); ++it) {
         std::printf(" %s %d", qPrintable(it.key()), it.value());
     }
