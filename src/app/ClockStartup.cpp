@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "calendar/HolidayFile.h"
+#include "desktop/AutostartEntry.h"
 #include "locale/LanguageBootstrap.h"
 #include "platform/Platform.h"
 #include "scheduler/ScheduleKind.h"
@@ -91,6 +92,12 @@ void ClockStartup::removeScratchLeftovers() {
     QStringList targets{folder.path(QStringLiteral("\\system\\system.ini"))};
     for (int month = 1; month <= 12; ++month) {
         targets << holidays::pathFor(folder, month);
+    }
+    // The autostart entry is saved the same way; its scratch name is not a
+    // .desktop file, so the session never starts it, but it would stay for good.
+    const AutostartEntry autostart(platform_.autostartFolder(), QString());
+    if (!autostart.path().isEmpty()) {
+        targets << autostart.path();
     }
     scratchleftovers::remove(targets, {folder.path(schedule::scratchName(ScheduleKind::Reminders)),
                                        folder.path(schedule::scratchName(ScheduleKind::Launches))});

@@ -8,13 +8,16 @@
 namespace {
 
 // A program folder after a crash during saves: scratch files beside the
-// settings, a holiday file and the reminders.
+// settings, a holiday file, the reminders and the autostart entry.
 class StartupLeftovers : public ::testing::Test {
   protected:
     StartupLeftovers() {
         stored = SettingsRecord::defaults().bytes();
         folder.write(QStringLiteral("system/system.ini"), stored);
         folder.write(QStringLiteral("prazdniki/1.prz"), "1\r\n");
+        QDir(folder.root()).mkpath(QStringLiteral("autostart"));
+        platform.autostart = folder.path(QStringLiteral("autostart"));
+        folder.write(QStringLiteral("autostart/other.desktop.aBcDeF"), "not ours");
         for (const QString& name : kLeftovers) {
             folder.write(name, "half");
         }
@@ -32,10 +35,12 @@ class StartupLeftovers : public ::testing::Test {
         return n;
     }
 
-    const QStringList kLeftovers{
-        QStringLiteral("system/system.ini.aBcDeF"), QStringLiteral("prazdniki/1.prz.QwErTy"),
-        QStringLiteral("prazdniki/12.prz.zzzzzz"), QStringLiteral("system/nappr.dat"),
-        QStringLiteral("system/runpr.dat")};
+    const QStringList kLeftovers{QStringLiteral("system/system.ini.aBcDeF"),
+                                 QStringLiteral("prazdniki/1.prz.QwErTy"),
+                                 QStringLiteral("prazdniki/12.prz.zzzzzz"),
+                                 QStringLiteral("system/nappr.dat"),
+                                 QStringLiteral("system/runpr.dat"),
+                                 QStringLiteral("autostart/chronidex autorun.desktop.XyZxYz")};
     TempFolder folder;
     QByteArray stored;
     ClockState state;
@@ -54,6 +59,7 @@ TEST_F(StartupLeftovers, AnOrdinaryStartRemovesThemAndKeepsEverythingElse) {
     EXPECT_EQ(folder.read(QStringLiteral("system/system.ini")), stored);
     EXPECT_EQ(folder.read(QStringLiteral("prazdniki/1.prz")), "1\r\n");
     EXPECT_EQ(folder.read(QStringLiteral("system/system.ini.backup1")), "mine");
+    EXPECT_EQ(folder.read(QStringLiteral("autostart/other.desktop.aBcDeF")), "not ours");
 }
 
 TEST_F(StartupLeftovers, NothingIsRemovedWhileAnotherInstanceMayBeSaving) {

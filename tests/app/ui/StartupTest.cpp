@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <time.h>
+
 #include "FakePlatform.h"
 #include "FakeTimer.h"
 #include "TempFolder.h"
@@ -145,6 +147,36 @@ TEST_F(StartupTest, TheNightlyRestartComesWithTheFirstTickOfANewDate) {
     EXPECT_FALSE(startup.dayChanged());
     platform.clock = platform.clock.addSecs(3);  // a missed second still counts
     EXPECT_TRUE(startup.dayChanged());
+}
+
+TEST_F(StartupTest, TheNightlyRestartFollowsTheDateThroughClockJumpsButNotDaylightSaving) {
+    const QByteArray savedTz = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    platform.clock = QDateTime(QDate(2026, 3, 29), QTime(1, 59, 59));
+    startup.loadState(folder.root());
+    platform.clock = platform.clock.addSecs(1);  // the gap: 03:00 of the same day
+    EXPECT_EQ(platform.clock.time(), QTime(3, 0));
+    EXPECT_FALSE(startup.dayChanged());
+    platform.clock = QDateTime(QDate(2026, 3, 29), QTime(0, 0, 5));  // set back within the day
+    EXPECT_FALSE(startup.dayChanged());
+    // Set back over midnight, the calendar's day is yesterday's: a restart shows it.
+    platform.clock = QDateTime(QDate(2026, 3, 28), QTime(23, 59, 0));
+    EXPECT_TRUE(startup.dayChanged());
+    platform.clock = QDateTime(QDate(2026, 3, 31), QTime(12, 0));  // two days forward
+    EXPECT_TRUE(startup.dayChanged());
+
+    ClockStartup autumn(state, timers.view(), platform);
+    platform.clock = QDateTime(QDate(2026, 10, 25), QTime(0, 59, 59), Qt::UTC).toLocalTime();
+    autumn.loadState(folder.root());
+    platform.clock = platform.clock.addSecs(1);  // the second 02:00
+    EXPECT_EQ(platform.clock.time(), QTime(2, 0));
+    EXPECT_FALSE(autumn.dayChanged());
+    qputenv("TZ", savedTz);
+    if (savedTz.isEmpty()) {
+        qunsetenv("TZ");
+    }
+    tzset();
 }
 
 TEST_F(StartupTest, RestartWritesTheFlagBeforeStartingTheNewInstance) {
