@@ -83,32 +83,39 @@ TEST(ScheduleLinesOrder, EqualsTheSortByTheLinesCharacters) {
 }
 
 // A removal streams the file in pieces: records of the key at the start, on
-// the border of two pieces and at the end all go, every other byte stays.
+// the border of two pieces and at the end all go, every other byte stays;
+// so too when the first of them lies past the first piece, after a long run
+// of records that go over unread by the program.
 TEST(LargeScheduleRemoval, KeyRecordsAnywhereInALongFileAreDropped) {
-    TempFolder folder;
-    ClockState state;
-    state.programFolder = ProgramFolder(folder.root());
-    FakeClockTimers timers;
-    FakePlatform platform;
-    ScheduleFiles files{state, timers.view(), platform};
-    const double keyDay = daycount::fromDate(QDate(2026, 3, 10));
-    const int count = 3000;
-    QByteArray all;
-    QByteArray kept;
-    for (int i = 0; i < count; ++i) {
-        const bool ofKey = i == 0 || i == 1023 || i == 1024 || i == count - 1;
-        QByteArray rec = reminder(ofKey ? keyDay + 0.5 : keyDay + 1 + i % 3, "09:00",
-                                  QStringLiteral("запись %1").arg(i));
-        rec[167] = char(i);  // padding, which a rewrite must carry
-        all += rec;
-        if (!ofKey) {
-            kept += rec;
+    const QList<QList<int>> layouts = {{0, 1023, 1024, 2999}, {7000, 7001, 8999}};
+    for (const QList<int>& ofKey : layouts) {
+        SCOPED_TRACE(ofKey.first());
+        TempFolder folder;
+        ClockState state;
+        state.programFolder = ProgramFolder(folder.root());
+        FakeClockTimers timers;
+        FakePlatform platform;
+        ScheduleFiles files{state, timers.view(), platform};
+        const double keyDay = daycount::fromDate(QDate(2026, 3, 10));
+        const int count = ofKey.last() + 1;
+        QByteArray all;
+        QByteArray kept;
+        for (int i = 0; i < count; ++i) {
+            const bool match = ofKey.contains(i);
+            QByteArray rec = reminder(match ? keyDay + 0.5 : keyDay + 1 + i % 3, "09:00",
+                                      QStringLiteral("запись %1").arg(i));
+            rec[167] = char(i);  // padding, which a rewrite must carry
+            all += rec;
+            if (!match) {
+                kept += rec;
+            }
         }
+        folder.write(QStringLiteral("system/napom.dat"), all + "partial");
+        EXPECT_TRUE(
+            files.removeEntries(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}, true));
+        EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), kept);
+        EXPECT_FALSE(folder.exists(QStringLiteral("system/nappr.dat")));
+        EXPECT_TRUE(platform.errors.isEmpty());
+        EXPECT_EQ(files.loadEntries(ScheduleKind::Reminders).size(), count - ofKey.size());
     }
-    folder.write(QStringLiteral("system/napom.dat"), all + "partial");
-    EXPECT_TRUE(files.removeEntries(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}, true));
-    EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), kept);
-    EXPECT_FALSE(folder.exists(QStringLiteral("system/nappr.dat")));
-    EXPECT_TRUE(platform.errors.isEmpty());
-    EXPECT_EQ(files.loadEntries(ScheduleKind::Reminders).size(), count - 4);
 }
