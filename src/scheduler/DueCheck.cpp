@@ -30,7 +30,7 @@ QString DueCheck::overdueNotice(const QString& header, const QString& separator,
                                 const ScheduleEntry& entry) {
     const QString date = QLocale::system().toString(entry.day(), QLocale::ShortFormat);
     return header + QLatin1Char('\r') + date + separator + entry.time() + QLatin1Char('\r') +
-           entry.text;
+           entry.text();
 }
 
 void DueCheck::stopTimer() {

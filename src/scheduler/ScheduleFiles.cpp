@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "scheduler/ScheduleEntryReader.h"
 #include "scheduler/ScheduleReader.h"
 #include "settings/ScratchWriter.h"
 #include "state/TimerSwitch.h"
@@ -93,12 +94,7 @@ bool ScheduleFiles::appendEntry(ScheduleKind kind, const QByteArray& record) {
 
 ScheduleList ScheduleFiles::loadEntries(ScheduleKind kind) {
     ScheduleList fresh;
-    const QString path = filePath(kind);
-    const int size = schedule::recordSize(kind);
-    fresh.reserve(qMin(QFileInfo(path).size() / size, kMaxEntries));
-    const ScheduleRead read = forEachScheduleRecord(
-        path, size, kMaxEntries,
-        [&](QByteArrayView rec) { fresh.append(ScheduleEntry::fromRecord(kind, rec)); });
+    const ScheduleRead read = readScheduleEntries(filePath(kind), kind, kMaxEntries, fresh);
     if (!read.complete) {
         fresh.clear();
     }

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <vector>
 
+#include "scheduler/ScheduleEntryReader.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ScheduleListing.h"
-#include "scheduler/ScheduleReader.h"
 #include "settings/ProgramFolder.h"
 
 namespace {
@@ -44,11 +44,9 @@ bool before(const SortKey& a, const SortKey& b) {
 }
 
 bool readInto(ScheduleList& entries, const ProgramFolder& folder, ScheduleKind kind) {
-    const ScheduleRead read = forEachScheduleRecord(
-        folder.path(schedule::fileName(kind)), schedule::recordSize(kind),
-        ScheduleFiles::kMaxEntries,
-        [&](QByteArrayView rec) { entries.append(ScheduleEntry::fromRecord(kind, rec)); });
-    return read.complete;
+    return readScheduleEntries(folder.path(schedule::fileName(kind)), kind,
+                               ScheduleFiles::kMaxEntries, entries)
+        .complete;
 }
 
 }  // namespace
@@ -57,7 +55,7 @@ QString ScheduleLines::text(const ScheduleEntry& entry) {
     // A time text shorter than five characters is padded, so the day and the
     // text keep their columns.
     return entry.time().leftJustified(5, QLatin1Char(' ')) + QStringLiteral("  ") +
-           ScheduleListing::dateText(entry.day()) + QStringLiteral("  ") + entry.text;
+           ScheduleListing::dateText(entry.day()) + QStringLiteral("  ") + entry.text();
 }
 
 void ScheduleLines::sort(qsizetype count) {
