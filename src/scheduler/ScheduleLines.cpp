@@ -1,7 +1,9 @@
 #include "scheduler/ScheduleLines.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "scheduler/ScheduleEntryReader.h"
@@ -49,6 +51,12 @@ bool readInto(ScheduleList& entries, const ProgramFolder& folder, ScheduleKind k
         .complete;
 }
 
+qsizetype recordsIn(const ProgramFolder& folder, ScheduleKind kind) {
+    const qint64 records =
+        QFileInfo(folder.path(schedule::fileName(kind))).size() / schedule::recordSize(kind);
+    return qsizetype(qMin<qint64>(records, ScheduleFiles::kMaxEntries));
+}
+
 }  // namespace
 
 QString ScheduleLines::text(const ScheduleEntry& entry) {
@@ -65,21 +73,35 @@ void ScheduleLines::sort(qsizetype count) {
         keys.push_back(keyOf(entries_[i], quint32(i)));
     }
     std::sort(keys.begin(), keys.end(), before);
-    ScheduleList sorted;
-    sorted.reserve(entries_.size());
-    for (const SortKey& key : keys) {
-        sorted.append(std::move(entries_[key.index]));
+    // The entries move into their places along the cycles of the order, so
+    // no second list of them is ever held. A place done is marked in its key.
+    constexpr quint32 kDone = std::numeric_limits<quint32>::max();
+    for (qsizetype start = 0; start < count; ++start) {
+        if (keys[size_t(start)].index == kDone) {
+            continue;
+        }
+        ScheduleEntry first = std::move(entries_[start]);
+        qsizetype to = start;
+        for (;;) {
+            const quint32 from = keys[size_t(to)].index;
+            keys[size_t(to)].index = kDone;
+            if (from == quint32(start)) {
+                entries_[to] = std::move(first);
+                break;
+            }
+            entries_[to] = std::move(entries_[from]);
+            to = from;
+        }
     }
-    for (qsizetype i = count; i < entries_.size(); ++i) {
-        sorted.append(std::move(entries_[i]));
-    }
-    entries_ = std::move(sorted);
 }
 
 ScheduleLines ScheduleLines::read(const ProgramFolder& folder) {
     ScheduleLines lines;
     // The stable sorts of both parts come to one sort of all the lines read
     // when the launches were read whole, else of the reminders alone.
+    // Room for both files at once: growing the list on the way would copy it.
+    lines.entries_.reserve(recordsIn(folder, ScheduleKind::Reminders) +
+                           recordsIn(folder, ScheduleKind::Launches));
     const bool reminders = readInto(lines.entries_, folder, ScheduleKind::Reminders);
     const qsizetype reminderCount = lines.entries_.size();
     const bool launches = readInto(lines.entries_, folder, ScheduleKind::Launches);
