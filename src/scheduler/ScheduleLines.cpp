@@ -9,38 +9,71 @@
 #include "scheduler/ScheduleEntryReader.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ScheduleListing.h"
+#include "settings/Cp1251.h"
 #include "settings/ProgramFolder.h"
 
 namespace {
 
 // What the list sorts on: the day's ten characters (all ASCII) and the time
-// padded to five, compared as the line's characters would be.
+// padded to five, compared as the line's characters would be. They are packed
+// high character first into whole numbers, so that comparing the numbers
+// compares the characters in turn: no text is made for a key, and a
+// comparison takes three of the numbers at most.
 struct SortKey {
-    char day[10];
-    char16_t time[5];
-    quint32 index;  // in reading order, so equal keys keep it
+    quint64 dayHead;   // the day's first eight characters, a byte each
+    quint64 dayTail;   // its last two, a byte each, then the time's first three
+    quint32 timeTail;  // the time's last two characters
+    quint32 index;     // in reading order, so equal keys keep it
 };
 
-SortKey keyOf(const ScheduleEntry& entry, quint32 index) {
-    SortKey key;
-    const QByteArray day = ScheduleListing::dateText(entry.day()).toLatin1();
-    std::memcpy(key.day, day.constData(), sizeof key.day);
-    const QString time = entry.time();
-    for (int i = 0; i < 5; ++i) {
-        key.time[i] = i < time.size() ? time[i].unicode() : u' ';
+void dayChars(const ScheduleEntry& entry, char (&out)[10]) {
+    const QDate day = entry.day();
+    int y = 0;
+    int m = 0;
+    int d = 0;
+    day.getDate(&y, &m, &d);
+    if (y < 1 || y > 9999) {
+        // Rare: the text the line shows, as it is made.
+        const QByteArray text = ScheduleListing::dateText(day).toLatin1();
+        std::memcpy(out, text.constData(), sizeof out);
+        return;
     }
-    key.index = index;
-    return key;
+    const char text[10] = {char('0' + d / 10),   char('0' + d % 10),       '.',
+                           char('0' + m / 10),   char('0' + m % 10),       '.',
+                           char('0' + y / 1000), char('0' + y / 100 % 10), char('0' + y / 10 % 10),
+                           char('0' + y % 10)};
+    std::memcpy(out, text, sizeof out);
+}
+
+SortKey keyOf(const ScheduleEntry& entry, quint32 index) {
+    char day[10];
+    dayChars(entry, day);
+    quint64 head = 0;
+    for (int i = 0; i < 8; ++i) {
+        head = head << 8 | static_cast<unsigned char>(day[i]);
+    }
+    const QByteArrayView time = entry.timeBytes();
+    char16_t t[5];
+    for (int i = 0; i < 5; ++i) {
+        t[i] = i < time.size() ? cp1251::decodeByte(time[i]) : u' ';
+    }
+    quint64 tail = static_cast<unsigned char>(day[8]);
+    tail = tail << 8 | static_cast<unsigned char>(day[9]);
+    for (int i = 0; i < 3; ++i) {
+        tail = tail << 16 | t[i];
+    }
+    return {head, tail, quint32(t[3]) << 16 | t[4], index};
 }
 
 bool before(const SortKey& a, const SortKey& b) {
-    if (const int c = std::memcmp(a.day, b.day, sizeof a.day)) {
-        return c < 0;
+    if (a.dayHead != b.dayHead) {
+        return a.dayHead < b.dayHead;
     }
-    for (int i = 0; i < 5; ++i) {
-        if (a.time[i] != b.time[i]) {
-            return a.time[i] < b.time[i];
-        }
+    if (a.dayTail != b.dayTail) {
+        return a.dayTail < b.dayTail;
+    }
+    if (a.timeTail != b.timeTail) {
+        return a.timeTail < b.timeTail;
     }
     return a.index < b.index;
 }

@@ -16,7 +16,7 @@ namespace {
 QByteArray reminder(double date, const QByteArray& time, const QString& text) {
     ReminderRecord rec;
     rec.setDate(date);
-    rec.setTime(QString::fromLatin1(time));
+    rec.setTime(QString::fromUtf8(time));
     rec.setText(text);
     return rec.bytes();
 }
@@ -47,17 +47,19 @@ TEST(ScheduleEntryNumbers, DueAndOverdueMinutesAgreeWithTheTextComparison) {
 }
 
 // The list's one sort gives the order of the two exchange sorts by the line's
-// characters, odd days (no day, years before 1000 and past 9999) included.
+// characters, odd days (no day, years before 1000 and past 9999) included,
+// and times whose stored bytes sort otherwise than their characters ("€" is
+// byte 0x88 and U+20AC, "ж" byte 0xE6 and U+0436).
 TEST(ScheduleLinesOrder, EqualsTheSortByTheLinesCharacters) {
     TempFolder folder;
     const ProgramFolder programFolder(folder.root());
     const double days[] = {45000.2, 45031.0, 44635.0, -693000.0, 2900000.0, 2.0e7, -3.0e6, 0.0};
-    const char* times[] = {"10:30", "7:05", "10:30", "", "09:00", "ab"};
+    const char* times[] = {"10:30", "7:05", "10:30", "", "09:00", "ab", "€1", "ж1"};
     QByteArray reminders;
     QByteArray launches;
     QList<ScheduleLine> expected;
     for (int i = 0; i < 60; ++i) {
-        const QByteArray rec = reminder(days[i * 7 % 8], times[i % 6], QString::number(i));
+        const QByteArray rec = reminder(days[i / 8 % 8], times[i % 8], QString::number(i));
         reminders += rec;
         expected.append(ScheduleListing::line(ScheduleKind::Reminders, rec));
     }
@@ -66,7 +68,7 @@ TEST(ScheduleLinesOrder, EqualsTheSortByTheLinesCharacters) {
     for (int i = 0; i < 40; ++i) {
         QByteArray rec(272, '\0');
         rec.replace(0, 168,
-                    reminder(days[i * 3 % 8], times[i * 5 % 6], QStringLiteral("/bin/%1").arg(i)));
+                    reminder(days[i * 3 % 8], times[i * 5 % 8], QStringLiteral("/bin/%1").arg(i)));
         launches += rec;
         expected.append(ScheduleListing::line(ScheduleKind::Launches, rec));
     }
