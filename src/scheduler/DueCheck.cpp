@@ -56,6 +56,10 @@ void DueCheck::noteClockJump(const QDateTime& now) {
 }
 
 void DueCheck::reloadList() {
+    // The old list goes before the new one is read, so a large schedule is
+    // not held twice; a walk under way keeps its own copy.
+    list_ = {};
+    order_ = {};
     const ScheduleList loaded = files_.loadEntries(kind_);
     if (stuck_.isEmpty()) {
         list_ = loaded;

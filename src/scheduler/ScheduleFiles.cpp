@@ -93,13 +93,15 @@ bool ScheduleFiles::appendEntry(ScheduleKind kind, const QByteArray& record) {
 }
 
 ScheduleList ScheduleFiles::loadEntries(ScheduleKind kind) {
+    ScheduleList& loaded = kind == ScheduleKind::Reminders ? reminderList_ : launchList_;
+    loaded = {};  // let go before the read, so the old and the new are not held together
     ScheduleList fresh;
     const ScheduleRead read = readScheduleEntries(filePath(kind), kind, kMaxEntries, fresh);
     if (!read.complete) {
         fresh.clear();
     }
     fresh.squeeze();
-    (kind == ScheduleKind::Reminders ? reminderList_ : launchList_) = fresh;
+    loaded = fresh;
     return fresh;
 }
 
