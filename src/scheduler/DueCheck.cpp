@@ -30,7 +30,7 @@ QString DueCheck::overdueNotice(const QString& header, const QString& separator,
                                 const ScheduleEntry& entry) {
     const QString date = QLocale::system().toString(entry.day(), QLocale::ShortFormat);
     return header + QLatin1Char('\r') + date + separator + entry.time() + QLatin1Char('\r') +
-           entry.text;
+           entry.text();
 }
 
 void DueCheck::stopTimer() {
@@ -56,6 +56,10 @@ void DueCheck::noteClockJump(const QDateTime& now) {
 }
 
 void DueCheck::reloadList() {
+    // The old list goes before the new one is read, so a large schedule is
+    // not held twice; a walk under way keeps its own copy.
+    list_ = {};
+    order_ = {};
     const ScheduleList loaded = files_.loadEntries(kind_);
     if (stuck_.isEmpty()) {
         list_ = loaded;

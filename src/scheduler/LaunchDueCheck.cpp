@@ -11,7 +11,7 @@ void LaunchDueCheck::fire(const ScheduleEntry& entry) {
     playSkinSound();
     // A path that is gone (or empty, or from another system) starts nothing
     // and is not reported; the entry is removed all the same.
-    if (QFileInfo::exists(entry.text)) {
-        platform_.shellOpen(entry.text, ShowMode::Normal);
+    if (QFileInfo::exists(entry.text())) {
+        platform_.shellOpen(entry.text(), ShowMode::Normal);
     }
 }

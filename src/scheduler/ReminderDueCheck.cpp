@@ -8,5 +8,5 @@ ReminderDueCheck::ReminderDueCheck(ClockState& state, ClockTimers timers, Platfo
 void ReminderDueCheck::fire(const ScheduleEntry& entry) {
     playSkinSound();
     // Blocks this tick until dismissed; the sound goes on meanwhile.
-    platform_.showMessage(entry.text);
+    platform_.showMessage(entry.text());
 }

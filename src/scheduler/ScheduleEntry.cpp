@@ -67,6 +67,14 @@ qint16 overdueFromOf(QByteArrayView time) {
 }  // namespace
 
 ScheduleEntry ScheduleEntry::fromRecord(ScheduleKind kind, QByteArrayView record) {
+    QByteArray texts;
+    ScheduleEntry entry = fromRecord(kind, record, texts);
+    entry.textStore = texts;
+    return entry;
+}
+
+ScheduleEntry ScheduleEntry::fromRecord(ScheduleKind kind, QByteArrayView record,
+                                        QByteArray& texts) {
     ScheduleEntry entry;
     entry.kind = kind;
     if (record.size() < schedule::recordSize(kind)) {
@@ -80,8 +88,15 @@ ScheduleEntry ScheduleEntry::fromRecord(ScheduleKind kind, QByteArrayView record
     entry.overdueFrom =
         entry.dueMinute != kNever ? qint16(entry.dueMinute + 1) : overdueFromOf(time);
     const int capacity = kind == ScheduleKind::Reminders ? 150 : 250;
-    entry.text = cp1251::decode(shortString(record, kTextOffset, capacity));
+    const QByteArrayView text = shortString(record, kTextOffset, capacity);
+    entry.textOffset = quint32(texts.size());
+    entry.textLength = quint8(text.size());
+    texts.append(text);
     return entry;
+}
+
+QString ScheduleEntry::text() const {
+    return cp1251::decode(textBytes());
 }
 
 QString ScheduleEntry::time() const {

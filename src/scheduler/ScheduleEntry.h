@@ -13,7 +13,10 @@
 // One entry of a schedule as the due checks walk it and the list shows it:
 // the day and the minutes it falls due as numbers, worked out once when the
 // record is read, the stored time text (its five bytes at most, kept in
-// place) and the reminder's text or the launch's path.
+// place) and the reminder's text or the launch's path. The text stays in its
+// stored code page 1251 bytes, half the size of a QString and without a block
+// of its own: the entries read from one file share one buffer of texts, and
+// a text is decoded only when it is shown or used.
 struct ScheduleEntry {
     // The Julian day the stored date names, or kNoDay. kNoDay lies before every
     // day, as an invalid QDate does, so such an entry is always overdue.
@@ -21,6 +24,7 @@ struct ScheduleEntry {
     static constexpr qint16 kNever = -1;
 
     qint64 julianDay = kNoDay;
+    quint32 textOffset = 0;  // where the text's bytes begin in textStore
     // The minute of the day the clock's "HH:mm" equals the stored time, or
     // kNever for a time text in any other form.
     qint16 dueMinute = kNever;
@@ -31,10 +35,23 @@ struct ScheduleEntry {
     ScheduleKind kind = ScheduleKind::Reminders;
     quint8 timeLength = 0;
     char timeStore[5] = {};
-    QString text;  // the reminder's text, or the full path of the program to start
+    quint8 textLength = 0;
+    // Holds the text's bytes, usually beside those of the other entries of its file.
+    QByteArray textStore;
 
-    // Builds the entry from one whole record of the kind's file.
+    // Builds the entry from one whole record of the kind's file, with its
+    // text in a buffer of its own.
     static ScheduleEntry fromRecord(ScheduleKind kind, QByteArrayView record);
+    // The same, with the text appended to `texts`; the caller hands the
+    // entry `texts` as its textStore once every text is in.
+    static ScheduleEntry fromRecord(ScheduleKind kind, QByteArrayView record, QByteArray& texts);
+
+    // The reminder's text, or the full path of the program to start: as
+    // stored, and decoded.
+    QByteArrayView textBytes() const {
+        return QByteArrayView(textStore).sliced(textOffset, textLength);
+    }
+    QString text() const;
 
     QByteArrayView timeBytes() const { return {timeStore, timeLength}; }  // as stored
     QString time() const;  // the stored time, decoded

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "scheduler/ScheduleEntryReader.h"
 #include "scheduler/ScheduleReader.h"
 #include "settings/ScratchWriter.h"
 #include "state/TimerSwitch.h"
@@ -92,18 +93,15 @@ bool ScheduleFiles::appendEntry(ScheduleKind kind, const QByteArray& record) {
 }
 
 ScheduleList ScheduleFiles::loadEntries(ScheduleKind kind) {
+    ScheduleList& loaded = kind == ScheduleKind::Reminders ? reminderList_ : launchList_;
+    loaded = {};  // let go before the read, so the old and the new are not held together
     ScheduleList fresh;
-    const QString path = filePath(kind);
-    const int size = schedule::recordSize(kind);
-    fresh.reserve(qMin(QFileInfo(path).size() / size, kMaxEntries));
-    const ScheduleRead read = forEachScheduleRecord(
-        path, size, kMaxEntries,
-        [&](QByteArrayView rec) { fresh.append(ScheduleEntry::fromRecord(kind, rec)); });
+    const ScheduleRead read = readScheduleEntries(filePath(kind), kind, kMaxEntries, fresh);
     if (!read.complete) {
         fresh.clear();
     }
     fresh.squeeze();
-    (kind == ScheduleKind::Reminders ? reminderList_ : launchList_) = fresh;
+    loaded = fresh;
     return fresh;
 }
 
@@ -149,9 +147,12 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
     qint64 firstMatch = -1;
     qint64 offset = 0;  // of the first record in `in`
     QString why;
+    // The records before the first one of the key are copied by the kernel
+    // from the file already open, not read a second time.
     const auto begin = [&]() {
         begun = true;
-        return scratch.open(&why) && copyPrefix(path, firstMatch, scratch, &why);
+        return scratch.open(&why) &&
+               (firstMatch <= 0 || scratch.copyFrom(main, 0, firstMatch, &why));
     };
     // Kept records next to each other in `in` go out in one write.
     qint64 run = -1;  // the first record of the run not yet written
@@ -225,29 +226,4 @@ bool ScheduleFiles::rewriteWithout(ScheduleKind kind, const ScheduleKey& key) {
         return failed();
     }
     return true;
-}
-
-// The records before the first one of the key go to the scratch file as they
-// are, read again from the main file in large pieces.
-bool ScheduleFiles::copyPrefix(const QString& path, qint64 bytes, ScratchWriter& scratch,
-                               QString* why) {
-    QFile main(path);
-    if (!main.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        scratch.discard();
-        *why = main.errorString();
-        return false;
-    }
-    QByteArray piece(qMin<qint64>(bytes, kWriteBuffer), Qt::Uninitialized);
-    bool ok = true;
-    while (ok && bytes > 0) {
-        const qint64 got = main.read(piece.data(), qMin<qint64>(bytes, piece.size()));
-        if (got <= 0) {
-            scratch.discard();
-            *why = main.errorString();
-            return false;
-        }
-        ok = scratch.write(QByteArrayView(piece.constData(), got), why);
-        bytes -= got;
-    }
-    return ok;
 }

@@ -11,7 +11,6 @@
 class LaunchRecord;
 class Platform;
 class ReminderRecord;
-class ScratchWriter;
 
 // The two schedule files and the lists loaded from them. Appending adds one
 // record at the end; loading replaces a list whole; removing rewrites a file
@@ -52,7 +51,6 @@ class ScheduleFiles {
 
   private:
     bool rewriteWithout(ScheduleKind kind, const ScheduleKey& key);
-    static bool copyPrefix(const QString& path, qint64 bytes, ScratchWriter& scratch, QString* why);
     bool report(const QString& text);
 
     ClockState& state_;

@@ -9,7 +9,8 @@ class TimerSwitch;
 // The two schedules. The kind picks everything that differs between them: the
 // file and its scratch companion, the record size, the reload flag and the
 // due-check timer that must be held while the file is rewritten.
-enum class ScheduleKind { Reminders, Launches };
+// One byte, so the entries of a large schedule stay small.
+enum class ScheduleKind : quint8 { Reminders, Launches };
 
 namespace schedule {
 

@@ -1,54 +1,93 @@
 #include "scheduler/ScheduleLines.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <vector>
 
+#include "scheduler/ScheduleEntryReader.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ScheduleListing.h"
-#include "scheduler/ScheduleReader.h"
+#include "settings/Cp1251.h"
 #include "settings/ProgramFolder.h"
 
 namespace {
 
 // What the list sorts on: the day's ten characters (all ASCII) and the time
-// padded to five, compared as the line's characters would be.
+// padded to five, compared as the line's characters would be. They are packed
+// high character first into whole numbers, so that comparing the numbers
+// compares the characters in turn: no text is made for a key, and a
+// comparison takes three of the numbers at most.
 struct SortKey {
-    char day[10];
-    char16_t time[5];
-    quint32 index;  // in reading order, so equal keys keep it
+    quint64 dayHead;   // the day's first eight characters, a byte each
+    quint64 dayTail;   // its last two, a byte each, then the time's first three
+    quint32 timeTail;  // the time's last two characters
+    quint32 index;     // in reading order, so equal keys keep it
 };
 
-SortKey keyOf(const ScheduleEntry& entry, quint32 index) {
-    SortKey key;
-    const QByteArray day = ScheduleListing::dateText(entry.day()).toLatin1();
-    std::memcpy(key.day, day.constData(), sizeof key.day);
-    const QString time = entry.time();
-    for (int i = 0; i < 5; ++i) {
-        key.time[i] = i < time.size() ? time[i].unicode() : u' ';
+void dayChars(const ScheduleEntry& entry, char (&out)[10]) {
+    const QDate day = entry.day();
+    int y = 0;
+    int m = 0;
+    int d = 0;
+    day.getDate(&y, &m, &d);
+    if (y < 1 || y > 9999) {
+        // Rare: the text the line shows, as it is made.
+        const QByteArray text = ScheduleListing::dateText(day).toLatin1();
+        std::memcpy(out, text.constData(), sizeof out);
+        return;
     }
-    key.index = index;
-    return key;
+    const char text[10] = {char('0' + d / 10),   char('0' + d % 10),       '.',
+                           char('0' + m / 10),   char('0' + m % 10),       '.',
+                           char('0' + y / 1000), char('0' + y / 100 % 10), char('0' + y / 10 % 10),
+                           char('0' + y % 10)};
+    std::memcpy(out, text, sizeof out);
+}
+
+SortKey keyOf(const ScheduleEntry& entry, quint32 index) {
+    char day[10];
+    dayChars(entry, day);
+    quint64 head = 0;
+    for (int i = 0; i < 8; ++i) {
+        head = head << 8 | static_cast<unsigned char>(day[i]);
+    }
+    const QByteArrayView time = entry.timeBytes();
+    char16_t t[5];
+    for (int i = 0; i < 5; ++i) {
+        t[i] = i < time.size() ? cp1251::decodeByte(time[i]) : u' ';
+    }
+    quint64 tail = static_cast<unsigned char>(day[8]);
+    tail = tail << 8 | static_cast<unsigned char>(day[9]);
+    for (int i = 0; i < 3; ++i) {
+        tail = tail << 16 | t[i];
+    }
+    return {head, tail, quint32(t[3]) << 16 | t[4], index};
 }
 
 bool before(const SortKey& a, const SortKey& b) {
-    if (const int c = std::memcmp(a.day, b.day, sizeof a.day)) {
-        return c < 0;
+    if (a.dayHead != b.dayHead) {
+        return a.dayHead < b.dayHead;
     }
-    for (int i = 0; i < 5; ++i) {
-        if (a.time[i] != b.time[i]) {
-            return a.time[i] < b.time[i];
-        }
+    if (a.dayTail != b.dayTail) {
+        return a.dayTail < b.dayTail;
+    }
+    if (a.timeTail != b.timeTail) {
+        return a.timeTail < b.timeTail;
     }
     return a.index < b.index;
 }
 
 bool readInto(ScheduleList& entries, const ProgramFolder& folder, ScheduleKind kind) {
-    const ScheduleRead read = forEachScheduleRecord(
-        folder.path(schedule::fileName(kind)), schedule::recordSize(kind),
-        ScheduleFiles::kMaxEntries,
-        [&](QByteArrayView rec) { entries.append(ScheduleEntry::fromRecord(kind, rec)); });
-    return read.complete;
+    return readScheduleEntries(folder.path(schedule::fileName(kind)), kind,
+                               ScheduleFiles::kMaxEntries, entries)
+        .complete;
+}
+
+qsizetype recordsIn(const ProgramFolder& folder, ScheduleKind kind) {
+    const qint64 records =
+        QFileInfo(folder.path(schedule::fileName(kind))).size() / schedule::recordSize(kind);
+    return qsizetype(qMin<qint64>(records, ScheduleFiles::kMaxEntries));
 }
 
 }  // namespace
@@ -57,7 +96,7 @@ QString ScheduleLines::text(const ScheduleEntry& entry) {
     // A time text shorter than five characters is padded, so the day and the
     // text keep their columns.
     return entry.time().leftJustified(5, QLatin1Char(' ')) + QStringLiteral("  ") +
-           ScheduleListing::dateText(entry.day()) + QStringLiteral("  ") + entry.text;
+           ScheduleListing::dateText(entry.day()) + QStringLiteral("  ") + entry.text();
 }
 
 void ScheduleLines::sort(qsizetype count) {
@@ -67,21 +106,35 @@ void ScheduleLines::sort(qsizetype count) {
         keys.push_back(keyOf(entries_[i], quint32(i)));
     }
     std::sort(keys.begin(), keys.end(), before);
-    ScheduleList sorted;
-    sorted.reserve(entries_.size());
-    for (const SortKey& key : keys) {
-        sorted.append(std::move(entries_[key.index]));
+    // The entries move into their places along the cycles of the order, so
+    // no second list of them is ever held. A place done is marked in its key.
+    constexpr quint32 kDone = std::numeric_limits<quint32>::max();
+    for (qsizetype start = 0; start < count; ++start) {
+        if (keys[size_t(start)].index == kDone) {
+            continue;
+        }
+        ScheduleEntry first = std::move(entries_[start]);
+        qsizetype to = start;
+        for (;;) {
+            const quint32 from = keys[size_t(to)].index;
+            keys[size_t(to)].index = kDone;
+            if (from == quint32(start)) {
+                entries_[to] = std::move(first);
+                break;
+            }
+            entries_[to] = std::move(entries_[from]);
+            to = from;
+        }
     }
-    for (qsizetype i = count; i < entries_.size(); ++i) {
-        sorted.append(std::move(entries_[i]));
-    }
-    entries_ = std::move(sorted);
 }
 
 ScheduleLines ScheduleLines::read(const ProgramFolder& folder) {
     ScheduleLines lines;
     // The stable sorts of both parts come to one sort of all the lines read
     // when the launches were read whole, else of the reminders alone.
+    // Room for both files at once: growing the list on the way would copy it.
+    lines.entries_.reserve(recordsIn(folder, ScheduleKind::Reminders) +
+                           recordsIn(folder, ScheduleKind::Launches));
     const bool reminders = readInto(lines.entries_, folder, ScheduleKind::Reminders);
     const qsizetype reminderCount = lines.entries_.size();
     const bool launches = readInto(lines.entries_, folder, ScheduleKind::Launches);

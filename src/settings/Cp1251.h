@@ -8,6 +8,8 @@
 namespace cp1251 {
 
 QString decode(QByteArrayView bytes);
+// The one character a byte stands for; decode gives these one by one.
+char16_t decodeByte(char byte);
 
 // Characters that code page 1251 cannot hold become '?'.
 QByteArray encode(const QString& text);

@@ -1,6 +1,7 @@
 #include "settings/ScratchWriter.h"
 
 #include <unistd.h>
+#include <QByteArray>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -51,6 +52,57 @@ bool ScratchWriter::write(QByteArrayView piece, QString* error) {
     }
     if (file_.write(piece.data(), piece.size()) != piece.size()) {
         return failAndRemove(error);
+    }
+    return true;
+}
+
+bool ScratchWriter::copyFrom(QFile& source, qint64 offset, qint64 bytes, QString* error) {
+    if (!write({}, error)) {  // the seam's Write step, before the first byte
+        return false;
+    }
+    const int in = source.handle();
+    const int out = file_.handle();
+    loff_t from = offset;
+    while (bytes > 0) {
+        const ssize_t done = ::copy_file_range(in, &from, out, nullptr, size_t(bytes), 0);
+        if (done > 0) {
+            bytes -= done;
+            continue;
+        }
+        if (done == 0) {
+            discard();
+            return fail(error, QStringLiteral("unexpected end of file"));
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        // A kernel or file system that cannot copy between these two files.
+        if (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP) {
+            return copyThroughBuffer(source, from, bytes, error);
+        }
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        discard();
+        return fail(error, why);
+    }
+    return true;
+}
+
+bool ScratchWriter::copyThroughBuffer(QFile& source, qint64 offset, qint64 bytes, QString* error) {
+    QByteArray piece(qMin<qint64>(bytes, 1 << 20), Qt::Uninitialized);
+    while (bytes > 0) {
+        const ssize_t got = ::pread(source.handle(), piece.data(),
+                                    size_t(qMin<qint64>(bytes, piece.size())), offset);
+        if (got <= 0) {
+            const QString why = got == 0 ? QStringLiteral("unexpected end of file")
+                                         : QString::fromLocal8Bit(std::strerror(errno));
+            discard();
+            return fail(error, why);
+        }
+        if (!write(QByteArrayView(piece.constData(), got), error)) {
+            return false;
+        }
+        offset += got;
+        bytes -= got;
     }
     return true;
 }

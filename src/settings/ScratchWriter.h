@@ -16,12 +16,17 @@ class ScratchWriter {
 
     bool open(QString* error);
     bool write(QByteArrayView piece, QString* error);
+    // Appends `bytes` bytes of the open `source` from `offset` on, copied by
+    // the kernel without passing through the program; the source's position
+    // stays where it was. A source shorter than that is an error.
+    bool copyFrom(QFile& source, qint64 offset, qint64 bytes, QString* error);
     bool commitOver(const QString& path, QString* error);
     // Gives up: the scratch file is closed and removed, the target untouched.
     void discard();
 
   private:
     bool failAndRemove(QString* error);
+    bool copyThroughBuffer(QFile& source, qint64 offset, qint64 bytes, QString* error);
 
     QString scratchPath_;
     QFile file_;

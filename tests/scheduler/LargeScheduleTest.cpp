@@ -16,7 +16,7 @@ namespace {
 QByteArray reminder(double date, const QByteArray& time, const QString& text) {
     ReminderRecord rec;
     rec.setDate(date);
-    rec.setTime(QString::fromLatin1(time));
+    rec.setTime(QString::fromUtf8(time));
     rec.setText(text);
     return rec.bytes();
 }
@@ -47,17 +47,19 @@ TEST(ScheduleEntryNumbers, DueAndOverdueMinutesAgreeWithTheTextComparison) {
 }
 
 // The list's one sort gives the order of the two exchange sorts by the line's
-// characters, odd days (no day, years before 1000 and past 9999) included.
+// characters, odd days (no day, years before 1000 and past 9999) included,
+// and times whose stored bytes sort otherwise than their characters ("€" is
+// byte 0x88 and U+20AC, "ж" byte 0xE6 and U+0436).
 TEST(ScheduleLinesOrder, EqualsTheSortByTheLinesCharacters) {
     TempFolder folder;
     const ProgramFolder programFolder(folder.root());
     const double days[] = {45000.2, 45031.0, 44635.0, -693000.0, 2900000.0, 2.0e7, -3.0e6, 0.0};
-    const char* times[] = {"10:30", "7:05", "10:30", "", "09:00", "ab"};
+    const char* times[] = {"10:30", "7:05", "10:30", "", "09:00", "ab", "€1", "ж1"};
     QByteArray reminders;
     QByteArray launches;
     QList<ScheduleLine> expected;
     for (int i = 0; i < 60; ++i) {
-        const QByteArray rec = reminder(days[i * 7 % 8], times[i % 6], QString::number(i));
+        const QByteArray rec = reminder(days[i / 8 % 8], times[i % 8], QString::number(i));
         reminders += rec;
         expected.append(ScheduleListing::line(ScheduleKind::Reminders, rec));
     }
@@ -66,7 +68,7 @@ TEST(ScheduleLinesOrder, EqualsTheSortByTheLinesCharacters) {
     for (int i = 0; i < 40; ++i) {
         QByteArray rec(272, '\0');
         rec.replace(0, 168,
-                    reminder(days[i * 3 % 8], times[i * 5 % 6], QStringLiteral("/bin/%1").arg(i)));
+                    reminder(days[i * 3 % 8], times[i * 5 % 8], QStringLiteral("/bin/%1").arg(i)));
         launches += rec;
         expected.append(ScheduleListing::line(ScheduleKind::Launches, rec));
     }
@@ -83,32 +85,39 @@ TEST(ScheduleLinesOrder, EqualsTheSortByTheLinesCharacters) {
 }
 
 // A removal streams the file in pieces: records of the key at the start, on
-// the border of two pieces and at the end all go, every other byte stays.
+// the border of two pieces and at the end all go, every other byte stays;
+// so too when the first of them lies past the first piece, after a long run
+// of records that go over unread by the program.
 TEST(LargeScheduleRemoval, KeyRecordsAnywhereInALongFileAreDropped) {
-    TempFolder folder;
-    ClockState state;
-    state.programFolder = ProgramFolder(folder.root());
-    FakeClockTimers timers;
-    FakePlatform platform;
-    ScheduleFiles files{state, timers.view(), platform};
-    const double keyDay = daycount::fromDate(QDate(2026, 3, 10));
-    const int count = 3000;
-    QByteArray all;
-    QByteArray kept;
-    for (int i = 0; i < count; ++i) {
-        const bool ofKey = i == 0 || i == 1023 || i == 1024 || i == count - 1;
-        QByteArray rec = reminder(ofKey ? keyDay + 0.5 : keyDay + 1 + i % 3, "09:00",
-                                  QStringLiteral("запись %1").arg(i));
-        rec[167] = char(i);  // padding, which a rewrite must carry
-        all += rec;
-        if (!ofKey) {
-            kept += rec;
+    const QList<QList<int>> layouts = {{0, 1023, 1024, 2999}, {7000, 7001, 8999}};
+    for (const QList<int>& ofKey : layouts) {
+        SCOPED_TRACE(ofKey.first());
+        TempFolder folder;
+        ClockState state;
+        state.programFolder = ProgramFolder(folder.root());
+        FakeClockTimers timers;
+        FakePlatform platform;
+        ScheduleFiles files{state, timers.view(), platform};
+        const double keyDay = daycount::fromDate(QDate(2026, 3, 10));
+        const int count = ofKey.last() + 1;
+        QByteArray all;
+        QByteArray kept;
+        for (int i = 0; i < count; ++i) {
+            const bool match = ofKey.contains(i);
+            QByteArray rec = reminder(match ? keyDay + 0.5 : keyDay + 1 + i % 3, "09:00",
+                                      QStringLiteral("запись %1").arg(i));
+            rec[167] = char(i);  // padding, which a rewrite must carry
+            all += rec;
+            if (!match) {
+                kept += rec;
+            }
         }
+        folder.write(QStringLiteral("system/napom.dat"), all + "partial");
+        EXPECT_TRUE(
+            files.removeEntries(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}, true));
+        EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), kept);
+        EXPECT_FALSE(folder.exists(QStringLiteral("system/nappr.dat")));
+        EXPECT_TRUE(platform.errors.isEmpty());
+        EXPECT_EQ(files.loadEntries(ScheduleKind::Reminders).size(), count - ofKey.size());
     }
-    folder.write(QStringLiteral("system/napom.dat"), all + "partial");
-    EXPECT_TRUE(files.removeEntries(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}, true));
-    EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), kept);
-    EXPECT_FALSE(folder.exists(QStringLiteral("system/nappr.dat")));
-    EXPECT_TRUE(platform.errors.isEmpty());
-    EXPECT_EQ(files.loadEntries(ScheduleKind::Reminders).size(), count - 4);
 }

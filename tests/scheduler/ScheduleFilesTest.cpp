@@ -10,6 +10,7 @@
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ScheduleReader.h"
+#include "settings/Cp1251.h"
 #include "settings/SafeWrite.h"
 
 namespace {
@@ -53,17 +54,65 @@ TEST_F(ScheduleFilesTest, LoadsWholeRecordsInFileOrder) {
     ASSERT_EQ(list.size(), 2);
     EXPECT_EQ(list[0].day(), QDate(2023, 3, 15));
     EXPECT_EQ(list[0].time(), QStringLiteral("10:30"));
-    EXPECT_EQ(list[0].text, QStringLiteral("Купить хлеб"));
-    EXPECT_EQ(list[1].text, QStringLiteral("line one\r\nline two"));
+    EXPECT_EQ(list[0].text(), QStringLiteral("Купить хлеб"));
+    EXPECT_EQ(list[1].text(), QStringLiteral("line one\r\nline two"));
     EXPECT_EQ(files.list(ScheduleKind::Reminders).size(), 2);
     EXPECT_TRUE(files.list(ScheduleKind::Launches).isEmpty());
 
     folder.write(kRun, fixture(QStringLiteral("three_launches.dat")));
     const ScheduleList runs = files.loadEntries(ScheduleKind::Launches);
     ASSERT_EQ(runs.size(), 3);
-    EXPECT_EQ(runs[0].text, QStringLiteral("C:\\Programs\\first.exe"));
+    EXPECT_EQ(runs[0].text(), QStringLiteral("C:\\Programs\\first.exe"));
     EXPECT_EQ(runs[1].day(), QDate(2026, 3, 10));
     EXPECT_EQ(runs[2].time(), QStringLiteral("12:15"));
+}
+
+// The loaded entries keep their texts as stored bytes, side by side in one
+// buffer: each must decode to exactly what its record says, whatever the
+// lengths of its neighbours, and stay so in a copy that outlives the list.
+TEST_F(ScheduleFilesTest, LoadedTextsDecodeAsTheirRecordsDo) {
+    QList<QByteArray> texts = {QByteArray("Купить хлеб"),           QByteArray(),
+                               QByteArray("line one\r\nline two"),  QByteArray(150, 'x'),
+                               QByteArray("\x98\xff\x80 \xc0\x01"), QByteArray("z")};
+    texts[0] = cp1251::encode(QString::fromUtf8(texts[0]));
+    QByteArray reminders;
+    QByteArray launches;
+    for (const QByteArray& text : texts) {
+        QByteArray rec = reminder(46091, "10:30", {}).bytes();
+        rec[14] = char(text.size());
+        rec.replace(15, text.size(), text);
+        reminders += rec;
+        QByteArray run(LaunchRecord::kSize, '\0');
+        run.replace(0, 14, rec.left(14));
+        const QByteArray path = text + text.left(100);  // past 150 bytes, up to 250
+        run[14] = char(path.size());
+        run.replace(15, path.size(), path);
+        launches += run;
+    }
+    folder.write(kNapom, reminders);
+    folder.write(kRun, launches);
+    ScheduleEntry kept;
+    {
+        const ScheduleList list = files.loadEntries(ScheduleKind::Reminders);
+        const ScheduleList runs = files.loadEntries(ScheduleKind::Launches);
+        ASSERT_EQ(list.size(), texts.size());
+        ASSERT_EQ(runs.size(), texts.size());
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            SCOPED_TRACE(i);
+            const ReminderRecord rec = ReminderRecord::fromBytes(reminders.mid(i * 168, 168));
+            EXPECT_EQ(list[i].text(), rec.text());
+            EXPECT_EQ(list[i].textBytes(), texts[i]);
+            const LaunchRecord run =
+                LaunchRecord::fromBytes(launches.mid(i * LaunchRecord::kSize, LaunchRecord::kSize));
+            EXPECT_EQ(runs[i].text(), run.file());
+        }
+        EXPECT_EQ(list[0].text(), QStringLiteral("Купить хлеб"));
+        EXPECT_TRUE(list[1].text().isEmpty());
+        EXPECT_EQ(list[4].text(), cp1251::decode(texts[4]));
+        kept = list[2];
+    }
+    files.loadEntries(ScheduleKind::Reminders);  // the list the copy came from is gone
+    EXPECT_EQ(kept.text(), QStringLiteral("line one\r\nline two"));
 }
 
 TEST_F(ScheduleFilesTest, DamagedMissingOrEmptyFilesLoadSafely) {
@@ -118,7 +167,7 @@ TEST_F(ScheduleFilesTest, AppendGoesAfterTheLastWholeRecordAndKeepsTheOthers) {
     ASSERT_EQ(now.size(), 168 * 4);
     EXPECT_EQ(now.left(168 * 3), old.left(168 * 3));
     EXPECT_EQ(now.mid(168 * 3), rec.bytes());
-    EXPECT_EQ(files.loadEntries(ScheduleKind::Reminders).last().text, QStringLiteral("new"));
+    EXPECT_EQ(files.loadEntries(ScheduleKind::Reminders).last().text(), QStringLiteral("new"));
 }
 
 TEST_F(ScheduleFilesTest, AppendFailuresAreReportedAndLeaveNoHalfRecord) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <cmath>
 
 #include "settings/Cp1251.h"
@@ -63,4 +65,26 @@ TEST(Cp1251, RoundTripsCyrillicAndNamesWhatItCannotHold) {
     EXPECT_TRUE(cp1251::canEncode(QStringLiteral("Привет, world №1")));
     EXPECT_EQ(cp1251::unencodable(QStringLiteral("café 日本日")), QStringLiteral("é日本"));
     EXPECT_EQ(cp1251::encode(QStringLiteral("a日b")), QByteArray("a?b"));
+}
+
+// The program's own table must read and write every byte and character as
+// the system's windows-1251 converter does, or stored texts would change.
+TEST(Cp1251, AgreesWithTheSystemConverterOnEveryByteAndCharacter) {
+    for (int b = 0; b < 256; ++b) {
+        const char byte = char(b);
+        QStringDecoder decoder("windows-1251");
+        const QString expected = decoder.decode(QByteArrayView(&byte, 1));
+        ASSERT_EQ(expected.size(), 1) << b;
+        EXPECT_EQ(cp1251::decodeByte(byte), expected.at(0).unicode()) << b;
+        EXPECT_EQ(cp1251::decode(QByteArrayView(&byte, 1)), expected) << b;
+    }
+    for (int u = 0; u < 0x10000; ++u) {
+        const QChar c{char16_t(u)};
+        QStringEncoder encoder("windows-1251");
+        const QByteArray one = encoder.encode(QStringView(&c, 1));
+        const bool held = !encoder.hasError() && one.size() == 1;
+        const QString text(c);
+        ASSERT_EQ(cp1251::encode(text), held ? one : QByteArray("?")) << u;
+        ASSERT_EQ(cp1251::canEncode(text), held) << u;
+    }
 }

@@ -1,9 +1,10 @@
 #include "scheduler/ui/ScheduleListModel.h"
 
 #include <QFontMetrics>
-#include <vector>
+#include <array>
 
 #include "scheduler/ui/ScheduleLineDelegate.h"
+#include "settings/Cp1251.h"
 
 ScheduleListModel::ScheduleListModel(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -64,14 +65,17 @@ int ScheduleListModel::widestLine(const QFontMetrics& metrics, const QFont& font
         return widest_;
     }
     // The time and the day take nearly the same width on every line, so the
-    // text decides; line breaks are drawn as spaces.
-    std::vector<int> advance(0x10000, -1);
-    const auto width = [&](char16_t c) {
-        if (c == u'\r' || c == u'\n') {
-            c = u' ';
-        }
-        int& w = advance[c];
+    // text decides; line breaks are drawn as spaces. Each stored byte stands
+    // for one character, so the widths are looked up by byte.
+    std::array<int, 256> advance;
+    advance.fill(-1);
+    const auto width = [&](char byte) {
+        int& w = advance[static_cast<unsigned char>(byte)];
         if (w < 0) {
+            char16_t c = cp1251::decodeByte(byte);
+            if (c == u'\r' || c == u'\n') {
+                c = u' ';
+            }
             w = metrics.horizontalAdvance(QChar(c));
         }
         return w;
@@ -80,8 +84,8 @@ int ScheduleListModel::widestLine(const QFontMetrics& metrics, const QFont& font
     qint64 widestSum = -1;
     for (qsizetype i = 0; i < lines_.size(); ++i) {
         qint64 sum = 0;
-        for (const QChar c : lines_.entry(i).text) {
-            sum += width(c.unicode());
+        for (const char byte : lines_.entry(i).textBytes()) {
+            sum += width(byte);
         }
         if (sum > widestSum) {
             widestSum = sum;

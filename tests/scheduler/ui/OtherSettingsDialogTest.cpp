@@ -13,6 +13,8 @@
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ui/OtherSettingsDialog.h"
+#include "scheduler/ui/ScheduleLineDelegate.h"
+#include "scheduler/ui/ScheduleListModel.h"
 #include "scheduler/ui/WrappingCheckBox.h"
 #include "settings/DayCount.h"
 
@@ -251,4 +253,21 @@ TEST_F(OtherSettings, LongLinesCanBeScrolledIntoView) {
     EXPECT_GE(other.scheduleList()->horizontalScrollBar()->maximum(),
               textWidth + 42 - other.scheduleList()->viewport()->width());
     EXPECT_GT(other.scheduleList()->horizontalScrollBar()->maximum(), 0);
+}
+
+// The widest line is picked from the texts' stored bytes: a shorter line of
+// wide Cyrillic letters beats a longer one of narrow Latin ones, and is then
+// measured whole, its line break drawn as a space.
+TEST_F(OtherSettings, TheWidestLineIsPickedFromItsStoredCharacters) {
+    addReminder(QDate(2026, 3, 11), "09:00", QString(60, QLatin1Char('i')));
+    addReminder(QDate(2026, 3, 12), "09:00",
+                QStringLiteral("Широкая\nстрока ") + QString(30, QChar(u'Ж')));
+    addLaunch(QDate(2026, 3, 13), "09:00", QStringLiteral("/bin/true"));
+    activate(other);
+    ASSERT_EQ(lineCount(), 3);
+    const QListView* list = other.scheduleList();
+    const QString widest = line(1).data().toString();
+    ASSERT_TRUE(widest.endsWith(QChar(u'Ж')));
+    EXPECT_EQ(other.scheduleModel()->widestLine(list->fontMetrics(), list->font()),
+              list->fontMetrics().horizontalAdvance(ScheduleLineDelegate::singleLine(widest)));
 }
