@@ -83,7 +83,7 @@ void expectReadersSee(const TempFolder& folder, Writer writer, int g) {
         ASSERT_EQ(loaded.size(), records.size());
         for (qsizetype i = 0; i < records.size(); ++i) {
             const ScheduleEntry entry = ScheduleEntry::fromRecord(kind, records[i]);
-            EXPECT_EQ(loaded[i].text, entry.text);
+            EXPECT_EQ(loaded[i].text(), entry.text());
             EXPECT_TRUE(loaded[i].matches(entry.key()));
         }
     } else if (writer == Writer::Settings) {
