@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "locale/OkCaption.h"
 #include "platform/Platform.h"
 #include "scheduler/ScheduleLines.h"
 #include "scheduler/ui/ScheduleLineDelegate.h"
@@ -131,6 +132,7 @@ void OtherSettingsDialog::activated() {
         noTabBox_->setText(texts_.line(3));
         hideDelayLabel_->setText(texts_.line(4));
         cancelButton_->setText(texts_.line(5));
+        okButton_->setText(okcaption::beside(texts_.line(5)));
         deleteAction_->setText(texts_.line(6));
         soundOffBox_->setText(texts_.line(7));
     }
