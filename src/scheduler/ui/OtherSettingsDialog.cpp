@@ -46,7 +46,9 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     noTabBox_ = new QCheckBox(QStringLiteral("Без кнопки"), optionsPanel_);
     noTabBox_->setGeometry(40, 40, 97, 17);
     hideDelayLabel_ = new QLabel(QStringLiteral("Время скрытия"), optionsPanel_);
-    hideDelayLabel_->setGeometry(232, 6, 49, 33);
+    // Up to the spin box and no further: a word as wide as the label would
+    // otherwise be drawn over the box's frame.
+    hideDelayLabel_->setGeometry(232, 6, 48, 33);
     hideDelayLabel_->setWordWrap(true);
     hideDelayBox_ = new QSpinBox(optionsPanel_);
     hideDelayBox_->setGeometry(280, 8, 41, 22);
