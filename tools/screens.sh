@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Screenshots of every window of the program in each language, for docs/screens:
-# the clock with its calendar and pull tab, the notices for an overdue
-# reminder and an overdue launch, and every dialog of the menu. Ends with the widget test that every text fits its
-# control in every language, and fails with it.
+# the clock with its calendar and pull tab, the pull tab alone with the clock
+# slid away, the box of a reminder due now, the notices for an overdue
+# reminder and an overdue launch, every dialog of the menu, the holiday
+# editor's box for a new day, and the help viewer. Fails when one of them is
+# missing; ends with the widget test that every text fits its control in every
+# language, and fails with it.
 #   tools/screens.sh [build folder]      (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +17,10 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCHRONIDEX_TESTS=ON >/dev/nul
 cmake --build "$build" -j "$(nproc)" --target chronidex test_app_ui
 out=docs/screens
 mkdir -p "$out"
-
+# Every shot is taken afresh, so one that no longer comes up is missed below.
+rm -f "$out"/??-*.png
+# The reminder due now is written for this minute of the clock's own day.
+export TZ=UTC
 xvfb_pid=
 if [ -z "${DISPLAY:-}" ]; then
     for n in $(seq 141 160); do
@@ -29,6 +35,12 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 export CHRONIDEX_BIN="$PWD/$build/src/chronidex" CHRONIDEX_SOURCE="$PWD"
 source tests/e2e/lib.sh
+# A clock that fell over says why in its log.
+fail() {
+    echo "FAIL: $*"
+    [ -s "$work/clock.log" ] && sed 's/^/    clock: /' "$work/clock.log"
+    exit 1
+}
 trap 'cleanup; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 
 # Record helpers as the schedule files lay records out (see due_entries_test.sh).
@@ -49,14 +61,20 @@ set_language() {  # the settings' langFile: a length byte and 25 cp1251 bytes
     bytes=$(printf %s "$1" | iconv -f UTF-8 -t CP1251 | od -An -tx1 | tr -d ' \n')
     printf "\\x$(printf %02x $(( ${#bytes} / 2 )))$(echo "$bytes" | sed 's/../\\x&/g')" |
         dd of="$program/system/system.ini" bs=1 seek=0 conv=notrunc status=none
-    # Auto-hide off, so the clock stays where the shots expect it.
-    printf '\x00' | dd of="$program/system/system.ini" bs=1 seek=57 conv=notrunc status=none
+    auto_hide 5 0
+}
+# The idle delay in seconds (int32 at byte 52), no restart (56), auto-hide
+# (57) and the pull tab shown (58). Off, the clock stays where the shots
+# expect it.
+auto_hide() {
+    printf "\\x$(printf %02x "$1")\\x00\\x00\\x00\\x00\\x$(printf %02x "$2")\\x00" |
+        dd of="$program/system/system.ini" bs=1 seek=52 conv=notrunc status=none
 }
 # A notice or alert: a window new since the clock started that is neither
 # the clock, its pull tab nor its calendar, nor one already handled.
 wait_notice() {
     local id name
-    for _ in $(seq 30); do
+    for _ in $(seq 50); do
         for id in $(comm -13 <(echo "$before") <(visible)); do
             case " $seen " in *" $id "*) continue ;; esac
             name=$(xdotool getwindowname "$id" 2>/dev/null) || continue
@@ -73,7 +91,7 @@ wait_notice() {
 # A window as it stands on the screen (import -window misses some of Qt's).
 shoot() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/$2.png"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$2.png"
 }
 visible() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
 # The window that appeared since `before` was taken.
@@ -98,57 +116,115 @@ open_menu() {
     done
 }
 
+stop_clock() {
+    kill "$clock_pid"
+    wait "$clock_pid" 2>/dev/null || true
+}
+# Starts the clock on the schedule files as they stand, shoots the one box it
+# shows at the start as $code-$1 and dismisses it.
+box_shot() {
+    before=$(visible)
+    seen=
+    start_clock
+    box=$(wait_notice) || fail "no box for $1"
+    sleep 0.5
+    shoot "$box" "$code-$1"
+    xdotool windowfocus --sync "$box"
+    xdotool key Return
+    sleep 0.3
+    stop_clock
+}
+# A schedule record for today at this minute, well clear of the minute's end.
+due_now() {
+    while [ "$(date +%S)" -gt 45 ]; do sleep 1; done
+    day_bytes $(($(date +%s) / 86400 + 25569))
+    short_string "$(date +%H:%M)" 5
+}
 for lang in Русский English French; do
     code=$(case $lang in Русский) echo ru ;; English) echo en ;; French) echo fr ;; esac)
+    # What the user wrote is in the user's language.
+    case $code in
+        ru) text='Позвонить маме' due='Купить хлеб' ;;
+        en) text='Call Mum' due='Buy bread' ;;
+        fr) text='Appeler maman' due='Acheter du pain' ;;
+    esac
     set_language "$lang.lng"
     rm -f "$program/system/napom.dat" "$program/system/run.dat"
-    { day_bytes 46000; short_string "10:30" 5; short_string "$(echo 'Позвонить маме' | iconv -f UTF-8 -t CP1251)" 150; head -c 3 /dev/zero
-    } >"$program/system/napom.dat"
+    # One box at a time, so that each shot knows what it shows.
+    { day_bytes 46000; short_string "10:30" 5; short_string "$(echo "$text" | iconv -f UTF-8 -t CP1251)" 150
+        head -c 3 /dev/zero; } >"$program/system/napom.dat"
+    box_shot overdue-reminder
+    rm -f "$program/system/napom.dat"
     { day_bytes 46000; short_string "09:00" 5; short_string "/usr/bin/true" 250; head -c 7 /dev/zero; } \
         >"$program/system/run.dat"
-    before=$(visible)
+    box_shot overdue-launch
+    rm -f "$program/system/run.dat"
+    { due_now; short_string "$(echo "$due" | iconv -f UTF-8 -t CP1251)" 150; head -c 3 /dev/zero; } \
+        >"$program/system/napom.dat"
+    box_shot reminder
+    rm -f "$program/system/napom.dat"
+
     start_clock
-    # Notices may stand on top of each other: each round spreads out the
-    # ones up, shoots them and dismisses them; a later one may follow.
-    n=0
-    seen=
-    sleep 2
-    for _ in 1 2 3; do
-        boxes=
-        while box=$(wait_notice); do seen+=" $box"; boxes+=" $box"; done
-        [ -n "$boxes" ] || break
-        k=0
-        for box in $boxes; do xdotool windowmove --sync "$box" 20 $((20 + 160 * k)); k=$((k + 1)); done
-        sleep 0.5
-        for box in $boxes; do n=$((n + 1)); shoot "$box" "$code-notice-$n"; done
-        # The newest box holds the keyboard while it is up: close it first.
-        for box in $(echo $boxes | tr ' ' '\n' | tac); do
-            xdotool windowfocus --sync "$box"
-            xdotool key Return
-            sleep 0.3
-        done
-    done
     clock=$(wait_window chas) || fail "no clock window"
     sleep 1
     w=$(screen_width)
-    import -window root -crop "220x370+$((w - 220))+0" "$out/$code-clock.png"
-    i=0
-    for keys in "Down Right" "Down Right Down" "Down Right Down Down" "Down Down Right" \
-        "Down Down Right Down" "Down Down Right Down Down" "Down Down Right Down Down Down" \
-        "Down Down Down Right Down"; do
-        i=$((i + 1))
+    import -window root -crop "220x370+$((w - 220))+0" +repage "$out/$code-clock.png"
+    # The menu's keys to each dialog; the help viewer last, as it stays open.
+    for dialog in "reminder-editor:Down Right" "launch-editor:Down Right Down" \
+        "holidays:Down Right Down Down" "language:Down Down Right" "skins:Down Down Right Down" \
+        "autostart:Down Down Right Down Down" "other-settings:Down Down Right Down Down Down" \
+        "about:Down Down Down Right Down" "help:Down Down Down Right"; do
+        name=${dialog%%:*}
         before=$(visible)
         # shellcheck disable=SC2086
-        open_menu $keys
-        dialog=$(new_window) || fail "menu keys '$keys' opened no window"
+        open_menu ${dialog#*:}
+        window=$(new_window) || fail "menu keys '${dialog#*:}' opened no window"
         sleep 0.5
-        shoot "$dialog" "$code-dialog-$i"
-        xdotool windowfocus --sync "$dialog"
+        shoot "$window" "$code-$name"
+        [ "$name" = help ] && break
+        if [ "$name" = holidays ]; then
+            # The box for a new day, from the day list's own menu.
+            eval "$(xdotool getwindowgeometry --shell "$window")"
+            xdotool mousemove --sync $((X + 130)) $((Y + 110)) click 3
+            sleep 0.4
+            before=$(visible)
+            xdotool key Down Return
+            box=$(new_window) || fail "the day list's menu opened no box"
+            sleep 0.5
+            shoot "$box" "$code-new-holiday"
+            xdotool windowfocus --sync "$box"
+            xdotool key Escape
+            sleep 0.3
+        fi
+        xdotool windowfocus --sync "$window"
         xdotool key Escape
         sleep 0.3
     done
-    kill "$clock_pid"
-    wait "$clock_pid" 2>/dev/null || true
+    stop_clock
+
+    # The clock slides away after the idle delay with the pointer off it;
+    # the pull tab stays at the screen's edge, 20 pixels below the clock's top.
+    auto_hide 1 1
+    start_clock
+    clock=$(wait_window chas) || fail "no clock window"
+    xdotool mousemove --sync 100 500
+    for _ in $(seq 60); do
+        eval "$(xdotool getwindowgeometry --shell "$clock")"
+        [ "$X" -ge "$w" ] && break
+        sleep 0.1
+    done
+    [ "$X" -ge "$w" ] || fail "the clock did not slide away"
+    sleep 0.5
+    import -window root -crop "60x120+$((w - 60))+0" +repage "$out/$code-pull-tab.png"
+    stop_clock
 done
+unshot=
+for code in ru en fr; do
+    for name in clock pull-tab reminder overdue-reminder overdue-launch reminder-editor \
+        launch-editor holidays new-holiday language skins autostart other-settings about help; do
+        [ -s "$out/$code-$name.png" ] || unshot+=" $code-$name"
+    done
+done
+[ -z "$unshot" ] || fail "no shot of:$unshot"
 ls "$out"
 QT_QPA_PLATFORM=offscreen "$build/tests/test_app_ui" --gtest_filter='*TextFit*'

@@ -15,7 +15,9 @@ class ConsolePlatform : public Platform, private SoundPlayer, private InstanceMa
     QDateTime now() const override { return now_; }
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
-    std::optional<QString> askText(const QString&, const QString&) override { return {}; }
+    std::optional<QString> askText(const QString&, const QString&, const QString&) override {
+        return {};
+    }
     std::optional<QString> chooseFile(const QStringList&) override { return {}; }
 
     SoundPlayer& player() override { return *this; }

@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "locale/OkCaption.h"
 #include "platform/Platform.h"
 
 ChooserDialog::ChooserDialog(DialogContext context, const ChooserSetup& setup, QWidget* parent)
@@ -54,6 +55,7 @@ void ChooserDialog::prepare() {
     }
     setWindowTitle(section_.line(1));
     cancelButton_->setText(section_.line(2));
+    okButton_->setText(okcaption::beside(section_.line(2)));
 
     fileList_->clear();
     list_->clear();

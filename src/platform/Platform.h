@@ -72,8 +72,10 @@ class Platform {
     virtual void showMessage(const QString& text) = 0;
     // The general error message box for a failed operation.
     virtual void showError(const QString& text) = 0;
-    // Modal input box; nothing when cancelled.
-    virtual std::optional<QString> askText(const QString& caption, const QString& prompt) = 0;
+    // Modal input box; nothing when cancelled. Its cancel button reads
+    // `cancelCaption`, the asking dialog's own, so both speak one language.
+    virtual std::optional<QString> askText(const QString& caption, const QString& prompt,
+                                           const QString& cancelCaption) = 0;
     // Modal open-file chooser; `filters` as "Name (*.ext)" entries.
     virtual std::optional<QString> chooseFile(const QStringList& filters) = 0;
 

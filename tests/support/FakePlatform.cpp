@@ -47,8 +47,9 @@ void FakePlatform::showError(const QString& text) {
     errors << text;
 }
 
-std::optional<QString> FakePlatform::askText(const QString& caption, const QString& prompt) {
-    questions << caption + QLatin1Char('|') + prompt;
+std::optional<QString> FakePlatform::askText(const QString& caption, const QString& prompt,
+                                             const QString& cancelCaption) {
+    questions << caption + QLatin1Char('|') + prompt + QLatin1Char('|') + cancelCaption;
     return nextAnswer();
 }
 

@@ -48,7 +48,8 @@ class FakePlatform : public Platform {
     QDateTime now() const override { return clock; }
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
-    std::optional<QString> askText(const QString& caption, const QString& prompt) override;
+    std::optional<QString> askText(const QString& caption, const QString& prompt,
+                                   const QString& cancelCaption) override;
     std::optional<QString> chooseFile(const QStringList& filters) override;
     SoundPlayer& player() override { return sound; }
     InstanceMarker& instanceMarker() override { return marker; }

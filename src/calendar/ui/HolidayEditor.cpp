@@ -210,7 +210,8 @@ void HolidayEditor::listMenuOpening() {
 
 void HolidayEditor::addDay() {
     beforeBox();
-    const std::optional<QString> answer = context_.platform.askText(texts_.line(5), texts_.line(6));
+    const std::optional<QString> answer =
+        context_.platform.askText(texts_.line(5), texts_.line(6), texts_.line(4));
     afterBox(true);
     if (!answer || answer->isEmpty()) {
         return;

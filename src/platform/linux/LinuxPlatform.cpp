@@ -1,5 +1,6 @@
 #include "platform/linux/LinuxPlatform.h"
 
+#include "locale/OkCaption.h"
 #include "platform/linux/MessageBox.h"
 
 #include <QApplication>
@@ -24,10 +25,15 @@ void LinuxPlatform::showError(const QString& text) {
     messagebox::show(QMessageBox::Warning, text);
 }
 
-std::optional<QString> LinuxPlatform::askText(const QString& caption, const QString& prompt) {
+std::optional<QString> LinuxPlatform::askText(const QString& caption, const QString& prompt,
+                                              const QString& cancelCaption) {
     QInputDialog dialog;
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
+    dialog.setOkButtonText(okcaption::beside(prompt));
+    if (!cancelCaption.isEmpty()) {
+        dialog.setCancelButtonText(cancelCaption);
+    }
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;

@@ -12,7 +12,8 @@ class LinuxPlatform : public Platform {
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
-    std::optional<QString> askText(const QString& caption, const QString& prompt) override;
+    std::optional<QString> askText(const QString& caption, const QString& prompt,
+                                   const QString& cancelCaption) override;
     std::optional<QString> chooseFile(const QStringList& filters) override;
     SoundPlayer& player() override { return player_; }
     InstanceMarker& instanceMarker() override { return marker_; }

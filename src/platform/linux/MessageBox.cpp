@@ -1,5 +1,9 @@
 #include "platform/linux/MessageBox.h"
 
+#include <QPushButton>
+
+#include "locale/OkCaption.h"
+
 namespace messagebox {
 namespace {
 const QString kTitle = QStringLiteral("Chronidex");
@@ -36,6 +40,7 @@ std::unique_ptr<QMessageBox> make(QMessageBox::Icon icon, const QString& text) {
     auto box = std::make_unique<QMessageBox>(icon, kTitle, displayText(text), QMessageBox::Ok);
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     box->setTextFormat(Qt::PlainText);
+    box->button(QMessageBox::Ok)->setText(okcaption::beside(text));
     return box;
 }
 

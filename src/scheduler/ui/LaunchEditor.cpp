@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "locale/OkCaption.h"
 #include "platform/Platform.h"
 #include "scheduler/EntryChecks.h"
 #include "scheduler/LaunchRecord.h"
@@ -76,6 +77,7 @@ void LaunchEditor::activated() {
         pathLabel_->setText(texts_.line(4));
         browseButton_->setText(texts_.line(5));
         cancelButton_->setText(texts_.line(6));
+        okButton_->setText(okcaption::beside(texts_.line(6)));
         fileTypes_ = texts_.line(7);
     }
     const QDateTime now = context_.platform.now();

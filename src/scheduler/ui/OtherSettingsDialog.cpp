@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "locale/OkCaption.h"
 #include "platform/Platform.h"
 #include "scheduler/ScheduleLines.h"
 #include "scheduler/ui/ScheduleLineDelegate.h"
@@ -45,7 +46,9 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     noTabBox_ = new QCheckBox(QStringLiteral("Без кнопки"), optionsPanel_);
     noTabBox_->setGeometry(40, 40, 97, 17);
     hideDelayLabel_ = new QLabel(QStringLiteral("Время скрытия"), optionsPanel_);
-    hideDelayLabel_->setGeometry(232, 6, 49, 33);
+    // Up to the spin box and no further: a word as wide as the label would
+    // otherwise be drawn over the box's frame.
+    hideDelayLabel_->setGeometry(232, 6, 48, 33);
     hideDelayLabel_->setWordWrap(true);
     hideDelayBox_ = new QSpinBox(optionsPanel_);
     hideDelayBox_->setGeometry(280, 8, 41, 22);
@@ -131,6 +134,7 @@ void OtherSettingsDialog::activated() {
         noTabBox_->setText(texts_.line(3));
         hideDelayLabel_->setText(texts_.line(4));
         cancelButton_->setText(texts_.line(5));
+        okButton_->setText(okcaption::beside(texts_.line(5)));
         deleteAction_->setText(texts_.line(6));
         soundOffBox_->setText(texts_.line(7));
     }

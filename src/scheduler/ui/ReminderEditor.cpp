@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "locale/OkCaption.h"
 #include "platform/Platform.h"
 #include "scheduler/EntryChecks.h"
 #include "scheduler/ReminderRecord.h"
@@ -79,6 +80,7 @@ void ReminderEditor::activated() {
         textLabel_->setText(texts_.line(4));
         textLabel_->adjustSize();
         cancelButton_->setText(texts_.line(5));
+        okButton_->setText(okcaption::beside(texts_.line(5)));
     }
     const QDateTime now = context_.platform.now();
     hourField_->setText(now.toString(QStringLiteral("HH")));

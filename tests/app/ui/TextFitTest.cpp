@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <optional>
 
 #include "FakePlatform.h"
 #include "ProgramFolderCopy.h"
@@ -57,6 +58,102 @@ QString overflow(const QWidget* widget) {
     return {};
 }
 
+// Where `widget` draws its text, in its parent's coordinates, as the label
+// and the check box lay it out: the font's metrics, the alignment and the
+// wrapping in the room they give it. Nothing for widgets without a text.
+std::optional<QRect> drawnText(const QWidget* widget) {
+    const QFontMetrics metrics(widget->font());
+    QRect room;
+    int flags = 0;
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (label->text().isEmpty() || !label->pixmap().isNull() ||
+            (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text()))) {
+            return std::nullopt;
+        }
+        const int margin = label->margin();
+        room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+        flags = int(QStyle::visualAlignment(label->layoutDirection(), label->alignment())) |
+                (label->wordWrap() ? Qt::TextWordWrap : 0);
+        text = label->text();
+    } else if (const auto* box = qobject_cast<const QCheckBox*>(widget)) {
+        if (box->text().isEmpty()) {
+            return std::nullopt;
+        }
+        QStyleOptionButton option;
+        option.initFrom(box);
+        room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        flags = Qt::AlignLeft | Qt::AlignVCenter;
+        text = box->text();
+    } else {
+        return std::nullopt;
+    }
+    return metrics.boundingRect(room, flags, text.remove(QLatin1Char('&')))
+        .translated(widget->pos());
+}
+
+// "window: control 'text' needs ..." for every text that does not fit.
+QStringList misfits(const QWidget* window) {
+    QStringList out;
+    for (const QWidget* child : window->findChildren<QWidget*>()) {
+        if (!child->isVisibleTo(window)) {
+            continue;
+        }
+        const QString why = overflow(child);
+        if (!why.isEmpty()) {
+            const auto* button = qobject_cast<const QAbstractButton*>(child);
+            const auto* label = qobject_cast<const QLabel*>(child);
+            out << QStringLiteral("%1: %2 \"%3\" %4")
+                       .arg(window->windowTitle(), child->metaObject()->className(),
+                            label    ? label->text()
+                            : button ? button->text()
+                                     : QString(),
+                            why);
+        }
+    }
+    return out;
+}
+
+// "window: control 'text' runs into ..." for every text drawn over a
+// neighbouring control or past the edge of what holds it.
+QStringList collisions(const QWidget* window) {
+    QStringList out;
+    for (const QWidget* child : window->findChildren<QWidget*>()) {
+        if (!child->isVisibleTo(window) || child->isWindow()) {
+            continue;
+        }
+        const std::optional<QRect> text = drawnText(child);
+        if (!text) {
+            continue;
+        }
+        const QWidget* holder = child->parentWidget();
+        const auto report = [&](const QString& what) {
+            out << QStringLiteral("%1: %2 \"%3\" drawn at %4,%5 %6x%7 runs into %8")
+                       .arg(window->windowTitle(), child->metaObject()->className(),
+                            child->property("text").toString())
+                       .arg(text->x())
+                       .arg(text->y())
+                       .arg(text->width())
+                       .arg(text->height())
+                       .arg(what);
+        };
+        if (!holder->rect().contains(*text)) {
+            report(QStringLiteral("the edge of its %1").arg(holder->metaObject()->className()));
+        }
+        for (const QObject* other : holder->children()) {
+            const auto* sibling = qobject_cast<const QWidget*>(other);
+            if (sibling && sibling != child && !sibling->isWindow() &&
+                sibling->isVisibleTo(window) && sibling->geometry().intersects(*text)) {
+                report(QStringLiteral("%1 at %2,%3")
+                           .arg(sibling->metaObject()->className())
+                           .arg(sibling->x())
+                           .arg(sibling->y()));
+            }
+        }
+    }
+    return out;
+}
+
 class TextFit : public ::testing::TestWithParam<const char*> {
   protected:
     TextFit() {
@@ -67,26 +164,30 @@ class TextFit : public ::testing::TestWithParam<const char*> {
         platform.desktop = QRect(0, 0, 1280, 1024);
     }
 
-    // "window: control 'text' needs ..." for every text that does not fit.
-    QStringList misfits(const QWidget* window) {
-        QStringList out;
-        for (const QWidget* child : window->findChildren<QWidget*>()) {
-            if (!child->isVisibleTo(window)) {
+    // `check` over every dialog of the menu, each opened and activated as
+    // the user would, and over the calendar.
+    QStringList overWindows(QStringList (*check)(const QWidget*)) {
+        QStringList all;
+        if (!app.start(folder.root())) {
+            return {QStringLiteral("the program did not start")};
+        }
+        for (MenuItem item :
+             {MenuItem::AddReminder, MenuItem::AddLaunch, MenuItem::Holidays, MenuItem::Language,
+              MenuItem::Skins, MenuItem::Autostart, MenuItem::OtherSettings, MenuItem::About}) {
+            app.menu().item(item)->trigger();
+            QWidget* dialog = app.dialogFor(item);
+            if (!dialog) {
+                all << QStringLiteral("no dialog for menu item %1").arg(int(item));
                 continue;
             }
-            const QString why = overflow(child);
-            if (!why.isEmpty()) {
-                const auto* button = qobject_cast<const QAbstractButton*>(child);
-                const auto* label = qobject_cast<const QLabel*>(child);
-                out << QStringLiteral("%1: %2 \"%3\" %4")
-                           .arg(window->windowTitle(), child->metaObject()->className(),
-                                label    ? label->text()
-                                : button ? button->text()
-                                         : QString(),
-                                why);
-            }
+            // The texts come from the language file when the dialog is activated.
+            QEvent activate(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(dialog, &activate);
+            all << check(dialog);
+            dialog->hide();
         }
-        return out;
+        all << check(app.calendar());
+        return all;
     }
 
     TempFolder folder;
@@ -97,21 +198,14 @@ class TextFit : public ::testing::TestWithParam<const char*> {
 }  // namespace
 
 TEST_P(TextFit, EveryTextOfEveryDialogFitsItsControl) {
-    ASSERT_TRUE(app.start(folder.root()));
-    QStringList all;
-    for (MenuItem item :
-         {MenuItem::AddReminder, MenuItem::AddLaunch, MenuItem::Holidays, MenuItem::Language,
-          MenuItem::Skins, MenuItem::Autostart, MenuItem::OtherSettings, MenuItem::About}) {
-        app.menu().item(item)->trigger();
-        QWidget* dialog = app.dialogFor(item);
-        ASSERT_NE(dialog, nullptr);
-        // The texts come from the language file when the dialog is activated.
-        QEvent activate(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(dialog, &activate);
-        all << misfits(dialog);
-        dialog->hide();
-    }
-    all << misfits(app.calendar());
+    const QStringList all = overWindows(misfits);
+    EXPECT_TRUE(all.isEmpty()) << all.join(QLatin1Char('\n')).toStdString();
+}
+
+// A text that fits its own control may still be drawn over the control
+// beside it, or past the window's edge where the control sticks out.
+TEST_P(TextFit, NoTextIsDrawnOverANeighbourOrPastItsWindow) {
+    const QStringList all = overWindows(collisions);
     EXPECT_TRUE(all.isEmpty()) << all.join(QLatin1Char('\n')).toStdString();
 }
 

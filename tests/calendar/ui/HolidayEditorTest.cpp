@@ -147,7 +147,7 @@ TEST_F(HolidayEditorTest, AddAsksAndSortsByNumber) {
     activate();
     HolidayEditor& d = editor();
     add(QStringLiteral("5"));
-    EXPECT_EQ(platform.questions, QStringList{QStringLiteral("New holiday|Day (1-31):")});
+    EXPECT_EQ(platform.questions, QStringList{QStringLiteral("New holiday|Day (1-31):|Cancel")});
     add(QStringLiteral("10"));
     add(QStringLiteral("07"));
     EXPECT_EQ(d.entries(), list({"1", "5", "07", "10", "10", "31"}));

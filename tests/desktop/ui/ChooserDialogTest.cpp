@@ -98,6 +98,7 @@ TEST_P(Chooser, ShowsTheFolderAndTheTextsOfItsSectionAtActivation) {
     EXPECT_TRUE(state.dialogOpen);
     EXPECT_EQ(dialog->windowTitle(), QString::fromLatin1(kind().caption));
     EXPECT_EQ(dialog->cancelButton()->text(), QString::fromLatin1(kind().cancel));
+    EXPECT_EQ(dialog->okButton()->text(), QStringLiteral("OK"));
     EXPECT_EQ(visible(), expected({"English", "French", "x"}));
     ASSERT_EQ(dialog->fileList()->count(), visible().size());
     EXPECT_EQ(dialog->fileList()->item(2)->text(), fileName(QStringLiteral("x")));

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
+#include <utility>
 
 #include "platform/linux/MessageBox.h"
 
@@ -39,4 +41,16 @@ TEST(MessageBox, ALongWordIsWrappedWithinTheScreenAndKeptWhole) {
 TEST(MessageBox, ShortWordsAreLeftAsTheyAre) {
     const QString text = QStringLiteral("Купить хлеб и молоко");
     EXPECT_EQ(messagebox::displayText(text), text);
+}
+
+// Beside a Russian text the button reads as the program's other OK buttons do.
+TEST(MessageBox, TheOkButtonSpeaksTheLanguageOfTheText) {
+    for (const auto& [text, ok] :
+         {std::pair{QStringLiteral("Пропущенное напоминание\r09.12.2025 в 10:30\rКупить хлеб"),
+                    QStringLiteral("Ок")},
+          std::pair{QStringLiteral("Missed reminder\r12/9/2025 at 10:30\rBuy bread"),
+                    QStringLiteral("OK")}}) {
+        const auto box = messagebox::make(QMessageBox::NoIcon, text);
+        EXPECT_EQ(box->button(QMessageBox::Ok)->text(), ok);
+    }
 }
