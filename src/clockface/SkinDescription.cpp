@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "clockface/SkinColourTable.h"
+#include "settings/PlainFile.h"
 
 namespace {
 
@@ -136,6 +137,14 @@ SkinDescriptionResult readDescription(const QString& path) {
     if (!file.exists()) {
         SkinDescriptionResult result;
         result.fault = SkinDescriptionFault::FileMissing;
+        return result;
+    }
+    // A folder or a pipe under the name is refused before anything waits on it.
+    const QString refusal = plainfile::refusal(path);
+    if (!refusal.isEmpty()) {
+        SkinDescriptionResult result;
+        result.fault = SkinDescriptionFault::FileUnreadable;
+        result.detail = refusal;
         return result;
     }
     QByteArray head;

@@ -3,15 +3,18 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "settings/PlainFile.h"
 #include "settings/SafeWrite.h"
 
 SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
 
 std::optional<SettingsRecord> SettingsFile::read(QString* error) const {
     QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Opening a pipe waits for a writer that never comes.
+    const QString refusal = plainfile::refusal(path_);
+    if (!refusal.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         if (error) {
-            *error = file.errorString();
+            *error = refusal.isEmpty() ? file.errorString() : refusal;
         }
         return std::nullopt;
     }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -109,4 +110,10 @@ TEST(SkinDescription, TellsAMissingOrUnreadableFile) {
     const SkinDescriptionResult folderInstead = skin::readDescription(folder.path("skins"));
     EXPECT_FALSE(folderInstead.ok());
     EXPECT_EQ(folderInstead.fault, SkinDescriptionFault::FileUnreadable);
+    // A pipe would keep the read waiting for a writer.
+    const QString pipe = folder.path("skins/pipe.skn");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const SkinDescriptionResult pipeInstead = skin::readDescription(pipe);
+    EXPECT_EQ(pipeInstead.fault, SkinDescriptionFault::FileUnreadable);
+    EXPECT_FALSE(pipeInstead.reason().isEmpty());
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "TempFolder.h"
 #include "settings/Cp1251.h"
@@ -141,6 +142,22 @@ TEST(SettingsFile, StartupTellsWhenTheRebuiltFileCouldNotBeWritten) {
     const SettingsFile::StartupLoad fresh = SettingsFile(path).loadAtStartup();
     EXPECT_TRUE(fresh.written);
     EXPECT_TRUE(fresh.writeError.isEmpty());
+}
+
+// Opening a pipe for reading waits for a writer that never comes: the start
+// must refuse it and put the rebuilt record in its place.
+TEST(SettingsFile, StartupReplacesAPipeUnderTheNameWithoutWaitingOnIt) {
+    TempFolder folder;
+    const QString path = folder.path(QStringLiteral("system/system.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QString error;
+    EXPECT_FALSE(SettingsFile(path).read(&error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(SettingsFile(path).updateCopy([](SettingsRecord&) {}));
+    const SettingsFile::StartupLoad load = SettingsFile(path).loadAtStartup();
+    EXPECT_TRUE(load.rebuilt);
+    EXPECT_TRUE(load.written);
+    EXPECT_EQ(folder.read(QStringLiteral("system/system.ini")), suppliedRecord());
 }
 
 // A rewrite stopped at any step, as by a crash or power cut, leaves the old

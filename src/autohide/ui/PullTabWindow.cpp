@@ -1,5 +1,6 @@
 #include "autohide/ui/PullTabWindow.h"
 
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,7 +39,8 @@ QImage PullTabWindow::plainTab(TabPicture kind) {
 }
 
 void PullTabWindow::setPicture(TabPicture kind, const QString& path) {
-    QImage loaded = path.isEmpty() ? QImage() : QImage(path);
+    // Only a regular file: the image reader would wait on a pipe for ever.
+    QImage loaded = path.isEmpty() || !QFileInfo(path).isFile() ? QImage() : QImage(path);
     skinPicture_ = !loaded.isNull() && loaded.width() > 0 && loaded.height() > 0;
     picture_ = skinPicture_ ? std::move(loaded) : plainTab(kind);
     setFixedSize(picture_.size());

@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include "clockface/BitmapExtent.h"
+#include "settings/PlainFile.h"
 
 namespace {
 
@@ -25,6 +26,12 @@ qint64 neededBitmapSize(const QString& path) {
 
 FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop) {
     FaceBitmap result;
+    // The reader would wait on a pipe for ever.
+    const QString refusal = plainfile::refusal(path);
+    if (!refusal.isEmpty()) {
+        result.fault = tr("рисунок не читается (%1)").arg(refusal);
+        return result;
+    }
     QImageReader reader(path);
     QImage image = reader.read();
     if (image.isNull()) {

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
+#include <cstdio>
 
 LinuxPlatform::LinuxPlatform() = default;
 
@@ -22,6 +23,12 @@ void LinuxPlatform::showMessage(const QString& text) {
 }
 
 void LinuxPlatform::showError(const QString& text) {
+    // Also on standard error, one line per message: a clock started from a
+    // terminal or a session keeps the reason after the box is gone.
+    QString line = text;
+    line.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    std::fprintf(stderr, "chronidex: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
     messagebox::show(QMessageBox::Warning, text);
 }
 

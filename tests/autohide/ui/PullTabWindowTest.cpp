@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QCoreApplication>
+#include <QFile>
 #include <QMouseEvent>
 
 #include "TempFolder.h"
@@ -68,6 +70,12 @@ TEST_F(PullTab, UnreadablePicturesGiveAPlainTab) {
         }
         tab.grab();
     }
+    // A pipe under the name would keep the image reader waiting.
+    TempFolder folder;
+    const QString pipe = folder.path(QStringLiteral("skins/Testkno.bmp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    tab.setPicture(TabPicture::Away, pipe);
+    EXPECT_FALSE(tab.hasSkinPicture());
     tab.setPicture(TabPicture::Away, QString());
     EXPECT_FALSE(tab.hasSkinPicture());
     // The two plain tabs point different ways.

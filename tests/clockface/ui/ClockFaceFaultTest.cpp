@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QPalette>
@@ -131,6 +132,13 @@ TEST_F(ClockFaceTest, DamagedBitmapsGiveThePlainFace) {
     // Each new fault of the bitmap was told, the cut-off one as such.
     ASSERT_EQ(platform.errors.size(), 5);
     EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("обрезан")));
+    // A pipe is refused, not read: the reader would wait for a writer.
+    QFile::remove(folder.path(QStringLiteral("skins/Test.bmp")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path(QStringLiteral("skins/Test.bmp"))), 0600), 0);
+    face->forgetSkinFiles();
+    face->drawClockFace();
+    EXPECT_FALSE(face->showsSkin());
+    EXPECT_EQ(platform.errors.size(), 6);
 }
 
 TEST_F(ClockFaceTest, TheSuppliedSkinsShowWithoutComplaint) {
