@@ -7,6 +7,7 @@
 #include "cli/ScheduleCommand.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LocalInstanceMarker.h"
+#include "platform/linux/TerminationSignals.h"
 
 namespace {
 // The schedule's command line: no window, no display, and the running clock
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     if (ScheduleCommand::wanted(arguments)) {
         return runCommandLine(argc, argv);
     }
+    TerminationSignals::holdUntilHandled();
     // The clock places its own windows, which Wayland does not allow: run on
     // XWayland there unless the user chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&

@@ -19,6 +19,7 @@ end_with() {
     wait "$clock_pid" || status=$?
     [ "$status" -eq 0 ] || { cat "$work/clock.log"; fail "SIG$signal $what: exit status $status"; }
     [ -e "$socket" ] && fail "SIG$signal $what: the marker socket $socket is left"
+    [ -e "$socket.lock" ] && fail "SIG$signal $what: the marker's lock file is left"
     [ -z "$(xdotool search --onlyvisible --name '^chas$' 2>/dev/null)" ] ||
         fail "SIG$signal $what: a clock window is left"
     return 0
@@ -31,6 +32,19 @@ for signal in TERM INT HUP; do
     end_with "$signal" "on the clock"
     echo "SIG$signal: ended with 0, marker removed"
 done
+
+# A signal while Qt is still connecting to the display, before any window:
+# held until the handlers are in place, then the same clean end. The xcb
+# plugin's being mapped shows the start is inside QApplication.
+for _ in 1 2 3; do
+    start_clock
+    for _ in $(seq 200); do
+        grep -q libqxcb "/proc/$clock_pid/maps" 2>/dev/null && break
+        sleep 0.01
+    done
+    end_with TERM "during the start"
+done
+echo "SIGTERM during the start: ended with 0, marker removed"
 
 # A notice is a modal box with its own event loop: an overdue reminder puts
 # one up at the start.

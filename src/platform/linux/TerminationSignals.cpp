@@ -1,6 +1,7 @@
 #include "platform/linux/TerminationSignals.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <cerrno>
@@ -11,6 +12,15 @@ constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 // [0] is written by the handler, [1] read by the event loop.
 int pairFds[2] = {-1, -1};
 
+sigset_t signalSet() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : kSignals) {
+        sigaddset(&set, signal);
+    }
+    return set;
+}
+
 void onSignal(int) {
     const int saved = errno;  // the interrupted code may be looking at it
     const char byte = 1;
@@ -20,9 +30,17 @@ void onSignal(int) {
 }
 }  // namespace
 
+void TerminationSignals::holdUntilHandled() {
+    const sigset_t set = signalSet();
+    ::pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
+
 TerminationSignals::TerminationSignals() {
+    // Unblocked in any case: the programs the clock starts inherit the mask.
+    const sigset_t set = signalSet();
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, pairFds) != 0) {
         pairFds[0] = pairFds[1] = -1;
+        ::pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
         return;
     }
     notifier_ = std::make_unique<QSocketNotifier>(pairFds[1], QSocketNotifier::Read);
@@ -37,6 +55,8 @@ TerminationSignals::TerminationSignals() {
     for (const int signal : kSignals) {
         ::sigaction(signal, &action, nullptr);
     }
+    // One held back since the start is handled now, by the byte it writes.
+    ::pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
 }
 
 TerminationSignals::~TerminationSignals() {

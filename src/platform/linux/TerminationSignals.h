@@ -11,6 +11,11 @@
 // is left half-written. One instance per process.
 class TerminationSignals {
   public:
+    // Before anything else in main: a signal during the start waits, blocked,
+    // until the handlers are in place, instead of killing the program
+    // half-started. The constructor lets the signals through again.
+    static void holdUntilHandled();
+
     TerminationSignals();
     ~TerminationSignals();
     TerminationSignals(const TerminationSignals&) = delete;
