@@ -1,5 +1,7 @@
 #include "platform/linux/LocalInstanceMarker.h"
 
+#include "platform/linux/DisplayLoss.h"
+
 #include <QDir>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -68,7 +70,11 @@ bool LocalInstanceMarker::claim() {
     }
     QLocalServer::removeServer(path_);  // a socket file left by a killed instance
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    return server_.listen(path_);
+    if (!server_.listen(path_)) {
+        return false;
+    }
+    DisplayLoss::removeAtEnd(path_);  // an end without the event loop leaves no marker either
+    return true;
 }
 
 // Starts at the same instant would each find nobody listening, and each one's
