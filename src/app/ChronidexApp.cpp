@@ -28,9 +28,19 @@ ChronidexApp::ChronidexApp(Platform& platform)
         timers_.stopAll();
         emit finished();
     });
+    // A log-out or `kill` ends the program the way the menu's Exit does.
+    platform_.setEndRequestHandler([this] { exitProgram(); });
 }
 
-ChronidexApp::~ChronidexApp() = default;
+ChronidexApp::~ChronidexApp() {
+    platform_.setEndRequestHandler({});
+}
+
+// Closing the clock window ends the program: its closing stops the timers and
+// tells main to leave the event loop, nested ones of open dialogs included.
+void ChronidexApp::exitProgram() {
+    clock_.close();
+}
 
 bool ChronidexApp::start(const QString& programFolder) {
     startup_.loadState(programFolder);
@@ -170,7 +180,7 @@ void ChronidexApp::wireMenu() {
         menu_.setAction(item, [dialog] { dialog->showAndRaise(); });
     }
     menu_.setAction(MenuItem::Help, [this] { showHelp(0); });
-    menu_.setAction(MenuItem::Exit, [this] { clock_.close(); });
+    menu_.setAction(MenuItem::Exit, [this] { exitProgram(); });
 }
 
 QWidget* ChronidexApp::dialogFor(MenuItem item) const {

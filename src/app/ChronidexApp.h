@@ -65,6 +65,7 @@ class ChronidexApp : public QObject {
     void armFaceTick();
     void redrawFaceIfSeen();
     void bringForward();
+    void exitProgram();
 
     Platform& platform_;
     ClockState state_;

@@ -5,8 +5,10 @@
 
 #include "app/ChronidexApp.h"
 #include "cli/ScheduleCommand.h"
+#include "platform/linux/DisplayLoss.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LocalInstanceMarker.h"
+#include "platform/linux/TerminationSignals.h"
 
 namespace {
 // The schedule's command line: no window, no display, and the running clock
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
     if (ScheduleCommand::wanted(arguments)) {
         return runCommandLine(argc, argv);
     }
+    TerminationSignals::holdUntilHandled();
     // The clock places its own windows, which Wayland does not allow: run on
     // XWayland there unless the user chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
@@ -42,7 +45,13 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
+    // Qt would abort without a display; a start without one says so in a line.
+    if (!DisplayLoss::displayOpens()) {
+        return 1;
+    }
+    DisplayLoss::watch(argv);
     QApplication app(argc, argv);
+    DisplayLoss::started();
     QApplication::setApplicationName(QStringLiteral("Chronidex"));
     QApplication::setApplicationVersion(QStringLiteral(CHRONIDEX_VERSION));
     // Only tool windows and dialogs: closing the last message box must not

@@ -12,7 +12,8 @@
 
 // Everything the program asks of the system goes through this boundary: the
 // time, modal notices and questions, the sound player, opening files and
-// starting programs, the single-instance marker and the log-on autostart entry.
+// starting programs, the single-instance marker, the log-on autostart entry
+// and the system's request to end.
 // The Linux implementation lives in platform/linux; tests hand in a fake that
 // records what was asked and answers as scripted.
 
@@ -96,4 +97,9 @@ class Platform {
     // clock hangs from, and the mouse pointer.
     virtual QRect desktopRect() const = 0;
     virtual QPoint cursorPos() const = 0;
+
+    // Called from the event loop when the system asks the program to end (a
+    // log-out, `kill`, Ctrl+C in a terminal): the program should end as its
+    // own Exit does.
+    virtual void setEndRequestHandler(std::function<void()> handler) { (void)handler; }
 };

@@ -38,3 +38,18 @@ wait_window() {
 }
 
 screen_width() { xdpyinfo | awk '/dimensions:/ && !w { split($2, d, "x"); w = d[1] } END { print w }'; }
+
+# Schedule records as the program writes them. A day-count date (whole days since 1899-12-30) as the 8 little-endian bytes
+# of a double; every day of this century lies in [2^15, 2^16).
+day_bytes() {
+    local n=$1 bits i out=""
+    bits=$(( (1038 << 52) | ((n - 32768) << 37) ))
+    for i in 0 1 2 3 4 5 6 7; do out+=$(printf '\\x%02x' $(( (bits >> (8 * i)) & 255 ))); done
+    printf "$out"
+}
+# A short string: length byte, text, zero fill up to the capacity.
+short_string() {
+    local text=$1 capacity=$2
+    printf "\\x$(printf %02x ${#text})%s" "$text"
+    head -c $((capacity - ${#text})) /dev/zero
+}

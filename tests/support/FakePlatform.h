@@ -58,6 +58,9 @@ class FakePlatform : public Platform {
     QString autostartFolder() const override { return autostart; }
     QRect desktopRect() const override { return desktop; }
     QPoint cursorPos() const override { return cursor; }
+    void setEndRequestHandler(std::function<void()> handler) override {
+        endRequest = std::move(handler);
+    }
 
     QDateTime clock = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
     QStringList messages;
@@ -77,4 +80,5 @@ class FakePlatform : public Platform {
     QPoint cursor{0, 600};
     FakeSoundPlayer sound;
     FakeInstanceMarker marker;
+    std::function<void()> endRequest;  // what a log-out or `kill` would call
 };

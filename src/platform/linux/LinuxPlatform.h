@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/linux/LocalInstanceMarker.h"
+#include "platform/linux/TerminationSignals.h"
 #include "platform/linux/WaveSoundPlayer.h"
 
 // The platform boundary on a Linux desktop (X11, or XWayland under Wayland).
@@ -22,8 +23,12 @@ class LinuxPlatform : public Platform {
     QString autostartFolder() const override;
     QRect desktopRect() const override;
     QPoint cursorPos() const override;
+    void setEndRequestHandler(std::function<void()> handler) override {
+        signals_.setHandler(std::move(handler));
+    }
 
   private:
     WaveSoundPlayer player_;
     LocalInstanceMarker marker_;
+    TerminationSignals signals_;
 };

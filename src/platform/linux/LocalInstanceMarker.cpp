@@ -1,7 +1,10 @@
 #include "platform/linux/LocalInstanceMarker.h"
 
+#include "platform/linux/DisplayLoss.h"
+
 #include <QDir>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QStandardPaths>
 
 LocalInstanceMarker::LocalInstanceMarker(QString name) {
@@ -26,7 +29,7 @@ LocalInstanceMarker::LocalInstanceMarker(QString name) {
     });
     retry_.setInterval(200);
     QObject::connect(&retry_, &QTimer::timeout, &server_, [this] {
-        if (!liveOwnerAnswers({}) && claim()) {
+        if (lookAndClaim({}, 0) == Claim::Taken) {
             retry_.stop();
         }
     });
@@ -67,20 +70,54 @@ bool LocalInstanceMarker::claim() {
     }
     QLocalServer::removeServer(path_);  // a socket file left by a killed instance
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    return server_.listen(path_);
+    if (!server_.listen(path_)) {
+        return false;
+    }
+    DisplayLoss::removeAtEnd(path_);  // an end without the event loop leaves no marker either
+    return true;
+}
+
+// Starts at the same instant would each find nobody listening, and each one's
+// removal of a "stale" socket would take away the one another has just made:
+// two clocks. Looking for a holder and claiming are therefore one step under
+// a lock file, held only for that step; the socket stays the marker. A lock
+// left by a killed process names a dead PID and is taken over by QLockFile.
+LocalInstanceMarker::Claim LocalInstanceMarker::lookAndClaim(const QByteArray& message,
+                                                             int lockWaitMs) {
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(lockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        return Claim::Busy;
+    }
+    // Without a lock file that can be made at all, the old unguarded claim is
+    // all there is; a folder like that is no place for a race anyway.
+    if (liveOwnerAnswers(message)) {
+        return Claim::Held;
+    }
+    return claim() ? Claim::Taken : Claim::Failed;
 }
 
 bool LocalInstanceMarker::anotherInstanceRuns() {
-    if (liveOwnerAnswers("raise\n")) {
-        return true;
+    // The others finish their step in milliseconds; a lock held for long
+    // belongs to a hung start, and this one goes ahead rather than wait.
+    constexpr int kLockWaitMs = 5000;
+    switch (lookAndClaim("raise\n", kLockWaitMs)) {
+        case Claim::Held:
+            return true;
+        case Claim::Busy:
+            if (liveOwnerAnswers("raise\n")) {
+                return true;
+            }
+            claim();
+            return false;
+        case Claim::Taken:
+        case Claim::Failed:
+            break;
     }
-    claim();  // a failure to claim still lets this instance run
-    return false;
+    return false;  // a failure to claim still lets this instance run
 }
 
 void LocalInstanceMarker::takeOverWhenFree() {
-    if (!liveOwnerAnswers({}) && claim()) {
-        return;
+    if (lookAndClaim({}, 0) != Claim::Taken) {
+        retry_.start();
     }
-    retry_.start();
 }

@@ -8,9 +8,11 @@
 
 // The single-instance marker: a local socket named "chronidexname" in the
 // user's runtime folder. A live holder answers a connection; a socket left by
-// a killed instance does not, and is taken over. A peer sends lines: "raise"
-// brings the clock forward, "reload reminders" and "reload launches" make it
-// read that schedule file again; other lines are ignored.
+// a killed instance does not, and is taken over. A lock file beside it makes
+// the look and the claim one step, so that starts at the same instant agree.
+// A peer sends lines: "raise" brings the clock forward, "reload reminders"
+// and "reload launches" make it read that schedule file again; other lines
+// are ignored.
 class LocalInstanceMarker : public InstanceMarker, public ReloadNotifier {
   public:
     explicit LocalInstanceMarker(QString name = QStringLiteral("chronidexname"));
@@ -29,6 +31,9 @@ class LocalInstanceMarker : public InstanceMarker, public ReloadNotifier {
     const QString& socketPath() const { return path_; }
 
   private:
+    enum class Claim { Taken, Held, Busy, Failed };  // Held: by a live instance
+
+    Claim lookAndClaim(const QByteArray& message, int lockWaitMs);
     bool liveOwnerAnswers(const QByteArray& message) const;
     void received(const QByteArray& line);
     bool claim();

@@ -39,6 +39,16 @@ class Wiring : public ::testing::Test {
         return names;
     }
 
+    void expectEndsAsExit(const std::function<void()>& end) {
+        ASSERT_TRUE(app.start(folder.root()));
+        int finished = 0;
+        QObject::connect(&app, &ChronidexApp::finished, [&] { ++finished; });
+        end();
+        EXPECT_EQ(finished, 1);
+        EXPECT_FALSE(app.clock().isVisible());
+        EXPECT_TRUE(running().isEmpty());
+    }
+
     TempFolder folder;
     FakePlatform platform;
     ChronidexApp app{platform};
@@ -88,13 +98,13 @@ TEST_F(Wiring, EveryMenuItemOpensItsOwnDialog) {
 }
 
 TEST_F(Wiring, ExitStopsEveryTimerAndEndsTheProgram) {
-    ASSERT_TRUE(app.start(folder.root()));
-    int finished = 0;
-    QObject::connect(&app, &ChronidexApp::finished, [&] { ++finished; });
-    app.menu().item(MenuItem::Exit)->trigger();
-    EXPECT_EQ(finished, 1);
-    EXPECT_FALSE(app.clock().isVisible());
-    EXPECT_TRUE(running().isEmpty());
+    expectEndsAsExit([this] { app.menu().item(MenuItem::Exit)->trigger(); });
+}
+
+// A log-out or `kill` must leave the same state behind as the menu's Exit.
+TEST_F(Wiring, TheSystemsEndRequestEndsTheProgramAsExitDoes) {
+    ASSERT_TRUE(platform.endRequest);
+    expectEndsAsExit([this] { platform.endRequest(); });
 }
 
 TEST_F(Wiring, AutoHideSwitchesTheSlideAndTabTimersOnAndOff) {
