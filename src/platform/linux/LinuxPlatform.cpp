@@ -14,7 +14,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-LinuxPlatform::LinuxPlatform() = default;
+LinuxPlatform::LinuxPlatform() : player_(QStringLiteral(CHRONIDEX_SOUND_MODULE_FOLDER)) {}
 
 void LinuxPlatform::showMessage(const QString& text) {
     messagebox::show(QMessageBox::NoIcon, text);

@@ -2,7 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/linux/LocalInstanceMarker.h"
-#include "platform/linux/WaveSoundPlayer.h"
+#include "platform/linux/SoundModulePlayer.h"
 
 // The platform boundary on a Linux desktop (X11, or XWayland under Wayland).
 class LinuxPlatform : public Platform {
@@ -23,6 +23,6 @@ class LinuxPlatform : public Platform {
     QPoint cursorPos() const override;
 
   private:
-    WaveSoundPlayer player_;
+    SoundModulePlayer player_;
     LocalInstanceMarker marker_;
 };
