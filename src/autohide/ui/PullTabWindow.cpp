@@ -6,6 +6,7 @@
 #include <QPolygon>
 
 #include "autohide/ui/RegionFromBitmap.h"
+#include "clockface/ui/SkinPicture.h"
 #include "state/ClockState.h"
 
 PullTabWindow::PullTabWindow(const ClockState& state, QWidget* parent)
@@ -38,7 +39,7 @@ QImage PullTabWindow::plainTab(TabPicture kind) {
 }
 
 void PullTabWindow::setPicture(TabPicture kind, const QString& path) {
-    QImage loaded = path.isEmpty() ? QImage() : QImage(path);
+    QImage loaded = path.isEmpty() ? QImage() : readSkinPicture(path);
     skinPicture_ = !loaded.isNull() && loaded.width() > 0 && loaded.height() > 0;
     picture_ = skinPicture_ ? std::move(loaded) : plainTab(kind);
     setFixedSize(picture_.size());

@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QImageReader>
 #include <QRect>
 
 #include "clockface/BitmapExtent.h"
+#include "clockface/ui/SkinPicture.h"
 
 namespace {
 
@@ -25,10 +25,10 @@ qint64 neededBitmapSize(const QString& path) {
 
 FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop) {
     FaceBitmap result;
-    QImageReader reader(path);
-    QImage image = reader.read();
+    QString error;
+    QImage image = readSkinPicture(path, &error);
     if (image.isNull()) {
-        result.fault = tr("рисунок не читается (%1)").arg(reader.errorString());
+        result.fault = tr("рисунок не читается (%1)").arg(error);
         return result;
     }
     const qint64 needed = neededBitmapSize(path);
