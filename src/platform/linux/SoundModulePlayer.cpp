@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibrary>
 #include <utility>
 
@@ -32,7 +33,12 @@ bool SoundModulePlayer::load() {
     }
     QStringList problems;
     for (const QString& folder : folders) {
-        QLibrary module(QDir(folder).filePath(QString::fromLatin1(soundmodule::kFileName)));
+        const QString path = QDir(folder).filePath(QString::fromLatin1(soundmodule::kFileName));
+        if (!QFileInfo::exists(path)) {
+            problems << QStringLiteral("%1 is missing").arg(path);
+            continue;
+        }
+        QLibrary module(path);
         using MakePlayer = SoundPlayer* (*)();
         auto make = reinterpret_cast<MakePlayer>(module.resolve(soundmodule::kMakePlayer));
         if (make) {
