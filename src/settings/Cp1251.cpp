@@ -1,36 +1,69 @@
 #include "settings/Cp1251.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <algorithm>
+#include <array>
+#include <utility>
 
 namespace cp1251 {
 
 namespace {
-constexpr const char* kName = "windows-1251";
+
+// Bytes 0x80 to 0xFF; below them the code page is ASCII. The page is one to
+// one: every byte has its character (0x98 the C1 control U+0098) and every
+// character here its byte, with no other character mapped to one. Held as a
+// table rather than asked of a codec, which would load the ICU converter and
+// its data (over a megabyte of memory) at every start for these 128 entries.
+constexpr char16_t kUpper[128] = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  //
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  //
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  //
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  //
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  //
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  //
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  //
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,  //
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,  //
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,  //
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,  //
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,  //
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,  //
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,  //
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
+};
+
+using Entry = std::pair<char16_t, unsigned char>;
+
+// The upper half by character, for encoding by binary search.
+constexpr std::array<Entry, 128> kByCharacter = [] {
+    std::array<Entry, 128> entries{};
+    for (int i = 0; i < 128; ++i) {
+        entries[i] = {kUpper[i], static_cast<unsigned char>(0x80 + i)};
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}();
+
+// The byte of a character, or -1 when the code page has none.
+int byteOf(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 0x80) {
+        return u;
+    }
+    const auto* found =
+        std::lower_bound(kByCharacter.begin(), kByCharacter.end(), u,
+                         [](const Entry& e, char16_t key) { return e.first < key; });
+    return found != kByCharacter.end() && found->first == u ? found->second : -1;
 }
 
-namespace {
-// The code page maps each byte to one character on its own, so a table built
-// once byte by byte decodes as the codec does, without a codec per call.
-struct DecodeTable {
-    char16_t chars[256];
-    DecodeTable() {
-        for (int b = 0; b < 256; ++b) {
-            QStringDecoder decoder(kName);
-            const char byte = char(b);
-            const QString one = decoder.decode(QByteArrayView(&byte, 1));
-            chars[b] = one.isEmpty() ? u'\uFFFD' : one.at(0).unicode();
-        }
-    }
-};
 }  // namespace
 
 QString decode(QByteArrayView bytes) {
-    static const DecodeTable table;
     QString out(bytes.size(), Qt::Uninitialized);
     char16_t* to = reinterpret_cast<char16_t*>(out.data());
     for (const char c : bytes) {
-        *to++ = table.chars[static_cast<unsigned char>(c)];
+        const auto b = static_cast<unsigned char>(c);
+        *to++ = b < 0x80 ? char16_t(b) : kUpper[b - 0x80];
     }
     return out;
 }
@@ -39,23 +72,20 @@ QByteArray encode(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        QStringEncoder encoder(kName);
-        const QByteArray one = encoder.encode(QStringView(&c, 1));
-        out += (encoder.hasError() || one.size() != 1) ? QByteArray("?") : one;
+        const int b = byteOf(c);
+        out += b < 0 ? '?' : char(b);
     }
     return out;
 }
 
 bool canEncode(const QString& text) {
-    return unencodable(text).isEmpty();
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return byteOf(c) >= 0; });
 }
 
 QString unencodable(const QString& text) {
     QString bad;
     for (const QChar c : text) {
-        QStringEncoder encoder(kName);
-        const QByteArray one = encoder.encode(QStringView(&c, 1));
-        if ((encoder.hasError() || one.size() != 1) && !bad.contains(c)) {
+        if (byteOf(c) < 0 && !bad.contains(c)) {
             bad += c;
         }
     }

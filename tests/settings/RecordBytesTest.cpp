@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <cmath>
 
 #include "settings/Cp1251.h"
@@ -63,4 +65,28 @@ TEST(Cp1251, RoundTripsCyrillicAndNamesWhatItCannotHold) {
     EXPECT_TRUE(cp1251::canEncode(QStringLiteral("Привет, world №1")));
     EXPECT_EQ(cp1251::unencodable(QStringLiteral("café 日本日")), QStringLiteral("é日本"));
     EXPECT_EQ(cp1251::encode(QStringLiteral("a日b")), QByteArray("a?b"));
+}
+
+// The table must give, byte for byte, what the system's own windows-1251
+// codec gives, both ways: every file the program ever wrote depends on it.
+TEST(Cp1251, AgreesWithTheSystemCodecOnEveryByteAndEveryCharacter) {
+    for (int b = 0; b < 256; ++b) {
+        const char byte = char(b);
+        QStringDecoder decoder("windows-1251");
+        const QString expected = decoder.decode(QByteArrayView(&byte, 1));
+        EXPECT_EQ(cp1251::decode(QByteArrayView(&byte, 1)), expected) << "byte " << b;
+    }
+    int mismatches = 0;
+    for (int u = 0; u < 0x10000 && mismatches < 10; ++u) {
+        const QChar c{char16_t(u)};
+        QStringEncoder encoder("windows-1251");
+        const QByteArray one = encoder.encode(QStringView(&c, 1));
+        const bool holds = !encoder.hasError() && one.size() == 1;
+        const QString text(c);
+        if (cp1251::encode(text) != (holds ? one : QByteArray("?")) ||
+            cp1251::canEncode(text) != holds || cp1251::unencodable(text).isEmpty() != holds) {
+            ADD_FAILURE() << "U+" << std::hex << u;
+            ++mismatches;
+        }
+    }
 }
