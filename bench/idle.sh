@@ -7,7 +7,8 @@
 #   bench/idle.sh [runs]        one line per run
 #
 # Environment: IDLE_SECONDS (40), IDLE_WARMUP (5), CHRONIDEX_BUILD_DIR
-# (build-bench). The clock runs from a freshly laid-out program folder with
+# (build-bench), CHRONIDEX_DISPLAYS ("FIRST LAST", the X display numbers the
+# private Xvfb may take; 91 140). The clock runs from a freshly laid-out program folder with
 # auto-hide and sound switched off.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,7 +43,8 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
-for n in $(seq 91 140); do
+read -r first_display last_display <<<"${CHRONIDEX_DISPLAYS:-91 140}"
+for n in $(seq "$first_display" "${last_display:-$first_display}"); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         xvfb_pid=$!

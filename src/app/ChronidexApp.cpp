@@ -83,16 +83,9 @@ void ChronidexApp::createOtherWindows() {
     clock_.move(autoHide_->homePosition());
     calendar_->move(clock_.x(), clock_.y() + clock_.height());
     autoHide_->setUpTab();
-    // The dialogs, created hidden.
-    languageChooser_ = std::make_unique<LanguageChooser>(context_);
-    skinChooser_ = std::make_unique<SkinChooser>(context_);
-    holidayEditor_ = std::make_unique<HolidayEditor>(context_);
-    reminderEditor_ = std::make_unique<ReminderEditor>(context_);
+    // The autostart dialog fixes its texts and the startup folder when it is
+    // made, so it is made at start-up; the others on first use (dialog()).
     autostartDialog_ = std::make_unique<AutostartDialog>(context_);
-    launchEditor_ = std::make_unique<LaunchEditor>(context_);
-    otherSettings_ = std::make_unique<OtherSettingsDialog>(context_);
-    aboutBox_ = std::make_unique<AboutBox>(context_,
-                                           [this] { return menu_.item(MenuItem::About)->text(); });
     connect(pullTab_.get(), &PullTabWindow::clicked, this, [this] { autoHide_->tabClick(); });
     connect(&faceView_, &PictureView::mouseEntered, this, [this] { autoHide_->faceEntered(); });
     connect(&faceView_, &PictureView::mouseLeft, this, [this] { autoHide_->faceLeft(); });
@@ -167,20 +160,52 @@ void ChronidexApp::wireMenu() {
     connect(&menu_, &QMenu::aboutToShow, this, [this] { autoHide_->menuOpened(); });
     connect(&menu_, &QMenu::aboutToHide, this, [this] { autoHide_->menuClosed(); });
     clock_.onContextMenu = [this](const QPoint& at) { menu_.popup(at); };
-    const std::pair<MenuItem, ClockDialog*> dialogs[] = {
-        {MenuItem::AddReminder, reminderEditor_.get()},
-        {MenuItem::AddLaunch, launchEditor_.get()},
-        {MenuItem::Language, languageChooser_.get()},
-        {MenuItem::Skins, skinChooser_.get()},
-        {MenuItem::Autostart, autostartDialog_.get()},
-        {MenuItem::OtherSettings, otherSettings_.get()},
-        {MenuItem::Holidays, holidayEditor_.get()},
-        {MenuItem::About, aboutBox_.get()}};
-    for (const auto& [item, dialog] : dialogs) {
-        menu_.setAction(item, [dialog] { dialog->showAndRaise(); });
+    for (MenuItem item :
+         {MenuItem::AddReminder, MenuItem::AddLaunch, MenuItem::Language, MenuItem::Skins,
+          MenuItem::Autostart, MenuItem::OtherSettings, MenuItem::Holidays, MenuItem::About}) {
+        menu_.setAction(item, [this, item] { dialog(item).showAndRaise(); });
     }
     menu_.setAction(MenuItem::Help, [this] { showHelp(0); });
     menu_.setAction(MenuItem::Exit, [this] { exitProgram(); });
+}
+
+namespace {
+template <class Dialog>
+Dialog& madeOnce(std::unique_ptr<Dialog>& slot, DialogContext& context) {
+    if (!slot) {
+        slot = std::make_unique<Dialog>(context);
+    }
+    return *slot;
+}
+}  // namespace
+
+// Made on first use: most runs never open most dialogs, and their widgets,
+// with the library code that builds them, would take memory from the start.
+// Each is still made once and kept, so it reopens as the user left it.
+ClockDialog& ChronidexApp::dialog(MenuItem item) {
+    switch (item) {
+        case MenuItem::AddReminder:
+            return madeOnce(reminderEditor_, context_);
+        case MenuItem::AddLaunch:
+            return madeOnce(launchEditor_, context_);
+        case MenuItem::Holidays:
+            return madeOnce(holidayEditor_, context_);
+        case MenuItem::Language:
+            return madeOnce(languageChooser_, context_);
+        case MenuItem::Skins:
+            return madeOnce(skinChooser_, context_);
+        case MenuItem::OtherSettings:
+            return madeOnce(otherSettings_, context_);
+        case MenuItem::About:
+            if (!aboutBox_) {
+                aboutBox_ = std::make_unique<AboutBox>(
+                    context_, [this] { return menu_.item(MenuItem::About)->text(); });
+            }
+            return *aboutBox_;
+        case MenuItem::Autostart:
+        default:  // called for the dialog items only
+            return *autostartDialog_;
+    }
 }
 
 QWidget* ChronidexApp::dialogFor(MenuItem item) const {

@@ -31,8 +31,8 @@ class HelpViewer;
 class Platform;
 
 // The composition root: creates every window once, clock first, then the
-// calendar, the pull tab and the dialogs; hands each what it needs and wires
-// the program's timers to the logic they drive.
+// calendar and the pull tab, each dialog when first opened; hands each what
+// it needs and wires the program's timers to the logic they drive.
 class ChronidexApp : public QObject {
     Q_OBJECT
   public:
@@ -49,7 +49,8 @@ class ChronidexApp : public QObject {
     ProgramTimers& timers() { return timers_; }
     CalendarWindow* calendar() { return calendar_.get(); }
     PullTabWindow* pullTab() { return pullTab_.get(); }
-    // The dialog a menu item opens; null for items that open none.
+    // The dialog a menu item opens; null for items that open none and for a
+    // dialog not opened yet.
     QWidget* dialogFor(MenuItem item) const;
     void showHelp(int topic);
 
@@ -66,6 +67,7 @@ class ChronidexApp : public QObject {
     void redrawFaceIfSeen();
     void bringForward();
     void exitProgram();
+    ClockDialog& dialog(MenuItem item);  // of an item that opens a dialog
 
     Platform& platform_;
     ClockState state_;

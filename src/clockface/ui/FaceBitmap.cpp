@@ -2,11 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QImageReader>
 #include <QRect>
 
 #include "clockface/BitmapExtent.h"
 #include "settings/PlainFile.h"
+#include "clockface/ui/SkinPicture.h"
 
 namespace {
 
@@ -32,10 +32,10 @@ FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop) {
         result.fault = tr("рисунок не читается (%1)").arg(refusal);
         return result;
     }
-    QImageReader reader(path);
-    QImage image = reader.read();
+    QString error;
+    QImage image = readSkinPicture(path, &error);
     if (image.isNull()) {
-        result.fault = tr("рисунок не читается (%1)").arg(reader.errorString());
+        result.fault = tr("рисунок не читается (%1)").arg(error);
         return result;
     }
     const qint64 needed = neededBitmapSize(path);

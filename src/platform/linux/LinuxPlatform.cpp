@@ -16,7 +16,7 @@
 #include <QUrl>
 #include <cstdio>
 
-LinuxPlatform::LinuxPlatform() = default;
+LinuxPlatform::LinuxPlatform() : player_(QStringLiteral(CHRONIDEX_SOUND_MODULE_FOLDER)) {}
 
 void LinuxPlatform::showMessage(const QString& text) {
     messagebox::show(QMessageBox::NoIcon, text);

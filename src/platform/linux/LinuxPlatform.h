@@ -2,8 +2,8 @@
 
 #include "platform/Platform.h"
 #include "platform/linux/LocalInstanceMarker.h"
+#include "platform/linux/SoundModulePlayer.h"
 #include "platform/linux/TerminationSignals.h"
-#include "platform/linux/WaveSoundPlayer.h"
 
 // The platform boundary on a Linux desktop (X11, or XWayland under Wayland).
 class LinuxPlatform : public Platform {
@@ -28,7 +28,7 @@ class LinuxPlatform : public Platform {
     }
 
   private:
-    WaveSoundPlayer player_;
+    SoundModulePlayer player_;
     LocalInstanceMarker marker_;
     TerminationSignals signals_;
 };

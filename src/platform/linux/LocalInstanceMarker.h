@@ -1,7 +1,10 @@
 #pragma once
 
-#include <QLocalServer>
+#include <QByteArray>
+#include <QSocketNotifier>
 #include <QTimer>
+#include <map>
+#include <memory>
 
 #include "cli/ReloadNotifier.h"
 #include "platform/Platform.h"
@@ -12,10 +15,14 @@
 // the look and the claim one step, so that starts at the same instant agree.
 // A peer sends lines: "raise" brings the clock forward, "reload reminders"
 // and "reload launches" make it read that schedule file again; other lines
-// are ignored.
+// are ignored. Plain Unix-domain sockets: Qt Network would cost every start
+// its libraries' memory for this alone.
 class LocalInstanceMarker : public InstanceMarker, public ReloadNotifier {
   public:
     explicit LocalInstanceMarker(QString name = QStringLiteral("chronidexname"));
+    ~LocalInstanceMarker() override;
+    LocalInstanceMarker(const LocalInstanceMarker&) = delete;
+    LocalInstanceMarker& operator=(const LocalInstanceMarker&) = delete;
 
     bool anotherInstanceRuns() override;
     void takeOverWhenFree() override;
@@ -27,19 +34,28 @@ class LocalInstanceMarker : public InstanceMarker, public ReloadNotifier {
     // taking the marker.
     bool askReload(ScheduleKind kind) override;
 
-    bool holding() const { return server_.isListening(); }
+    bool holding() const { return server_ >= 0; }
     const QString& socketPath() const { return path_; }
 
   private:
     enum class Claim { Taken, Held, Busy, Failed };  // Held: by a live instance
 
+    struct Peer {
+        std::unique_ptr<QSocketNotifier> notifier;
+        QByteArray pending;  // the start of a line still to come
+    };
+
     Claim lookAndClaim(const QByteArray& message, int lockWaitMs);
     bool liveOwnerAnswers(const QByteArray& message) const;
     void received(const QByteArray& line);
     bool claim();
+    void acceptPeers();
+    void readPeer(int fd);
 
     QString path_;
-    QLocalServer server_;
+    int server_ = -1;
+    std::unique_ptr<QSocketNotifier> serverNotifier_;
+    std::map<int, Peer> peers_;
     QTimer retry_;
     std::function<void()> raise_;
     std::function<void(ScheduleKind)> reload_;

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 
 #include "platform/linux/LinuxPlatform.h"
@@ -16,10 +18,10 @@ class InstanceMarkerTest : public ::testing::Test {
     void SetUp() override { qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit()); }
     void TearDown() override { qunsetenv("XDG_RUNTIME_DIR"); }
 
-    static void spinUntil(const std::function<bool()>& done) {
+    static void spinUntil(const std::function<bool()>& done, int limitMs = 5000) {
         QElapsedTimer waited;
         waited.start();
-        while (!done() && waited.elapsed() < 5000) {
+        while (!done() && waited.elapsed() < limitMs) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         }
     }
@@ -91,4 +93,44 @@ TEST_F(InstanceMarkerTest, AReloadRequestReachesTheHolderAndNeverTakesAFreeMarke
     EXPECT_EQ(asked, (QList<ScheduleKind>{ScheduleKind::Launches, ScheduleKind::Reminders}));
     EXPECT_FALSE(raised);  // a reload does not bring the clock forward
     EXPECT_FALSE(command.holding());
+}
+
+TEST_F(InstanceMarkerTest, OnlyTheUserReachesTheMarkerAndItGoesWithItsHolder) {
+    QString path;
+    {
+        LocalInstanceMarker clock;
+        ASSERT_FALSE(clock.anotherInstanceRuns());
+        path = clock.socketPath();
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        EXPECT_EQ(QFile::permissions(path) & others, QFile::Permissions());
+        EXPECT_EQ(QDir(runtime.path()).entryList(QDir::System | QDir::Files),
+                  QStringList{QStringLiteral("chronidexname")});  // no scratch name left
+    }
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(InstanceMarkerTest, LinesArriveWholeHoweverThePeerSplitsThem) {
+    LocalInstanceMarker clock;
+    QList<ScheduleKind> asked;
+    int raised = 0;
+    clock.setReloadHandler([&](ScheduleKind kind) { asked << kind; });
+    clock.setRaiseHandler([&] { ++raised; });
+    ASSERT_FALSE(clock.anotherInstanceRuns());
+
+    QLocalSocket peer;
+    peer.connectToServer(clock.socketPath());
+    ASSERT_TRUE(peer.waitForConnected(1000));
+    for (const char* piece : {"reload rem", "inders\nrai", "se\n  reload launches  \nhello\n"}) {
+        peer.write(piece);
+        peer.waitForBytesWritten(1000);
+        spinUntil([&] { return false; }, 50);
+    }
+    peer.write("raise");  // never ended: not a line
+    peer.waitForBytesWritten(1000);
+    peer.disconnectFromServer();
+    spinUntil([&] { return asked.size() == 2 && raised == 1; });
+    spinUntil([&] { return false; }, 100);
+    EXPECT_EQ(asked, (QList<ScheduleKind>{ScheduleKind::Reminders, ScheduleKind::Launches}));
+    EXPECT_EQ(raised, 1);
 }

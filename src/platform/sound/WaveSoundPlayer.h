@@ -8,9 +8,10 @@
 
 #include "platform/Platform.h"
 
-// The one wave player of the process, on Qt Multimedia. It never blocks: a
-// sound plays in the background and its end is told to the end handler (and
-// to atEnd()). Without an audio device, or with a file it cannot decode, it
+// The wave player on Qt Multimedia, built into the sound module that the
+// program loads when it first opens a sound (SoundModulePlayer). It never
+// blocks: a sound plays in the background and its end is told to the end
+// handler (and to atEnd()). Without an audio device, or with a file it cannot decode, it
 // stays silent and reports the end at once. The sound effect is made only
 // when a sound is opened, so a clock without sound never starts the audio
 // machinery.

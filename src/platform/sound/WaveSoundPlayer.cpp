@@ -1,4 +1,4 @@
-#include "platform/linux/WaveSoundPlayer.h"
+#include "platform/sound/WaveSoundPlayer.h"
 
 #include <QAudioDevice>
 #include <QFileInfo>
