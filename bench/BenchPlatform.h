@@ -34,7 +34,9 @@ class BenchPlatform : public Platform {
         ++errors;
         std::fprintf(stderr, "error: %s\n", qPrintable(text));
     }
-    std::optional<QString> askText(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> askText(const QString&, const QString&, const QString&) override {
+        return {};
+    }
     std::optional<QString> chooseFile(const QStringList&) override { return {}; }
     SoundPlayer& player() override { return player_; }
     InstanceMarker& instanceMarker() override { return marker_; }

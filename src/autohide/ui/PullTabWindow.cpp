@@ -41,8 +41,7 @@ QImage PullTabWindow::plainTab(TabPicture kind) {
 
 void PullTabWindow::setPicture(TabPicture kind, const QString& path) {
     // Only a regular file: the image reader would wait on a pipe for ever.
-    QImage loaded =
-        path.isEmpty() || !QFileInfo(path).isFile() ? QImage() : readSkinPicture(path);
+    QImage loaded = path.isEmpty() || !QFileInfo(path).isFile() ? QImage() : readSkinPicture(path);
     skinPicture_ = !loaded.isNull() && loaded.width() > 0 && loaded.height() > 0;
     picture_ = skinPicture_ ? std::move(loaded) : plainTab(kind);
     setFixedSize(picture_.size());

@@ -5,8 +5,8 @@
 #include <QRect>
 
 #include "clockface/BitmapExtent.h"
-#include "settings/PlainFile.h"
 #include "clockface/ui/SkinPicture.h"
+#include "settings/PlainFile.h"
 
 namespace {
 
