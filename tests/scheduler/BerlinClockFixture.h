@@ -2,6 +2,9 @@
 
 #include <time.h>
 
+#include <QStringList>
+#include <initializer_list>
+
 #include "DueCheckFixture.h"
 
 // The due checks under the fake clock in a time zone with daylight saving,
@@ -80,3 +83,12 @@ class BerlinClockFixture : public DueCheckFixture {
     static inline QByteArray saved_;
     static inline bool hadTz_ = false;
 };
+
+// Texts of a test's expected times, written as UTF-8 literals.
+inline QStringList times(std::initializer_list<const char*> items) {
+    QStringList out;
+    for (const char* item : items) {
+        out << QString::fromUtf8(item);
+    }
+    return out;
+}

@@ -22,14 +22,6 @@ class ClockJumpSpan : public BerlinClockFixture {
     }
 };
 
-QStringList times(std::initializer_list<const char*> items) {
-    QStringList out;
-    for (const char* item : items) {
-        out << QString::fromUtf8(item);
-    }
-    return out;
-}
-
 }  // namespace
 
 TEST_F(ClockJumpSpan, AMinuteSkippedIsOverdueAndTheLandingMinuteFires) {
