@@ -4,9 +4,13 @@
 
 #include "FuzzInput.h"
 #include "autohide/ui/RegionFromBitmap.h"
+#include "clockface/ui/SkinPicture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QImage picture(fuzzinput::write(QStringLiteral("skins/fuzzkno.bmp"), data, size));
+    const QImage picture =
+        readSkinPicture(fuzzinput::write(QStringLiteral("skins/fuzzkno.bmp"), data, size));
+    fuzzinput::require(picture.width() <= skinpicture::kLargestSide &&
+                       picture.height() <= skinpicture::kLargestSide);
     const std::optional<QRegion> shape = regionFromBitmap(picture);
     if (shape) {
         fuzzinput::require(QRect(QPoint(0, 0), picture.size()).contains(shape->boundingRect()));

@@ -32,15 +32,16 @@ FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop) {
         result.fault = tr("рисунок не читается (%1)").arg(refusal);
         return result;
     }
+    // Told apart before decoding: the reader would fill the missing rows.
+    const qint64 needed = neededBitmapSize(path);
+    if (needed > fileSize + bitmap::kTolerance) {
+        result.fault = tr("файл обрезан (%1 из %2 байт)").arg(fileSize).arg(needed);
+        return result;
+    }
     QString error;
     QImage image = readSkinPicture(path, &error);
     if (image.isNull()) {
         result.fault = tr("рисунок не читается (%1)").arg(error);
-        return result;
-    }
-    const qint64 needed = neededBitmapSize(path);
-    if (needed > fileSize + bitmap::kTolerance) {
-        result.fault = tr("файл обрезан (%1 из %2 байт)").arg(fileSize).arg(needed);
         return result;
     }
     // What lies beyond the control is never seen; the hands are drawn in the

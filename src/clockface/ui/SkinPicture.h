@@ -7,4 +7,17 @@
 // itself; only a file that is not one goes to Qt's recognition of its
 // contents, which loads every image format plugin, and each plugin loaded
 // stays in memory for the whole run. `error` gets the reason of a null image.
+//
+// The header is weighed before any pixel is decoded: a bitmap whose file is
+// shorter than the rows it declares, or a picture larger than any window can
+// be, is refused. A few hundred bytes could otherwise declare a picture of
+// hundreds of megabytes, all of it decoded and shaped for nothing.
 QImage readSkinPicture(const QString& path, QString* error = nullptr);
+
+namespace skinpicture {
+
+// X windows are at most this many pixels to a side; a face larger than its
+// control is cut to it anyway.
+inline constexpr int kLargestSide = 32767;
+
+}  // namespace skinpicture

@@ -70,6 +70,13 @@ TEST_F(PullTab, UnreadablePicturesGiveAPlainTab) {
         }
         tab.grab();
     }
+    // Files shorter than the rows they declare are never decoded: a few
+    // hundred bytes would make a tab of a hundred megabytes.
+    for (const char* name : {"declares_huge.bmp", "truncated.bmp", "huge.bmp"}) {
+        tab.setPicture(TabPicture::Away,
+                       testData(QStringLiteral("autohide/") + QString::fromLatin1(name)));
+        EXPECT_FALSE(tab.hasSkinPicture()) << name;
+    }
     // A pipe under the name would keep the image reader waiting.
     TempFolder folder;
     const QString pipe = folder.path(QStringLiteral("skins/Testkno.bmp"));

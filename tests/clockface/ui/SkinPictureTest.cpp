@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QDataStream>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "TempFolder.h"
+#include "clockface/BitmapExtent.h"
 #include "clockface/ui/SkinPicture.h"
 
 namespace {
@@ -16,6 +19,21 @@ QImage sample() {
         }
     }
     return image;
+}
+
+// A whole one-bit bitmap of the given size, its rows all set.
+QByteArray wholeBitmap(int width, int height) {
+    const qint64 row = (qint64(width) + 31) / 32 * 4;
+    QByteArray file;
+    QDataStream out(&file, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("BM", 2);
+    out << quint32(62 + row * height) << quint32(0) << quint32(62);
+    out << quint32(40) << qint32(width) << qint32(height) << quint16(1) << quint16(1) << quint32(0)
+        << quint32(row * height) << qint32(2835) << qint32(2835) << quint32(2) << quint32(2)
+        << quint32(0) << quint32(0x00ffffff);
+    file.append(QByteArray(row * height, char(0xf0)));
+    return file;
 }
 
 }  // namespace
@@ -48,4 +66,42 @@ TEST(SkinPicture, WhatNoReaderTakesGivesANullPictureAndTheReason) {
     EXPECT_TRUE(readSkinPicture(path, &error).isNull());
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(readSkinPicture(folder.filePath(QStringLiteral("missing.bmp"))).isNull());
+}
+
+// What the header promises is weighed before a pixel is decoded: a short file
+// declaring a huge picture is refused at once instead of being decoded whole.
+TEST(SkinPicture, RefusesFilesShorterThanTheirRowsAndPicturesLargerThanAnyWindow) {
+    QTemporaryDir folder;
+    auto write = [&](const QString& name, const QByteArray& bytes) {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    };
+    QString error;
+    const QString declaresHuge = testData(QStringLiteral("autohide/declares_huge.bmp"));
+    EXPECT_TRUE(readSkinPicture(declaresHuge, &error).isNull());
+    EXPECT_TRUE(error.contains(QStringLiteral("обрезан"))) << error.toStdString();
+
+    const int side = skinpicture::kLargestSide;
+    const QString widest = write(QStringLiteral("widest.bmp"), wholeBitmap(side, 1));
+    EXPECT_EQ(readSkinPicture(widest, &error).size(), QSize(side, 1));
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    for (const QSize size : {QSize(side + 1, 1), QSize(1, side + 1)}) {
+        const QString path =
+            write(QStringLiteral("wider.bmp"), wholeBitmap(size.width(), size.height()));
+        EXPECT_TRUE(readSkinPicture(path, &error).isNull());
+        EXPECT_TRUE(error.contains(QString::number(side))) << error.toStdString();
+    }
+
+    // Cut by a byte beyond what writers may leave out of the last row.
+    QByteArray whole = wholeBitmap(64, 8);
+    const QString cut =
+        write(QStringLiteral("cut.bmp"), whole.left(whole.size() - bitmap::kTolerance - 1));
+    EXPECT_TRUE(readSkinPicture(cut, &error).isNull());
+    EXPECT_TRUE(error.contains(QStringLiteral("обрезан"))) << error.toStdString();
+    const QString padless =
+        write(QStringLiteral("padless.bmp"), whole.left(whole.size() - bitmap::kTolerance));
+    EXPECT_EQ(readSkinPicture(padless, &error).size(), QSize(64, 8));
 }
