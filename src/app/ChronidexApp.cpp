@@ -22,7 +22,8 @@ ChronidexApp::ChronidexApp(Platform& platform)
       faceView_(&clock_.facePanel()),
       face_(state_, platform, faceView_),
       reminders_(state_, timers_.switches(), platform),
-      launches_(state_, timers_.switches(), platform) {
+      launches_(state_, timers_.switches(), platform),
+      dueChecks_(platform) {
     soundEndTold_ = platform_.player().setEndHandler([this] { startup_.soundEndCheck(); });
     connect(&clock_, &ClockWindow::closing, this, [this] {
         timers_.stopAll();
@@ -61,8 +62,8 @@ bool ChronidexApp::start(const QString& programFolder) {
         pullTab_->show();
     }
     armFaceTick();
-    timers_.reminderCheck.start();
-    timers_.launchCheck.start();
+    timers_.reminderCheck.enable();
+    timers_.launchCheck.enable();
     return true;
 }
 
@@ -117,25 +118,26 @@ void ChronidexApp::wireTimers() {
     connect(&timers_.edgeWatch, &QTimer::timeout, this, [&autoHide] { autoHide.edgeWatchTick(); });
     connect(&timers_.tabWatch, &QTimer::timeout, this, [&autoHide] { autoHide.tabWatchTick(); });
     connect(&timers_.faceTick, &QTimer::timeout, this, &ChronidexApp::onFaceTick);
-    connect(&timers_.reminderCheck, &QTimer::timeout, this, [this] { reminders_.reminderTick(); });
-    connect(&timers_.launchCheck, &QTimer::timeout, this, [this] { launches_.launchTick(); });
+    dueChecks_.addCheck(timers_.reminderCheck, [this] { reminders_.reminderTick(); });
+    dueChecks_.addCheck(timers_.launchCheck, [this] { launches_.launchTick(); });
 }
 
 void ChronidexApp::onFaceTick() {
     startup_.soundEndCheck();
     redrawFaceIfSeen();
+    armFaceTick();
+    dueChecks_.secondTick();
     // Checked at every tick, and the ticks fall on the second boundaries, so
     // the restart comes within the first second of the new date, after a
-    // clock change too.
-    if (startup_.dayChanged() && !restarting_) {
+    // clock change too. When it fails this instance goes on: the face and the
+    // due checks tick as before, and the failure is told once.
+    if (startup_.dayChanged() && !restarting_ && !restartFailed_) {
         QString error;
         if (!restart_.restartProgram({}, &error)) {
-            timers_.faceTick.stop();  // say it once, not at every tick
+            restartFailed_ = true;
             platform_.showError(tr("Ночной перезапуск не удался: %1").arg(error));
-            return;
         }
     }
-    armFaceTick();
 }
 
 void ChronidexApp::armFaceTick() {

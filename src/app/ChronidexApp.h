@@ -6,6 +6,7 @@
 #include "app/ClockMenu.h"
 #include "app/ClockStartup.h"
 #include "app/ClockWindow.h"
+#include "app/DueCheckTicks.h"
 #include "app/ProgramRestart.h"
 #include "app/ProgramTimers.h"
 #include "autohide/AutoHide.h"
@@ -94,7 +95,9 @@ class ChronidexApp : public QObject {
     std::unique_ptr<AboutBox> aboutBox_;
     ReminderDueCheck reminders_;
     LaunchDueCheck launches_;
+    DueCheckTicks dueChecks_;
     std::unique_ptr<HelpViewer> help_;
     bool restarting_ = false;
-    bool soundEndTold_ = false;  // the player calls us when its sound ends
+    bool restartFailed_ = false;  // told once; the clock goes on with this instance
+    bool soundEndTold_ = false;   // the player calls us when its sound ends
 };

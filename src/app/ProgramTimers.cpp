@@ -4,9 +4,9 @@
 
 ProgramTimers::ProgramTimers() {
     // All start stopped: the start-up and what each timer serves switch them on.
-    const std::pair<QTimer*, int> periods[] = {
-        {&idleCheck, 1000},     {&slideAway, 75},     {&slideBack, 75},  {&faceTick, 100},
-        {&reminderCheck, 1000}, {&launchCheck, 1000}, {&edgeWatch, 100}, {&tabWatch, 500}};
+    const std::pair<QTimer*, int> periods[] = {{&idleCheck, 1000}, {&slideAway, 75},
+                                               {&slideBack, 75},   {&faceTick, 100},
+                                               {&edgeWatch, 100},  {&tabWatch, 500}};
     for (const auto& [timer, ms] : periods) {
         timer->setInterval(ms);
     }
@@ -16,13 +16,14 @@ ProgramTimers::ProgramTimers() {
 }
 
 ClockTimers ProgramTimers::switches() {
-    return {&idleCheckSwitch_,     &slideAwaySwitch_,   &slideBackSwitch_, &faceTickSwitch_,
-            &reminderCheckSwitch_, &launchCheckSwitch_, &edgeWatchSwitch_, &tabWatchSwitch_};
+    return {&idleCheckSwitch_, &slideAwaySwitch_, &slideBackSwitch_, &faceTickSwitch_,
+            &reminderCheck,    &launchCheck,      &edgeWatchSwitch_, &tabWatchSwitch_};
 }
 
 void ProgramTimers::stopAll() {
-    for (QTimer* timer : {&idleCheck, &slideAway, &slideBack, &faceTick, &reminderCheck,
-                          &launchCheck, &edgeWatch, &tabWatch}) {
+    for (QTimer* timer : {&idleCheck, &slideAway, &slideBack, &faceTick, &edgeWatch, &tabWatch}) {
         timer->stop();
     }
+    reminderCheck.disable();
+    launchCheck.disable();
 }

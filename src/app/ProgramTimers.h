@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "state/ClockTimers.h"
+#include "state/FlagSwitch.h"
 #include "state/QtTimerSwitch.h"
 
 // The real timers of the running program, with their periods; the logic sees
@@ -16,11 +17,14 @@ class ProgramTimers {
     ClockTimers switches();
     void stopAll();
 
-    QTimer idleCheck, slideAway, slideBack, faceTick, reminderCheck, launchCheck, edgeWatch,
-        tabWatch;
+    QTimer idleCheck, slideAway, slideBack, faceTick, edgeWatch, tabWatch;
+    // The due checks have no timer of their own: they run after each face
+    // tick, at the second boundary, so that an idle clock wakes once a second
+    // rather than once for the face and once more for the checks.
+    FlagSwitch reminderCheck, launchCheck;
 
   private:
     QtTimerSwitch idleCheckSwitch_{idleCheck}, slideAwaySwitch_{slideAway},
-        slideBackSwitch_{slideBack}, faceTickSwitch_{faceTick}, reminderCheckSwitch_{reminderCheck},
-        launchCheckSwitch_{launchCheck}, edgeWatchSwitch_{edgeWatch}, tabWatchSwitch_{tabWatch};
+        slideBackSwitch_{slideBack}, faceTickSwitch_{faceTick}, edgeWatchSwitch_{edgeWatch},
+        tabWatchSwitch_{tabWatch};
 };

@@ -9,8 +9,8 @@ struct ClockTimers {
     TimerSwitch* slideAway = nullptr;      // 75 ms: one step of the slide off the screen
     TimerSwitch* slideBack = nullptr;      // 75 ms: one step of the slide back home
     TimerSwitch* faceTick = nullptr;       // each second: sound end, face redraw, day change
-    TimerSwitch* reminderCheck = nullptr;  // 1000 ms: reminders that fall due
-    TimerSwitch* launchCheck = nullptr;    // 1000 ms: launches that fall due
+    TimerSwitch* reminderCheck = nullptr;  // each second, after the face: reminders that fall due
+    TimerSwitch* launchCheck = nullptr;    // each second, after the face: launches that fall due
     TimerSwitch* edgeWatch = nullptr;      // 100 ms: the pointer at the screen edge, while away
     TimerSwitch* tabWatch = nullptr;       // 500 ms: keeps the pull tab glued and on top
 };

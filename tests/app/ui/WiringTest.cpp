@@ -25,14 +25,14 @@ class Wiring : public ::testing::Test {
     // Which of the program's timers run, by name.
     QStringList running() {
         ProgramTimers& t = app.timers();
-        const std::pair<const char*, QTimer*> all[] = {
-            {"idleCheck", &t.idleCheck},         {"slideAway", &t.slideAway},
-            {"slideBack", &t.slideBack},         {"faceTick", &t.faceTick},
-            {"reminderCheck", &t.reminderCheck}, {"launchCheck", &t.launchCheck},
-            {"edgeWatch", &t.edgeWatch},         {"tabWatch", &t.tabWatch}};
+        const std::pair<const char*, bool> all[] = {
+            {"idleCheck", t.idleCheck.isActive()},        {"slideAway", t.slideAway.isActive()},
+            {"slideBack", t.slideBack.isActive()},        {"faceTick", t.faceTick.isActive()},
+            {"reminderCheck", t.reminderCheck.enabled()}, {"launchCheck", t.launchCheck.enabled()},
+            {"edgeWatch", t.edgeWatch.isActive()},        {"tabWatch", t.tabWatch.isActive()}};
         QStringList names;
-        for (const auto& [name, timer] : all) {
-            if (timer->isActive()) {
+        for (const auto& [name, on] : all) {
+            if (on) {
                 names << QString::fromLatin1(name);
             }
         }
@@ -134,4 +134,29 @@ TEST_F(Wiring, TheFaceTickWaitsForTheNextSecondAndTheSoundTellsItsEnd) {
     platform.sound.finish();
     EXPECT_FALSE(app.state().soundPlaying);
     EXPECT_TRUE(platform.sound.log.endsWith(QStringLiteral("close")));
+}
+
+// The due checks ride on the face's tick; a failed nightly restart must stop
+// neither, or the hands would freeze and no reminder would come any more.
+TEST_F(Wiring, AFailedNightlyRestartIsToldOnceAndTheClockGoesOn) {
+    platform.clock = QDateTime(QDate(2026, 3, 10), QTime(23, 59, 59, 900));
+    ASSERT_TRUE(app.start(folder.root()));
+    QFile::remove(folder.path(QStringLiteral("system/system.ini")));  // the restart cannot write
+    int ticks = 0;
+    QObject::connect(&app.timers().faceTick, &QTimer::timeout, [&] { ++ticks; });
+    // A tenth of a second before each next second, so the ticks come quickly.
+    platform.clock = QDateTime(QDate(2026, 3, 11), QTime(0, 0, 0, 900));
+    for (int tick = 1; tick <= 3; ++tick) {
+        QElapsedTimer waited;
+        waited.start();
+        while (ticks < tick && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        ASSERT_EQ(ticks, tick);
+        platform.clock = platform.clock.addSecs(1);
+    }
+    EXPECT_TRUE(platform.started.isEmpty());
+    ASSERT_EQ(platform.errors.size(), 1) << platform.errors.join('\n').toStdString();
+    EXPECT_TRUE(app.clock().isVisible());
+    EXPECT_EQ(running(), (QStringList{"idleCheck", "faceTick", "reminderCheck", "launchCheck"}));
 }

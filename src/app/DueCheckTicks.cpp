@@ -1,0 +1,32 @@
+#include "app/DueCheckTicks.h"
+
+#include <QDateTime>
+
+#include "platform/Platform.h"
+#include "state/TimerSwitch.h"
+
+void DueCheckTicks::addCheck(TimerSwitch& gate, std::function<void()> tick) {
+    checks_.push_back({&gate, std::move(tick)});
+}
+
+void DueCheckTicks::secondTick() {
+    // Any other second, also one the clock was set back to.
+    const qint64 second = platform_.now().toSecsSinceEpoch();
+    if (second == second_) {
+        return;
+    }
+    second_ = second;
+    for (Check& check : checks_) {
+        QMetaObject::invokeMethod(
+            this, [this, &check] { run(check); }, Qt::QueuedConnection);
+    }
+}
+
+void DueCheckTicks::run(Check& check) {
+    if (check.running || !check.gate->enabled()) {
+        return;
+    }
+    check.running = true;
+    check.tick();
+    check.running = false;
+}
