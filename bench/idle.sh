@@ -8,8 +8,10 @@
 #
 # Environment: IDLE_SECONDS (40), IDLE_WARMUP (5), CHRONIDEX_BUILD_DIR
 # (build-bench), CHRONIDEX_DISPLAYS ("FIRST LAST", the X display numbers the
-# private Xvfb may take; 91 140). The clock runs from a freshly laid-out program folder with
-# auto-hide and sound switched off.
+# private Xvfb may take; 91 140), CHRONIDEX_PROGRAM (a clock built elsewhere,
+# say from an earlier commit, to measure instead of this tree's: before and
+# after in one sitting). The clock runs from a freshly laid-out program folder
+# with auto-hide and sound switched off.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -23,7 +25,10 @@ build=${CHRONIDEX_BUILD_DIR:-build-bench}
 # The machine is shared with other builds: stay gentle.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCHRONIDEX_TESTS=OFF \
     -DCHRONIDEX_BENCHMARKS=ON >/dev/null
-if ! nice -n 10 cmake --build "$build" -j2 --target chronidex PrepareFolder >"$build/bench-build.log" 2>&1; then
+program_binary=${CHRONIDEX_PROGRAM:-$build/src/chronidex}
+targets=(PrepareFolder)
+[ -n "${CHRONIDEX_PROGRAM:-}" ] || targets+=(chronidex)
+if ! nice -n 10 cmake --build "$build" -j2 --target "${targets[@]}" >"$build/bench-build.log" 2>&1; then
     cat "$build/bench-build.log"
     exit 1
 fi
@@ -83,7 +88,7 @@ wait_mapped() {
 
 one_run() {
     local program="$work/program$1"
-    tools/layout.sh "$build/src/chronidex" "$program"
+    tools/layout.sh "$program_binary" "$program"
     "$build/bench/PrepareFolder" "$program" --quiet
 
     local start map_ms map_cpu clock xclock

@@ -22,8 +22,7 @@ ChronidexApp::ChronidexApp(Platform& platform)
       faceView_(&clock_.facePanel()),
       face_(state_, platform, faceView_),
       reminders_(state_, timers_.switches(), platform),
-      launches_(state_, timers_.switches(), platform),
-      dueChecks_(platform) {
+      launches_(state_, timers_.switches(), platform) {
     soundEndTold_ = platform_.player().setEndHandler([this] { startup_.soundEndCheck(); });
     connect(&clock_, &ClockWindow::closing, this, [this] {
         timers_.stopAll();
@@ -61,7 +60,7 @@ bool ChronidexApp::start(const QString& programFolder) {
     if (pullTab_ && !state_.settings.noPullTab()) {
         pullTab_->show();
     }
-    armFaceTick();
+    armFaceTick(platform_.now().time());
     timers_.reminderCheck.enable();
     timers_.launchCheck.enable();
     return true;
@@ -92,7 +91,7 @@ void ChronidexApp::createOtherWindows() {
     connect(&faceView_, &PictureView::mouseLeft, this, [this] { autoHide_->faceLeft(); });
     auto screensChanged = [this] {
         autoHide_->screensChanged();
-        redrawFaceIfSeen();  // home at once, not by the slide back
+        redrawFaceIfSeen(platform_.now().time());  // home at once, not by the slide back
     };
     auto watch = [this, screensChanged](QScreen* screen) {
         connect(screen, &QScreen::geometryChanged, this, screensChanged);
@@ -113,7 +112,7 @@ void ChronidexApp::wireTimers() {
     connect(&timers_.slideAway, &QTimer::timeout, this, [&autoHide] { autoHide.slideAwayStep(); });
     connect(&timers_.slideBack, &QTimer::timeout, this, [this, &autoHide] {
         autoHide.slideBackStep();
-        redrawFaceIfSeen();  // the face was left as it was while away
+        redrawFaceIfSeen(platform_.now().time());  // the face was left as it was while away
     });
     connect(&timers_.edgeWatch, &QTimer::timeout, this, [&autoHide] { autoHide.edgeWatchTick(); });
     connect(&timers_.tabWatch, &QTimer::timeout, this, [&autoHide] { autoHide.tabWatchTick(); });
@@ -123,15 +122,18 @@ void ChronidexApp::wireTimers() {
 }
 
 void ChronidexApp::onFaceTick() {
+    // One reading of the clock serves the whole tick: each reading of the
+    // local time has the C library look at the zone file again.
+    const QDateTime now = platform_.now();
     startup_.soundEndCheck();
-    redrawFaceIfSeen();
-    armFaceTick();
-    dueChecks_.secondTick();
+    redrawFaceIfSeen(now.time());
+    armFaceTick(now.time());
+    dueChecks_.secondTick(now);
     // Checked at every tick, and the ticks fall on the second boundaries, so
     // the restart comes within the first second of the new date, after a
     // clock change too. When it fails this instance goes on: the face and the
     // due checks tick as before, and the failure is told once.
-    if (startup_.dayChanged() && !restarting_ && !restartFailed_) {
+    if (startup_.dayChanged(now.date()) && !restarting_ && !restartFailed_) {
         QString error;
         if (!restart_.restartProgram({}, &error)) {
             restartFailed_ = true;
@@ -140,21 +142,21 @@ void ChronidexApp::onFaceTick() {
     }
 }
 
-void ChronidexApp::armFaceTick() {
+void ChronidexApp::armFaceTick(QTime now) {
     // The face changes with the second, so the tick waits for the next one.
     // What gives no notice of its own is looked at ten times a second: skin
     // files in a folder that cannot be watched, a sound whose end the player
     // does not tell.
     constexpr int kPollMs = 100;
     const bool poll = !face_.watchesSkin() || (state_.soundPlaying && !soundEndTold_);
-    timers_.faceTick.start(poll ? kPollMs : 1000 - platform_.now().time().msec());
+    timers_.faceTick.start(poll ? kPollMs : 1000 - now.msec());
 }
 
-void ChronidexApp::redrawFaceIfSeen() {
+void ChronidexApp::redrawFaceIfSeen(QTime now) {
     // Slid off the screen, the clock is not seen: painting it would cost the
     // same as on screen for nothing.
     if (!autoHide_ || !autoHide_->isAway()) {
-        face_.drawClockFace();
+        face_.drawClockFace(now);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTime>
 #include <memory>
 
 #include "app/ClockMenu.h"
@@ -64,8 +65,8 @@ class ChronidexApp : public QObject {
     void wireTimers();
     void wireMenu();
     void onFaceTick();
-    void armFaceTick();
-    void redrawFaceIfSeen();
+    void armFaceTick(QTime now);
+    void redrawFaceIfSeen(QTime now);
     void bringForward();
     void exitProgram();
     ClockDialog& dialog(MenuItem item);  // of an item that opens a dialog

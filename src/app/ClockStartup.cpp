@@ -114,6 +114,6 @@ void ClockStartup::soundEndCheck() {
     }
 }
 
-bool ClockStartup::dayChanged() const {
-    return platform_.now().date() != startDate_;
+bool ClockStartup::dayChanged(QDate today) const {
+    return today != startDate_;
 }

@@ -28,9 +28,9 @@ class ClockStartup {
     // First step of every face tick, and what the player calls when its
     // sound ended: closes the player once its sound ended.
     void soundEndCheck();
-    // True at the first tick whose local date differs from the start's:
-    // time for the nightly restart.
-    bool dayChanged() const;
+    // True at the first tick whose local date, `today`, differs from the
+    // start's: time for the nightly restart.
+    bool dayChanged(QDate today) const;
 
     QString skinFile(const QString& suffix)
         const;  // "\skins\<skinName><suffix>", empty for a name that is no file name

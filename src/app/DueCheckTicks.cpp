@@ -2,16 +2,15 @@
 
 #include <QDateTime>
 
-#include "platform/Platform.h"
 #include "state/TimerSwitch.h"
 
 void DueCheckTicks::addCheck(TimerSwitch& gate, std::function<void()> tick) {
     checks_.push_back({&gate, std::move(tick)});
 }
 
-void DueCheckTicks::secondTick() {
+void DueCheckTicks::secondTick(const QDateTime& now) {
     // Any other second, also one the clock was set back to.
-    const qint64 second = platform_.now().toSecsSinceEpoch();
+    const qint64 second = now.toSecsSinceEpoch();
     if (second == second_) {
         return;
     }

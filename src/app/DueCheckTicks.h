@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-class Platform;
+class QDateTime;
 class TimerSwitch;
 
 // Runs the due checks from the face's tick: once in each second of the
@@ -16,11 +16,10 @@ class TimerSwitch;
 // check waiting on a message box is not started again from the box's loop.
 class DueCheckTicks : public QObject {
   public:
-    explicit DueCheckTicks(Platform& platform) : platform_(platform) {}
-
     // Set up before the first tick.
     void addCheck(TimerSwitch& gate, std::function<void()> tick);
-    void secondTick();
+    // `now`: the clock's time as the face's tick read it.
+    void secondTick(const QDateTime& now);
 
   private:
     struct Check {
@@ -30,7 +29,6 @@ class DueCheckTicks : public QObject {
     };
     void run(Check& check);
 
-    Platform& platform_;
     std::vector<Check> checks_;
     qint64 second_ = std::numeric_limits<qint64>::min();
 };

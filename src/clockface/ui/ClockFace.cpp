@@ -115,6 +115,10 @@ const QImage& ClockFace::base() {
 }
 
 void ClockFace::drawClockFace() {
+    drawClockFace(platform_.now().time());
+}
+
+void ClockFace::drawClockFace(QTime now) {
     if (skinStale_ || !watch_.holds() || cropSize() != bitmapCrop_) {
         refreshSkin();
     }
@@ -135,7 +139,7 @@ void ClockFace::drawClockFace() {
         colours = {d.secondColour, d.minuteColour, d.hourColour};
     }
     target_.setHands(
-        hands::at(platform_.now().time(), geometry),
+        hands::at(now, geometry),
         {face::skinColour(colours[0]), face::skinColour(colours[1]), face::skinColour(colours[2])});
 
     // Told last and after the state is settled: the message box lets further

@@ -4,6 +4,7 @@
 #include <QRgb>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 
 #include "clockface/FileChangeWatch.h"
 #include "clockface/SkinDescription.h"
@@ -32,8 +33,10 @@ class ClockFace {
     ClockFace(const ClockState& state, Platform& platform, FaceView& target);
 
     // The redraw of every face tick, and the first load at start-up. Paints
-    // only when the second or the skin changed since the last one.
+    // only when the second or the skin changed since the last one. The tick
+    // hands in the time it read; other redraws read the platform's.
     void drawClockFace();
+    void drawClockFace(QTime now);
 
     // False when the skin files are not watched: then only drawClockFace()
     // notices an edit, and it has to be called often for one to show soon.

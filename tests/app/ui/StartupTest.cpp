@@ -144,9 +144,9 @@ TEST_F(StartupTest, TheNightlyRestartComesWithTheFirstTickOfANewDate) {
     platform.clock = QDateTime(QDate(2026, 3, 10), QTime(23, 59, 58));
     startup.loadState(folder.root());
     platform.clock = platform.clock.addSecs(1);
-    EXPECT_FALSE(startup.dayChanged());
+    EXPECT_FALSE(startup.dayChanged(platform.clock.date()));
     platform.clock = platform.clock.addSecs(3);  // a missed second still counts
-    EXPECT_TRUE(startup.dayChanged());
+    EXPECT_TRUE(startup.dayChanged(platform.clock.date()));
 }
 
 TEST_F(StartupTest, TheNightlyRestartFollowsTheDateThroughClockJumpsButNotDaylightSaving) {
@@ -157,21 +157,21 @@ TEST_F(StartupTest, TheNightlyRestartFollowsTheDateThroughClockJumpsButNotDaylig
     startup.loadState(folder.root());
     platform.clock = platform.clock.addSecs(1);  // the gap: 03:00 of the same day
     EXPECT_EQ(platform.clock.time(), QTime(3, 0));
-    EXPECT_FALSE(startup.dayChanged());
+    EXPECT_FALSE(startup.dayChanged(platform.clock.date()));
     platform.clock = QDateTime(QDate(2026, 3, 29), QTime(0, 0, 5));  // set back within the day
-    EXPECT_FALSE(startup.dayChanged());
+    EXPECT_FALSE(startup.dayChanged(platform.clock.date()));
     // Set back over midnight, the calendar's day is yesterday's: a restart shows it.
     platform.clock = QDateTime(QDate(2026, 3, 28), QTime(23, 59, 0));
-    EXPECT_TRUE(startup.dayChanged());
+    EXPECT_TRUE(startup.dayChanged(platform.clock.date()));
     platform.clock = QDateTime(QDate(2026, 3, 31), QTime(12, 0));  // two days forward
-    EXPECT_TRUE(startup.dayChanged());
+    EXPECT_TRUE(startup.dayChanged(platform.clock.date()));
 
     ClockStartup autumn(state, timers.view(), platform);
     platform.clock = QDateTime(QDate(2026, 10, 25), QTime(0, 59, 59), Qt::UTC).toLocalTime();
     autumn.loadState(folder.root());
     platform.clock = platform.clock.addSecs(1);  // the second 02:00
     EXPECT_EQ(platform.clock.time(), QTime(2, 0));
-    EXPECT_FALSE(autumn.dayChanged());
+    EXPECT_FALSE(autumn.dayChanged(platform.clock.date()));
     qputenv("TZ", savedTz);
     if (savedTz.isEmpty()) {
         qunsetenv("TZ");
