@@ -9,8 +9,11 @@ void DueCheckTicks::addCheck(TimerSwitch& gate, std::function<void()> tick) {
 }
 
 void DueCheckTicks::secondTick(const QDateTime& now) {
-    // Any other second, also one the clock was set back to.
-    const qint64 second = now.toSecsSinceEpoch();
+    // Any other second, also one the clock was set back to. Counted on the
+    // local date and time the tick already has: converting to the epoch
+    // would look the zone up once more.
+    const qint64 second =
+        now.date().toJulianDay() * 86400 + now.time().msecsSinceStartOfDay() / 1000;
     if (second == second_) {
         return;
     }
