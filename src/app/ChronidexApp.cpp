@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/HelpViewer.h"
 #include "platform/Platform.h"
 
 ChronidexApp::ChronidexApp(Platform& platform)
@@ -17,10 +16,11 @@ ChronidexApp::ChronidexApp(Platform& platform)
                    clock_.close();
                }),
       context_{state_,   timers_.switches(), protocol_,
-               platform, restart_,           [this](int topic) { showHelp(topic); }},
+               platform, restart_,           [this](int topic) { dialogs_.showHelp(topic); }},
       menu_(&clock_),
       faceView_(&clock_.facePanel()),
       face_(state_, platform, faceView_),
+      dialogs_(context_, [this] { return menu_.item(MenuItem::About)->text(); }),
       reminders_(state_, timers_.switches(), platform),
       launches_(state_, timers_.switches(), platform) {
     soundEndTold_ = platform_.player().setEndHandler([this] { startup_.soundEndCheck(); });
@@ -83,9 +83,7 @@ void ChronidexApp::createOtherWindows() {
     clock_.move(autoHide_->homePosition());
     calendar_->move(clock_.x(), clock_.y() + clock_.height());
     autoHide_->setUpTab();
-    // The autostart dialog fixes its texts and the startup folder when it is
-    // made, so it is made at start-up; the others on first use (dialog()).
-    autostartDialog_ = std::make_unique<AutostartDialog>(context_);
+    dialogs_.makeAutostartDialog();
     connect(pullTab_.get(), &PullTabWindow::clicked, this, [this] { autoHide_->tabClick(); });
     connect(&faceView_, &PictureView::mouseEntered, this, [this] { autoHide_->faceEntered(); });
     connect(&faceView_, &PictureView::mouseLeft, this, [this] { autoHide_->faceLeft(); });
@@ -167,82 +165,10 @@ void ChronidexApp::wireMenu() {
     for (MenuItem item :
          {MenuItem::AddReminder, MenuItem::AddLaunch, MenuItem::Language, MenuItem::Skins,
           MenuItem::Autostart, MenuItem::OtherSettings, MenuItem::Holidays, MenuItem::About}) {
-        menu_.setAction(item, [this, item] { dialog(item).showAndRaise(); });
+        menu_.setAction(item, [this, item] { dialogs_.dialog(item).showAndRaise(); });
     }
-    menu_.setAction(MenuItem::Help, [this] { showHelp(0); });
+    menu_.setAction(MenuItem::Help, [this] { dialogs_.showHelp(0); });
     menu_.setAction(MenuItem::Exit, [this] { exitProgram(); });
-}
-
-namespace {
-template <class Dialog>
-Dialog& madeOnce(std::unique_ptr<Dialog>& slot, DialogContext& context) {
-    if (!slot) {
-        slot = std::make_unique<Dialog>(context);
-    }
-    return *slot;
-}
-}  // namespace
-
-// Made on first use: most runs never open most dialogs, and their widgets,
-// with the library code that builds them, would take memory from the start.
-// Each is still made once and kept, so it reopens as the user left it.
-ClockDialog& ChronidexApp::dialog(MenuItem item) {
-    switch (item) {
-        case MenuItem::AddReminder:
-            return madeOnce(reminderEditor_, context_);
-        case MenuItem::AddLaunch:
-            return madeOnce(launchEditor_, context_);
-        case MenuItem::Holidays:
-            return madeOnce(holidayEditor_, context_);
-        case MenuItem::Language:
-            return madeOnce(languageChooser_, context_);
-        case MenuItem::Skins:
-            return madeOnce(skinChooser_, context_);
-        case MenuItem::OtherSettings:
-            return madeOnce(otherSettings_, context_);
-        case MenuItem::About:
-            if (!aboutBox_) {
-                aboutBox_ = std::make_unique<AboutBox>(
-                    context_, [this] { return menu_.item(MenuItem::About)->text(); });
-            }
-            return *aboutBox_;
-        case MenuItem::Autostart:
-        default:  // called for the dialog items only
-            return *autostartDialog_;
-    }
-}
-
-QWidget* ChronidexApp::dialogFor(MenuItem item) const {
-    switch (item) {
-        case MenuItem::AddReminder:
-            return reminderEditor_.get();
-        case MenuItem::AddLaunch:
-            return launchEditor_.get();
-        case MenuItem::Holidays:
-            return holidayEditor_.get();
-        case MenuItem::Language:
-            return languageChooser_.get();
-        case MenuItem::Skins:
-            return skinChooser_.get();
-        case MenuItem::Autostart:
-            return autostartDialog_.get();
-        case MenuItem::OtherSettings:
-            return otherSettings_.get();
-        case MenuItem::About:
-            return aboutBox_.get();
-        case MenuItem::Help:
-            return help_.get();
-        default:
-            return nullptr;
-    }
-}
-
-void ChronidexApp::showHelp(int topic) {
-    if (!help_) {
-        help_ = std::make_unique<HelpViewer>(
-            state_.programFolder.path(QStringLiteral("\\system\\help.html")));
-    }
-    help_->showTopic(topic);
 }
 
 void ChronidexApp::bringForward() {

@@ -8,6 +8,7 @@
 #include "app/ClockStartup.h"
 #include "app/ClockWindow.h"
 #include "app/DueCheckTicks.h"
+#include "app/MenuDialogs.h"
 #include "app/ProgramRestart.h"
 #include "app/ProgramTimers.h"
 #include "autohide/AutoHide.h"
@@ -15,21 +16,12 @@
 #include "autohide/ui/PullTabWindow.h"
 #include "autohide/ui/WidgetSlideWindows.h"
 #include "calendar/ui/CalendarWindow.h"
-#include "calendar/ui/HolidayEditor.h"
 #include "clockface/ui/ClockFace.h"
 #include "clockface/ui/FaceView.h"
-#include "desktop/ui/AboutBox.h"
-#include "desktop/ui/AutostartDialog.h"
-#include "desktop/ui/SkinChooser.h"
 #include "dialogs/DialogContext.h"
-#include "locale/ui/LanguageChooser.h"
 #include "scheduler/LaunchDueCheck.h"
 #include "scheduler/ReminderDueCheck.h"
-#include "scheduler/ui/LaunchEditor.h"
-#include "scheduler/ui/OtherSettingsDialog.h"
-#include "scheduler/ui/ReminderEditor.h"
 
-class HelpViewer;
 class Platform;
 
 // The composition root: creates every window once, clock first, then the
@@ -53,8 +45,7 @@ class ChronidexApp : public QObject {
     PullTabWindow* pullTab() { return pullTab_.get(); }
     // The dialog a menu item opens; null for items that open none and for a
     // dialog not opened yet.
-    QWidget* dialogFor(MenuItem item) const;
-    void showHelp(int topic);
+    QWidget* dialogFor(MenuItem item) const { return dialogs_.madeFor(item); }
 
   signals:
     void finished();
@@ -69,7 +60,6 @@ class ChronidexApp : public QObject {
     void redrawFaceIfSeen(QTime now);
     void bringForward();
     void exitProgram();
-    ClockDialog& dialog(MenuItem item);  // of an item that opens a dialog
 
     Platform& platform_;
     ClockState state_;
@@ -86,18 +76,10 @@ class ChronidexApp : public QObject {
     std::unique_ptr<PullTabWindow> pullTab_;
     std::unique_ptr<WidgetSlideWindows> slide_;
     std::unique_ptr<AutoHide> autoHide_;
-    std::unique_ptr<LanguageChooser> languageChooser_;
-    std::unique_ptr<SkinChooser> skinChooser_;
-    std::unique_ptr<HolidayEditor> holidayEditor_;
-    std::unique_ptr<ReminderEditor> reminderEditor_;
-    std::unique_ptr<AutostartDialog> autostartDialog_;
-    std::unique_ptr<LaunchEditor> launchEditor_;
-    std::unique_ptr<OtherSettingsDialog> otherSettings_;
-    std::unique_ptr<AboutBox> aboutBox_;
+    MenuDialogs dialogs_;  // ended before the windows and the logic they use
     ReminderDueCheck reminders_;
     LaunchDueCheck launches_;
     DueCheckTicks dueChecks_;
-    std::unique_ptr<HelpViewer> help_;
     bool restarting_ = false;
     bool restartFailed_ = false;  // told once; the clock goes on with this instance
     bool soundEndTold_ = false;   // the player calls us when its sound ends
