@@ -3,8 +3,11 @@
 # run.sh and test.sh; installs what is missing when run as root, otherwise
 # prints the exact command and stops.
 CHRONIDEX_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev
-    libqt6multimedia6 libjpeg-dev libxcb1-dev libx11-dev libgtest-dev fonts-dejavu-core)
-CHRONIDEX_TEST_PACKAGES=(xvfb xauth xdotool x11-utils)
+    libqt6multimedia6 libjpeg-dev libxcb1-dev libxcb-xinerama0-dev libx11-dev libgtest-dev fonts-dejavu-core)
+# The desktops test runs the clock under real window managers, on a nested
+# two-screen server, and compares screenshots.
+CHRONIDEX_TEST_PACKAGES=(xvfb xauth xdotool x11-utils x11-apps imagemagick xserver-xephyr
+    openbox xfwm4 icewm dbus wmctrl)
 # fuzz/run.sh: clang with libFuzzer and the sanitizer runtimes.
 CHRONIDEX_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -34,6 +34,7 @@ ChronidexApp::ChronidexApp(Platform& platform)
 
 ChronidexApp::~ChronidexApp() {
     platform_.setEndRequestHandler({});
+    platform_.setDesktopResizedHandler({});
 }
 
 // Closing the clock window ends the program: its closing stops the timers and
@@ -78,10 +79,17 @@ void ChronidexApp::createOtherWindows() {
         clock_.frameGeometry(), QColor::fromRgb(face_.faceCornerColour()), state_.programFolder,
         state_.settings, platform_.now().date(), platform_);
     pullTab_ = std::make_unique<PullTabWindow>(state_);
-    slide_ = std::make_unique<WidgetSlideWindows>(clock_, *pullTab_, calendar_.get());
+    platform_.adoptDesktopWindow(clock_, false);
+    platform_.adoptDesktopWindow(*calendar_, false);
+    platform_.adoptDesktopWindow(*pullTab_, true);
+    slide_ = std::make_unique<WidgetSlideWindows>(clock_, *pullTab_, calendar_.get(), [this] {
+        const QRect desktop = platform_.desktopRect();
+        return desktop.x() + desktop.width();
+    });
     autoHide_ = std::make_unique<AutoHide>(state_, timers_.switches(), platform_, *slide_);
-    clock_.move(autoHide_->homePosition());
-    calendar_->move(clock_.x(), clock_.y() + clock_.height());
+    const QPoint home = autoHide_->homePosition();
+    slide_->moveClock(home.x(), home.y());
+    slide_->moveCalendar(home.x(), home.y() + slide_->clockHeight());
     autoHide_->setUpTab();
     dialogs_.makeAutostartDialog();
     connect(pullTab_.get(), &PullTabWindow::clicked, this, [this] { autoHide_->tabClick(); });
@@ -99,6 +107,7 @@ void ChronidexApp::createOtherWindows() {
         screensChanged();
     });
     connect(qApp, &QGuiApplication::screenRemoved, this, screensChanged);
+    platform_.setDesktopResizedHandler(screensChanged);
     for (QScreen* screen : QGuiApplication::screens()) {
         watch(screen);
     }
@@ -113,7 +122,6 @@ void ChronidexApp::wireTimers() {
         redrawFaceIfSeen(platform_.now().time());  // the face was left as it was while away
     });
     connect(&timers_.edgeWatch, &QTimer::timeout, this, [&autoHide] { autoHide.edgeWatchTick(); });
-    connect(&timers_.tabWatch, &QTimer::timeout, this, [&autoHide] { autoHide.tabWatchTick(); });
     connect(&timers_.faceTick, &QTimer::timeout, this, &ChronidexApp::onFaceTick);
     dueChecks_.addCheck(timers_.reminderCheck, [this] { reminders_.reminderTick(); });
     dueChecks_.addCheck(timers_.launchCheck, [this] { launches_.launchTick(); });
@@ -171,9 +179,12 @@ void ChronidexApp::wireMenu() {
     menu_.setAction(MenuItem::Exit, [this] { exitProgram(); });
 }
 
+// Away, the clock comes back as at a click on the tab; at home it comes to
+// the front.
 void ChronidexApp::bringForward() {
     if (autoHide_ && autoHide_->isAway()) {
         autoHide_->tabClick();
+        return;
     }
     clock_.show();
     clock_.raise();

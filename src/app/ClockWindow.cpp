@@ -3,7 +3,11 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 
-ClockWindow::ClockWindow() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
+// An ordinary window, not a tool window: window managers keep tool windows
+// above the others of their program or of every program, and the clock is
+// to be covered by whatever window is raised over it.
+ClockWindow::ClockWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QStringLiteral("chas"));
     setFixedSize(191, 191);
     facePanel_.setParent(this);

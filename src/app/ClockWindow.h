@@ -4,9 +4,9 @@
 #include <QWidget>
 #include <functional>
 
-// The clock window "chas": a borderless tool window (no taskbar button) of 191
-// by 191 pixels whose raised panel frames the face. Closing it ends the
-// program.
+// The clock window "chas": a borderless window of 191 by 191 pixels whose
+// raised panel frames the face. It is part of the desktop, with no taskbar
+// button (the platform marks it). Closing it ends the program.
 class ClockWindow : public QWidget {
     Q_OBJECT
   public:

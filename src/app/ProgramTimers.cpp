@@ -4,9 +4,11 @@
 
 ProgramTimers::ProgramTimers() {
     // All start stopped: the start-up and what each timer serves switch them on.
-    const std::pair<QTimer*, int> periods[] = {{&idleCheck, 1000}, {&slideAway, 75},
-                                               {&slideBack, 75},   {&faceTick, 100},
-                                               {&edgeWatch, 100},  {&tabWatch, 500}};
+    const std::pair<QTimer*, int> periods[] = {{&idleCheck, 1000},
+                                               {&slideAway, 75},
+                                               {&slideBack, 75},
+                                               {&faceTick, 100},
+                                               {&edgeWatch, 100}};
     for (const auto& [timer, ms] : periods) {
         timer->setInterval(ms);
     }
@@ -17,11 +19,11 @@ ProgramTimers::ProgramTimers() {
 
 ClockTimers ProgramTimers::switches() {
     return {&idleCheckSwitch_, &slideAwaySwitch_, &slideBackSwitch_, &faceTickSwitch_,
-            &reminderCheck,    &launchCheck,      &edgeWatchSwitch_, &tabWatchSwitch_};
+            &reminderCheck,    &launchCheck,      &edgeWatchSwitch_};
 }
 
 void ProgramTimers::stopAll() {
-    for (QTimer* timer : {&idleCheck, &slideAway, &slideBack, &faceTick, &edgeWatch, &tabWatch}) {
+    for (QTimer* timer : {&idleCheck, &slideAway, &slideBack, &faceTick, &edgeWatch}) {
         timer->stop();
     }
     reminderCheck.disable();

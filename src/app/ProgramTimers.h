@@ -17,7 +17,7 @@ class ProgramTimers {
     ClockTimers switches();
     void stopAll();
 
-    QTimer idleCheck, slideAway, slideBack, faceTick, edgeWatch, tabWatch;
+    QTimer idleCheck, slideAway, slideBack, faceTick, edgeWatch;
     // The due checks have no timer of their own: they run after each face
     // tick, at the second boundary, so that an idle clock wakes once a second
     // rather than once for the face and once more for the checks.
@@ -25,6 +25,5 @@ class ProgramTimers {
 
   private:
     QtTimerSwitch idleCheckSwitch_{idleCheck}, slideAwaySwitch_{slideAway},
-        slideBackSwitch_{slideBack}, faceTickSwitch_{faceTick}, edgeWatchSwitch_{edgeWatch},
-        tabWatchSwitch_{tabWatch};
+        slideBackSwitch_{slideBack}, faceTickSwitch_{faceTick}, edgeWatchSwitch_{edgeWatch};
 };

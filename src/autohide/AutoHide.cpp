@@ -1,6 +1,7 @@
 #include "autohide/AutoHide.h"
 
 #include <QRect>
+#include <algorithm>
 
 #include "autohide/SlideWindows.h"
 #include "platform/Platform.h"
@@ -20,6 +21,11 @@ int AutoHide::homeLeft() const {
     return screenRight() - windows_.clockWidth();
 }
 
+// Where the slide away ends: the first of its steps beyond the screen.
+int AutoHide::awayLeft() const {
+    return homeLeft() + kStep * (windows_.clockWidth() / kStep + 1);
+}
+
 QPoint AutoHide::homePosition() const {
     return {homeLeft(), platform_.desktopRect().top()};
 }
@@ -32,8 +38,12 @@ bool AutoHide::isSliding() const {
     return timers_.slideAway->enabled() || timers_.slideBack->enabled();
 }
 
+// The tab hangs at the clock's left edge, but never past the screen's: a
+// window manager would not let it go there, and a tab cut off by the edge is
+// harder to hit.
 void AutoHide::attachTab() {
-    windows_.moveTab(windows_.clockLeft() - windows_.tabWidth(), windows_.clockTop() + kTabTop);
+    const int left = std::min(windows_.clockLeft(), screenRight()) - windows_.tabWidth();
+    windows_.moveTab(left, windows_.clockTop() + kTabTop);
 }
 
 void AutoHide::placeCalendarAndTab() {
@@ -111,12 +121,17 @@ void AutoHide::idleCheckTick() {
 void AutoHide::slideAwayStep() {
     windows_.moveClock(windows_.clockLeft() + kStep, windows_.clockTop());
     placeCalendarAndTab();
-    if (windows_.clockLeft() <= screenRight()) {
-        return;
+    if (windows_.clockLeft() > screenRight()) {
+        endOfSlideAway();
     }
+}
+
+// The tab stays above the other windows by itself; without it the pointer at
+// the edge is watched for.
+void AutoHide::endOfSlideAway() {
+    away_ = true;
     timers_.slideAway->disable();
     if (!state_.settings.noPullTab()) {
-        timers_.tabWatch->enable();
         showTabPicture(TabPicture::Away);
     } else {
         timers_.edgeWatch->enable();
@@ -137,6 +152,7 @@ void AutoHide::slideBackStep() {
         placeCalendarAndTab();
     }
     timers_.slideBack->disable();
+    away_ = false;
     // The pointer that clicked the tab is often on the face now, its enter
     // having arrived while the clock was still moving.
     resumeIdleCheck();
@@ -154,11 +170,6 @@ void AutoHide::edgeWatchTick() {
     }
 }
 
-void AutoHide::tabWatchTick() {
-    attachTab();
-    windows_.keepTabOnTop();
-}
-
 void AutoHide::tabClick() {
     attachTab();
     if (isSliding()) {
@@ -167,7 +178,6 @@ void AutoHide::tabClick() {
     if (isAway()) {
         windows_.showClock();
         timers_.slideBack->enable();
-        timers_.tabWatch->disable();
     } else {
         // At home, or resting anywhere on screen: slide away whatever
         // auto-hide says.
@@ -200,10 +210,23 @@ void AutoHide::menuClosed() {
 }
 
 void AutoHide::screensChanged() {
+    if (timers_.slideAway->enabled() || (away_ && !timers_.slideBack->enabled())) {
+        const bool wasSliding = timers_.slideAway->enabled();
+        windows_.moveClock(awayLeft(), homePosition().y());
+        placeCalendarAndTab();
+        if (wasSliding) {
+            endOfSlideAway();
+        }
+        return;
+    }
+    goHome();
+}
+
+void AutoHide::goHome() {
+    away_ = false;
     timers_.slideAway->disable();
     timers_.slideBack->disable();
     timers_.edgeWatch->disable();
-    timers_.tabWatch->disable();
     const QPoint home = homePosition();
     windows_.moveClock(home.x(), home.y());
     windows_.showClock();

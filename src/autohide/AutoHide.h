@@ -35,7 +35,6 @@ class AutoHide {
     void slideAwayStep();  // one step of the slide away
     void slideBackStep();  // one step of the slide back
     void edgeWatchTick();  // screen-edge watch while away without the tab
-    void tabWatchTick();   // keeps the tab glued and on top while away
     void tabClick();
 
     void faceEntered();  // pointer on the clock face: no idle time passes
@@ -45,8 +44,9 @@ class AutoHide {
     void menuOpened();
     void menuClosed();
 
-    // The desktop's size or the set of monitors changed: whatever was going
-    // on, the clock goes back home with its calendar and tab.
+    // The desktop's size or the set of monitors changed: the clock stays as
+    // it was, home or away, at the new edge. A slide under way ends at once
+    // where it was going.
     void screensChanged();
 
     bool isAway() const;
@@ -55,6 +55,9 @@ class AutoHide {
   private:
     int screenRight() const;
     int homeLeft() const;
+    int awayLeft() const;
+    void endOfSlideAway();
+    void goHome();
     void placeCalendarAndTab();
     void attachTab();
     void showTabPicture(TabPicture kind);
@@ -67,4 +70,7 @@ class AutoHide {
     SlideWindows& windows_;
     bool menuOpen_ = false;
     bool faceEntered_ = false;  // an enter seen and its leave not yet
+    // From the end of a slide away to the end of the slide back. The clock's
+    // position tells as much until the screen changes under it.
+    bool away_ = false;
 };

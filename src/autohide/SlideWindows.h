@@ -10,7 +10,8 @@ enum class TabPicture { OnScreen, Away };
 // The windows that auto-hide moves: the clock, the calendar hanging below it
 // and the pull tab at the clock's left edge. The clock window implements this
 // over its real windows; tests over plain numbers. Coordinates are screen
-// pixels of the windows' outer edges.
+// pixels of the windows' outer edges, where the whole window would be: the
+// clock and the calendar may lie partly or wholly beyond the screen's edge.
 class SlideWindows {
   public:
     virtual ~SlideWindows() = default;
@@ -34,6 +35,4 @@ class SlideWindows {
     // Loads `path` as the tab's picture, resizes and shapes the tab to it and
     // redraws; a picture that cannot be loaded gives a plain tab of `kind`.
     virtual void setTabPicture(TabPicture kind, const QString& path) = 0;
-    // Puts the tab above other windows without moving or activating it.
-    virtual void keepTabOnTop() = 0;
 };

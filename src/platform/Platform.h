@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -93,10 +94,22 @@ class Platform {
     // The folder whose desktop entries start programs at log-on.
     virtual QString autostartFolder() const = 0;
 
-    // The desktop as the clock sees it: the rectangle whose right edge the
+    // The desktop as the clock sees it: the monitor whose right edge the
     // clock hangs from, and the mouse pointer.
     virtual QRect desktopRect() const = 0;
     virtual QPoint cursorPos() const = 0;
+
+    // The clock, its calendar and the pull tab belong to the desktop rather
+    // than being tasks: no taskbar button, no pager entry, on every
+    // workspace. `onTop` windows stay above ordinary ones, also where no
+    // window manager keeps them there. `window` is a top-level widget.
+    virtual void adoptDesktopWindow(QObject& window, bool onTop) {
+        (void)window;
+        (void)onTop;
+    }
+    // Called when the desktop changed size in a way Qt's screens may not
+    // tell: a nested or Xinerama server resized.
+    virtual void setDesktopResizedHandler(std::function<void()> handler) { (void)handler; }
 
     // Called from the event loop when the system asks the program to end (a
     // log-out, `kill`, Ctrl+C in a terminal): the program should end as its

@@ -12,5 +12,4 @@ struct ClockTimers {
     TimerSwitch* reminderCheck = nullptr;  // each second, after the face: reminders that fall due
     TimerSwitch* launchCheck = nullptr;    // each second, after the face: launches that fall due
     TimerSwitch* edgeWatch = nullptr;      // 100 ms: the pointer at the screen edge, while away
-    TimerSwitch* tabWatch = nullptr;       // 500 ms: keeps the pull tab glued and on top
 };

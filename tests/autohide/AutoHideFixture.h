@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FakePlatform.h"
 #include "FakeSlideWindows.h"
 #include "FakeTimer.h"
@@ -25,6 +27,13 @@ class AutoHideFixture : public ::testing::Test {
     }
 
     int home() const { return 1024 - windows.clockW; }
+    // Glued: the tab's right edge on the clock's left edge, or on the
+    // screen's where the clock is beyond it; 20 below the clock's top.
+    bool tabGlued() const {
+        const int edge = platform.desktop.x() + platform.desktop.width();
+        return windows.tabX + windows.tabW == std::min(windows.clockX, edge) &&
+               windows.tabY == windows.clockY + 20;
+    }
     void advance(qint64 ms) { platform.clock = platform.clock.addMSecs(ms); }
 
     // Runs the slide away to its end; the number of steps it took.

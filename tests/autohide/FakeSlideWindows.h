@@ -39,10 +39,6 @@ class FakeSlideWindows : public SlideWindows {
         tabW = pictureWidths.value(QFileInfo(path).fileName(), plainTabWidth);
         ++pictureChanges;
     }
-    void keepTabOnTop() override { ++raised; }
-
-    // Glued: the tab's right edge on the clock's left edge, 20 below its top.
-    bool tabGlued() const { return tabX + tabW == clockX && tabY == clockY + 20; }
 
     int clockX = 833, clockY = 0, clockW = 191, clockH = 191;
     int clockShown = 0;
@@ -52,7 +48,6 @@ class FakeSlideWindows : public SlideWindows {
     TabPicture tabKind = TabPicture::OnScreen;
     QString tabPath;
     int pictureChanges = 0;
-    int raised = 0;
     QMap<QString, int> pictureWidths;
     int plainTabWidth = 12;
 };

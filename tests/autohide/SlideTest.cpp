@@ -10,19 +10,18 @@ TEST_F(Slide, AwayTakesThirteenStepsWithCalendarAndTabAlong) {
         EXPECT_EQ(windows.clockY, 0);
         EXPECT_EQ(windows.calendarX, windows.clockX) << step;
         EXPECT_EQ(windows.calendarY, 191);
-        EXPECT_TRUE(windows.tabGlued()) << step;
+        EXPECT_TRUE(tabGlued()) << step;
         EXPECT_EQ(timers.slideAway.enabled(), step < 13) << step;
     }
     EXPECT_EQ(windows.clockX, 1024 + 4);
     EXPECT_TRUE(autoHide.isAway());
-    EXPECT_TRUE(timers.tabWatch.enabled());
     EXPECT_FALSE(timers.edgeWatch.enabled());
     EXPECT_EQ(windows.tabKind, TabPicture::Away);
     EXPECT_EQ(windows.tabPath, QStringLiteral("/opt/chronidex/skins/Bluekno.bmp"));
     EXPECT_TRUE(windows.tabVisible);
     // The away picture is wider; the tab is glued again at once.
     EXPECT_EQ(windows.tabW, 14);
-    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_TRUE(tabGlued());
 }
 
 TEST_F(Slide, BackTakesTheSameStepsAndEndsExactlyAtHome) {
@@ -33,7 +32,7 @@ TEST_F(Slide, BackTakesTheSameStepsAndEndsExactlyAtHome) {
         autoHide.slideBackStep();
         EXPECT_EQ(windows.clockX, 1028 - 15 * step) << step;
         EXPECT_EQ(windows.calendarX, windows.clockX) << step;
-        EXPECT_TRUE(windows.tabGlued()) << step;
+        EXPECT_TRUE(tabGlued()) << step;
         EXPECT_EQ(timers.slideBack.enabled(), step < 13) << step;
     }
     EXPECT_EQ(windows.clockX, home());
@@ -43,7 +42,7 @@ TEST_F(Slide, BackTakesTheSameStepsAndEndsExactlyAtHome) {
     EXPECT_EQ(windows.tabKind, TabPicture::OnScreen);
     EXPECT_EQ(windows.tabPath, QStringLiteral("/opt/chronidex/skins/Blueknz.bmp"));
     EXPECT_TRUE(windows.tabVisible);
-    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_TRUE(tabGlued());
 }
 
 // The slide ends at the first step beyond the screen: 15·n > W.
@@ -63,7 +62,6 @@ TEST_F(Slide, WithoutTheTabTheEdgeWatchTakesOver) {
     const int changes = windows.pictureChanges;
     slideAway();
     EXPECT_TRUE(timers.edgeWatch.enabled());
-    EXPECT_FALSE(timers.tabWatch.enabled());
     EXPECT_EQ(windows.pictureChanges, changes);
     slideBack();
     EXPECT_EQ(windows.clockX, home());
@@ -80,7 +78,7 @@ TEST_F(Slide, HomeIsTheTopRightOfTheWholeDesktop) {
     EXPECT_EQ(windows.clockX, 1729);
     EXPECT_EQ(windows.clockY, -200);
     EXPECT_EQ(windows.calendarY, -200 + 191);
-    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_TRUE(tabGlued());
     EXPECT_EQ(windows.tabY, -180);
     EXPECT_EQ(slideAway(), 13);
     EXPECT_EQ(windows.clockX, 1924);
@@ -95,7 +93,7 @@ TEST_F(Slide, ANarrowerScreenEndsTheSlideBackAtItsNewHome) {
     EXPECT_EQ(slideBack(), 28);
     EXPECT_EQ(windows.clockX, 609);
     EXPECT_EQ(windows.calendarX, 609);
-    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_TRUE(tabGlued());
     EXPECT_TRUE(timers.idleCheck.enabled());
     // At home the tab works as ever.
     autoHide.tabClick();

@@ -16,7 +16,7 @@ TEST_F(TabAndEdge, ASkinNameWithAFolderSeparatorGivesThePlainTab) {
     state.skinName = QStringLiteral("sub\\Blue");
     autoHide.setUpTab();
     EXPECT_TRUE(windows.tabPath.isEmpty());
-    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_TRUE(tabGlued());
 }
 
 TEST_F(TabAndEdge, ClickAtHomeSlidesAwayEvenWithAutoHideOff) {
@@ -24,7 +24,7 @@ TEST_F(TabAndEdge, ClickAtHomeSlidesAwayEvenWithAutoHideOff) {
     timers.idleCheck.enable();
     windows.tabX = 5;
     autoHide.tabClick();
-    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_TRUE(tabGlued());
     EXPECT_FALSE(timers.idleCheck.enabled());
     EXPECT_TRUE(timers.slideAway.enabled());
     EXPECT_EQ(slideAway(), 13);
@@ -34,10 +34,9 @@ TEST_F(TabAndEdge, ClickWhileAwayBringsTheClockBack) {
     slideAway();
     windows.tabX = 5;
     autoHide.tabClick();
-    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_TRUE(tabGlued());
     EXPECT_EQ(windows.clockShown, 1);
     EXPECT_TRUE(timers.slideBack.enabled());
-    EXPECT_FALSE(timers.tabWatch.enabled());
     EXPECT_FALSE(timers.slideAway.enabled());
 }
 
@@ -54,13 +53,11 @@ TEST_F(TabAndEdge, ClickDuringASlideOnlyReattachesTheTab) {
         }
         const int left = windows.clockX;
         windows.tabX = 5;
-        timers.tabWatch.disable();
         autoHide.tabClick();
-        EXPECT_TRUE(windows.tabGlued()) << slidingAway;
+        EXPECT_TRUE(tabGlued()) << slidingAway;
         EXPECT_EQ(windows.clockX, left) << slidingAway;
         EXPECT_TRUE(running.enabled()) << slidingAway;
         EXPECT_FALSE((slidingAway ? timers.slideBack : timers.slideAway).enabled()) << slidingAway;
-        EXPECT_FALSE(timers.tabWatch.enabled()) << slidingAway;
         EXPECT_EQ(windows.clockShown, 0) << slidingAway;
         running.disable();
     }
@@ -75,14 +72,6 @@ TEST_F(TabAndEdge, ClickJustAfterTheIdleSlideStartedChangesNothing) {
     EXPECT_TRUE(timers.slideAway.enabled());
     EXPECT_FALSE(timers.slideBack.enabled());
     EXPECT_EQ(slideAway(), 13);
-}
-
-TEST_F(TabAndEdge, VidKeepsTheTabGluedAndOnTop) {
-    slideAway();
-    windows.tabX = 0;
-    autoHide.tabWatchTick();
-    EXPECT_TRUE(windows.tabGlued());
-    EXPECT_EQ(windows.raised, 1);
 }
 
 // The five right-most columns, from the top down to the calendar's bottom.
@@ -118,7 +107,7 @@ TEST_F(TabAndEdge, EdgeWatchWithoutCalendarReachesTheClockBottom) {
     EXPECT_TRUE(timers.slideBack.enabled());
 }
 
-TEST_F(TabAndEdge, ScreensChangedBringsEverythingHome) {
+TEST_F(TabAndEdge, ScreensChangedDuringTheSlideBackBringsEverythingHome) {
     slideAway();
     timers.slideBack.enable();
     autoHide.slideBackStep();
@@ -135,10 +124,9 @@ TEST_F(TabAndEdge, ScreensChangedBringsEverythingHome) {
     EXPECT_FALSE(timers.slideAway.enabled());
     EXPECT_FALSE(timers.slideBack.enabled());
     EXPECT_FALSE(timers.edgeWatch.enabled());
-    EXPECT_FALSE(timers.tabWatch.enabled());
     EXPECT_EQ(windows.tabKind, TabPicture::OnScreen);
     EXPECT_TRUE(windows.tabVisible);
-    EXPECT_TRUE(windows.tabGlued());
+    EXPECT_TRUE(tabGlued());
     EXPECT_TRUE(timers.idleCheck.enabled());
     EXPECT_EQ(state.lastActivity, platform.clock);
 }
@@ -159,4 +147,50 @@ TEST_F(TabAndEdge, ScreensChangedFollowsTheSettings) {
     state.settings.setNoPullTab(true);
     autoHide.screensChanged();
     EXPECT_FALSE(windows.tabVisible);
+}
+
+// A monitor added, removed or resized: the clock keeps its state at the new
+// edge, and a slide away under way ends there at once.
+TEST_F(TabAndEdge, ScreensChangedReanchorsAwayAtTheNewEdge) {
+    struct Case {
+        const char* name;
+        bool noTab;
+        int awaySteps;  // steps of the slide away run before the change; 13 ends it
+        QRect desktop;
+    };
+    for (const Case& c : {Case{"away, wider", false, 13, {0, 0, 1600, 900}},
+                          Case{"away, narrower", false, 13, {0, 0, 800, 600}},
+                          Case{"away without tab", true, 13, {0, 0, 1600, 900}},
+                          Case{"sliding away", false, 4, {-1280, 100, 2880, 900}}}) {
+        platform.desktop = QRect(0, 0, 1024, 768);
+        state.settings.setNoPullTab(c.noTab);
+        autoHide.screensChanged();
+        timers.slideAway.enable();
+        for (int step = 0; step < c.awaySteps; ++step) {
+            autoHide.slideAwayStep();
+        }
+        platform.desktop = c.desktop;
+        autoHide.screensChanged();
+        const int edge = c.desktop.x() + c.desktop.width();
+        EXPECT_EQ(windows.clockX, edge - 191 + 15 * 13) << c.name;
+        EXPECT_EQ(windows.clockY, c.desktop.y()) << c.name;
+        EXPECT_EQ(windows.calendarX, windows.clockX) << c.name;
+        EXPECT_TRUE(autoHide.isAway()) << c.name;
+        EXPECT_FALSE(timers.slideAway.enabled()) << c.name;
+        EXPECT_EQ(timers.edgeWatch.enabled(), c.noTab) << c.name;
+        if (!c.noTab) {
+            EXPECT_EQ(windows.tabKind, TabPicture::Away) << c.name;
+            EXPECT_TRUE(tabGlued()) << c.name;
+            EXPECT_EQ(windows.tabX + windows.tabW, edge) << c.name;
+        }
+        // The tab or the edge brings it home to the new corner.
+        if (c.noTab) {
+            platform.cursor = QPoint(edge - 1, c.desktop.y());
+            autoHide.edgeWatchTick();
+        } else {
+            autoHide.tabClick();
+        }
+        slideBack();
+        EXPECT_EQ(windows.clockX, edge - 191) << c.name;
+    }
 }

@@ -61,6 +61,9 @@ class FakePlatform : public Platform {
     void setEndRequestHandler(std::function<void()> handler) override {
         endRequest = std::move(handler);
     }
+    void adoptDesktopWindow(QObject& window, bool onTop) override {
+        adopted.append({&window, onTop});
+    }
 
     QDateTime clock = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
     QStringList messages;
@@ -80,5 +83,6 @@ class FakePlatform : public Platform {
     QPoint cursor{0, 600};
     FakeSoundPlayer sound;
     FakeInstanceMarker marker;
-    std::function<void()> endRequest;  // what a log-out or `kill` would call
+    std::function<void()> endRequest;          // what a log-out or `kill` would call
+    QList<std::pair<QObject*, bool>> adopted;  // the desktop's windows, and which stay on top
 };

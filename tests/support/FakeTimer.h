@@ -28,9 +28,9 @@ class FakeTimer : public TimerSwitch {
 // The program's timers as fakes, as they stand once the clock runs.
 struct FakeClockTimers {
     FakeTimer idleCheck, slideAway, slideBack, faceTick{true}, reminderCheck{true},
-        launchCheck{true}, edgeWatch, tabWatch;
+        launchCheck{true}, edgeWatch;
     ClockTimers view() {
         return {&idleCheck,     &slideAway,   &slideBack, &faceTick,
-                &reminderCheck, &launchCheck, &edgeWatch, &tabWatch};
+                &reminderCheck, &launchCheck, &edgeWatch};
     }
 };

@@ -11,7 +11,7 @@
 #include "state/ClockState.h"
 
 PullTabWindow::PullTabWindow(const ClockState& state, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus),
       state_(state) {
     setAttribute(Qt::WA_ShowWithoutActivating);

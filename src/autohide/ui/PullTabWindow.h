@@ -8,9 +8,9 @@
 struct ClockState;
 
 // The pull tab "kn": a small frameless window at the clock's left edge, shaped
-// like its picture, that slides the clock away and back when clicked. As a
-// tool window it gets no taskbar button; it stays above other windows and
-// never takes the focus. Where auto-hide runs without the tab, the window
+// like its picture, that slides the clock away and back when clicked. Like
+// the clock it has no taskbar button (the platform marks it); it stays above
+// other windows and never takes the focus. Where auto-hide runs without the tab, the window
 // hides itself the first time it is painted.
 class PullTabWindow : public QWidget {
     Q_OBJECT

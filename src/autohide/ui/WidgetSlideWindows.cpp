@@ -1,47 +1,72 @@
 #include "autohide/ui/WidgetSlideWindows.h"
 
 #include <QWidget>
+#include <algorithm>
+#include <utility>
 
 #include "autohide/ui/PullTabWindow.h"
 
-WidgetSlideWindows::WidgetSlideWindows(QWidget& clock, PullTabWindow& tab, QWidget* calendar)
-    : clock_(clock), tab_(tab), calendar_(calendar) {}
+WidgetSlideWindows::WidgetSlideWindows(QWidget& clock, PullTabWindow& tab, QWidget* calendar,
+                                       std::function<int()> screenRight)
+    : clock_(clock), tab_(tab), calendar_(calendar), screenRight_(std::move(screenRight)) {
+    // The windows are frameless, so their frame and client geometry coincide.
+    clockCut_ = {clock.size(), clock.pos()};
+    clock.setMinimumSize(1, clock.height());
+    clock.setMaximumSize(clock.size());
+    if (calendar) {
+        calendarCut_ = {calendar->size(), calendar->pos()};
+        calendar->setMinimumSize(1, calendar->height());
+        calendar->setMaximumSize(calendar->size());
+    }
+}
 
-// The windows are frameless, so their frame and client geometry coincide.
-int WidgetSlideWindows::clockLeft() const {
-    return clock_.x();
+void WidgetSlideWindows::fit(QWidget& window, Cut& cut) {
+    const int shown = std::min(cut.size.width(), screenRight_() - cut.at.x());
+    if (shown <= 0) {
+        if (window.isVisible()) {
+            window.hide();
+            cut.unmapped = true;
+        }
+        return;
+    }
+    const QRect part(cut.at, QSize(shown, cut.size.height()));
+    if (window.geometry() != part) {
+        window.setGeometry(part);
+    }
+    if (cut.unmapped) {
+        cut.unmapped = false;
+        window.show();
+    }
 }
-int WidgetSlideWindows::clockTop() const {
-    return clock_.y();
-}
-int WidgetSlideWindows::clockWidth() const {
-    return clock_.width();
-}
-int WidgetSlideWindows::clockHeight() const {
-    return clock_.height();
-}
+
 void WidgetSlideWindows::moveClock(int left, int top) {
-    clock_.move(left, top);
+    clockCut_.at = QPoint(left, top);
+    fit(clock_, clockCut_);
 }
+
 void WidgetSlideWindows::showClock() {
-    clock_.show();
-    clock_.raise();
+    fit(clock_, clockCut_);
+    // Beyond the edge it is mapped by the first step that brings part of it back.
+    if (!clockCut_.unmapped) {
+        clock_.show();
+        clock_.raise();
+    }
 }
 
 int WidgetSlideWindows::calendarHeight() const {
-    return calendar_ ? calendar_->height() : 0;
+    return calendar_ ? calendarCut_.size.height() : 0;
 }
+
 void WidgetSlideWindows::moveCalendar(int left, int top) {
     if (calendar_) {
-        calendar_->move(left, top);
+        calendarCut_.at = QPoint(left, top);
+        fit(*calendar_, calendarCut_);
     }
 }
 
 int WidgetSlideWindows::tabWidth() const {
     return tab_.width();
 }
-// The tab watch glues the tab twice a second; a move to where it already is
-// would still be a request to the X server and a wake-up of the tab.
 void WidgetSlideWindows::moveTab(int left, int top) {
     if (tab_.pos() != QPoint(left, top)) {
         tab_.move(left, top);
@@ -55,8 +80,4 @@ void WidgetSlideWindows::hideTab() {
 }
 void WidgetSlideWindows::setTabPicture(TabPicture kind, const QString& path) {
     tab_.setPicture(kind, path);
-}
-// On X11 a stays-on-top window only needs raising among its kind.
-void WidgetSlideWindows::keepTabOnTop() {
-    tab_.raise();
 }

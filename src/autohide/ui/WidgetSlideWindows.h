@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPoint>
 #include <QPointer>
+#include <QSize>
+#include <functional>
 
 #include "autohide/SlideWindows.h"
 
@@ -8,17 +11,25 @@ class QWidget;
 class PullTabWindow;
 
 // The windows auto-hide moves, as the real top-level widgets: the clock, the
-// calendar once there is one, and the pull tab.
+// calendar and the pull tab.
+//
+// Window managers keep the windows they manage on the screen: a move past
+// its edge is clamped or refused. So the clock and the calendar never go
+// there. Their positions here are where they would be; what would lie beyond
+// the screen's right edge is cut off, the window narrowing from the right
+// with its contents in place, and a window with nothing left on the screen is
+// unmapped. Seen from the desktop that is the same slide, under any window
+// manager and under none.
 class WidgetSlideWindows : public SlideWindows {
   public:
-    WidgetSlideWindows(QWidget& clock, PullTabWindow& tab, QWidget* calendar = nullptr);
+    // `screenRight`: the x just past the desktop's right edge.
+    WidgetSlideWindows(QWidget& clock, PullTabWindow& tab, QWidget* calendar,
+                       std::function<int()> screenRight);
 
-    void setCalendar(QWidget* calendar) { calendar_ = calendar; }
-
-    int clockLeft() const override;
-    int clockTop() const override;
-    int clockWidth() const override;
-    int clockHeight() const override;
+    int clockLeft() const override { return clockCut_.at.x(); }
+    int clockTop() const override { return clockCut_.at.y(); }
+    int clockWidth() const override { return clockCut_.size.width(); }
+    int clockHeight() const override { return clockCut_.size.height(); }
     void moveClock(int left, int top) override;
     void showClock() override;
 
@@ -30,10 +41,19 @@ class WidgetSlideWindows : public SlideWindows {
     void showTab() override;
     void hideTab() override;
     void setTabPicture(TabPicture kind, const QString& path) override;
-    void keepTabOnTop() override;
 
   private:
+    struct Cut {
+        QSize size;             // the whole window's
+        QPoint at;              // where the whole window would be
+        bool unmapped = false;  // hidden here, for lying wholly beyond the edge
+    };
+    void fit(QWidget& window, Cut& cut);
+
     QWidget& clock_;
     PullTabWindow& tab_;
     QPointer<QWidget> calendar_;
+    std::function<int()> screenRight_;
+    Cut clockCut_;
+    Cut calendarCut_;
 };

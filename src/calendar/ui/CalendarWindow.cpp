@@ -48,9 +48,11 @@ QFont fittingFont(QFont font, const QStringList& names, int innerHeight) {
 CalendarWindow::CalendarWindow(const QRect& clock, const QColor& faceCorner,
                                const ProgramFolder& folder, const SettingsRecord& settings,
                                const QDate& today, Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       monthNames_(kMonths + 1),
       weekdayTexts_(MonthLayout::kWeekdayTexts) {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowTitle(QStringLiteral("kol"));
     buildControls();
     move(clock.left(), clock.top() + clock.height());
     // The panel and the label take the face's corner colour, so the calendar

@@ -1,7 +1,9 @@
 #include "platform/linux/LinuxPlatform.h"
 
+#include "autohide/HomeScreen.h"
 #include "locale/OkCaption.h"
 #include "platform/linux/MessageBox.h"
+#include "platform/linux/X11Monitors.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -14,6 +16,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QWidget>
 #include <cstdio>
 
 LinuxPlatform::LinuxPlatform() : player_(QStringLiteral(CHRONIDEX_SOUND_MODULE_FOLDER)) {}
@@ -89,23 +92,14 @@ QString LinuxPlatform::autostartFolder() const {
            QStringLiteral("/autostart");
 }
 
-// The clock hangs from the right edge of the rightmost screen, at that
-// screen's top; the slides measure from the desktop's overall right edge.
 QRect LinuxPlatform::desktopRect() const {
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (screens.isEmpty()) {
-        return {0, 0, 1024, 768};
+    return homeScreen(x11monitors::monitors());
+}
+
+void LinuxPlatform::adoptDesktopWindow(QObject& window, bool onTop) {
+    if (window.isWidgetType()) {
+        desktopWindows_.adopt(static_cast<QWidget&>(window), onTop);
     }
-    const QScreen* rightmost = screens.first();
-    QRect all;
-    for (const QScreen* screen : screens) {
-        all |= screen->geometry();
-        if (screen->geometry().right() > rightmost->geometry().right()) {
-            rightmost = screen;
-        }
-    }
-    const QRect edge = rightmost->geometry();
-    return QRect(QPoint(all.left(), edge.top()), QPoint(edge.right(), edge.bottom()));
 }
 
 QPoint LinuxPlatform::cursorPos() const {

@@ -4,6 +4,7 @@
 #include "platform/linux/LocalInstanceMarker.h"
 #include "platform/linux/SoundModulePlayer.h"
 #include "platform/linux/TerminationSignals.h"
+#include "platform/linux/X11DesktopWindows.h"
 
 // The platform boundary on a Linux desktop (X11, or XWayland under Wayland).
 class LinuxPlatform : public Platform {
@@ -23,6 +24,10 @@ class LinuxPlatform : public Platform {
     QString autostartFolder() const override;
     QRect desktopRect() const override;
     QPoint cursorPos() const override;
+    void adoptDesktopWindow(QObject& window, bool onTop) override;
+    void setDesktopResizedHandler(std::function<void()> handler) override {
+        desktopWindows_.setDesktopResizedHandler(std::move(handler));
+    }
     void setEndRequestHandler(std::function<void()> handler) override {
         signals_.setHandler(std::move(handler));
     }
@@ -31,4 +36,5 @@ class LinuxPlatform : public Platform {
     SoundModulePlayer player_;
     LocalInstanceMarker marker_;
     TerminationSignals signals_;
+    X11DesktopWindows desktopWindows_;
 };

@@ -29,7 +29,7 @@ class Wiring : public ::testing::Test {
             {"idleCheck", t.idleCheck.isActive()},        {"slideAway", t.slideAway.isActive()},
             {"slideBack", t.slideBack.isActive()},        {"faceTick", t.faceTick.isActive()},
             {"reminderCheck", t.reminderCheck.enabled()}, {"launchCheck", t.launchCheck.enabled()},
-            {"edgeWatch", t.edgeWatch.isActive()},        {"tabWatch", t.tabWatch.isActive()}};
+            {"edgeWatch", t.edgeWatch.isActive()}};
         QStringList names;
         for (const auto& [name, on] : all) {
             if (on) {
@@ -107,8 +107,13 @@ TEST_F(Wiring, TheSystemsEndRequestEndsTheProgramAsExitDoes) {
     expectEndsAsExit([this] { platform.endRequest(); });
 }
 
-TEST_F(Wiring, AutoHideSwitchesTheSlideAndTabTimersOnAndOff) {
+// Away, the clock costs what it costs at home: no timer of the slide runs and
+// the clock and calendar are unmapped, so nothing of them is drawn.
+TEST_F(Wiring, AwayNoSlideTimerRunsAndTheWindowsAreUnmapped) {
     ASSERT_TRUE(app.start(folder.root()));
+    const QList<std::pair<QObject*, bool>> adopted = {
+        {&app.clock(), false}, {app.calendar(), false}, {app.pullTab(), true}};
+    EXPECT_EQ(platform.adopted, adopted);
     app.state().settings.setAutoHide(true);
     app.pullTab()->clicked();
     EXPECT_TRUE(running().contains("slideAway"));
@@ -117,10 +122,12 @@ TEST_F(Wiring, AutoHideSwitchesTheSlideAndTabTimersOnAndOff) {
     while (app.timers().slideAway.isActive() && waited.elapsed() < 10000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    EXPECT_TRUE(running().contains("tabWatch"));
+    EXPECT_EQ(running(), QStringList({"faceTick", "reminderCheck", "launchCheck"}));
+    EXPECT_FALSE(app.clock().isVisible());
+    EXPECT_FALSE(app.calendar()->isVisible());
+    EXPECT_TRUE(app.pullTab()->isVisible());
     app.pullTab()->clicked();
     EXPECT_TRUE(running().contains("slideBack"));
-    EXPECT_FALSE(running().contains("tabWatch"));
 }
 
 TEST_F(Wiring, TheFaceTickWaitsForTheNextSecondAndTheSoundTellsItsEnd) {

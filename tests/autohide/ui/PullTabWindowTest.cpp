@@ -29,10 +29,12 @@ class PullTab : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(PullTab, IsAFramelessToolWindowAboveTheOthers) {
+// An ordinary window for the window manager, not a tool window that it would
+// tie to the program's other windows.
+TEST_F(PullTab, IsAFramelessWindowAboveTheOthers) {
     PullTabWindow tab(state);
     const Qt::WindowFlags flags = tab.windowFlags();
-    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window);
     EXPECT_TRUE(flags & Qt::FramelessWindowHint);
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(tab.testAttribute(Qt::WA_ShowWithoutActivating));

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QWidget>
+#include <algorithm>
 #include <memory>
 
 #include "FakePlatform.h"
@@ -23,14 +24,17 @@ class WidgetSlide : public ::testing::Test {
         state.settings = SettingsRecord::defaults();
         state.skinName = QStringLiteral("Blue");
         state.lastActivity = platform.clock;
-        clock.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        clock.setWindowFlags(Qt::FramelessWindowHint);
         clock.resize(191, 191);
         clock.move(1024 - 191, 0);
-        calendar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        calendar->setWindowFlags(Qt::FramelessWindowHint);
         calendar->resize(191, 178);
         calendar->move(1024 - 191, 191);
-        QObject::connect(&tab, &PullTabWindow::clicked, [this] { autoHide.tabClick(); });
-        autoHide.setUpTab();
+        windows =
+            std::make_unique<WidgetSlideWindows>(clock, tab, calendar.get(), [] { return 1024; });
+        autoHide = std::make_unique<AutoHide>(state, timers.view(), platform, *windows);
+        QObject::connect(&tab, &PullTabWindow::clicked, [this] { autoHide->tabClick(); });
+        autoHide->setUpTab();
     }
 
     TempFolder folder;
@@ -40,43 +44,54 @@ class WidgetSlide : public ::testing::Test {
     QWidget clock;
     std::unique_ptr<QWidget> calendar = std::make_unique<QWidget>();
     PullTabWindow tab{state};
-    WidgetSlideWindows windows{clock, tab, calendar.get()};
-    AutoHide autoHide{state, timers.view(), platform, windows};
+    std::unique_ptr<WidgetSlideWindows> windows;
+    std::unique_ptr<AutoHide> autoHide;
 };
 
-TEST_F(WidgetSlide, TheWindowsMoveTogether) {
-    EXPECT_EQ(tab.pos(), QPoint(833 - 10, 20));
-    EXPECT_TRUE(tab.hasSkinPicture());
-    EXPECT_TRUE(tab.isVisible());
-
+// The clock and calendar never leave the screen: what would lie beyond its
+// edge is cut off, and nothing left means unmapped. The tab stays whole.
+TEST_F(WidgetSlide, TheSlideNarrowsTheWindowsAtTheEdgeAndUnmapsThem) {
+    clock.show();
+    calendar->show();
     tab.clicked();
     ASSERT_TRUE(timers.slideAway.enabled());
-    while (timers.slideAway.enabled()) {
-        autoHide.slideAwayStep();
+    for (int step = 1; timers.slideAway.enabled(); ++step) {
+        autoHide->slideAwayStep();
+        const int left = 833 + 15 * step;
+        const int shown = std::min(191, 1024 - left);
+        EXPECT_EQ(clock.isVisible(), shown > 0) << step;
+        EXPECT_EQ(calendar->isVisible(), shown > 0) << step;
+        if (shown > 0) {
+            EXPECT_EQ(clock.geometry(), QRect(left, 0, shown, 191)) << step;
+            EXPECT_EQ(calendar->geometry(), QRect(left, 191, shown, 178)) << step;
+        }
+        EXPECT_LE(tab.geometry().right(), 1023) << step;
+        EXPECT_EQ(tab.geometry().right() + 1, std::min(left, 1024)) << step;
     }
-    EXPECT_EQ(clock.pos(), QPoint(1028, 0));
-    EXPECT_EQ(calendar->pos(), QPoint(1028, 191));
+    EXPECT_EQ(windows->clockLeft(), 1028);
     EXPECT_EQ(tab.size(), QSize(14, 40));
-    EXPECT_EQ(tab.pos(), QPoint(1028 - 14, 20));
-    EXPECT_TRUE(timers.tabWatch.enabled());
+    EXPECT_EQ(tab.pos(), QPoint(1024 - 14, 20));
 
     tab.clicked();
     EXPECT_TRUE(timers.slideBack.enabled());
-    EXPECT_FALSE(timers.tabWatch.enabled());
+    EXPECT_FALSE(clock.isVisible());  // mapped by the first step that shows a part
+    autoHide->slideBackStep();
     EXPECT_TRUE(clock.isVisible());
+    EXPECT_EQ(clock.geometry(), QRect(1013, 0, 11, 191));
     while (timers.slideBack.enabled()) {
-        autoHide.slideBackStep();
+        autoHide->slideBackStep();
     }
-    EXPECT_EQ(clock.pos(), QPoint(833, 0));
-    EXPECT_EQ(calendar->pos(), QPoint(833, 191));
+    EXPECT_EQ(clock.geometry(), QRect(833, 0, 191, 191));
+    EXPECT_EQ(calendar->geometry(), QRect(833, 191, 191, 178));
+    EXPECT_TRUE(calendar->isVisible());
     EXPECT_EQ(tab.pos(), QPoint(833 - 10, 20));
 }
 
 TEST_F(WidgetSlide, ACalendarThatIsGoneCountsAsNone) {
-    EXPECT_EQ(windows.calendarHeight(), 178);
+    EXPECT_EQ(windows->calendarHeight(), 178);
     calendar.reset();
-    EXPECT_EQ(windows.calendarHeight(), 0);
-    windows.moveCalendar(5, 5);
-    autoHide.screensChanged();
+    EXPECT_EQ(windows->calendarHeight(), 0);
+    windows->moveCalendar(5, 5);
+    autoHide->screensChanged();
     EXPECT_EQ(clock.pos(), QPoint(833, 0));
 }

@@ -48,10 +48,10 @@ class CalendarWindowTest : public CalendarFolderTest {
     FakePlatform platform;
 };
 
-TEST_F(CalendarWindowTest, FramelessToolWindowHangingUnderTheClock) {
+TEST_F(CalendarWindowTest, FramelessWindowHangingUnderTheClock) {
     const auto calendar = make(QDate(2026, 3, 10));
     const Qt::WindowFlags flags = calendar->windowFlags();
-    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window);
     EXPECT_TRUE(flags & Qt::FramelessWindowHint);
     EXPECT_FALSE(flags & Qt::WindowStaysOnTopHint);  // only the pull tab stays above
     EXPECT_EQ(calendar->geometry(), QRect(833, 191, 191, 178));
