@@ -6,7 +6,9 @@
 #
 #   bench/idle.sh [runs]        one line per run
 #
-# Environment: IDLE_SECONDS (40), IDLE_WARMUP (5), CHRONIDEX_BUILD_DIR
+# Environment: IDLE_MODE (home: the clock in view; away: slid off the screen
+# by a click on its pull tab before the warm-up), IDLE_SECONDS (40),
+# IDLE_WARMUP (5), CHRONIDEX_BUILD_DIR
 # (build-bench), CHRONIDEX_DISPLAYS ("FIRST LAST", the X display numbers the
 # private Xvfb may take; 91 140), CHRONIDEX_PROGRAM (a clock built elsewhere,
 # say from an earlier commit, to measure instead of this tree's: before and
@@ -18,6 +20,8 @@ source tools/packages.sh
 chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}" xvfb xauth xdotool x11-utils x11-apps
 
 runs=${1:-1}
+mode=${IDLE_MODE:-home}
+case $mode in home | away) ;; *) echo "IDLE_MODE is home or away"; exit 2 ;; esac
 seconds=${IDLE_SECONDS:-40}
 warmup=${IDLE_WARMUP:-5}
 build=${CHRONIDEX_BUILD_DIR:-build-bench}
@@ -102,6 +106,15 @@ one_run() {
     xclock=$!
     pids+=("$xclock")
     wait_mapped xclock "$(now_ns)" >/dev/null || { echo "no xclock window"; exit 1; }
+    if [ "$mode" = away ]; then
+        local tab
+        tab=$(xdotool search --onlyvisible --name '^kn$' | head -n 1)
+        eval "$(xdotool getwindowgeometry --shell "$tab")"
+        xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+        sleep 2
+        xdotool mousemove --sync 10 700
+        ! xdotool search --onlyvisible --name '^chas$' >/dev/null || { echo "the clock did not slide away"; exit 1; }
+    fi
 
     sleep "$warmup"
     local c0 x0 v0 cs0 xs0 t0 c1 x1 v1 cs1 xs1 t1
@@ -115,11 +128,11 @@ one_run() {
     awk -v t=$(( t1 - t0 )) -v c=$(( c1 - c0 )) -v x=$(( x1 - x0 )) -v v=$(( v1 - v0 )) \
         -v cs=$(( cs1 - cs0 )) -v xs=$(( xs1 - xs0 )) -v ch="$(hwm_mib "$clock")" \
         -v xh="$(hwm_mib "$xclock")" -v map="$map_ms" -v mapcpu="$map_cpu" \
-        -v th="$(threads "$clock")" -v secs="$seconds" -v warm="$warmup" 'BEGIN {
+        -v th="$(threads "$clock")" -v secs="$seconds" -v warm="$warmup" -v mode="$mode" 'BEGIN {
         s = t / 1e9
         cms = c / 1e6 / s; xms = x / 1e6 / s
-        printf "idle: cpu chronidex=%.3f xclock=%.3f ms/s ratio=%.1f | wakeups chronidex=%.1f xclock=%.1f /s | peak_rss chronidex=%.1f xclock=%.1f MiB | map chronidex=%d ms (cpu %d ms) | xvfb=%.3f ms/s | threads=%d | %d s after %d s\n",
-            cms, xms, (xms > 0 ? cms / xms : 0), cs / s, xs / s, ch, xh, map, mapcpu,
+        printf "idle %s: cpu chronidex=%.3f xclock=%.3f ms/s ratio=%.1f | wakeups chronidex=%.1f xclock=%.1f /s | peak_rss chronidex=%.1f xclock=%.1f MiB | map chronidex=%d ms (cpu %d ms) | xvfb=%.3f ms/s | threads=%d | %d s after %d s\n",
+            mode, cms, xms, (xms > 0 ? cms / xms : 0), cs / s, xs / s, ch, xh, map, mapcpu,
             v / 1e6 / s, th, secs, warm
     }'
     kill "$clock" "$xclock" 2>/dev/null || true

@@ -16,15 +16,19 @@ win=$(wait_window chas) || { cat "$work/clock.log"; fail "no clock window"; }
 width=$(screen_width)
 home=$((width - 191))
 clock_x() { xdotool getwindowgeometry --shell "$win" | sed -n 's/^X=//p'; }
-# Waits up to $1 tenths of a second for the clock to be away; fails otherwise.
+mapped() { xwininfo -id "$win" | grep -q IsViewable; }
+# Waits up to $1 tenths of a second for the clock to be away (unmapped, as
+# nothing of it is left on the screen); fails otherwise.
 wait_away() {
     for _ in $(seq "$1"); do
-        [ "$(clock_x)" -gt "$width" ] && return 0
+        mapped || return 0
         sleep 0.1
     done
     fail "the clock did not slide away; it is at $(clock_x)"
 }
-expect_home() { [ "$(clock_x)" -eq "$home" ] || fail "$1: the clock is at $(clock_x), not $home"; }
+expect_home() {
+    mapped && [ "$(clock_x)" -eq "$home" ] || fail "$1: the clock is at $(clock_x), not $home"
+}
 
 # Away from the face, the clock leaves after the delay.
 xdotool mousemove --sync 100 500

@@ -1,0 +1,88 @@
+# Shared by the tests that run the clock on real desktops: a private X server
+# for each desktop, with a window manager or none, one screen or two side by
+# side, and helpers to read windows and screenshots. Source after lib.sh.
+
+free_display() {
+    local n
+    for n in $(seq 160 220); do
+        [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ] && { echo "$n"; return; }
+    done
+    return 1
+}
+wait_display() {
+    for _ in $(seq 100); do
+        DISPLAY=$1 xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "X server $1 did not start"
+}
+
+# Absolute geometry of a window as the root sees it: "x y width height state".
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+        /^  Width/ {w = $NF} /^  Height/ {h = $NF} /Map State/ {s = $NF}
+        END {print x, y, w, h, s}'
+}
+pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[pixel:p{0,0}]' info:; }
+shot() { import -window root "$1"; }
+
+# Starts a desktop: $1 the window manager (none, openbox, xfwm4, icewm), $2
+# "two" for two screens side by side. Sets DISPLAY, desktop_pids and wm_pid.
+start_desktop() {
+    local wm=$1 screens=${2:-one} n server_pid
+    wm_pid=
+    desktop_pids=()
+    n=$(free_display) || fail "no free X display"
+    if [ "$screens" = two ]; then
+        # Xvfb lays out every screen at the origin; a nested server lays its
+        # two screens side by side, as a two-monitor desktop does.
+        Xvfb ":$n" -screen 0 2600x1100x24 -nolisten tcp >/dev/null 2>&1 &
+        desktop_pids+=($!)
+        wait_display ":$n"
+        local host=$n
+        n=$(free_display)
+        DISPLAY=":$host" Xephyr ":$n" +xinerama -screen 1280x1024 -screen 1280x1024 \
+            -nolisten tcp >/dev/null 2>&1 &
+    else
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    fi
+    desktop_pids+=($!)
+    pids+=("${desktop_pids[@]}")
+    wait_display ":$n"
+    export DISPLAY=":$n"
+    case $wm in
+        openbox) openbox >/dev/null 2>&1 & wm_pid=$! ;;
+        xfwm4) dbus-run-session xfwm4 --compositor=off >/dev/null 2>&1 & wm_pid=$! ;;
+        icewm) icewm >/dev/null 2>&1 & wm_pid=$! ;;
+    esac
+    if [ -n "$wm_pid" ]; then
+        pids+=("$wm_pid")
+        for _ in $(seq 100); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+            sleep 0.1
+        done
+        sleep 0.5
+    fi
+}
+
+# Ends the clock, the window manager and the X servers of the desktop.
+stop_desktop() {
+    kill "$clock_pid" 2>/dev/null || true
+    wait "$clock_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+    kill "${desktop_pids[@]}" 2>/dev/null || true
+    wait "${desktop_pids[@]}" 2>/dev/null || true
+}
+
+# A plain window of the given colour, placed and sized in pixels; prints its id.
+plain_window() {
+    local colour=$1 geometry=$2 id
+    xlogo -bg "$colour" -geometry "$geometry" >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do
+        id=$(xdotool search --onlyvisible --classname xlogo 2>/dev/null | tail -n 1) &&
+            { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
