@@ -52,11 +52,12 @@ void AutoHide::placeCalendarAndTab() {
 }
 
 // The two pictures may differ in width, so the tab is glued again after the
-// change rather than left where the slide put it.
+// change rather than left where the slide put it. The tab changes its picture
+// in place: unmapped and mapped again at once, a managed window may stay
+// unmapped where the window manager sees the two out of order.
 void AutoHide::showTabPicture(TabPicture kind) {
     const QString file =
         kind == TabPicture::Away ? QStringLiteral("kno.bmp") : QStringLiteral("knz.bmp");
-    windows_.hideTab();
     windows_.setTabPicture(kind, skinfiles::path(state_.programFolder, state_.skinName, file));
     attachTab();
     windows_.showTab();

@@ -90,9 +90,10 @@ check_desktop() {
         fail "$name: clock back at $(geometry "$clock")"
     [ "$(geometry "$calendar")" = "$home $size $size $cal_height IsViewable" ] ||
         fail "$name: calendar back at $(geometry "$calendar")"
-    xdotool mousemove 10 $((size * 3))
 
     # A normal window raised over the clock covers it; the tab stays above.
+    # The pointer rests on the clock's place meanwhile, which holds it home.
+    xdotool mousemove $((home + 10)) $((size - 10))
     read -r x y w h state <<<"$(geometry "$tab")"
     local before tab_before
     shot "$work/home.png"
@@ -106,23 +107,28 @@ check_desktop() {
     else
         xdotool windowraise "$term_win"
     fi
-    sleep 1
-    shot "$work/covered.png"
-    [ "$(pixel "$work/covered.png" $((home + size / 2)) $((size / 2)))" != "$before" ] ||
-        fail "$name: the raised window does not cover the clock"
-    [ "$(pixel "$work/covered.png" $((x + w / 2)) $((y + h / 2)))" = "$tab_before" ] ||
-        fail "$name: the raised window covers the pull tab"
+    # The window manager restacks in its own time; a loaded machine may take a while.
+    local covered=
+    for _ in $(seq 20); do
+        sleep 0.3
+        shot "$work/covered.png"
+        [ "$(pixel "$work/covered.png" $((home + size / 2)) $((size / 2)))" != "$before" ] &&
+            [ "$(pixel "$work/covered.png" $((x + w / 2)) $((y + h / 2)))" = "$tab_before" ] &&
+            { covered=1; break; }
+    done
+    [ -n "$covered" ] || { cp "$work/covered.png" "/tmp/covered-$name.png"; fail "$name: the raised window does not cover the clock, or covers the tab"; }
     xdotool windowkill "$term_win" 2>/dev/null || true
 
     stop_desktop
     echo "$name: ok"
 }
 
-check_desktop bare none 1
-check_desktop openbox openbox 1
-check_desktop xfwm4 xfwm4 1
-check_desktop icewm icewm 1
-check_desktop openbox-scale-2 openbox 2
-check_desktop two-screens none 1 two
-check_desktop two-screens-openbox openbox 1 two
+# CHRONIDEX_DESKTOPS="openbox icewm" runs only those, by name.
+desktops=("bare none 1" "openbox openbox 1" "xfwm4 xfwm4 1" "icewm icewm 1"
+    "openbox-scale-2 openbox 2" "two-screens none 1 two" "two-screens-openbox openbox 1 two")
+for desktop in "${desktops[@]}"; do
+    read -r name wm scale screens <<<"$desktop"
+    [ -z "${CHRONIDEX_DESKTOPS:-}" ] || [[ " $CHRONIDEX_DESKTOPS " == *" $name "* ]] || continue
+    check_desktop "$name" "$wm" "$scale" "$screens"
+done
 echo "ok"

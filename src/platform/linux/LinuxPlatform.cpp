@@ -19,7 +19,27 @@
 #include <QWidget>
 #include <cstdio>
 
-LinuxPlatform::LinuxPlatform() : player_(QStringLiteral(CHRONIDEX_SOUND_MODULE_FOLDER)) {}
+LinuxPlatform::LinuxPlatform() : player_(QStringLiteral(CHRONIDEX_SOUND_MODULE_FOLDER)) {
+    // The monitors are read once and again only when they change: the clock
+    // asks for its edge every second. Connected before anyone else, so that
+    // whoever hears of a change reads the new layout.
+    if (!qGuiApp) {
+        return;
+    }
+    auto forget = [this] { desktop_.reset(); };
+    auto watch = [forget](QScreen* screen) {
+        QObject::connect(screen, &QScreen::geometryChanged, qGuiApp, forget);
+    };
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, qGuiApp, [watch, forget](QScreen* s) {
+        forget();
+        watch(s);
+    });
+    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, qGuiApp, forget);
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watch(screen);
+    }
+    cachesDesktop_ = true;
+}
 
 void LinuxPlatform::showMessage(const QString& text) {
     messagebox::show(QMessageBox::NoIcon, text);
@@ -93,7 +113,21 @@ QString LinuxPlatform::autostartFolder() const {
 }
 
 QRect LinuxPlatform::desktopRect() const {
-    return homeScreen(x11monitors::monitors());
+    if (!desktop_ || !cachesDesktop_) {
+        desktop_ = homeScreen(x11monitors::monitors());
+    }
+    return *desktop_;
+}
+
+void LinuxPlatform::setDesktopResizedHandler(std::function<void()> handler) {
+    if (!handler) {
+        desktopWindows_.setDesktopResizedHandler({});
+        return;
+    }
+    desktopWindows_.setDesktopResizedHandler([this, handler = std::move(handler)] {
+        desktop_.reset();
+        handler();
+    });
 }
 
 void LinuxPlatform::adoptDesktopWindow(QObject& window, bool onTop) {

@@ -25,9 +25,7 @@ class LinuxPlatform : public Platform {
     QRect desktopRect() const override;
     QPoint cursorPos() const override;
     void adoptDesktopWindow(QObject& window, bool onTop) override;
-    void setDesktopResizedHandler(std::function<void()> handler) override {
-        desktopWindows_.setDesktopResizedHandler(std::move(handler));
-    }
+    void setDesktopResizedHandler(std::function<void()> handler) override;
     void setEndRequestHandler(std::function<void()> handler) override {
         signals_.setHandler(std::move(handler));
     }
@@ -37,4 +35,6 @@ class LinuxPlatform : public Platform {
     LocalInstanceMarker marker_;
     TerminationSignals signals_;
     X11DesktopWindows desktopWindows_;
+    mutable std::optional<QRect> desktop_;  // until the monitors change
+    bool cachesDesktop_ = false;
 };
