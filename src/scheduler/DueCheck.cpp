@@ -101,18 +101,44 @@ void DueCheck::tick() {
     // and on in file order from each entry it announced.
     const ScheduleList walk = list_;
     const DueOrder order = order_;
-    const QList<ScheduleKey> handledBefore = handled_;
     for (qsizetype i = order.next(minute, DueOrder::kNone); i != DueOrder::kNone;
          i = order.next(minute, i)) {
         const ScheduleEntry& entry = walk[i];
         const ScheduleKey key = entry.key();
-        if (handledBefore.contains(key)) {
+        if (handled_.contains(key)) {
             continue;
         }
         stopTimer();
         fire(entry);
+        announceRestOfKey(walk, i, key);
         remove(key);
         minute = wallMinute(platform_.now());
+    }
+}
+
+// The removal takes every record of the key, so every entry of it is
+// announced first: still in its minute as due, or, when the announcement
+// before it kept the walk waiting past that minute, as overdue. Otherwise a
+// second reminder of the same minute would go from the file unseen.
+void DueCheck::announceRestOfKey(const ScheduleList& walk, qsizetype fired,
+                                 const ScheduleKey& key) {
+    bool textsLoaded = false;
+    for (qsizetype j = fired + 1; j < walk.size(); ++j) {
+        const ScheduleEntry& entry = walk[j];
+        if (!entry.matches(key)) {
+            continue;
+        }
+        const QDateTime now = platform_.now();
+        const int minute = now.time().hour() * 60 + now.time().minute();
+        if (now.date().toJulianDay() == entry.julianDay && minute == entry.dueMinute) {
+            fire(entry);
+            continue;
+        }
+        if (!textsLoaded) {
+            texts_.load(state_.programFolder, state_.settings, &platform_);
+            textsLoaded = true;
+        }
+        platform_.showMessage(overdueNotice(overdueHeader(texts_), texts_.line(3), entry));
     }
 }
 

@@ -17,7 +17,8 @@ class Platform;
 // reloads the schedule when its flag is up (and then reports what is
 // overdue, in file order), and fires every entry of the current minute, found
 // through the entries' order by due minute; each entry that
-// fired or was reported is removed from the file with every record of its key.
+// fired or was reported is removed from the file with every record of its key,
+// once every entry of that key has been announced.
 class DueCheck {
   public:
     DueCheck(ScheduleKind kind, ClockState& state, ClockTimers timers, Platform& platform);
@@ -52,6 +53,7 @@ class DueCheck {
 
     void reloadList();
     void noteClockJump(const QDateTime& now);
+    void announceRestOfKey(const ScheduleList& walk, qsizetype fired, const ScheduleKey& key);
     void remove(const ScheduleKey& key);
     void stopTimer();
     void startTimer();

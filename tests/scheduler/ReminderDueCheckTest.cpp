@@ -99,6 +99,44 @@ TEST_F(ReminderCheck, TwoRemindersOfOneMinuteAreBothAnnouncedInOneWalk) {
     EXPECT_TRUE(timers.reminderCheck.enabled());
 }
 
+// The removal after a box takes every record of its key: a second reminder
+// of that minute is shown before it goes, as overdue when the first box
+// outlasted the minute. Nothing else in the file changes.
+TEST_F(ReminderCheck, EveryReminderOfAKeyIsShownBeforeItsRecordGoes) {
+    struct Case {
+        const char* dismissed;
+        QTime closedAt;
+        QString second;  // how the second reminder is shown
+    };
+    for (const Case& c : {Case{"within the minute", QTime(10, 30, 40), QStringLiteral("второе")},
+                          Case{"three minutes later", QTime(10, 33, 5),
+                               QStringLiteral("Просрочено напоминание\r") + shortDate(today()) +
+                                   QStringLiteral(" в 10:30\rвторое")}}) {
+        QFile::remove(folder.path(QStringLiteral("system/napom.dat")));
+        platform.messages.clear();
+        addReminder(today(), "11:00", QStringLiteral("другой ключ"));
+        const QByteArray other = folder.read(QStringLiteral("system/napom.dat"));
+        addReminder(today(), "10:30", QStringLiteral("первое"));
+        addReminder(today(), "10:30", QStringLiteral("второе"));
+        at(10, 29, 59);
+        state.reloadReminders = true;
+        reminders.reminderTick();
+        platform.onMessage = [&](const QString& text) {
+            if (text == QStringLiteral("первое")) {
+                platform.clock.setTime(c.closedAt);
+            }
+        };
+        at(10, 30, 0);
+        reminders.reminderTick();
+        platform.onMessage = {};
+        EXPECT_EQ(platform.messages, (QStringList{QStringLiteral("первое"), c.second}))
+            << c.dismissed;
+        EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), other) << c.dismissed;
+        EXPECT_TRUE(platform.errors.isEmpty()) << c.dismissed;
+        EXPECT_TRUE(timers.reminderCheck.enabled()) << c.dismissed;
+    }
+}
+
 TEST_F(ReminderCheck, TheWalkGoesOnOverTheListItStartedWith) {
     addReminder(today(), "10:32", QStringLiteral("прошло под окном"));
     addReminder(today(), "10:30", QStringLiteral("первое"));
