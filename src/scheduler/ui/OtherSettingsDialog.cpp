@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "locale/OkCaption.h"
 #include "platform/Platform.h"
@@ -209,6 +210,14 @@ void OtherSettingsDialog::deleteSelected() {
     if (TimerSwitch* timer = schedule::dueTimer(context_.timers, kind)) {
         timer->disable();
     }
-    files_.removeEntries(kind, key, true);
-    scheduleModel_->removeLine(row);
+    if (!files_.removeEntries(kind, key, true)) {
+        return;  // told to the user; the file and so the list are as they were
+    }
+    // The file has lost every record of the key, so the list loses every
+    // line of it; the selection stays where the deleted line was.
+    const int first = scheduleModel_->removeKey(kind, key);
+    const int count = scheduleModel_->rowCount();
+    if (first >= 0 && count > 0) {
+        scheduleList_->setCurrentIndex(scheduleModel_->index(std::min(first, count - 1), 0));
+    }
 }

@@ -17,15 +17,26 @@ void ScheduleListModel::setLines(ScheduleLines lines) {
     fetchMore({});
 }
 
-void ScheduleListModel::removeLine(int row) {
-    if (row < 0 || row >= shown_) {
-        return;
+int ScheduleListModel::removeKey(ScheduleKind kind, const ScheduleKey& key) {
+    int first = -1;
+    // From the end, so that the rows still to look at keep their numbers.
+    for (qsizetype row = lines_.size() - 1; row >= 0; --row) {
+        const ScheduleEntry& line = lines_.entry(row);
+        if (line.kind != kind || !(line.key() == key)) {
+            continue;
+        }
+        first = static_cast<int>(row);
+        if (row < shown_) {
+            beginRemoveRows({}, first, first);
+            lines_.removeAt(row);
+            --shown_;
+            endRemoveRows();
+        } else {
+            lines_.removeAt(row);  // not handed to the view yet
+        }
     }
-    beginRemoveRows({}, row, row);
-    lines_.removeAt(row);
-    --shown_;
     widest_ = -1;
-    endRemoveRows();
+    return first;
 }
 
 int ScheduleListModel::rowCount(const QModelIndex& parent) const {

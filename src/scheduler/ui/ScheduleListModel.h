@@ -21,7 +21,10 @@ class ScheduleListModel : public QAbstractListModel {
     void setLines(ScheduleLines lines);
     qsizetype lineCount() const { return lines_.size(); }
     const ScheduleEntry& entry(int row) const { return lines_.entry(row); }
-    void removeLine(int row);
+    // Takes out every line of `kind` whose day and time are `key`'s, as the
+    // files remove a key's records together; the others keep their order.
+    // The row of the first line taken out, or -1 when there was none.
+    int removeKey(ScheduleKind kind, const ScheduleKey& key);
 
     // The width of the widest line in the font, the hidden ones too: the
     // widest by a sum of character widths, measured whole. Kept until the

@@ -16,6 +16,7 @@
 #include "scheduler/ui/ScheduleLineDelegate.h"
 #include "scheduler/ui/ScheduleListModel.h"
 #include "scheduler/ui/WrappingCheckBox.h"
+#include "settings/Cp1251.h"
 #include "settings/DayCount.h"
 
 namespace {
@@ -207,33 +208,40 @@ TEST_F(OtherSettings, LinesAreDrawnWithTheirKindsIconAndTheTextAt40Pixels) {
     EXPECT_TRUE(textAfter40);
 }
 
-TEST_F(OtherSettings, DeleteRemovesEveryRecordOfTheKeyButOnlyTheSelectedLine) {
+// The files remove a key's records together, so the list loses every line
+// of the key with them: it never shows an entry that no file holds.
+TEST_F(OtherSettings, DeleteRemovesEveryLineAndRecordOfTheKey) {
     addReminder(QDate(2026, 3, 11), "09:00", QStringLiteral("одно"));
     addReminder(QDate(2026, 3, 11), "09:00", QStringLiteral("другое"));
+    addReminder(QDate(2026, 3, 11), "10:00", QStringLiteral("третье"));
     addLaunch(QDate(2026, 3, 11), "09:00", QStringLiteral("/bin/true"));
     activate(other);
-    ASSERT_EQ(lineCount(), 3);
+    ASSERT_EQ(lineCount(), 4);
 
     other.scheduleList()->clearSelection();
     other.deleteAction()->trigger();  // nothing selected: nothing happens
-    EXPECT_EQ(lineCount(), 3);
+    EXPECT_EQ(lineCount(), 4);
 
     timers.reminderCheck.log.clear();
-    select(0);
+    select(1);
     other.deleteAction()->trigger();
-    EXPECT_EQ(lineCount(), 2);
-    EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));  // both records gone
-    EXPECT_TRUE(folder.exists(QStringLiteral("system/run.dat")));     // same key, other kind
+    const QStringList left = {QStringLiteral("09:00  11.03.2026  /bin/true"),
+                              QStringLiteral("10:00  11.03.2026  третье")};
+    EXPECT_EQ(lines(), left);
+    EXPECT_EQ(other.scheduleList()->currentIndex().row(), 0);  // where the deleted lines were
+    EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")).size(), ReminderRecord::kSize);
+    EXPECT_TRUE(folder.read(QStringLiteral("system/napom.dat"))
+                    .contains(cp1251::encode(QStringLiteral("третье"))));
+    EXPECT_EQ(folder.read(QStringLiteral("system/run.dat")).size(), LaunchRecord::kSize);
     EXPECT_EQ(timers.reminderCheck.log, (QStringList{"off", "on"}));
     EXPECT_TRUE(state.reloadReminders);  // the due check forgets the deleted entries
     EXPECT_FALSE(state.reloadLaunches);
-
-    // The second line of that key meets a missing file: no error, no file.
-    select(0);
-    other.deleteAction()->trigger();
-    EXPECT_EQ(lineCount(), 1);
-    EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
     EXPECT_TRUE(platform.errors.isEmpty());
+
+    // Opened again, the dialog reads the files and shows the same.
+    other.cancelButton()->click();
+    activate(other);
+    EXPECT_EQ(lines(), left);
 
     // Deleting stays done whichever button closes the dialog.
     select(0);
