@@ -25,6 +25,7 @@ ChronidexApp::ChronidexApp(Platform& platform)
       launches_(state_, timers_.switches(), platform) {
     soundEndTold_ = platform_.player().setEndHandler([this] { startup_.soundEndCheck(); });
     connect(&clock_, &ClockWindow::closing, this, [this] {
+        ended_ = true;
         timers_.stopAll();
         emit finished();
     });
@@ -49,11 +50,17 @@ bool ChronidexApp::start(const QString& programFolder) {
     if (startup_.finish() == ClockStartup::Outcome::AnotherInstanceRuns) {
         return false;
     }
+    if (ended_) {
+        return true;  // ended by a request while a message of the start was up
+    }
     platform_.instanceMarker().setRaiseHandler([this] { bringForward(); });
     // The due checks read the file again on their next tick.
     platform_.instanceMarker().setReloadHandler(
         [this](ScheduleKind kind) { schedule::reloadFlag(state_, kind) = true; });
     createOtherWindows();
+    if (ended_) {
+        return true;
+    }
     wireTimers();
     wireMenu();
     clock_.show();

@@ -36,6 +36,9 @@ class ChronidexApp : public QObject {
     // Runs the start-up in the current directory. False when another
     // instance runs: then nothing has been shown and the process should end.
     bool start(const QString& programFolder);
+    // True once the program has ended, the start included: a request to end
+    // that came while the start showed a message ends it there.
+    bool ended() const { return ended_; }
 
     ClockWindow& clock() { return clock_; }
     ClockMenu& menu() { return menu_; }
@@ -81,6 +84,7 @@ class ChronidexApp : public QObject {
     LaunchDueCheck launches_;
     DueCheckTicks dueChecks_;
     bool restarting_ = false;
+    bool ended_ = false;
     bool restartFailed_ = false;  // told once; the clock goes on with this instance
     bool soundEndTold_ = false;   // the player calls us when its sound ends
 };

@@ -65,5 +65,8 @@ int main(int argc, char** argv) {
     if (!chronidex.start(QDir::currentPath())) {
         return 0;  // another instance runs and has been asked to come forward
     }
+    if (chronidex.ended()) {
+        return 0;  // asked to end while the start showed a message
+    }
     return app.exec();
 }

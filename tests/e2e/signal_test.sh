@@ -61,4 +61,24 @@ echo "SIGTERM with a notice open: ended with 0, napom.dat $size bytes"
 
 start_clock
 wait_window chas >/dev/null || { cat "$work/clock.log"; fail "no clock window after the signals"; }
+end_with TERM "after the signals"
+
+# A message of the start, before the clock is shown, has its own loop and no
+# main loop behind it yet: a skin description that is no numbers puts one up.
+# Each signal ends the program there too, within 2 s, with nothing left.
+rm -f "$program/system/napom.dat"
+cp "$program/skins/Classic.skn" "$work/Classic.skn"
+printf 'red\r\nblue\r\n\r\nx\r\n' >"$program/skins/Classic.skn"
+for signal in TERM INT HUP; do
+    start_clock
+    wait_window Chronidex >/dev/null || { cat "$work/clock.log"; fail "no message for the damaged skin"; }
+    [ -z "$(xdotool search --onlyvisible --name '^chas$' 2>/dev/null)" ] ||
+        fail "the clock shows before its start-up message is dismissed"
+    sent=$(date +%s%N)
+    end_with "$signal" "with a start-up message open"
+    took=$((($(date +%s%N) - sent) / 1000000))
+    [ "$took" -le 2000 ] || fail "SIG$signal with a start-up message open: ended after $took ms"
+    echo "SIG$signal with a start-up message open: ended with 0 after $took ms"
+done
+cp "$work/Classic.skn" "$program/skins/Classic.skn"
 echo "ok"

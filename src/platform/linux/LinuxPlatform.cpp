@@ -42,7 +42,29 @@ LinuxPlatform::LinuxPlatform() : player_(QStringLiteral(CHRONIDEX_SOUND_MODULE_F
 }
 
 void LinuxPlatform::showMessage(const QString& text) {
+    if (ending_) {
+        return;
+    }
     messagebox::show(QMessageBox::NoIcon, text);
+}
+
+// The program ends as by its Exit, wherever the request finds it. A modal box
+// runs a loop of its own, and during the start there is no other yet to end:
+// the boxes open now are closed, and none opens after them.
+void LinuxPlatform::setEndRequestHandler(std::function<void()> handler) {
+    if (!handler) {
+        signals_.setHandler({});
+        return;
+    }
+    signals_.setHandler([this, handler = std::move(handler)] {
+        ending_ = true;
+        handler();
+        for (QWidget* box : QApplication::topLevelWidgets()) {
+            if (box->isModal() && box->isVisible()) {
+                box->close();
+            }
+        }
+    });
 }
 
 void LinuxPlatform::showError(const QString& text) {
@@ -52,11 +74,16 @@ void LinuxPlatform::showError(const QString& text) {
     line.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
     std::fprintf(stderr, "chronidex: %s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
-    messagebox::show(QMessageBox::Warning, text);
+    if (!ending_) {
+        messagebox::show(QMessageBox::Warning, text);
+    }
 }
 
 std::optional<QString> LinuxPlatform::askText(const QString& caption, const QString& prompt,
                                               const QString& cancelCaption) {
+    if (ending_) {
+        return std::nullopt;
+    }
     QInputDialog dialog;
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
@@ -72,6 +99,9 @@ std::optional<QString> LinuxPlatform::askText(const QString& caption, const QStr
 }
 
 std::optional<QString> LinuxPlatform::chooseFile(const QStringList& filters) {
+    if (ending_) {
+        return std::nullopt;
+    }
     QFileDialog dialog;
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);

@@ -26,9 +26,7 @@ class LinuxPlatform : public Platform {
     QPoint cursorPos() const override;
     void adoptDesktopWindow(QObject& window, bool onTop) override;
     void setDesktopResizedHandler(std::function<void()> handler) override;
-    void setEndRequestHandler(std::function<void()> handler) override {
-        signals_.setHandler(std::move(handler));
-    }
+    void setEndRequestHandler(std::function<void()> handler) override;
 
   private:
     SoundModulePlayer player_;
@@ -36,5 +34,6 @@ class LinuxPlatform : public Platform {
     TerminationSignals signals_;
     X11DesktopWindows desktopWindows_;
     mutable std::optional<QRect> desktop_;  // until the monitors change
+    bool ending_ = false;                   // asked to end: no more boxes
     bool cachesDesktop_ = false;
 };
