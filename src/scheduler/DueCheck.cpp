@@ -111,6 +111,9 @@ void DueCheck::tick() {
         stopTimer();
         fire(entry);
         announceRestOfKey(walk, i, key);
+        if (platform_.ending()) {
+            return;  // the notice was cut short by the end: the entry stays
+        }
         remove(key);
         minute = wallMinute(platform_.now());
     }
@@ -163,6 +166,9 @@ void DueCheck::catchUp() {
         stopTimer();
         platform_.showMessage(overdueNotice(header, separator, entry));
         startTimer();
+        if (platform_.ending()) {
+            return;  // cut short by the end of the program: reported again next time
+        }
         remove(key);
         now = platform_.now();  // the notice waited for the user
         today = now.date().toJulianDay();

@@ -137,6 +137,22 @@ TEST_F(ReminderCheck, EveryReminderOfAKeyIsShownBeforeItsRecordGoes) {
     }
 }
 
+// A log-out closes an open notice: nobody read it, so its reminder stays in
+// the file, to come again at the next start as overdue.
+TEST_F(ReminderCheck, ANoticeCutShortByTheEndLeavesItsReminder) {
+    for (const QTime& at : {QTime(10, 30, 0), QTime(11, 0, 0)}) {  // due, then overdue
+        QFile::remove(folder.path(QStringLiteral("system/napom.dat")));
+        addReminder(today(), "10:30", QStringLiteral("не прочитано"));
+        const QByteArray before = folder.read(QStringLiteral("system/napom.dat"));
+        platform.endingNow = false;
+        platform.onMessage = [&](const QString&) { platform.endingNow = true; };
+        platform.clock.setTime(at);
+        state.reloadReminders = true;
+        reminders.reminderTick();
+        EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), before) << at.hour();
+    }
+}
+
 TEST_F(ReminderCheck, TheWalkGoesOnOverTheListItStartedWith) {
     addReminder(today(), "10:32", QStringLiteral("прошло под окном"));
     addReminder(today(), "10:30", QStringLiteral("первое"));

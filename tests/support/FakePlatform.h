@@ -61,6 +61,7 @@ class FakePlatform : public Platform {
     void setEndRequestHandler(std::function<void()> handler) override {
         endRequest = std::move(handler);
     }
+    bool ending() const override { return endingNow; }
     void adoptDesktopWindow(QObject& window, bool onTop) override {
         adopted.append({&window, onTop});
     }
@@ -83,6 +84,8 @@ class FakePlatform : public Platform {
     QPoint cursor{0, 600};
     FakeSoundPlayer sound;
     FakeInstanceMarker marker;
-    std::function<void()> endRequest;          // what a log-out or `kill` would call
-    QList<std::pair<QObject*, bool>> adopted;  // the desktop's windows, and which stay on top
+    std::function<void()> endRequest;  // what a log-out or `kill` would call
+    // The desktop's windows, and which stay on top.
+    QList<std::pair<QObject*, bool>> adopted;
+    bool endingNow = false;  // as after a log-out's request to end
 };
