@@ -25,6 +25,15 @@ if [ "$(id -u)" -eq 0 ]; then
     fi
 fi
 can_deny() { [ "$(id -u)" -ne 0 ] || [ -n "$owner" ]; }
+# The sanitized suite names its leak suppressions by a path in the checkout,
+# which that user may not be able to reach (a checkout in a private folder):
+# a copy beside the cases is read instead.
+if [ -n "$owner" ] && [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]]; then
+    cp "${BASH_REMATCH[1]}" "$work/lsan.supp"
+    chmod 644 "$work/lsan.supp"
+    LSAN_OPTIONS=${LSAN_OPTIONS/suppressions=${BASH_REMATCH[1]}/suppressions=$work/lsan.supp}
+    export LSAN_OPTIONS
+fi
 
 pristine="$work/pristine"
 cp -a "$program" "$pristine"
@@ -128,7 +137,7 @@ start_case() {
     mkdir -p "$dir/home" "$dir/run"
     cp -a "$pristine" "$dir/chronidex"
     (cd "$dir/chronidex" && eval "${commands[$i]}" && fixtures expect .) >"$dir/prepare.log" 2>&1 ||
-        { result[$i]="FAULT: the damage could not be made ($(tr '\n' ' ' <"$dir/prepare.log"))"; return; }
+        { result[$i]="FAULT: the damage could not be made ($(tr '\n' ' ' <"$dir/prepare.log"))"; return 1; }
     sums "$dir/chronidex" >"$dir/before"
     if [ -n "$owner" ]; then
         chown -R -h "$owner" "$dir/home" "$dir/run"
@@ -261,23 +270,28 @@ step() {
 }
 
 parallel=${HOSTILE_PARALLEL:-4}
-running=()
-next=0
+# Runs the cases numbered after $1, $parallel at a time, calling the step $1
+# for each running case until it says the case is over.
+run_cases() {
+    local step_of=$1 i next=0 running=() still
+    shift
+    while [ "$next" -lt $# ] || [ ${#running[@]} -gt 0 ]; do
+        while [ ${#running[@]} -lt "$parallel" ] && [ "$next" -lt $# ]; do
+            i=${*:$((next + 1)):1}
+            start_case "$i" && running+=("$i")
+            next=$((next + 1))
+        done
+        still=()
+        for i in "${running[@]}"; do
+            "$step_of" "$i" && still+=("$i")
+        done
+        running=("${still[@]}")
+        sleep 0.1
+    done
+}
 total=${#names[@]}
 echo "$total cases, $parallel at a time"
-while [ "$next" -lt "$total" ] || [ ${#running[@]} -gt 0 ]; do
-    while [ ${#running[@]} -lt "$parallel" ] && [ "$next" -lt "$total" ]; do
-        start_case "$next"
-        [ -z "${result[$next]:-}" ] && running+=("$next")
-        next=$((next + 1))
-    done
-    still=()
-    for i in "${running[@]}"; do
-        step "$i" && still+=("$i")
-    done
-    running=("${still[@]}")
-    sleep 0.1
-done
+run_cases step "${!names[@]}"
 
 # Every case that showed a message during its start runs again, and this
 # time SIGTERM comes while that message is up: as a log-out finds it. The
@@ -331,22 +345,7 @@ for i in "${!names[@]}"; do
     [ -n "${start_box[$i]:-}" ] && [[ ${result[$i]} != FAULT* ]] && again+=("$i")
 done
 echo "${#again[@]} cases with a message at the start, ended by SIGTERM while it is up"
-running=()
-next=0
-while [ "$next" -lt "${#again[@]}" ] || [ ${#running[@]} -gt 0 ]; do
-    while [ ${#running[@]} -lt "$parallel" ] && [ "$next" -lt "${#again[@]}" ]; do
-        i=${again[$next]}
-        start_case "$i"
-        running+=("$i")
-        next=$((next + 1))
-    done
-    still=()
-    for i in "${running[@]}"; do
-        signal_step "$i" && still+=("$i")
-    done
-    running=("${still[@]}")
-    sleep 0.1
-done
+run_cases signal_step "${again[@]}"
 for i in "${again[@]}"; do
     [ -n "${ended[$i]}" ] && result[$i]="${result[$i]}; SIGTERM at its message: ${ended[$i]}"
 done
