@@ -6,6 +6,8 @@
 # with the focus. With no window manager the dialog still opens centred.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/desktop_lib.sh"
+# A command that fails ends the script (lib.sh sets -e): say which.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND"' ERR
 export TZ=UTC
 
 # Auto-hide off: the clock stays where the menu is opened.

@@ -57,11 +57,18 @@ start_desktop() {
     esac
     if [ -n "$wm_pid" ]; then
         pids+=("$wm_pid")
-        for _ in $(seq 100); do
-            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        # Announced is not yet ready (xfwm4 announces itself early): ready is
+        # when a window mapped now is managed, listed in _NET_CLIENT_LIST.
+        local probe listed=
+        probe=$(plain_window white 50x50+0+0) || fail "$wm: no window to probe with"
+        for _ in $(seq 150); do
+            xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -qi "$(printf '0x%x' "$probe")" &&
+                { listed=1; break; }
             sleep 0.1
         done
-        sleep 0.5
+        [ -n "$listed" ] || fail "$wm: manages no window after 15 s"
+        xdotool windowkill "$probe" 2>/dev/null || true
+        sleep 0.3
     fi
 }
 

@@ -10,6 +10,8 @@
 # away, is written there as desktop-<name>.png.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/desktop_lib.sh"
+# A command that fails ends the script (lib.sh sets -e): say which.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND"' ERR
 export CHRONIDEX_BIN CHRONIDEX_SOURCE
 
 delay=2
