@@ -5,6 +5,7 @@
 
 #include "app/ChronidexApp.h"
 #include "cli/ScheduleCommand.h"
+#include "dialogs/FormFont.h"
 #include "platform/linux/DisplayLoss.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LocalInstanceMarker.h"
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
     // Only tool windows and dialogs: closing the last message box must not
     // end the program; the clock window's closing does.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The menu and the message boxes in the forms' font.
+    QApplication::setFont(formFont(11));
 
     LinuxPlatform platform;
     ChronidexApp chronidex(platform);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "autohide/DialogProtocol.h"
+#include "dialogs/FormFont.h"
 #include "dialogs/TextFit.h"
 
 ClockDialog::ClockDialog(DialogProtocol& protocol, std::function<void(int)> showHelp, int helpTopic,
@@ -14,6 +15,7 @@ ClockDialog::ClockDialog(DialogProtocol& protocol, std::function<void(int)> show
     setModal(false);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
                    Qt::WindowTitleHint);
+    setFont(formFont(11));
 }
 
 void ClockDialog::showAndRaise() {

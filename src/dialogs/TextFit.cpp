@@ -1,5 +1,7 @@
 #include "dialogs/TextFit.h"
 
+#include "dialogs/WrappingCheckBox.h"
+
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -7,6 +9,9 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <map>
+#include <optional>
+#include <vector>
 
 namespace textfit {
 namespace {
@@ -65,33 +70,71 @@ QFont fitted(const QFont& font, const QRect& room, const QString& text, bool wra
     return smaller;
 }
 
-void fitControl(QWidget* control) {
-    QRect room;
-    QString text;
-    bool wrap = false;
-    if (control->property("fitsItself").toBool() || !textRoom(control, &room, &text, &wrap)) {
-        return;
-    }
-    text.remove(QLatin1Char('&'));
-    if (text.isEmpty()) {
-        return;
-    }
-    // Start from the font the control was given, so a shorter text in
-    // another language gets the full size back.
+namespace {
+
+// The font `control` was designed with: the one it had when first fitted, so
+// a shorter text in another language gets the full size back.
+QFont designedFont(QWidget* control) {
     QVariant base = control->property(kBaseFont);
     if (!base.isValid()) {
         base = control->font();
         control->setProperty(kBaseFont, base);
     }
-    const QFont font = fitted(base.value<QFont>(), room, text, wrap);
+    return base.value<QFont>();
+}
+
+// The pixel size at which `control`'s text fits, when it has a text to fit.
+std::optional<int> fittingSize(QWidget* control) {
+    QRect room;
+    QString text;
+    bool wrap = false;
+    if (control->property("fitsItself").toBool() || !textRoom(control, &room, &text, &wrap)) {
+        return std::nullopt;
+    }
+    text.remove(QLatin1Char('&'));
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    return QFontInfo(fitted(designedFont(control), room, text, wrap)).pixelSize();
+}
+
+void applySize(QWidget* control, int pixelSize) {
+    QFont font = designedFont(control);
+    if (QFontInfo(font).pixelSize() != pixelSize) {
+        font.setPixelSize(pixelSize);
+    }
     if (font != control->font()) {
         control->setFont(font);
     }
 }
 
+}  // namespace
+
+// Controls designed at one size keep one size: the one at which the longest
+// of their texts fits.
 void fitControls(QWidget* window) {
+    std::map<int, std::vector<std::pair<QWidget*, int>>> byDesignedSize;
     for (QWidget* child : window->findChildren<QWidget*>()) {
-        fitControl(child);
+        if (auto* box = qobject_cast<WrappingCheckBox*>(child)) {
+            box->setSizeCap(std::nullopt);  // its own fit first, then the form's
+            byDesignedSize[box->designedPixelSize()].emplace_back(
+                child, QFontInfo(box->font()).pixelSize());
+        } else if (const std::optional<int> size = fittingSize(child)) {
+            byDesignedSize[QFontInfo(designedFont(child)).pixelSize()].emplace_back(child, *size);
+        }
+    }
+    for (const auto& [designed, controls] : byDesignedSize) {
+        int common = designed;
+        for (const auto& [control, size] : controls) {
+            common = std::min(common, size);
+        }
+        for (const auto& [control, size] : controls) {
+            if (auto* box = qobject_cast<WrappingCheckBox*>(control)) {
+                box->setSizeCap(common);
+            } else {
+                applySize(control, common);
+            }
+        }
     }
 }
 

@@ -19,12 +19,11 @@ bool fits(const QFont& font, const QRect& room, const QString& text, bool wrap);
 // which `text` fits `room`; the smallest when none does.
 QFont fitted(const QFont& font, const QRect& room, const QString& text, bool wrap);
 
-// Gives a label, check box or push button the largest font, up to the one it
-// had when first fitted, at which its text fits. Other widgets, and those
-// marked with the property "fitsItself", are left alone.
-void fitControl(QWidget* control);
-
-// fitControl() for every control of `window`.
+// Gives every label, check box and push button of `window` the largest font,
+// up to the one it had when first fitted, at which its text fits; controls
+// designed at one size shrink together, to the size at which all their texts
+// fit. Other widgets, and those marked with the property "fitsItself", are
+// left alone.
 void fitControls(QWidget* window);
 
 }  // namespace textfit

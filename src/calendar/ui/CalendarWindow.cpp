@@ -6,11 +6,11 @@
 
 #include "calendar/HolidayFile.h"
 #include "calendar/MonthLayout.h"
-#include "calendar/ui/FormFont.h"
 #include "calendar/widgets/ColourGrid.h"
 #include "calendar/widgets/Label3D.h"
 #include "calendar/widgets/RaisedPanel.h"
 #include "calendar/widgets/SystemColors.h"
+#include "dialogs/FormFont.h"
 #include "locale/CurrentLanguageFile.h"
 #include "platform/Platform.h"
 

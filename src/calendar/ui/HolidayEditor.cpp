@@ -11,7 +11,7 @@
 
 #include "calendar/HolidayFile.h"
 #include "calendar/HolidayList.h"
-#include "calendar/ui/FormFont.h"
+#include "dialogs/FormFont.h"
 #include "locale/CurrentLanguageFile.h"
 #include "platform/Platform.h"
 

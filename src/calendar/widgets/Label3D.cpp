@@ -151,7 +151,10 @@ void Label3D::drawCaption(QPainter& painter, const QRect& r) const {
         painter.drawText(r.translated(offset, offset), flags, caption_);
     };
     const bool enabled = isEnabled();
-    switch (bevel_) {
+    // Copies with no offset would lie exactly under the caption and add
+    // nothing but their colours in its antialiased edges: plain text then.
+    const Label3DBevel bevel = s == 0 ? Label3DBevel::None : bevel_;
+    switch (bevel) {
         case Label3DBevel::None:
             break;
         case Label3DBevel::Lowered:

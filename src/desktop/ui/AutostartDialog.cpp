@@ -16,6 +16,8 @@ AutostartDialog::AutostartDialog(DialogContext context, QWidget* parent)
     questionLabel_->setGeometry(0, 24, 281, 17);
     questionLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     questionLabel_->setWordWrap(true);
+    // The label is a pixel wider than the dialog: its text keeps clear of both edges.
+    questionLabel_->setContentsMargins(3, 0, 4, 0);
     QFont font = questionLabel_->font();
     font.setPixelSize(13);
     questionLabel_->setFont(font);

@@ -26,10 +26,11 @@ void FieldLabel::place() {
                 height);
 }
 
-// The first column free of the controls left of the field on its row.
+// The first column clear of the window's edge and of the controls left of the
+// field on its row.
 int FieldLabel::leftBound() const {
     const QRect f = field_->geometry();
-    int left = 0;
+    int left = kSpacing;
     for (const QObject* child : parentWidget()->children()) {
         const auto* widget = qobject_cast<const QWidget*>(child);
         if (!widget || widget == this || widget == field_ || widget->isWindow()) {

@@ -12,12 +12,12 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "dialogs/WrappingCheckBox.h"
 #include "locale/OkCaption.h"
 #include "platform/Platform.h"
 #include "scheduler/ScheduleLines.h"
 #include "scheduler/ui/ScheduleLineDelegate.h"
 #include "scheduler/ui/ScheduleListModel.h"
-#include "scheduler/ui/WrappingCheckBox.h"
 #include "state/TimerSwitch.h"
 
 namespace {

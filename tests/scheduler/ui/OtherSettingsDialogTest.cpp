@@ -9,13 +9,13 @@
 #include <QSpinBox>
 
 #include "DialogFixture.h"
+#include "dialogs/WrappingCheckBox.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ui/OtherSettingsDialog.h"
 #include "scheduler/ui/ScheduleLineDelegate.h"
 #include "scheduler/ui/ScheduleListModel.h"
-#include "scheduler/ui/WrappingCheckBox.h"
 #include "settings/Cp1251.h"
 #include "settings/DayCount.h"
 

@@ -1,8 +1,9 @@
-#include "scheduler/ui/WrappingCheckBox.h"
+#include "dialogs/WrappingCheckBox.h"
 
 #include <QFontInfo>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <climits>
 
 WrappingCheckBox::WrappingCheckBox(const QString& text, QWidget* parent)
     : QCheckBox(parent), caption_(text) {
@@ -13,6 +14,17 @@ WrappingCheckBox::WrappingCheckBox(const QString& text, QWidget* parent)
 void WrappingCheckBox::setCaption(const QString& text) {
     caption_ = text;
     wrap();
+}
+
+void WrappingCheckBox::setSizeCap(std::optional<int> pixelSize) {
+    if (sizeCap_ != pixelSize) {
+        sizeCap_ = pixelSize;
+        wrap();
+    }
+}
+
+int WrappingCheckBox::designedPixelSize() const {
+    return QFontInfo(baseFont_.value_or(font())).pixelSize();
 }
 
 void WrappingCheckBox::resizeEvent(QResizeEvent* event) {
@@ -39,8 +51,9 @@ QStringList WrappingCheckBox::lines(const QFontMetrics& metrics, int room) const
     return out;
 }
 
-// The largest font, up to the one the box was given, at which the wrapped
-// caption fits the box's height and no single word is wider than its room.
+// The largest font, up to the one the box was given and the cap, at which the
+// wrapped caption fits the box's height and no single word is wider than its
+// room.
 void WrappingCheckBox::wrap() {
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -52,7 +65,8 @@ void WrappingCheckBox::wrap() {
     }
     QFont candidate = *baseFont_;
     QStringList wrapped;
-    for (int size = QFontInfo(candidate).pixelSize(); size >= kSmallestPixelSize; --size) {
+    const int largest = qMin(QFontInfo(candidate).pixelSize(), sizeCap_.value_or(INT_MAX));
+    for (int size = largest; size >= kSmallestPixelSize; --size) {
         candidate.setPixelSize(size);
         const QFontMetrics metrics(candidate);
         wrapped = lines(metrics, room);
@@ -60,7 +74,7 @@ void WrappingCheckBox::wrap() {
         for (const QString& line : wrapped) {
             widest = qMax(widest, metrics.horizontalAdvance(line));
         }
-        if (widest <= room && metrics.height() * wrapped.size() <= height()) {
+        if (widest <= room && metrics.height() * wrapped.size() <= height() - 2 * kClearance) {
             break;
         }
     }
