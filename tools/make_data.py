@@ -5,6 +5,10 @@ Writes, deterministically (same bytes on every run):
 
   data/skins/<Skin>.skn, <Skin>.bmp, <Skin>.wav, <Skin>kno.bmp, <Skin>knz.bmp
                        for the skins Classic, Night and Ocean
+  data/skins/<Skin>@2x.bmp, <Skin>kno@2x.bmp, <Skin>knz@2x.bmp
+                       the same pictures drawn natively at twice the size,
+                       loaded instead on screens with a device pixel ratio
+                       above 1 and drawn into the same logical rectangle
   data/system/system.ini   the 60-byte settings record
   data/system/r.bmp, m.bmp the schedule list's launch and reminder icons
   data/prazdniki/1.prz ... 12.prz  the fixed public holidays of Russia
@@ -82,8 +86,11 @@ def crlf_text(lines, encoding="cp1251"):
 
 
 # ---------------------------------------------------------------------------
-# Geometry: signed distance functions (negative inside), in pixel units.
-# Pixel (i, j) covers [i, i+1) x [j, j+1); its centre is (i+0.5, j+0.5).
+# Geometry: signed distance functions (negative inside), in logical pixel
+# units (the 1x picture's pixels).  At 1x, pixel (i, j) covers
+# [i, i+1) x [j, j+1); its centre is (i+0.5, j+0.5).  At scale s, device
+# pixel (i, j) covers [i/s, (i+1)/s) x [j/s, (j+1)/s), so the @2x pictures
+# are the same drawing sampled more finely, not an enlargement.
 # ---------------------------------------------------------------------------
 
 def clamp01(v):
@@ -211,40 +218,50 @@ SS = 6  # samples per pixel along each axis at shape edges
 _OFFS = [(i + 0.5) / SS for i in range(SS)]
 
 
-def coverage(shape, px, py):
-    d = shape.sdf(px + 0.5, py + 0.5)
+def coverage(shape, px, py, scale=1):
+    """Fraction of device pixel (px, py) inside `shape` at `scale` device
+    pixels per logical pixel.  The early-out thresholds are in device pixels
+    (the distance is scaled up), so a 2x edge is as crisp as a 1x one."""
+    f = shape.sdf
+    d = f((px + 0.5) / scale, (py + 0.5) / scale) * scale
     if d >= 0.75:
         return 0.0
     if d <= -0.75:
         return 1.0
     hits = 0
-    f = shape.sdf
     for oy in _OFFS:
+        y = (py + oy) / scale
         for ox in _OFFS:
-            if f(px + ox, py + oy) < 0.0:
+            if f((px + ox) / scale, y) < 0.0:
                 hits += 1
     return hits / float(SS * SS)
 
 
 class Canvas:
-    def __init__(self, w, h, colour):
+    """w x h device pixels; shapes, bboxes and colour functions are given in
+    logical units, `scale` device pixels to the logical pixel."""
+
+    def __init__(self, w, h, colour, scale=1):
         self.w, self.h = w, h
+        self.scale = scale
         self.px = [[tuple(map(float, colour)) for _ in range(w)] for _ in range(h)]
 
     def paint(self, shape, colour, alpha=1.0):
         """Composite `colour` (a tuple or a function (x, y) -> tuple, taken at
         the pixel centre) over the canvas, weighted by the shape's coverage."""
+        s = self.scale
         x0, y0, x1, y1 = shape.bbox
-        xa, ya = max(0, int(math.floor(x0)) - 1), max(0, int(math.floor(y0)) - 1)
-        xb, yb = min(self.w, int(math.ceil(x1)) + 1), min(self.h, int(math.ceil(y1)) + 1)
+        xa, ya = max(0, int(math.floor(x0 * s)) - 1), max(0, int(math.floor(y0 * s)) - 1)
+        xb = min(self.w, int(math.ceil(x1 * s)) + 1)
+        yb = min(self.h, int(math.ceil(y1 * s)) + 1)
         fn = colour if callable(colour) else None
         for py in range(ya, yb):
             row = self.px[py]
             for px in range(xa, xb):
-                a = coverage(shape, px, py) * alpha
+                a = coverage(shape, px, py, s) * alpha
                 if a <= 0.0:
                     continue
-                c = fn(px + 0.5, py + 0.5) if fn else colour
+                c = fn((px + 0.5) / s, (py + 0.5) / s) if fn else colour
                 o = row[px]
                 row[px] = (o[0] + (c[0] - o[0]) * a,
                            o[1] + (c[1] - o[1]) * a,
@@ -252,11 +269,12 @@ class Canvas:
 
     def paint_alpha(self, alpha_fn, colour, bbox):
         """Composite a flat colour with a per-pixel alpha (soft shadows)."""
+        s = self.scale
         x0, y0, x1, y1 = bbox
-        for py in range(max(0, int(y0)), min(self.h, int(math.ceil(y1)) + 1)):
+        for py in range(max(0, int(y0 * s)), min(self.h, int(math.ceil(y1 * s)) + 1)):
             row = self.px[py]
-            for px in range(max(0, int(x0)), min(self.w, int(math.ceil(x1)) + 1)):
-                a = alpha_fn(px + 0.5, py + 0.5)
+            for px in range(max(0, int(x0 * s)), min(self.w, int(math.ceil(x1 * s)) + 1)):
+                a = alpha_fn((px + 0.5) / s, (py + 0.5) / s)
                 if a <= 0.0:
                     continue
                 o = row[px]
@@ -397,8 +415,11 @@ RIM_IN = 84.5
 DIAL_R = 83.0
 
 
-def render_face(sk):
-    c = Canvas(FACE, FACE, sk["background"])
+def render_face(sk, scale=1):
+    """The face at `scale` device pixels per logical pixel.  Everything below
+    is in logical units, so the dial centre lands on device point
+    (scale * CX, scale * CY), where the clock draws the hands."""
+    c = Canvas(FACE * scale, FACE * scale, sk["background"], scale)
 
     # Soft drop shadow under the rim.
     if sk["shadow"]:
@@ -471,8 +492,10 @@ def render_face(sk):
 TAB_W, TAB_H = 14, 40
 
 
-def render_tab(sk, pointing_left):
+def render_tab(sk, pointing_left, scale=1):
     t = sk["tab"]
+    s = scale
+    w, h = TAB_W * s, TAB_H * s
     # Rounded on the left; the right side runs on under the clock's edge.
     r = 6.0
     bx0, bx1, by0, by1 = 0.0, TAB_W + r, 0.0, float(TAB_H)
@@ -484,11 +507,12 @@ def render_tab(sk, pointing_left):
         qy = abs(y - bcy) - (hy - r)
         return math.hypot(max(qx, 0), max(qy, 0)) + min(max(qx, qy), 0) - r
 
-    c = Canvas(TAB_W, TAB_H, t["fill"][0])
+    c = Canvas(w, h, t["fill"][0], s)
     fill_top, fill_bot = t["fill"]
-    for y in range(TAB_H):
-        for x in range(TAB_W):
-            c.px[y][x] = tuple(map(float, lerp(fill_top, fill_bot, (y + 0.5) / TAB_H)))
+    for py in range(h):
+        for px in range(w):
+            c.px[py][px] = tuple(map(float, lerp(fill_top, fill_bot,
+                                                 (py + 0.5) / s / TAB_H)))
 
     # Engraved grip lines above and below the arrow.
     for gy in (7.0, 10.0, 29.0, 32.0):
@@ -502,16 +526,22 @@ def render_tab(sk, pointing_left):
         pts = [(10.7, 20.0), (4.7, 14.3), (4.7, 25.7)]
     c.paint(polygon(pts), t["glyph"])
 
+    # The outline is decided per device pixel centre, in logical units, so
+    # the rings are one logical pixel wide at any scale and the edge against
+    # the transparent colour stays hard.  (At 1x, centre sum < 22.5 is the
+    # same test as x + y < 22 on the pixel indices.)
     pix = c.pixels()
-    for y in range(TAB_H):
-        for x in range(TAB_W):
-            d = tab_sdf(x + 0.5, y + 0.5)
+    for py in range(h):
+        y = (py + 0.5) / s
+        for px in range(w):
+            x = (px + 0.5) / s
+            d = tab_sdf(x, y)
             if d >= 0.0:
-                pix[y][x] = TRANSPARENT          # hard edge, no fringe
+                pix[py][px] = TRANSPARENT        # hard edge, no fringe
             elif d > -1.0:
-                pix[y][x] = t["edge"]
-            elif d > -2.0 and (x + y) < 22:
-                pix[y][x] = t["light"]
+                pix[py][px] = t["edge"]
+            elif d > -2.0 and x + y < 22.5:
+                pix[py][px] = t["light"]
     return pix
 
 
@@ -785,6 +815,11 @@ def build():
         out["skins/%s.wav" % name] = wav_bytes(make_chime(sk["chime"]))
         out["skins/%skno.bmp" % name] = bmp_bytes(TAB_W, TAB_H, render_tab(sk, True))
         out["skins/%sknz.bmp" % name] = bmp_bytes(TAB_W, TAB_H, render_tab(sk, False))
+        out["skins/%s@2x.bmp" % name] = bmp_bytes(2 * FACE, 2 * FACE, render_face(sk, 2))
+        out["skins/%skno@2x.bmp" % name] = bmp_bytes(2 * TAB_W, 2 * TAB_H,
+                                                     render_tab(sk, True, 2))
+        out["skins/%sknz@2x.bmp" % name] = bmp_bytes(2 * TAB_W, 2 * TAB_H,
+                                                     render_tab(sk, False, 2))
     out["system/system.ini"] = settings_record("Русский.lng", "Classic.skn")
     out["system/r.bmp"] = bmp_bytes(ICON_W, ICON_H, render_launch_icon())
     out["system/m.bmp"] = bmp_bytes(ICON_W, ICON_H, render_reminder_icon())
@@ -863,6 +898,36 @@ def check_keyed_bitmap(ck, name, data, size, key_corner):
             if p != key and sum(abs(p[k] - key[k]) for k in range(3)) < 120]
     ck.expect(not near, "%s: %d fringe pixels close to the transparent colour"
               % (name, len(near)))
+
+
+def check_face_2x(ck, name, data, pix1, bg):
+    """The @2x face: twice the 1x size, background in the corners, and the
+    same drawing, so that the hands placed in logical coordinates still sit
+    on the dial centre.  Averaging each 2x2 block must give back (nearly)
+    the 1x face; a shift or a rescaled geometry shows up as a large mean."""
+    try:
+        w2, h2, pix2 = read_bmp(data)
+    except ValueError as e:
+        ck.fail("%s: %s" % (name, e))
+        return
+    h1, w1 = len(pix1), len(pix1[0])
+    if not ck.expect((w2, h2) == (2 * w1, 2 * h1), "%s: size %dx%d, want %dx%d"
+                     % (name, w2, h2, 2 * w1, 2 * h1)):
+        return
+    for x, y in ((0, 0), (w2 - 1, 0), (0, h2 - 1), (w2 - 1, h2 - 1)):
+        ck.expect(pix2[y][x] == bg, "%s: corner (%d,%d) %r is not the background"
+                  % (name, x, y, pix2[y][x]))
+    total = 0
+    for y in range(h1):
+        r0, r1, row = pix2[2 * y], pix2[2 * y + 1], pix1[y]
+        for x in range(w1):
+            a, b, c, d = r0[2 * x], r0[2 * x + 1], r1[2 * x], r1[2 * x + 1]
+            p = row[x]
+            for k in range(3):
+                total += abs((a[k] + b[k] + c[k] + d[k]) / 4.0 - p[k])
+    mean = total / (3.0 * w1 * h1)
+    ck.expect(mean < 3.0, "%s: 2x2 averages differ from the 1x face by %.2f on"
+              " average (misaligned or not the same drawing)" % (name, mean))
 
 
 def check_wav(ck, name, data):
@@ -1001,6 +1066,16 @@ def check(files_expected):
             tab = "skins/%s%s.bmp" % (base, suffix)
             if ck.expect(tab in on_disk, "%s missing" % tab):
                 check_keyed_bitmap(ck, tab, on_disk[tab], (TAB_W, TAB_H), "top-left")
+
+        # The pictures for HiDPI screens, beside the 1x ones.
+        face2 = "skins/%s@2x.bmp" % base
+        if ck.expect(face2 in on_disk, "%s missing" % face2):
+            check_face_2x(ck, face2, on_disk[face2], pix, bg)
+        for suffix in ("kno", "knz"):
+            tab2 = "skins/%s%s@2x.bmp" % (base, suffix)
+            if ck.expect(tab2 in on_disk, "%s missing" % tab2):
+                check_keyed_bitmap(ck, tab2, on_disk[tab2], (2 * TAB_W, 2 * TAB_H),
+                                   "top-left")
 
     # Settings record.
     ini = on_disk.get("system/system.ini")

@@ -8,7 +8,7 @@ CHRONIDEX_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-
 # The desktops test runs the clock under real window managers, on a nested
 # two-screen server, and compares screenshots.
 CHRONIDEX_TEST_PACKAGES=(xvfb xauth xdotool x11-utils x11-apps imagemagick xserver-xephyr
-    openbox xfwm4 icewm dbus wmctrl)
+    openbox xfwm4 icewm dbus wmctrl python3)
 # fuzz/run.sh: clang with libFuzzer and the sanitizer runtimes.
 CHRONIDEX_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

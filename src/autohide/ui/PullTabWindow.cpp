@@ -45,7 +45,12 @@ void PullTabWindow::setPicture(TabPicture kind, const QString& path) {
     skinPicture_ = !loaded.isNull() && loaded.width() > 0 && loaded.height() > 0;
     picture_ = skinPicture_ ? std::move(loaded) : plainTab(kind);
     setFixedSize(picture_.size());
+    // The shape is the picture's, in logical pixels; a sharp companion only
+    // draws it in more detail.
     const std::optional<QRegion> shape = skinPicture_ ? regionFromBitmap(picture_) : std::nullopt;
+    if (skinPicture_) {
+        picture_ = skinpicture::sharpestFor(picture_, path, devicePixelRatioF());
+    }
     if (shape) {
         setMask(*shape);
     } else {

@@ -79,7 +79,8 @@ void ClockFace::refreshBitmap() {
             skinfiles::path(state_.programFolder, state_.skinName, QStringLiteral(".bmp"));
     }
     const QSize crop = cropSize();
-    if (crop != bitmapCrop_) {
+    const qreal ratio = target_.devicePixelRatioF();
+    if (crop != bitmapCrop_ || ratio != bitmapRatio_) {
         bitmapWatch_.forget();
     }
     if (!bitmapWatch_.needsReading(bitmapPath_)) {
@@ -87,13 +88,14 @@ void ClockFace::refreshBitmap() {
     }
     ++bitmapReads_;
     bitmapCrop_ = crop;
+    bitmapRatio_ = ratio;
     bitmap_ = QImage();
     bitmapFault_.clear();
     if (!bitmapWatch_.stamp().exists) {
         bitmapFault_ = tr("файла нет");
         return;
     }
-    FaceBitmap loaded = loadFaceBitmap(bitmapPath_, bitmapWatch_.stamp().size, crop);
+    FaceBitmap loaded = loadFaceBitmap(bitmapPath_, bitmapWatch_.stamp().size, crop, ratio);
     bitmap_ = std::move(loaded.image);
     bitmapFault_ = loaded.fault;
 }
@@ -102,7 +104,7 @@ const QImage& ClockFace::base() {
     if (!bitmap_.isNull() && description_.ok()) {
         return bitmap_;
     }
-    QSize size = bitmap_.size();
+    QSize size = bitmap_.deviceIndependentSize().toSize();
     if (bitmap_.isNull()) {
         size = cropSize().isValid() ? cropSize() : QSize(kFaceSize, kFaceSize);
     }
@@ -119,7 +121,8 @@ void ClockFace::drawClockFace() {
 }
 
 void ClockFace::drawClockFace(QTime now) {
-    if (skinStale_ || !watch_.holds() || cropSize() != bitmapCrop_) {
+    if (skinStale_ || !watch_.holds() || cropSize() != bitmapCrop_ ||
+        target_.devicePixelRatioF() != bitmapRatio_) {
         refreshSkin();
     }
 
@@ -131,7 +134,7 @@ void ClockFace::drawClockFace(QTime now) {
         target_.setPicture(source);
     }
 
-    HandGeometry geometry = face::defaultGeometry(source.size());
+    HandGeometry geometry = face::defaultGeometry(source.deviceIndependentSize().toSize());
     std::array<int, 3> colours = face::kDefaultColourIndices;
     if (showsSkin_) {
         const SkinDescription& d = *description_.description;

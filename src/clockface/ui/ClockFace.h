@@ -85,6 +85,7 @@ class ClockFace {
     QImage bitmap_;  // converted for drawing and cut to the control
     QString bitmapFault_;
     QSize bitmapCrop_;
+    qreal bitmapRatio_ = 1;  // the screen's device pixels to a logical one
     QImage plain_;
     QRgb plainPanel_ = 0;
 

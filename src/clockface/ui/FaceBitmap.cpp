@@ -24,7 +24,8 @@ qint64 neededBitmapSize(const QString& path) {
 
 }  // namespace
 
-FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop) {
+FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop,
+                          qreal devicePixelRatio) {
     FaceBitmap result;
     // The reader would wait on a pipe for ever.
     const QString refusal = plainfile::refusal(path);
@@ -44,10 +45,14 @@ FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop) {
         result.fault = tr("рисунок не читается (%1)").arg(error);
         return result;
     }
+    const QSize logical = image.size();
+    image = skinpicture::sharpestFor(image, path, devicePixelRatio);
     // What lies beyond the control is never seen; the hands are drawn in the
     // picture's own coordinates, so cutting it off changes no visible pixel.
-    if (crop.isValid() && (image.width() > crop.width() || image.height() > crop.height())) {
-        image = image.copy(QRect(QPoint(0, 0), crop.boundedTo(image.size())));
+    if (crop.isValid() && (logical.width() > crop.width() || logical.height() > crop.height())) {
+        const qreal scale = image.devicePixelRatio();
+        image = image.copy(QRect(QPoint(0, 0), crop.boundedTo(logical) * scale));
+        image.setDevicePixelRatio(scale);
     }
     result.image = image.convertToFormat(
         image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);

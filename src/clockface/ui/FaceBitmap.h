@@ -13,5 +13,8 @@ struct FaceBitmap {
 };
 
 // `fileSize` is the size the file had when it was found changed; `crop` is
-// the control's size, or invalid while it has none.
-FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop);
+// the control's size, or invalid while it has none. On a screen of more than
+// one device pixel to a logical one the picture comes from its sharp
+// companion where the skin has one; its logical size is the file's.
+FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop,
+                          qreal devicePixelRatio = 1);

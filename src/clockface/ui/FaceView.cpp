@@ -48,11 +48,16 @@ void FaceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();
     const QImage& face = picture();
-    if (face.isNull() || face.hasAlphaChannel() || !face.rect().contains(dirty)) {
+    const QRect faceRect(QPoint(0, 0), face.deviceIndependentSize().toSize());
+    if (face.isNull() || face.hasAlphaChannel() || !faceRect.contains(dirty)) {
         painter.fillRect(dirty, palette().color(QPalette::Window));
     }
     if (!face.isNull()) {
-        painter.drawImage(dirty.topLeft(), face, dirty);
+        // The picture may have more pixels than logical ones (a sharp one for
+        // a high-density screen): its part under the dirty area, at full detail.
+        const qreal scale = face.devicePixelRatio();
+        const QRectF source(QPointF(dirty.topLeft()) * scale, QSizeF(dirty.size()) * scale);
+        painter.drawImage(QRectF(dirty), face, source);
     }
     if (hasHands_) {
         face::drawHands(painter, lines_, colours_);

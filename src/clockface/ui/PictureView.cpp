@@ -5,7 +5,7 @@
 PictureView::PictureView(QWidget* parent) : QWidget(parent) {}
 
 void PictureView::setPicture(const QImage& picture) {
-    const bool resized = picture.size() != picture_.size();
+    const bool resized = picture.deviceIndependentSize() != picture_.deviceIndependentSize();
     picture_ = picture;
     if (resized) {
         updateGeometry();
@@ -14,7 +14,7 @@ void PictureView::setPicture(const QImage& picture) {
 }
 
 QSize PictureView::sizeHint() const {
-    return picture_.isNull() ? QWidget::sizeHint() : picture_.size();
+    return picture_.isNull() ? QWidget::sizeHint() : picture_.deviceIndependentSize().toSize();
 }
 
 void PictureView::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include "clockface/BitmapExtent.h"
@@ -62,3 +63,32 @@ QImage readSkinPicture(const QString& path, QString* error) {
     }
     return image;
 }
+
+namespace skinpicture {
+
+QString sharpCompanion(const QString& path) {
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const int end = dot > slash ? dot : int(path.size());
+    return path.left(end) + QStringLiteral("@2x") + path.mid(end);
+}
+
+QImage sharpestFor(const QImage& picture, const QString& path, qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1 || picture.isNull() || path.isEmpty()) {
+        return picture;
+    }
+    const QString companion = sharpCompanion(path);
+    // Only a regular file: the image reader would wait on a pipe for ever.
+    if (!QFileInfo(companion).isFile()) {
+        return picture;
+    }
+    QImage sharp = readSkinPicture(companion);
+    if (sharp.size() != picture.size() * 2) {
+        return picture;
+    }
+    sharp = sharp.convertToFormat(picture.format());
+    sharp.setDevicePixelRatio(2);
+    return sharp;
+}
+
+}  // namespace skinpicture

@@ -16,6 +16,16 @@ QImage readSkinPicture(const QString& path, QString* error = nullptr);
 
 namespace skinpicture {
 
+// The picture drawn on screens of two device pixels to a logical one:
+// "<name>@2x.bmp" beside "<name>.bmp", at twice its size.
+QString sharpCompanion(const QString& path);
+
+// `picture` drawn from its sharp companion at `path`'s side where the screen
+// has more than one device pixel to a logical one and the companion is a
+// regular file of exactly twice the picture's size; `picture` otherwise. The
+// result has the picture's logical size either way.
+QImage sharpestFor(const QImage& picture, const QString& path, qreal devicePixelRatio);
+
 // X windows are at most this many pixels to a side; a face larger than its
 // control is cut to it anyway.
 inline constexpr int kLargestSide = 32767;
