@@ -14,7 +14,9 @@ Writes, deterministically (same bytes on every run):
   data/prazdniki/1.prz ... 12.prz  the fixed public holidays of Russia
   data/lang/Русский.lng, English.lng, French.lng  (code page 1251, CR LF)
 
-data/system/help.html is written by hand and is only checked here.
+data/system/help-rus.html, help-eng.html, help-fre.html (the help in each
+language, named by the language's code) are written by hand and are only
+checked here.
 
 Usage:
   python3 tools/make_data.py            write the files
@@ -1097,23 +1099,25 @@ def check(files_expected):
         if ck.expect(icon in on_disk, "%s missing" % icon):
             check_keyed_bitmap(ck, icon, on_disk[icon], (ICON_W, ICON_H), "bottom-left")
 
-    # Help file.
-    helpf = on_disk.get("system/help.html")
-    if ck.expect(helpf is not None, "system/help.html missing"):
+    # Help files, one a language.  An anchor is an id or an <a name>, once.
+    for code, lang in (("rus", "ru"), ("eng", "en"), ("fre", "fr")):
+        rel = "system/help-%s.html" % code
+        helpf = on_disk.get(rel)
+        if not ck.expect(helpf is not None, "%s missing" % rel):
+            continue
         try:
             html = helpf.decode("utf-8")
         except UnicodeDecodeError:
-            ck.fail("system/help.html is not UTF-8")
+            ck.fail("%s is not UTF-8" % rel)
             html = ""
-        for t in (1, 2, 3, 4, 5, 6, 8):
-            ck.expect(html.count('id="topic-%d"' % t) == 1,
-                      "help.html: anchor topic-%d missing or repeated" % t)
-        ck.expect(html.count('id="command-line"') == 1,
-                  "help.html: the command line's section missing or repeated")
+        ck.expect('<html lang="%s"' % lang in html, '%s: no <html lang="%s">' % (rel, lang))
+        for anchor in ["topic-%d" % t for t in (1, 2, 3, 4, 5, 6, 8)] + ["command-line"]:
+            n = html.count('id="%s"' % anchor) + html.count('name="%s"' % anchor)
+            ck.expect(n == 1, "%s: anchor %s missing or repeated" % (rel, anchor))
         low = html.lower()
-        ck.expect("<script" not in low, "help.html contains a script")
+        ck.expect("<script" not in low, "%s contains a script" % rel)
         ck.expect("http://" not in low and "https://" not in low,
-                  "help.html contains an external link")
+                  "%s contains an external link" % rel)
 
     # Holidays.
     for m in range(1, 13):

@@ -142,6 +142,8 @@ due_now() {
 }
 for lang in Русский English French; do
     code=$(case $lang in Русский) echo ru ;; English) echo en ;; French) echo fr ;; esac)
+    # Each language under its own locale, so the dates read as its user sees them.
+    CHRONIDEX_LOCALE=$(case $code in ru) echo ru_RU.UTF-8 ;; en) echo en_GB.UTF-8 ;; fr) echo fr_FR.UTF-8 ;; esac)
     # What the user wrote is in the user's language.
     case $code in
         ru) text='Позвонить маме' due='Купить хлеб' ;;
@@ -218,6 +220,18 @@ for lang in Русский English French; do
     import -window root -crop "60x120+$((w - 60))+0" +repage "$out/$code-pull-tab.png"
     stop_clock
 done
+# On a screen of two device pixels to a logical one, the face drawn from its
+# skin's @2x picture.
+code=ru
+CHRONIDEX_LOCALE=ru_RU.UTF-8
+set_language "Русский.lng"
+export QT_SCALE_FACTOR=2
+start_clock
+clock=$(wait_window chas) || fail "no clock window at scale 2"
+sleep 1
+import -window root -crop "440x740+$(($(screen_width) - 440))+0" +repage "$out/ru-clock-scale-2.png"
+stop_clock
+unset QT_SCALE_FACTOR
 unshot=
 for code in ru en fr; do
     for name in clock pull-tab reminder overdue-reminder overdue-launch reminder-editor \
@@ -225,6 +239,8 @@ for code in ru en fr; do
         [ -s "$out/$code-$name.png" ] || unshot+=" $code-$name"
     done
 done
+[ -s "$out/ru-clock-scale-2.png" ] || unshot+=" ru-clock-scale-2"
 [ -z "$unshot" ] || fail "no shot of:$unshot"
+unset CHRONIDEX_LOCALE
 ls "$out"
 QT_QPA_PLATFORM=offscreen "$build/tests/test_app_ui" --gtest_filter='*TextFit*'

@@ -3,17 +3,19 @@
 #include <QFileInfo>
 #include <QUrl>
 
-HelpViewer::HelpViewer(QString helpFile) : helpFile_(std::move(helpFile)) {
+HelpViewer::HelpViewer() {
     setWindowTitle(QStringLiteral("Chronidex"));
     setOpenExternalLinks(true);
+    // The pages leave the margin around the text to the viewer.
+    document()->setDocumentMargin(14);
     resize(640, 560);
 }
 
-void HelpViewer::showTopic(int topic) {
-    if (!QFileInfo(helpFile_).isFile()) {
-        setPlainText(tr("Файла справки «%1» нет.").arg(helpFile_));
+void HelpViewer::showTopic(const QString& helpFile, int topic) {
+    if (!QFileInfo(helpFile).isFile()) {
+        setPlainText(tr("Файла справки «%1» нет.").arg(helpFile));
     } else {
-        QUrl url = QUrl::fromLocalFile(helpFile_);
+        QUrl url = QUrl::fromLocalFile(helpFile);
         if (topic > 0) {
             url.setFragment(QStringLiteral("topic-%1").arg(topic));
         }

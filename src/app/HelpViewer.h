@@ -2,15 +2,13 @@
 
 #include <QTextBrowser>
 
-// The program's own help window: shows "\system\help.html" at a topic.
+// The program's own help window: shows a help page at a topic.
 class HelpViewer : public QTextBrowser {
     Q_OBJECT
   public:
-    explicit HelpViewer(QString helpFile);
+    HelpViewer();
 
-    // Topic 0 is the start of the file; others jump to the anchor "topic-N".
-    void showTopic(int topic);
-
-  private:
-    QString helpFile_;
+    // Topic 0 is the start of the page; others jump to the anchor "topic-N".
+    // A missing page is said in the window.
+    void showTopic(const QString& helpFile, int topic);
 };

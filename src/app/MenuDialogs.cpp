@@ -1,6 +1,11 @@
 #include "app/MenuDialogs.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
+
 #include "app/HelpViewer.h"
+#include "calendar/MonthLayout.h"
+#include "locale/CurrentLanguageFile.h"
 
 MenuDialogs::MenuDialogs(DialogContext& context, std::function<QString()> aboutCaption)
     : context_(context), aboutCaption_(std::move(aboutCaption)) {}
@@ -74,10 +79,31 @@ QWidget* MenuDialogs::madeFor(MenuItem item) const {
     }
 }
 
+// The page in the current language: "\system\help-<code>.html" for the code
+// the language file gives itself ("rus", "eng", "fre"), the English page for
+// a language without one.
+QString MenuDialogs::helpFile() const {
+    QStringList week(MonthLayout::kWeekdayTexts);
+    if (const std::optional<LanguageFile> file =
+            currentLanguageFile(context_.state.programFolder, context_.state.settings, nullptr)) {
+        file->readTable(QStringLiteral("[nedelya]"), week, 0);
+    }
+    const QString code = week.value(MonthLayout::kLayoutCode).trimmed().toLower();
+    const auto page = [this](const QString& code) {
+        return context_.state.programFolder.path(
+            QStringLiteral("\\system\\help-%1.html").arg(code));
+    };
+    // The code comes from a file anyone can edit: letters only name a page.
+    static const QRegularExpression letters(QStringLiteral("^[a-z]{1,8}$"));
+    if (letters.match(code).hasMatch() && QFileInfo(page(code)).isFile()) {
+        return page(code);
+    }
+    return page(QStringLiteral("eng"));
+}
+
 void MenuDialogs::showHelp(int topic) {
     if (!help_) {
-        help_ = std::make_unique<HelpViewer>(
-            context_.state.programFolder.path(QStringLiteral("\\system\\help.html")));
+        help_ = std::make_unique<HelpViewer>();
     }
-    help_->showTopic(topic);
+    help_->showTopic(helpFile(), topic);
 }

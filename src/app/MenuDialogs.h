@@ -40,6 +40,7 @@ class MenuDialogs {
 
     // The help window at a topic, made on the first call.
     void showHelp(int topic);
+    QString helpFile() const;
 
   private:
     DialogContext& context_;

@@ -20,8 +20,10 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# CHRONIDEX_LOCALE, when set, is the clock's locale alone (dates as its user reads them).
 start_clock() {
-    (cd "$program" && exec ./chronidex) >"$work/clock.log" 2>&1 &
+    (cd "$program" && exec env ${CHRONIDEX_LOCALE:+LC_ALL="$CHRONIDEX_LOCALE"} ./chronidex) \
+        >"$work/clock.log" 2>&1 &
     clock_pid=$!
     pids+=("$clock_pid")
 }

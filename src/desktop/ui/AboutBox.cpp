@@ -52,8 +52,12 @@ AboutBox::AboutBox(DialogContext context, std::function<QString()> caption, QWid
     picture_->setGeometry(QRect(QPoint(8, 32), image.isNull() ? QSize(99, 91) : image.size()));
 
     acknowledgementList_ = new QListWidget(this);
-    acknowledgementList_->setGeometry(120, 32, 257, 97);
+    acknowledgementList_->setUniformItemSizes(true);
     acknowledgementList_->addItems(acknowledgementLines());
+    // Whole lines only: the list ends below the last line that fits its place.
+    const int frames = 2 * acknowledgementList_->frameWidth();
+    const int line = qMax(1, acknowledgementList_->sizeHintForRow(0));
+    acknowledgementList_->setGeometry(120, 32, 257, frames + (97 - frames) / line * line);
 
     const QString email = QString::fromUtf8(projectlinks::kEmail);
     emailLink_ = new LinkLabel(context.platform, this);

@@ -1,5 +1,7 @@
 #include "platform/linux/MessageBox.h"
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 
 #include "locale/OkCaption.h"
@@ -10,6 +12,28 @@ const QString kTitle = QStringLiteral("Chronidex");
 const QChar kBreak(0x200B);  // zero width space: a place to wrap, never drawn
 // Longer runs without a space do not fit the width a box allows itself.
 constexpr int kLongestWord = 30;
+// Without an icon Qt still keeps a spacer where the icon would stand, and the
+// text starts behind an empty gutter: a reminder should read as a message.
+// The text takes the icon's column as well.
+void dropIconGutter(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!grid || !text || grid->indexOf(text) < 0) {
+        return;
+    }
+    for (int i = grid->count() - 1; i >= 0; --i) {
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(i, &row, &column, &rows, &columns);
+        if (column == 0 && columns == 1 && grid->itemAt(i)->spacerItem()) {
+            delete grid->takeAt(i);
+        }
+    }
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(grid->indexOf(text), &row, &column, &rows, &columns);
+    grid->removeWidget(text);
+    grid->addWidget(text, row, 0, rows, column + columns);
+}
+
 }  // namespace
 
 QString displayText(const QString& text) {
@@ -41,6 +65,9 @@ std::unique_ptr<QMessageBox> make(QMessageBox::Icon icon, const QString& text) {
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     box->setTextFormat(Qt::PlainText);
     box->button(QMessageBox::Ok)->setText(okcaption::beside(text));
+    if (icon == QMessageBox::NoIcon) {
+        dropIconGutter(*box);
+    }
     return box;
 }
 

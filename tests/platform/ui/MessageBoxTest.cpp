@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <utility>
@@ -36,6 +37,17 @@ TEST(MessageBox, ALongWordIsWrappedWithinTheScreenAndKeptWhole) {
         EXPECT_LE(needed.height(), label->height());
         box->hide();
     }
+}
+
+// A notice has no icon, and its text starts at the box's margin, level with
+// the button row, not behind the room an icon would take.
+TEST(MessageBox, ATextWithoutAnIconStartsAtTheMargin) {
+    const auto box = messagebox::make(QMessageBox::NoIcon, QStringLiteral("Позвонить маме"));
+    box->show();
+    const QLabel* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->x(), box->layout()->contentsMargins().left());
+    box->hide();
 }
 
 TEST(MessageBox, ShortWordsAreLeftAsTheyAre) {
