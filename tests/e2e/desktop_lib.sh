@@ -86,7 +86,8 @@ plain_window() {
     local colour=$1 geometry=$2 id
     xlogo -bg "$colour" -geometry "$geometry" >/dev/null 2>&1 &
     pids+=($!)
-    for _ in $(seq 50); do
+    # A window manager still starting on a loaded machine maps it late.
+    for _ in $(seq 150); do
         id=$(xdotool search --onlyvisible --classname xlogo 2>/dev/null | tail -n 1) &&
             { echo "$id"; return 0; }
         sleep 0.1
