@@ -1,6 +1,5 @@
 #include "app/ClockStartup.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "calendar/HolidayFile.h"
@@ -40,8 +39,7 @@ void ClockStartup::loadState(const QString& programFolder) {
                                 .arg(file.path(), load.problem, load.writeError));
     } else if (load.rebuilt) {
         platform_.showError(
-            QCoreApplication::translate(
-                "ClockStartup",
+            QStringLiteral(
                 "Файл настроек «%1» не читается (%2). Он создан заново с настройками по умолчанию.")
                 .arg(file.path(), load.problem));
     }
@@ -73,10 +71,8 @@ ClockStartup::Outcome ClockStartup::finish() {
         const SettingsFile file(state_.programFolder.path(QStringLiteral("\\system\\system.ini")));
         QString error;
         if (!file.updateCopy([](SettingsRecord& copy) { copy.setRestartFlag(false); }, &error)) {
-            platform_.showError(
-                QCoreApplication::translate("ClockStartup",
-                                            "Не удалось снять отметку перезапуска в «%1»: %2")
-                    .arg(file.path(), error));
+            platform_.showError(QStringLiteral("Не удалось снять отметку перезапуска в «%1»: %2")
+                                    .arg(file.path(), error));
         }
         platform_.instanceMarker().takeOverWhenFree();
     }

@@ -13,7 +13,7 @@ HelpViewer::HelpViewer() {
 
 void HelpViewer::showTopic(const QString& helpFile, int topic) {
     if (!QFileInfo(helpFile).isFile()) {
-        setPlainText(tr("Файла справки «%1» нет.").arg(helpFile));
+        setPlainText(QStringLiteral("Файла справки «%1» нет.").arg(helpFile));
     } else {
         QUrl url = QUrl::fromLocalFile(helpFile);
         if (topic > 0) {

@@ -1,6 +1,5 @@
 #include "calendar/HolidayFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,10 +11,6 @@
 namespace holidays {
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("HolidayFile", text);
-}
 
 bool fail(QString* error, const QString& text) {
     if (error) {
@@ -55,19 +50,20 @@ std::optional<QStringList> read(const QString& path, QString* error) {
     const QFileInfo info(path);
     QString why;
     if (path.isEmpty()) {
-        why = tr("для этого месяца нет файла праздников");
+        why = QStringLiteral("для этого месяца нет файла праздников");
     } else if (!info.exists()) {
-        why = tr("файл не найден");
+        why = QStringLiteral("файл не найден");
     } else if (info.isDir()) {
-        why = tr("это папка");
+        why = QStringLiteral("это папка");
     } else if (!info.isFile()) {
         // A device or pipe might never end.
-        why = tr("это не обычный файл");
+        why = QStringLiteral("это не обычный файл");
     } else if (!file.open(QIODevice::ReadOnly)) {
         why = file.errorString();
     }
     if (!why.isEmpty()) {
-        fail(error, tr("Не удалось открыть файл праздников «%1»: %2.").arg(shown(path), why));
+        fail(error,
+             QStringLiteral("Не удалось открыть файл праздников «%1»: %2.").arg(shown(path), why));
         return std::nullopt;
     }
     QStringList lines;
@@ -85,24 +81,25 @@ std::optional<QStringList> read(const QString& path, QString* error) {
 
 bool write(const QString& path, const QStringList& entries, QString* error) {
     const auto cannotSave = [&](const QString& why) {
-        return fail(error,
-                    tr("Не удалось сохранить файл праздников «%1»: %2.").arg(shown(path), why));
+        return fail(
+            error,
+            QStringLiteral("Не удалось сохранить файл праздников «%1»: %2.").arg(shown(path), why));
     };
     if (path.isEmpty()) {
-        return cannotSave(tr("для этого месяца нет файла праздников"));
+        return cannotSave(QStringLiteral("для этого месяца нет файла праздников"));
     }
     // The program never creates the holiday folder; saying so beats the bare
     // "no such file" of a failed create.
     const QFileInfo info(path);
     if (!info.absoluteDir().exists()) {
-        return cannotSave(tr("папки «%1» нет").arg(shown(info.absolutePath())));
+        return cannotSave(QStringLiteral("папки «%1» нет").arg(shown(info.absolutePath())));
     }
     QByteArray content;
     for (const QString& entry : entries) {
         // A line break inside an entry would split it into two on the next
         // read; refusing keeps the list as the user sees it.
         if (entry.contains(QLatin1Char('\n')) || entry.contains(QLatin1Char('\r'))) {
-            return cannotSave(tr("в записи есть перевод строки"));
+            return cannotSave(QStringLiteral("в записи есть перевод строки"));
         }
         content += cp1251::encode(entry);
         content += "\r\n";

@@ -1,21 +1,14 @@
 #include "cli/EntryArguments.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "scheduler/EntryChecks.h"
-
-namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("EntryArguments", text);
-}
-}  // namespace
 
 ScheduleTime::Checked EntryArguments::parseTime(const QString& text) {
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     if (colon < 0) {
         ScheduleTime::Checked wrong;
-        wrong.problem = tr("The time must be given as HH:MM, not \"%1\".").arg(text);
+        wrong.problem = QStringLiteral("The time must be given as HH:MM, not \"%1\".").arg(text);
         return wrong;
     }
     return EntryChecks::time(text.left(colon), text.mid(colon + 1));
@@ -36,7 +29,7 @@ QDate EntryArguments::parseDay(const QString& text) {
 EntryArguments EntryArguments::parse(const QStringList& arguments, const QDateTime& now) {
     EntryArguments result;
     if (arguments.isEmpty()) {
-        result.problem = tr("A time HH:MM is missing.");
+        result.problem = QStringLiteral("A time HH:MM is missing.");
         return result;
     }
     const ScheduleTime::Checked checked = parseTime(arguments.first());
@@ -49,7 +42,7 @@ EntryArguments EntryArguments::parse(const QStringList& arguments, const QDateTi
     if (next < arguments.size() && looksLikeDay(arguments[next])) {
         result.day = parseDay(arguments[next]);
         if (!result.day.isValid()) {
-            result.problem = tr("There is no day %1.").arg(arguments[next]);
+            result.problem = QStringLiteral("There is no day %1.").arg(arguments[next]);
             return result;
         }
         ++next;
@@ -57,8 +50,9 @@ EntryArguments EntryArguments::parse(const QStringList& arguments, const QDateTi
         result.day = now.date();
         // "hh:nn" compares as text in the order of the times.
         if (result.time < now.toString(QStringLiteral("HH:mm"))) {
-            result.problem = tr("%1 has already passed today; give a day (DD.MM.YYYY) "
-                                "to schedule it for another day.")
+            result.problem = QStringLiteral(
+                                 "%1 has already passed today; give a day (DD.MM.YYYY) "
+                                 "to schedule it for another day.")
                                  .arg(result.time);
             return result;
         }

@@ -1,6 +1,5 @@
 #include "clockface/SkinDescription.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <array>
 #include <limits>
@@ -14,10 +13,6 @@ constexpr int kLineCount = 6;
 constexpr int kColourLines = 3;
 // Six longest lines with their line ends, with room to spare.
 constexpr qint64 kHeadSize = 4096;
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("SkinDescription", text);
-}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -72,15 +67,15 @@ QString SkinDescriptionResult::reason() const {
         case SkinDescriptionFault::None:
             return QString();
         case SkinDescriptionFault::FileMissing:
-            return tr("файла нет");
+            return QStringLiteral("файла нет");
         case SkinDescriptionFault::FileUnreadable:
-            return tr("файл не читается (%1)").arg(detail);
+            return QStringLiteral("файл не читается (%1)").arg(detail);
         case SkinDescriptionFault::LineMissing:
-            return tr("строка %1 отсутствует").arg(line);
+            return QStringLiteral("строка %1 отсутствует").arg(line);
         case SkinDescriptionFault::NotAnInteger:
-            return tr("строка %1 — не целое десятичное число").arg(line);
+            return QStringLiteral("строка %1 — не целое десятичное число").arg(line);
         case SkinDescriptionFault::ColourOutOfRange:
-            return tr("строка %1 — не номер цвета от 0 до 18").arg(line);
+            return QStringLiteral("строка %1 — не номер цвета от 0 до 18").arg(line);
     }
     return QString();
 }

@@ -1,7 +1,5 @@
 #include "locale/CurrentLanguageFile.h"
 
-#include <QCoreApplication>
-
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsRecord.h"
 
@@ -10,14 +8,11 @@ std::optional<LanguageFile> currentLanguageFile(const ProgramFolder& folder,
     const QString name = settings.langFile();
     QString why;
     if (name.isEmpty()) {
-        why = QCoreApplication::translate(
-            "CurrentLanguageFile", "Не удалось открыть языковой файл: в настройках он не выбран.");
+        why = QStringLiteral("Не удалось открыть языковой файл: в настройках он не выбран.");
     } else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
         // The settings file can be edited by anyone; the name may only pick a
         // file inside the language folder.
-        why = QCoreApplication::translate(
-                  "CurrentLanguageFile", "Не удалось открыть языковой файл «%1»: это не имя файла.")
-                  .arg(name);
+        why = QStringLiteral("Не удалось открыть языковой файл «%1»: это не имя файла.").arg(name);
     } else {
         return LanguageFile(folder.path(QStringLiteral("\\lang\\") + name));
     }

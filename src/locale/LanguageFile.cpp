@@ -1,6 +1,5 @@
 #include "locale/LanguageFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,10 +7,6 @@
 #include "settings/Cp1251.h"
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("LanguageFile", text);
-}
 
 const QString kEnd = QStringLiteral("[end]");
 
@@ -110,18 +105,18 @@ bool openForReading(QFile& file, QString* error) {
     const QFileInfo info(file.fileName());
     QString why;
     if (!info.exists()) {
-        why = tr("файл не найден");
+        why = QStringLiteral("файл не найден");
     } else if (info.isDir()) {
-        why = tr("это папка");
+        why = QStringLiteral("это папка");
     } else if (!info.isFile()) {
-        why = tr("это не обычный файл");
+        why = QStringLiteral("это не обычный файл");
     } else if (!file.open(QIODevice::ReadOnly)) {
         why = file.errorString();
     } else {
         return true;
     }
     if (error) {
-        *error = tr("Не удалось открыть языковой файл «%1»: %2.")
+        *error = QStringLiteral("Не удалось открыть языковой файл «%1»: %2.")
                      .arg(QDir::toNativeSeparators(file.fileName()), why);
     }
     return false;

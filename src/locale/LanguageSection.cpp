@@ -1,6 +1,5 @@
 #include "locale/LanguageSection.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 #include "locale/LanguageFile.h"
@@ -9,10 +8,6 @@
 #include "settings/SettingsRecord.h"
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("LanguageSection", text);
-}
 
 struct Catalogue {
     const char* header;
@@ -38,11 +33,12 @@ bool LanguageSection::load(const ProgramFolder& folder, const SettingsRecord& se
     QString error;
     if (name.isEmpty()) {
         // Without a name the path would be the language folder itself.
-        error = tr("Не удалось открыть языковой файл: в настройках он не выбран.");
+        error = QStringLiteral("Не удалось открыть языковой файл: в настройках он не выбран.");
     } else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
         // The name comes from a file that anyone can edit; it may only name a
         // file inside the language folder.
-        error = tr("Не удалось открыть языковой файл «%1»: это не имя файла.").arg(name);
+        error =
+            QStringLiteral("Не удалось открыть языковой файл «%1»: это не имя файла.").arg(name);
     } else if (LanguageFile(folder.path(QStringLiteral("\\lang\\") + name))
                    .readSection(header_, slots_, &error)) {
         return true;

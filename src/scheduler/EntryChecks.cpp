@@ -1,18 +1,11 @@
 #include "scheduler/EntryChecks.h"
 
-#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
 
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "settings/Cp1251.h"
-
-namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("EntryChecks", text);
-}
-}  // namespace
 
 ScheduleTime::Checked EntryChecks::time(const QString& hour, const QString& minute) {
     return ScheduleTime::check(hour, minute);
@@ -38,7 +31,7 @@ QString EntryChecks::reminderTextProblem(const QString& text) {
     if (storedLength(text) <= ReminderRecord::kTextCapacity) {
         return {};
     }
-    return tr("Текст напоминания длиннее %1 знаков (перевод строки считается за два).")
+    return QStringLiteral("Текст напоминания длиннее %1 знаков (перевод строки считается за два).")
         .arg(ReminderRecord::kTextCapacity);
 }
 
@@ -46,7 +39,7 @@ QString EntryChecks::pathProblem(const QString& path) {
     if (path.size() <= LaunchRecord::kFileCapacity) {
         return {};
     }
-    return tr("Путь длиннее %1 знаков не помещается в расписание:\n%2")
+    return QStringLiteral("Путь длиннее %1 знаков не помещается в расписание:\n%2")
         .arg(LaunchRecord::kFileCapacity)
         .arg(path);
 }
@@ -69,6 +62,6 @@ QString EntryChecks::unstorableProblem(const QString& text) {
                                    .toUpper()
                                    .rightJustified(4, QLatin1Char('0')));
     }
-    return tr("Эти знаки нельзя сохранить в расписании: %1. Замените или удалите их.")
+    return QStringLiteral("Эти знаки нельзя сохранить в расписании: %1. Замените или удалите их.")
         .arg(shown.join(QStringLiteral(", ")));
 }

@@ -1,6 +1,5 @@
 #include "settings/PlainFile.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace plainfile {
@@ -11,9 +10,9 @@ QString refusal(const QString& path) {
         return QString();
     }
     if (info.isDir()) {
-        return QCoreApplication::translate("PlainFile", "это папка");
+        return QStringLiteral("это папка");
     }
-    return QCoreApplication::translate("PlainFile", "это не обычный файл");
+    return QStringLiteral("это не обычный файл");
 }
 
 }  // namespace plainfile

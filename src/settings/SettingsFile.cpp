@@ -1,6 +1,5 @@
 #include "settings/SettingsFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include "settings/PlainFile.h"
@@ -21,8 +20,7 @@ std::optional<SettingsRecord> SettingsFile::read(QString* error) const {
     const QByteArray bytes = file.read(SettingsRecord::kSize);
     if (bytes.size() != SettingsRecord::kSize) {
         if (error) {
-            *error = QCoreApplication::translate("SettingsFile", "файл короче %1 байт")
-                         .arg(SettingsRecord::kSize);
+            *error = QStringLiteral("файл короче %1 байт").arg(SettingsRecord::kSize);
         }
         return std::nullopt;
     }

@@ -6,9 +6,9 @@
 #include <QStringList>
 
 // The program's own messages are not in any language file, so they are the
-// same in every language: Russian. They are found where the sources hand a
-// literal to tr(), to QCoreApplication::translate() or straight to a message
-// box, so a new English message fails here the day it is written.
+// same in every language: Russian. They are found as the sources' literals of
+// three words or more, so a new English message fails here the day it is
+// written.
 namespace {
 
 struct Message {
@@ -28,12 +28,21 @@ QString joined(const QString& literals) {
     return text;
 }
 
+// Words of letters, three or more to a text: a message, not a name, a path
+// or a pattern.
+bool isSentence(const QString& text) {
+    static const QRegularExpression word(QStringLiteral(R"re(^\p{L}{2,}[.,:;!?»]*$)re"));
+    int words = 0;
+    for (const QString& token : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        words += word.match(token).hasMatch() ? 1 : 0;
+    }
+    return words >= 3;
+}
+
 QList<Message> ownMessages() {
     const QRegularExpression calls[] = {
-        QRegularExpression(QStringLiteral(R"re(\btr\(\s*)re") + kLiterals),
-        QRegularExpression(QStringLiteral(R"re(\btranslate\(\s*"[^"]*"\s*,\s*)re") + kLiterals),
-        QRegularExpression(
-            QStringLiteral(R"re(\bshow(?:Error|Message)\(\s*QStringLiteral\(\s*)re") + kLiterals)};
+        QRegularExpression(QStringLiteral(R"re(\bQStringLiteral\(\s*)re") + kLiterals)};
+
     QList<Message> found;
     QDirIterator files(QStringLiteral(CHRONIDEX_SOURCE_TREE),
                        {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
@@ -51,7 +60,10 @@ QList<Message> ownMessages() {
         const QString source = QString::fromUtf8(file.readAll());
         for (const QRegularExpression& call : calls) {
             for (auto it = call.globalMatch(source); it.hasNext();) {
-                found.append({file.fileName(), joined(it.next().captured(1))});
+                const QString text = joined(it.next().captured(1));
+                if (isSentence(text)) {
+                    found.append({file.fileName(), text});
+                }
             }
         }
     }
@@ -70,9 +82,16 @@ bool hasCyrillic(const QString& text) {
 }  // namespace
 
 TEST(OwnMessages, AreRussian) {
-    // A number field's conversion error keeps the wording such errors have
-    // always had in this program's settings dialog.
-    const QStringList keptAsTheyAre{QStringLiteral("'%1' is not a valid integer value")};
+    const QStringList keptAsTheyAre{
+        // A number field's conversion error keeps the wording such errors have
+        // always had in this program's settings dialog.
+        QStringLiteral("'%1' is not a valid integer value"),
+        // Reasons beside the system's own (a file's error string) in a message.
+        QStringLiteral("unexpected end of file"),
+        // Said on standard error, where Qt's own warnings go.
+        QStringLiteral("lost the X display %1"),
+        // Names, not messages.
+        QStringLiteral("MS Sans Serif")};
     const QRegularExpression latinWord(QStringLiteral("[A-Za-z]{2,}"));
     const QList<Message> messages = ownMessages();
     // The search itself works: the sources hold dozens of messages.

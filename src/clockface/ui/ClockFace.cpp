@@ -1,6 +1,5 @@
 #include "clockface/ui/ClockFace.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QPalette>
 
@@ -11,14 +10,6 @@
 #include "platform/Platform.h"
 #include "settings/SkinFiles.h"
 #include "state/ClockState.h"
-
-namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("ClockFace", text);
-}
-
-}  // namespace
 
 ClockFace::ClockFace(const ClockState& state, Platform& platform, FaceView& target)
     : state_(state), platform_(platform), target_(target), watch_([this] {
@@ -92,7 +83,7 @@ void ClockFace::refreshBitmap() {
     bitmap_ = QImage();
     bitmapFault_.clear();
     if (!bitmapWatch_.stamp().exists) {
-        bitmapFault_ = tr("файла нет");
+        bitmapFault_ = QStringLiteral("файла нет");
         return;
     }
     FaceBitmap loaded = loadFaceBitmap(bitmapPath_, bitmapWatch_.stamp().size, crop, ratio);
@@ -158,7 +149,7 @@ void ClockFace::drawClockFace(QTime now) {
     noteFault(bitmapReport_, bitmapWatch_, bitmap_.isNull() && !nameRefused_, bitmapPath_,
               bitmapFault_, messages);
     if (!messages.isEmpty()) {
-        messages << tr("Пока скин не исправлен, часы показывают простой циферблат.");
+        messages << QStringLiteral("Пока скин не исправлен, часы показывают простой циферблат.");
         platform_.showError(messages.join(QLatin1Char('\n')));
     }
 }
@@ -174,8 +165,8 @@ void ClockFace::noteFault(FaultReport& report, const FileChangeWatch& watch, boo
     }
     report.told = true;
     report.stamp = watch.stamp();
-    messages
-        << tr("Файл скина %1 нельзя использовать: %2.").arg(QDir::toNativeSeparators(path), why);
+    messages << QStringLiteral("Файл скина %1 нельзя использовать: %2.")
+                    .arg(QDir::toNativeSeparators(path), why);
 }
 
 QRgb ClockFace::faceCornerColour() const {

@@ -1,6 +1,5 @@
 #include "clockface/ui/FaceBitmap.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QRect>
 
@@ -9,10 +8,6 @@
 #include "settings/PlainFile.h"
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("ClockFace", text);
-}
 
 qint64 neededBitmapSize(const QString& path) {
     QFile file(path);
@@ -30,19 +25,19 @@ FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop,
     // The reader would wait on a pipe for ever.
     const QString refusal = plainfile::refusal(path);
     if (!refusal.isEmpty()) {
-        result.fault = tr("рисунок не читается (%1)").arg(refusal);
+        result.fault = QStringLiteral("рисунок не читается (%1)").arg(refusal);
         return result;
     }
     // Told apart before decoding: the reader would fill the missing rows.
     const qint64 needed = neededBitmapSize(path);
     if (needed > fileSize + bitmap::kTolerance) {
-        result.fault = tr("файл обрезан (%1 из %2 байт)").arg(fileSize).arg(needed);
+        result.fault = QStringLiteral("файл обрезан (%1 из %2 байт)").arg(fileSize).arg(needed);
         return result;
     }
     QString error;
     QImage image = readSkinPicture(path, &error);
     if (image.isNull()) {
-        result.fault = tr("рисунок не читается (%1)").arg(error);
+        result.fault = QStringLiteral("рисунок не читается (%1)").arg(error);
         return result;
     }
     const QSize logical = image.size();

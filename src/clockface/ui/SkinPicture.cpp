@@ -1,6 +1,5 @@
 #include "clockface/ui/SkinPicture.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -9,10 +8,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ClockFace", text);
-}
-
 QString truncation(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -20,7 +15,7 @@ QString truncation(const QString& path) {
     }
     const qint64 needed = bitmap::neededSize(file.read(bitmap::kHeadSize));
     if (needed > file.size() + bitmap::kTolerance) {
-        return tr("файл обрезан (%1 из %2 байт)").arg(file.size()).arg(needed);
+        return QStringLiteral("файл обрезан (%1 из %2 байт)").arg(file.size()).arg(needed);
     }
     return QString();
 }
@@ -29,7 +24,7 @@ QString oversize(QImageReader& reader) {
     const QSize declared = reader.size();
     if (declared.width() > skinpicture::kLargestSide ||
         declared.height() > skinpicture::kLargestSide) {
-        return tr("рисунок %1×%2 больше наибольшего окна, %3 точек в сторону")
+        return QStringLiteral("рисунок %1×%2 больше наибольшего окна, %3 точек в сторону")
             .arg(declared.width())
             .arg(declared.height())
             .arg(skinpicture::kLargestSide);
