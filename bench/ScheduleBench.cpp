@@ -283,7 +283,7 @@ int main(int argc, char** argv) {
     // Removing one key, as a due check after an announcement or the list's
     // delete command does: the file is rewritten without the key's records
     // and the due check reloads at its next tick.
-    ScheduleFiles files(state, timers, platform);
+    ScheduleFiles files(state.programFolder);
     auto removeMiddle = [&](ScheduleKind kind, qint64 records) {
         // The middle record's key, found without a copy of the whole file.
         ScheduleKey key;
@@ -297,7 +297,7 @@ int main(int argc, char** argv) {
         if (seen == 0) {
             return std::pair<double, qint64>{0.0, 0};
         }
-        const double ms = timed([&] { files.removeEntries(kind, key, true); });
+        const double ms = timed([&] { files.remove(kind, key); });
         const qint64 left = fileSize(folder, kind) / schedule::recordSize(kind);
         return std::pair<double, qint64>{ms, records - left};
     };

@@ -55,8 +55,11 @@ bool ChronidexApp::start(const QString& programFolder) {
     }
     platform_.instanceMarker().setRaiseHandler([this] { bringForward(); });
     // The due checks read the file again on their next tick.
-    platform_.instanceMarker().setReloadHandler(
-        [this](ScheduleKind kind) { schedule::reloadFlag(state_, kind) = true; });
+    platform_.instanceMarker().setReloadHandler([this](const QString& name) {
+        if (const std::optional<ScheduleKind> kind = schedule::kindNamed(name)) {
+            schedule::reloadFlag(state_, *kind) = true;
+        }
+    });
     createOtherWindows();
     if (ended_) {
         return true;
@@ -150,7 +153,7 @@ void ChronidexApp::onFaceTick() {
         QString error;
         if (!restart_.restartProgram({}, &error)) {
             restartFailed_ = true;
-            platform_.showError(tr("Ночной перезапуск не удался: %1").arg(error));
+            platform_.showError(QStringLiteral("Ночной перезапуск не удался: %1").arg(error));
         }
     }
 }

@@ -18,7 +18,7 @@ ProgramTimers::ProgramTimers() {
 }
 
 ClockTimers ProgramTimers::switches() {
-    return {&idleCheckSwitch_, &slideAwaySwitch_, &slideBackSwitch_, &faceTickSwitch_,
+    return {&idleCheckSwitch_, &slideAwaySwitch_, &slideBackSwitch_,
             &reminderCheck,    &launchCheck,      &edgeWatchSwitch_};
 }
 

@@ -25,5 +25,5 @@ class ProgramTimers {
 
   private:
     QtTimerSwitch idleCheckSwitch_{idleCheck}, slideAwaySwitch_{slideAway},
-        slideBackSwitch_{slideBack}, faceTickSwitch_{faceTick}, edgeWatchSwitch_{edgeWatch};
+        slideBackSwitch_{slideBack}, edgeWatchSwitch_{edgeWatch};
 };

@@ -6,6 +6,7 @@
 #include "app/ChronidexApp.h"
 #include "cli/ScheduleCommand.h"
 #include "dialogs/FormFont.h"
+#include "locale/OkCaption.h"
 #include "platform/linux/DisplayLoss.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LocalInstanceMarker.h"
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
     // The menu and the message boxes in the forms' font.
     QApplication::setFont(formFont(11));
 
-    LinuxPlatform platform;
+    LinuxPlatform platform(okcaption::beside);
     ChronidexApp chronidex(platform);
     QObject::connect(&chronidex, &ChronidexApp::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);

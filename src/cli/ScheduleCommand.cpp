@@ -5,9 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "cli/ConsolePlatform.h"
 #include "cli/EntryArguments.h"
-#include "cli/ReloadNotifier.h"
+#include "platform/ReloadNotifier.h"
 #include "scheduler/EntryChecks.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
@@ -15,12 +14,9 @@
 #include "scheduler/ScheduleListing.h"
 #include "settings/Cp1251.h"
 #include "settings/DayCount.h"
+#include "settings/ProgramFolder.h"
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("ScheduleCommand", text);
-}
-
 const QStringList kSubcommands{QStringLiteral("remind"), QStringLiteral("launch"),
                                QStringLiteral("list"), QStringLiteral("remove")};
 
@@ -64,25 +60,22 @@ int ScheduleCommand::refuse(const QString& problem) {
 }
 
 int ScheduleCommand::usage(const QString& problem) {
-    err_ << "chronidex: " << problem << '\n' << tr("Try 'chronidex --help'.") << '\n';
+    err_ << "chronidex: " << problem << '\n' << QStringLiteral("Try 'chronidex --help'.") << '\n';
     err_.flush();
     return UsageError;
 }
 
 int ScheduleCommand::append(ScheduleKind kind, const QByteArray& record) {
-    ClockState state;
-    state.programFolder = ProgramFolder(programFolder_);
-    ConsolePlatform platform(now_, err_);
-    // A failed write is reported through the platform, on standard error.
-    if (!ScheduleFiles(state, {}, platform).appendEntry(kind, record)) {
-        return Refused;
+    const ProgramFolder folder(programFolder_);
+    if (const QString error = ScheduleFiles(folder).append(kind, record); !error.isEmpty()) {
+        return refuse(error);
     }
-    notifier_.askReload(kind);
+    notifier_.askReload(schedule::messageName(kind));
     return Done;
 }
 
 QString ScheduleCommand::helpText() const {
-    return tr(
+    return QStringLiteral(
         "Usage: chronidex [--folder DIR] COMMAND ...\n"
         "Without a command, starts the clock.\n"
         "\n"
@@ -128,16 +121,16 @@ int ScheduleCommand::run(const QStringList& arguments) {
     }
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {
-        return usage(tr("A command is missing."));
+        return usage(QStringLiteral("A command is missing."));
     }
     if (!kSubcommands.contains(words.first())) {
-        return usage(tr("Unknown command \"%1\".").arg(words.first()));
+        return usage(QStringLiteral("Unknown command \"%1\".").arg(words.first()));
     }
     programFolder_ = parser.isSet(folder)
                          ? QDir(currentFolder_).absoluteFilePath(parser.value(folder))
                          : currentFolder_;
     if (!QFileInfo(ProgramFolder(programFolder_).path(QStringLiteral("\\system"))).isDir()) {
-        return refuse(tr("%1 is not a program folder: it has no system folder.")
+        return refuse(QStringLiteral("%1 is not a program folder: it has no system folder.")
                           .arg(QDir::toNativeSeparators(programFolder_)));
     }
     const QStringList rest = words.mid(1);
@@ -156,14 +149,14 @@ int ScheduleCommand::run(const QStringList& arguments) {
 
 int ScheduleCommand::remind(const QStringList& arguments) {
     if (arguments.size() < 2) {
-        return usage(tr("remind takes a time HH:MM, perhaps a day, and a text."));
+        return usage(QStringLiteral("remind takes a time HH:MM, perhaps a day, and a text."));
     }
     const EntryArguments entry = EntryArguments::parse(arguments, now_);
     if (!entry.ok()) {
         return refuse(entry.problem);
     }
     if (entry.rest.isEmpty()) {
-        return usage(tr("The reminder's text is missing."));
+        return usage(QStringLiteral("The reminder's text is missing."));
     }
     const QString text = entry.rest.join(QLatin1Char(' '));
     for (const QString& problem :
@@ -181,18 +174,18 @@ int ScheduleCommand::remind(const QStringList& arguments) {
 
 int ScheduleCommand::launch(const QStringList& arguments) {
     if (arguments.size() < 2) {
-        return usage(tr("launch takes a time HH:MM, perhaps a day, and a path."));
+        return usage(QStringLiteral("launch takes a time HH:MM, perhaps a day, and a path."));
     }
     const EntryArguments entry = EntryArguments::parse(arguments, now_);
     if (!entry.ok()) {
         return refuse(entry.problem);
     }
     if (entry.rest.size() != 1) {
-        return usage(tr("launch takes one path (quote a path with spaces)."));
+        return usage(QStringLiteral("launch takes one path (quote a path with spaces)."));
     }
     const QFileInfo file(QDir(currentFolder_), entry.rest.first());
     if (!file.isFile()) {
-        return refuse(tr("There is no file %1.").arg(entry.rest.first()));
+        return refuse(QStringLiteral("There is no file %1.").arg(entry.rest.first()));
     }
     const QString path = file.absoluteFilePath();
     for (const QString& problem :
@@ -217,7 +210,8 @@ int ScheduleCommand::list(const QStringList& arguments) {
         } else if (argument == QStringLiteral("--launches")) {
             launches = true;
         } else {
-            return usage(tr("list takes --reminders or --launches, not \"%1\".").arg(argument));
+            return usage(
+                QStringLiteral("list takes --reminders or --launches, not \"%1\".").arg(argument));
         }
     }
     if (!reminders && !launches) {
@@ -237,38 +231,37 @@ int ScheduleCommand::list(const QStringList& arguments) {
 
 int ScheduleCommand::remove(const QStringList& arguments) {
     if (arguments.size() != 3) {
-        return usage(tr("remove takes a kind, a day DD.MM.YYYY and a time HH:MM."));
+        return usage(QStringLiteral("remove takes a kind, a day DD.MM.YYYY and a time HH:MM."));
     }
     const QString& kindName = arguments[0];
     ScheduleKind kind = ScheduleKind::Reminders;
     if (kindName == QStringLiteral("launch") || kindName == QStringLiteral("launches")) {
         kind = ScheduleKind::Launches;
     } else if (kindName != QStringLiteral("reminder") && kindName != QStringLiteral("reminders")) {
-        return usage(tr("The kind is reminder or launch, not \"%1\".").arg(kindName));
+        return usage(QStringLiteral("The kind is reminder or launch, not \"%1\".").arg(kindName));
     }
     ScheduleKey key;
     key.day = EntryArguments::parseDay(arguments[1]);
     if (!key.day.isValid()) {
-        return refuse(tr("There is no day %1.").arg(arguments[1]));
+        return refuse(QStringLiteral("There is no day %1.").arg(arguments[1]));
     }
     const ScheduleTime::Checked time = EntryArguments::parseTime(arguments[2]);
     if (!time.ok()) {
         return refuse(time.problem);
     }
     key.time = cp1251::encode(time.time);
-    ClockState state;
-    state.programFolder = ProgramFolder(programFolder_);
-    ConsolePlatform platform(now_, err_);
-    ScheduleFiles files(state, {}, platform);
-    const ScheduleList entries = files.loadEntries(kind);
+    const ProgramFolder folder(programFolder_);
+    const ScheduleFiles files(folder);
+    const ScheduleList entries = files.load(kind);
     const bool any = std::any_of(entries.begin(), entries.end(),
                                  [&](const ScheduleEntry& entry) { return entry.matches(key); });
     if (!any) {
-        return refuse(tr("Nothing is scheduled on %1 at %2.").arg(arguments[1], time.time));
+        return refuse(
+            QStringLiteral("Nothing is scheduled on %1 at %2.").arg(arguments[1], time.time));
     }
-    if (!files.removeEntries(kind, key, false)) {
-        return Refused;
+    if (const QString error = files.remove(kind, key); !error.isEmpty()) {
+        return refuse(error);
     }
-    notifier_.askReload(kind);
+    notifier_.askReload(schedule::messageName(kind));
     return Done;
 }

@@ -2,11 +2,11 @@
 
 #include <QString>
 
-#include "desktop/FileChoiceList.h"
-#include "desktop/SettingsNameChoice.h"
 #include "dialogs/ClockDialog.h"
 #include "dialogs/DialogContext.h"
 #include "locale/LanguageSection.h"
+#include "settings/FileChoiceList.h"
+#include "settings/SettingsNameChoice.h"
 
 class QListWidget;
 class QPushButton;

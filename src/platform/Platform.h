@@ -9,8 +9,6 @@
 #include <functional>
 #include <optional>
 
-#include "scheduler/ScheduleKind.h"
-
 // Everything the program asks of the system goes through this boundary: the
 // time, modal notices and questions, the sound player, opening files and
 // starting programs, the single-instance marker, the log-on autostart entry
@@ -58,8 +56,9 @@ class InstanceMarker {
     // Called in the holder when a later start asks it to come forward.
     virtual void setRaiseHandler(std::function<void()> handler) = 0;
     // Called in the holder when a command line has changed a schedule file
-    // and asks the running clock to read it again.
-    virtual void setReloadHandler(std::function<void(ScheduleKind)> handler) = 0;
+    // and asks the running clock to read it again, with the schedule's name
+    // as the command line sent it.
+    virtual void setReloadHandler(std::function<void(const QString& schedule)> handler) = 0;
 };
 
 class Platform {

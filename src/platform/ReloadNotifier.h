@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scheduler/ScheduleKind.h"
+#include <QString>
 
 // Tells a running clock that a schedule file has changed under it, so that
 // it reads the file again at once. Without a running clock there is nobody to
@@ -8,6 +8,7 @@
 class ReloadNotifier {
   public:
     virtual ~ReloadNotifier() = default;
-    // True when a running clock took the request.
-    virtual bool askReload(ScheduleKind kind) = 0;
+    // `schedule` names the file's schedule as the clock knows it
+    // ("reminders", "launches"). True when a running clock took the request.
+    virtual bool askReload(const QString& schedule) = 0;
 };

@@ -23,7 +23,7 @@ DueCheck::DueCheck(ScheduleKind kind, ClockState& state, ClockTimers timers, Pla
       platform_(platform),
       kind_(kind),
       timer_(schedule::dueTimer(timers, kind)),
-      files_(state, timers, platform),
+      files_(state.programFolder),
       texts_(QStringLiteral("[funupu]"), 3) {}
 
 QString DueCheck::overdueNotice(const QString& header, const QString& separator,
@@ -60,7 +60,7 @@ void DueCheck::reloadList() {
     // not held twice; a walk under way keeps its own copy.
     list_ = {};
     order_ = {};
-    const ScheduleList loaded = files_.loadEntries(kind_);
+    const ScheduleList loaded = files_.load(kind_);
     if (stuck_.isEmpty()) {
         list_ = loaded;
     } else {
@@ -179,9 +179,17 @@ void DueCheck::catchUp() {
 
 void DueCheck::remove(const ScheduleKey& key) {
     handled_.append(key);
-    if (!files_.removeEntries(kind_, key, true) && !stuck_.contains(key)) {
-        stuck_.append(key);
+    // An entry that stays in its file is kept out of the lists read later,
+    // so it is not announced again every minute.
+    if (const QString error = files_.remove(kind_, key); !error.isEmpty()) {
+        platform_.showError(error);
+        if (!stuck_.contains(key)) {
+            stuck_.append(key);
+        }
     }
+    // The list read next holds what the file now holds.
+    schedule::reloadFlag(state_, kind_) = true;
+    startTimer();
 }
 
 void DueCheck::playSkinSound() {

@@ -6,56 +6,41 @@
 #include "scheduler/ScheduleEntry.h"
 #include "scheduler/ScheduleKey.h"
 #include "scheduler/ScheduleKind.h"
-#include "state/ClockState.h"
 
 class LaunchRecord;
-class Platform;
+class ProgramFolder;
 class ReminderRecord;
 
-// The two schedule files and the lists loaded from them. Appending adds one
-// record at the end; loading replaces a list whole; removing rewrites a file
-// without every record of one key. A rewrite never leaves the file shorter
-// than its old or its new content: the kept records go to the scratch file,
-// which takes the main file's name in one rename once it is complete on disk.
+// The two schedule files of a program folder: reads them, appends a record,
+// removes every record of a key, and says what went wrong. What a change
+// means (a reload, the due check held meanwhile, a message) is the caller's.
 class ScheduleFiles {
   public:
     // A list never holds more entries than this; a file far larger than any
     // schedule (random bytes, a foreign file) is not read past it.
     static constexpr qsizetype kMaxEntries = 100000;
 
-    ScheduleFiles(ClockState& state, ClockTimers timers, Platform& platform);
+    explicit ScheduleFiles(const ProgramFolder& folder);
 
     // Adds the record at the end of the kind's file, after its last whole
-    // record, creating the file when it does not exist. A failure is reported
-    // through Platform::showError and leaves no part of the record behind.
-    bool appendEntry(ScheduleKind kind, const QByteArray& record);
-    bool appendEntry(const ReminderRecord& record);
-    bool appendEntry(const LaunchRecord& record);
+    // record, creating the file when it does not exist; a failure leaves no
+    // part of the record behind. What went wrong, for the user; empty when done.
+    QString append(ScheduleKind kind, const QByteArray& record) const;
+    QString append(const ReminderRecord& record) const;
+    QString append(const LaunchRecord& record) const;
 
-    // Reads the kind's file into a fresh list, which replaces the kind's list.
-    // A missing file, a file without a whole record and any failed read give
-    // an empty list, silently.
-    ScheduleList loadEntries(ScheduleKind kind);
-    const ScheduleList& list(ScheduleKind kind) const;
+    // The kind's entries in file order. A missing file, a file without a
+    // whole record and any failed read give an empty list.
+    ScheduleList load(ScheduleKind kind) const;
 
-    // Rewrites the kind's file without the records of `key`; the caller has
-    // stopped the kind's due-check timer. A missing file is left missing; when
-    // no record remains neither the file nor its scratch file is left. Other
-    // failures are reported through Platform::showError and leave the file as
-    // it was. Whatever happened, the reload flag is raised when asked and the
-    // due-check timer runs again.
-    bool removeEntries(ScheduleKind kind, const ScheduleKey& key, bool requestReload);
+    // Rewrites the kind's file without the records of `key` (RecordRemoval);
+    // the caller holds the kind's due check meanwhile. What went wrong, for
+    // the user; empty when done.
+    QString remove(ScheduleKind kind, const ScheduleKey& key) const;
 
     QString filePath(ScheduleKind kind) const;
     QString scratchPath(ScheduleKind kind) const;
 
   private:
-    bool rewriteWithout(ScheduleKind kind, const ScheduleKey& key);
-    bool report(const QString& text);
-
-    ClockState& state_;
-    ClockTimers timers_;
-    Platform& platform_;
-    ScheduleList reminderList_;
-    ScheduleList launchList_;
+    const ProgramFolder& folder_;
 };

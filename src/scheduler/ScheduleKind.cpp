@@ -28,4 +28,18 @@ TimerSwitch* dueTimer(const ClockTimers& timers, ScheduleKind kind) {
     return kind == ScheduleKind::Reminders ? timers.reminderCheck : timers.launchCheck;
 }
 
+QString messageName(ScheduleKind kind) {
+    return kind == ScheduleKind::Reminders ? QStringLiteral("reminders")
+                                           : QStringLiteral("launches");
+}
+
+std::optional<ScheduleKind> kindNamed(const QString& name) {
+    for (const ScheduleKind kind : {ScheduleKind::Reminders, ScheduleKind::Launches}) {
+        if (name == messageName(kind)) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace schedule

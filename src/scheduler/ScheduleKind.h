@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 struct ClockState;
 struct ClockTimers;
@@ -18,6 +19,11 @@ namespace schedule {
 QString fileName(ScheduleKind kind);     // "\system\napom.dat", "\system\run.dat"
 QString scratchName(ScheduleKind kind);  // "\system\nappr.dat", "\system\runpr.dat"
 int recordSize(ScheduleKind kind);       // 168, 272
+
+// The name a running clock is asked to reload the schedule by: "reminders",
+// "launches"; nothing for a name of neither.
+QString messageName(ScheduleKind kind);
+std::optional<ScheduleKind> kindNamed(const QString& name);
 
 bool& reloadFlag(ClockState& state, ScheduleKind kind);
 // reminderCheck for reminders, launchCheck for launches; null when the caller was given none.

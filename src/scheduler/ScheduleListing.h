@@ -32,8 +32,8 @@ class ScheduleListing {
     // The day always takes ten characters, so the columns stay in place.
     static QString dateText(const QDate& day);
 
-    // Two passes of an exchange sort, by the time (characters 1 to 5) and then
-    // by the date text with the space after it (characters 8 to 18), swapping
-    // only on a strictly greater key: lines equal in both keep their order.
+    // Two stable sorts, by the time (characters 1 to 5) and then by the date
+    // text with the space after it (characters 8 to 18): lines equal in both
+    // keep their order.
     static void sort(QList<ScheduleLine>& lines);
 };

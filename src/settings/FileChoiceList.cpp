@@ -1,6 +1,5 @@
-#include "desktop/FileChoiceList.h"
+#include "settings/FileChoiceList.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -17,8 +16,7 @@ bool FileChoiceList::setFolder(const QString& folder, QString* error) {
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable()) {
         if (error) {
-            *error = QCoreApplication::translate("FileChoiceList", "Папка «%1» не найдена.")
-                         .arg(QDir::toNativeSeparators(folder));
+            *error = QStringLiteral("Папка «%1» не найдена.").arg(QDir::toNativeSeparators(folder));
         }
         return false;
     }

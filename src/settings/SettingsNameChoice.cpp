@@ -1,6 +1,4 @@
-#include "desktop/SettingsNameChoice.h"
-
-#include <QCoreApplication>
+#include "settings/SettingsNameChoice.h"
 
 #include "settings/Cp1251.h"
 #include "settings/ProgramFolder.h"
@@ -12,15 +10,13 @@ SettingsNameChoice::SettingsNameChoice(Field field) : field_(field) {}
 QString SettingsNameChoice::problemWith(const QString& fileName) {
     const QString unstorable = cp1251::unencodable(fileName);
     if (!unstorable.isEmpty()) {
-        return QCoreApplication::translate(
-                   "SettingsNameChoice",
+        return QStringLiteral(
                    "Имя файла «%1» содержит знаки, которые нельзя сохранить в настройках: %2\n"
                    "Переименуйте файл, чтобы его можно было выбрать.")
             .arg(fileName, unstorable);
     }
     if (cp1251::encode(fileName).size() > SettingsRecord::kNameCapacity) {
-        return QCoreApplication::translate(
-                   "SettingsNameChoice",
+        return QStringLiteral(
                    "Имя файла «%1» длиннее %2 знаков и не помещается в настройках.\n"
                    "Переименуйте файл, чтобы имя с расширением было не длиннее %2 знаков.")
             .arg(fileName)

@@ -1,7 +1,8 @@
 #pragma once
 
 // A timer seen from the logic it drives: it can be switched on and off. The
-// clock window hands its timers out behind this, so the logic is tested
+// composition root hands its timers out behind this (a Qt timer, or a flag
+// for the due checks that run on the face's tick), so the logic is tested
 // without an event loop.
 class TimerSwitch {
   public:

@@ -4,8 +4,8 @@
 #include <QTextStream>
 
 #include "TempFolder.h"
-#include "cli/ReloadNotifier.h"
 #include "cli/ScheduleCommand.h"
+#include "platform/ReloadNotifier.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "settings/DayCount.h"
@@ -14,11 +14,11 @@ namespace {
 
 class RecordingNotifier : public ReloadNotifier {
   public:
-    bool askReload(ScheduleKind kind) override {
-        asked << kind;
+    bool askReload(const QString& schedule) override {
+        asked << schedule;
         return true;
     }
-    QList<ScheduleKind> asked;
+    QStringList asked;
 };
 
 ReminderRecord reminder(const QDate& day, const QString& time, const QString& text) {
@@ -69,7 +69,7 @@ TEST_F(ScheduleCommandTest, RemindAppendsTheRecordTheEditorWritesAndAsksForARelo
     EXPECT_EQ(run({"remind", "18:05", "20.05.2027", "Позвонить", "маме"}), 0) << err.toStdString();
     QByteArray expected = reminder(later, "18:05", "Позвонить маме").bytes();
     EXPECT_EQ(reminders(), expected);
-    EXPECT_EQ(notifier.asked, QList<ScheduleKind>{ScheduleKind::Reminders});
+    EXPECT_EQ(notifier.asked, QStringList{QStringLiteral("reminders")});
 
     // Without a day, today; one-digit fields are stored with two digits, as
     // the editor stores them; the current minute has not passed yet.
@@ -87,7 +87,7 @@ TEST_F(ScheduleCommandTest, LaunchStoresTheAbsolutePathOfAnExistingFile) {
     EXPECT_EQ(run({"launch", "07:00", "01.01.2027", "job.sh"}), 0) << err.toStdString();
     EXPECT_EQ(launches(),
               launch(QDate(2027, 1, 1), "07:00", folder.path(QStringLiteral("job.sh"))).bytes());
-    EXPECT_EQ(notifier.asked, QList<ScheduleKind>{ScheduleKind::Launches});
+    EXPECT_EQ(notifier.asked, QStringList{QStringLiteral("launches")});
     EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
 }
 
@@ -210,10 +210,10 @@ TEST_F(ScheduleCommandTest, RemoveTakesEveryEntryOfTheKeyAndLeavesTheOthersWhole
     EXPECT_EQ(run({"remove", "reminder", "20.05.2027", "18:00"}), 0) << err.toStdString();
     EXPECT_EQ(reminders(), keep);
     EXPECT_EQ(this->launches(), launches);  // the other kind's entry of the key stays
-    EXPECT_EQ(notifier.asked, QList<ScheduleKind>{ScheduleKind::Reminders});
+    EXPECT_EQ(notifier.asked, QStringList{QStringLiteral("reminders")});
     EXPECT_FALSE(folder.exists(QStringLiteral("system/nappr.dat")));
 
     EXPECT_EQ(run({"remove", "launches", "20.05.2027", "18:00"}), 0) << err.toStdString();
     EXPECT_FALSE(folder.exists(QStringLiteral("system/run.dat")));  // nothing left
-    EXPECT_EQ(notifier.asked.last(), ScheduleKind::Launches);
+    EXPECT_EQ(notifier.asked.last(), QStringLiteral("launches"));
 }

@@ -42,17 +42,17 @@ class DueCheckFixture : public ::testing::Test {
         rec.setDate(daycount::fromDate(day) + 0.25);
         rec.setTime(QLatin1String(time));
         rec.setText(text);
-        ASSERT_TRUE(files.appendEntry(rec));
+        ASSERT_EQ(files.append(rec), QString());
     }
     void addLaunch(const QDate& day, const char* time, const QString& path) {
         LaunchRecord rec;
         rec.setDate(daycount::fromDate(day));
         rec.setTime(QLatin1String(time));
         rec.setFile(path);
-        ASSERT_TRUE(files.appendEntry(rec));
+        ASSERT_EQ(files.append(rec), QString());
     }
-    int remindersInFile() { return int(files.loadEntries(ScheduleKind::Reminders).size()); }
-    int launchesInFile() { return int(files.loadEntries(ScheduleKind::Launches).size()); }
+    int remindersInFile() { return int(files.load(ScheduleKind::Reminders).size()); }
+    int launchesInFile() { return int(files.load(ScheduleKind::Launches).size()); }
     QString shortDate(const QDate& day) const {
         return QLocale::system().toString(day, QLocale::ShortFormat);
     }
@@ -62,7 +62,7 @@ class DueCheckFixture : public ::testing::Test {
     ClockState state;
     FakeClockTimers timers;
     FakePlatform platform;
-    ScheduleFiles files{state, timers.view(), platform};
+    ScheduleFiles files{state.programFolder};
     ReminderDueCheck reminders{state, timers.view(), platform};
     LaunchDueCheck launches{state, timers.view(), platform};
 };

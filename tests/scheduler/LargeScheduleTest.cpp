@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "FakePlatform.h"
-#include "FakeTimer.h"
 #include "TempFolder.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleEntry.h"
@@ -93,11 +91,8 @@ TEST(LargeScheduleRemoval, KeyRecordsAnywhereInALongFileAreDropped) {
     for (const QList<int>& ofKey : layouts) {
         SCOPED_TRACE(ofKey.first());
         TempFolder folder;
-        ClockState state;
-        state.programFolder = ProgramFolder(folder.root());
-        FakeClockTimers timers;
-        FakePlatform platform;
-        ScheduleFiles files{state, timers.view(), platform};
+        const ProgramFolder programFolder(folder.root());
+        ScheduleFiles files{programFolder};
         const double keyDay = daycount::fromDate(QDate(2026, 3, 10));
         const int count = ofKey.last() + 1;
         QByteArray all;
@@ -113,11 +108,9 @@ TEST(LargeScheduleRemoval, KeyRecordsAnywhereInALongFileAreDropped) {
             }
         }
         folder.write(QStringLiteral("system/napom.dat"), all + "partial");
-        EXPECT_TRUE(
-            files.removeEntries(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}, true));
+        EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}), QString());
         EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), kept);
         EXPECT_FALSE(folder.exists(QStringLiteral("system/nappr.dat")));
-        EXPECT_TRUE(platform.errors.isEmpty());
-        EXPECT_EQ(files.loadEntries(ScheduleKind::Reminders).size(), count - ofKey.size());
+        EXPECT_EQ(files.load(ScheduleKind::Reminders).size(), count - ofKey.size());
     }
 }

@@ -57,7 +57,7 @@ TEST_F(ReminderCheck, OverdueRemindersAreReportedSilentlyWithDayAndTime) {
     // Only the due one sounds.
     EXPECT_EQ(platform.sound.log.count(QStringLiteral("play")), 1);
     ASSERT_EQ(remindersInFile(), 1);
-    EXPECT_EQ(files.list(ScheduleKind::Reminders)[0].text(), QStringLiteral("позже"));
+    EXPECT_EQ(files.load(ScheduleKind::Reminders)[0].text(), QStringLiteral("позже"));
 }
 
 TEST_F(ReminderCheck, TimeTextsInAnotherFormAreNeverDueButOverdueOnLaterDays) {

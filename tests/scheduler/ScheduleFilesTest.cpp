@@ -3,14 +3,13 @@
 #include <QDir>
 #include <QFile>
 
-#include "FakePlatform.h"
-#include "FakeTimer.h"
 #include "TempFolder.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ScheduleReader.h"
 #include "settings/Cp1251.h"
+#include "settings/ProgramFolder.h"
 #include "settings/SafeWrite.h"
 
 namespace {
@@ -28,7 +27,7 @@ QByteArray fixture(const QString& name) {
 
 class ScheduleFilesTest : public ::testing::Test {
   protected:
-    ScheduleFilesTest() { state.programFolder = ProgramFolder(folder.root()); }
+    ScheduleFilesTest() = default;
     ~ScheduleFilesTest() override { safewrite::setFaultSeam({}); }
 
     ReminderRecord reminder(double day, const char* time, const QString& text) {
@@ -40,27 +39,23 @@ class ScheduleFilesTest : public ::testing::Test {
     }
 
     TempFolder folder;
-    ClockState state;
-    FakeClockTimers timers;
-    FakePlatform platform;
-    ScheduleFiles files{state, timers.view(), platform};
+    ProgramFolder programFolder{folder.root()};
+    ScheduleFiles files{programFolder};
 };
 
 }  // namespace
 
 TEST_F(ScheduleFilesTest, LoadsWholeRecordsInFileOrder) {
     folder.write(kNapom, fixture(QStringLiteral("two_reminders.dat")));
-    const ScheduleList list = files.loadEntries(ScheduleKind::Reminders);
+    const ScheduleList list = files.load(ScheduleKind::Reminders);
     ASSERT_EQ(list.size(), 2);
     EXPECT_EQ(list[0].day(), QDate(2023, 3, 15));
     EXPECT_EQ(list[0].time(), QStringLiteral("10:30"));
     EXPECT_EQ(list[0].text(), QStringLiteral("Купить хлеб"));
     EXPECT_EQ(list[1].text(), QStringLiteral("line one\r\nline two"));
-    EXPECT_EQ(files.list(ScheduleKind::Reminders).size(), 2);
-    EXPECT_TRUE(files.list(ScheduleKind::Launches).isEmpty());
 
     folder.write(kRun, fixture(QStringLiteral("three_launches.dat")));
-    const ScheduleList runs = files.loadEntries(ScheduleKind::Launches);
+    const ScheduleList runs = files.load(ScheduleKind::Launches);
     ASSERT_EQ(runs.size(), 3);
     EXPECT_EQ(runs[0].text(), QStringLiteral("C:\\Programs\\first.exe"));
     EXPECT_EQ(runs[1].day(), QDate(2026, 3, 10));
@@ -93,8 +88,8 @@ TEST_F(ScheduleFilesTest, LoadedTextsDecodeAsTheirRecordsDo) {
     folder.write(kRun, launches);
     ScheduleEntry kept;
     {
-        const ScheduleList list = files.loadEntries(ScheduleKind::Reminders);
-        const ScheduleList runs = files.loadEntries(ScheduleKind::Launches);
+        const ScheduleList list = files.load(ScheduleKind::Reminders);
+        const ScheduleList runs = files.load(ScheduleKind::Launches);
         ASSERT_EQ(list.size(), texts.size());
         ASSERT_EQ(runs.size(), texts.size());
         for (qsizetype i = 0; i < texts.size(); ++i) {
@@ -111,49 +106,47 @@ TEST_F(ScheduleFilesTest, LoadedTextsDecodeAsTheirRecordsDo) {
         EXPECT_EQ(list[4].text(), cp1251::decode(texts[4]));
         kept = list[2];
     }
-    files.loadEntries(ScheduleKind::Reminders);  // the list the copy came from is gone
+    files.load(ScheduleKind::Reminders);  // the list the copy came from is gone
     EXPECT_EQ(kept.text(), QStringLiteral("line one\r\nline two"));
 }
 
 TEST_F(ScheduleFilesTest, DamagedMissingOrEmptyFilesLoadSafely) {
     // 168*3+100 bytes: the partial record is ignored.
     folder.write(kNapom, fixture(QStringLiteral("reminders_partial_tail.dat")));
-    EXPECT_EQ(files.loadEntries(ScheduleKind::Reminders).size(), 3);
+    EXPECT_EQ(files.load(ScheduleKind::Reminders).size(), 3);
 
     // A reload replaces the list whole, also by an empty one.
     folder.write(kNapom, fixture(QStringLiteral("zero_length.dat")));
-    EXPECT_TRUE(files.loadEntries(ScheduleKind::Reminders).isEmpty());
-    EXPECT_TRUE(files.list(ScheduleKind::Reminders).isEmpty());
+    EXPECT_TRUE(files.load(ScheduleKind::Reminders).isEmpty());
 
     folder.write(kNapom, QByteArray(100, 'x'));  // less than one record
-    EXPECT_TRUE(files.loadEntries(ScheduleKind::Reminders).isEmpty());
+    EXPECT_TRUE(files.load(ScheduleKind::Reminders).isEmpty());
 
     QFile::remove(folder.path(kNapom));
-    EXPECT_TRUE(files.loadEntries(ScheduleKind::Reminders).isEmpty());
+    EXPECT_TRUE(files.load(ScheduleKind::Reminders).isEmpty());
     EXPECT_FALSE(folder.exists(kNapom));  // loading creates nothing
 
     // Random bytes give whole records of nonsense, never a crash.
     folder.write(kNapom, fixture(QStringLiteral("random_bytes.bin")));
     folder.write(kRun, fixture(QStringLiteral("random_bytes.bin")));
-    EXPECT_EQ(files.loadEntries(ScheduleKind::Reminders).size(), 4096 / 168);
-    EXPECT_EQ(files.loadEntries(ScheduleKind::Launches).size(), 4096 / 272);
+    EXPECT_EQ(files.load(ScheduleKind::Reminders).size(), 4096 / 168);
+    EXPECT_EQ(files.load(ScheduleKind::Launches).size(), 4096 / 272);
 
     // A folder in the file's place is no schedule and does not hang the reader.
     QFile::remove(folder.path(kRun));
     QDir(folder.root()).mkpath(kRun);
-    EXPECT_TRUE(files.loadEntries(ScheduleKind::Launches).isEmpty());
-    EXPECT_TRUE(platform.errors.isEmpty());
+    EXPECT_TRUE(files.load(ScheduleKind::Launches).isEmpty());
 }
 
 TEST_F(ScheduleFilesTest, AppendCreatesAMissingFileWithOneWholeRecord) {
-    ASSERT_TRUE(files.appendEntry(reminder(46091, "10:30", QStringLiteral("Hello\nworld"))));
+    ASSERT_EQ(files.append(reminder(46091, "10:30", QStringLiteral("Hello\nworld"))), QString());
     EXPECT_EQ(folder.read(kNapom), fixture(QStringLiteral("built_reminder.bin")));
 
     LaunchRecord run;
     run.setDate(46091);
     run.setTime(QStringLiteral("08:00"));
     run.setFile(QStringLiteral("/usr/bin/xterm"));
-    ASSERT_TRUE(files.appendEntry(run));
+    ASSERT_EQ(files.append(run), QString());
     EXPECT_EQ(folder.read(kRun).size(), 272);
     EXPECT_EQ(folder.read(kRun), fixture(QStringLiteral("built_launch.bin")));
 }
@@ -162,112 +155,87 @@ TEST_F(ScheduleFilesTest, AppendGoesAfterTheLastWholeRecordAndKeepsTheOthers) {
     const QByteArray old = fixture(QStringLiteral("reminders_partial_tail.dat"));
     folder.write(kNapom, old);
     const ReminderRecord rec = reminder(46095, "11:11", QStringLiteral("new"));
-    ASSERT_TRUE(files.appendEntry(rec));
+    ASSERT_EQ(files.append(rec), QString());
     const QByteArray now = folder.read(kNapom);
     ASSERT_EQ(now.size(), 168 * 4);
     EXPECT_EQ(now.left(168 * 3), old.left(168 * 3));
     EXPECT_EQ(now.mid(168 * 3), rec.bytes());
-    EXPECT_EQ(files.loadEntries(ScheduleKind::Reminders).last().text(), QStringLiteral("new"));
+    EXPECT_EQ(files.load(ScheduleKind::Reminders).last().text(), QStringLiteral("new"));
 }
 
-TEST_F(ScheduleFilesTest, AppendFailuresAreReportedAndLeaveNoHalfRecord) {
+TEST_F(ScheduleFilesTest, AppendFailuresAreToldAndLeaveNoHalfRecord) {
     // A full disk: the file opens, the write fails.
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), folder.path(kNapom)));
-    EXPECT_FALSE(files.appendEntry(reminder(46091, "10:30", QStringLiteral("x"))));
-    ASSERT_EQ(platform.errors.size(), 1);
-    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("napom.dat")));
+    EXPECT_TRUE(files.append(reminder(46091, "10:30", QStringLiteral("x")))
+                    .contains(QStringLiteral("napom.dat")));
 
     // Something that exists but is no file is not replaced by a new one.
     QDir(folder.root()).mkpath(kRun);
-    LaunchRecord run;
-    EXPECT_FALSE(files.appendEntry(run));
-    EXPECT_EQ(platform.errors.size(), 2);
+    EXPECT_TRUE(files.append(LaunchRecord()).contains(QStringLiteral("run.dat")));
     EXPECT_TRUE(QFileInfo(folder.path(kRun)).isDir());
 }
 
 TEST_F(ScheduleFilesTest, RemovalCopiesEveryByteOfTheKeptRecords) {
     const QByteArray old = fixture(QStringLiteral("two_reminders.dat"));
     folder.write(kNapom, old);
-    timers.reminderCheck.disable();  // the caller holds the due check
-    ASSERT_TRUE(files.removeEntries(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}, true));
+    ASSERT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}), QString());
     EXPECT_EQ(folder.read(kNapom), old.mid(168));  // garbage tails and padding unchanged
     EXPECT_FALSE(folder.exists(kNappr));
-    EXPECT_TRUE(state.reloadReminders);
-    EXPECT_TRUE(timers.reminderCheck.enabled());
-    EXPECT_EQ(timers.reminderCheck.log, (QStringList{"off", "on"}));
-    EXPECT_TRUE(timers.launchCheck.log.isEmpty());
-    EXPECT_TRUE(platform.errors.isEmpty());
 }
 
 TEST_F(ScheduleFilesTest, RemovalDropsEveryRecordOfTheKeyOnTheSameDay) {
     // Day 46091 at 08:00 twice, once with a fraction of a day.
     const QByteArray old = fixture(QStringLiteral("three_launches.dat"));
     folder.write(kRun, old);
-    state.reloadLaunches = false;
-    timers.launchCheck.disable();
-    files.removeEntries(ScheduleKind::Launches, {QDate(2026, 3, 10), "08:00"}, false);
+    EXPECT_EQ(files.remove(ScheduleKind::Launches, {QDate(2026, 3, 10), "08:00"}), QString());
     EXPECT_EQ(folder.read(kRun), old.mid(272 * 2));
     EXPECT_FALSE(folder.exists(kRunpr));
-    EXPECT_FALSE(state.reloadLaunches);  // not asked
-    EXPECT_TRUE(timers.launchCheck.enabled());
 
     // Two records of one key and a partial tail: the rest stays whole.
     const QByteArray tail = fixture(QStringLiteral("reminders_partial_tail.dat"));
     folder.write(kNapom, tail);
-    files.removeEntries(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}, true);
+    EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}), QString());
     EXPECT_EQ(folder.read(kNapom), tail.mid(168 * 2, 168));
 }
 
 TEST_F(ScheduleFilesTest, RemovingTheLastRecordsLeavesNoFileBehind) {
     folder.write(kNapom, fixture(QStringLiteral("two_reminders.dat")));
     folder.write(kNappr, "left over by an interrupted rewrite");
-    files.removeEntries(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}, true);
+    EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}), QString());
     EXPECT_FALSE(folder.exists(kNappr));  // the rewrite replaced it
-    files.removeEntries(ScheduleKind::Reminders, {QDate(2023, 3, 16), "07:05"}, true);
+    EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 16), "07:05"}), QString());
     EXPECT_FALSE(folder.exists(kNapom));
     EXPECT_FALSE(folder.exists(kNappr));
-    EXPECT_TRUE(files.loadEntries(ScheduleKind::Reminders).isEmpty());
+    EXPECT_TRUE(files.load(ScheduleKind::Reminders).isEmpty());
 
     // The second entry of a key already removed meets a missing file: nothing
-    // is created, nothing reported, and the due check runs again.
-    state.reloadReminders = false;
-    timers.reminderCheck.disable();
-    EXPECT_TRUE(files.removeEntries(ScheduleKind::Reminders, {QDate(2023, 3, 16), "07:05"}, true));
+    // is created, nothing reported.
+    EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 16), "07:05"}), QString());
     EXPECT_FALSE(folder.exists(kNapom));
     EXPECT_FALSE(folder.exists(kNappr));
-    EXPECT_TRUE(state.reloadReminders);
-    EXPECT_TRUE(timers.reminderCheck.enabled());
-    EXPECT_TRUE(platform.errors.isEmpty());
 }
 
 TEST_F(ScheduleFilesTest, RemovalOfAnAbsentKeyLeavesTheFileAsItIs) {
     const QByteArray tail = fixture(QStringLiteral("reminders_partial_tail.dat"));
     folder.write(kNapom, tail);
-    files.removeEntries(ScheduleKind::Reminders, {QDate(2026, 3, 10), "9:00"}, true);
+    EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2026, 3, 10), "9:00"}), QString());
     EXPECT_EQ(folder.read(kNapom), tail);
     EXPECT_FALSE(folder.exists(kNappr));
 }
 
-TEST_F(ScheduleFilesTest, RewriteFailuresAreReportedAndKeepTheOldFile) {
+TEST_F(ScheduleFilesTest, RewriteFailuresAreToldAndKeepTheOldFile) {
     const QByteArray old = fixture(QStringLiteral("two_reminders.dat"));
     folder.write(kNapom, old);
     QDir(folder.root()).mkpath(kNappr);  // the scratch file cannot be created
-    timers.reminderCheck.disable();
-    state.reloadReminders = false;
-    EXPECT_FALSE(files.removeEntries(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}, true));
+    EXPECT_TRUE(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"})
+                    .contains(QStringLiteral("napom.dat")));
     EXPECT_EQ(folder.read(kNapom), old);
-    ASSERT_EQ(platform.errors.size(), 1);
-    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("napom.dat")));
-    EXPECT_TRUE(timers.reminderCheck.enabled());
-    EXPECT_TRUE(state.reloadReminders);
 
-    // A main file that cannot be opened: reported, and the timer runs again.
+    // A main file that cannot be opened.
     QFile::remove(folder.path(kRun));
     QDir(folder.root()).mkpath(kRun);
-    timers.launchCheck.disable();
-    EXPECT_FALSE(files.removeEntries(ScheduleKind::Launches, {QDate(2023, 3, 15), "10:30"}, false));
-    EXPECT_EQ(platform.errors.size(), 2);
-    EXPECT_TRUE(timers.launchCheck.enabled());
+    EXPECT_TRUE(files.remove(ScheduleKind::Launches, {QDate(2023, 3, 15), "10:30"})
+                    .contains(QStringLiteral("run.dat")));
 }
 
 TEST_F(ScheduleFilesTest, AnInterruptedRewriteLeavesTheOldFileWhole) {
@@ -279,18 +247,15 @@ TEST_F(ScheduleFilesTest, AnInterruptedRewriteLeavesTheOldFileWhole) {
         SCOPED_TRACE(int(stop));
         folder.write(kNapom, old);
         safewrite::setFaultSeam([stop](safewrite::Step step) { return step != stop; });
-        timers.reminderCheck.disable();
-        EXPECT_FALSE(files.removeEntries(ScheduleKind::Reminders, key, true));
+        EXPECT_NE(files.remove(ScheduleKind::Reminders, key), QString());
         EXPECT_EQ(folder.read(kNapom), old);
-        EXPECT_TRUE(timers.reminderCheck.enabled());
 
         // The next removal, uninterrupted, finishes the job over any scratch left.
         safewrite::setFaultSeam({});
-        EXPECT_TRUE(files.removeEntries(ScheduleKind::Reminders, key, true));
+        EXPECT_EQ(files.remove(ScheduleKind::Reminders, key), QString());
         EXPECT_EQ(folder.read(kNapom), fresh);
         EXPECT_FALSE(folder.exists(kNappr));
     }
-    EXPECT_EQ(platform.errors.size(), 4);
 }
 
 TEST_F(ScheduleFilesTest, AnEnormousFileIsReadOnlyUpToTheBound) {

@@ -3,7 +3,7 @@
 #include <QDir>
 
 #include "TempFolder.h"
-#include "desktop/FileChoiceList.h"
+#include "settings/FileChoiceList.h"
 
 namespace {
 

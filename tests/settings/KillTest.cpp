@@ -6,14 +6,13 @@
 #include <cstdio>
 #include <random>
 
-#include "FakePlatform.h"
-#include "FakeTimer.h"
 #include "KillGenerations.h"
 #include "KilledWrite.h"
 #include "TempFolder.h"
 #include "calendar/HolidayFile.h"
 #include "desktop/AutostartEntry.h"
 #include "scheduler/ScheduleFiles.h"
+#include "settings/ProgramFolder.h"
 #include "settings/ScratchLeftovers.h"
 #include "settings/SettingsFile.h"
 
@@ -73,12 +72,9 @@ void expectReadersSee(const TempFolder& folder, Writer writer, int g) {
     if (isSchedule(writer)) {
         const ScheduleKind kind =
             writer == Writer::Reminders ? ScheduleKind::Reminders : ScheduleKind::Launches;
-        ClockState state;
-        state.programFolder = ProgramFolder(folder.root());
-        FakeClockTimers timers;
-        FakePlatform platform;
-        ScheduleFiles files(state, timers.view(), platform);
-        const ScheduleList loaded = files.loadEntries(kind);
+        const ProgramFolder programFolder(folder.root());
+        const ScheduleFiles files(programFolder);
+        const ScheduleList loaded = files.load(kind);
         const QList<QByteArray> records = killgen::scheduleRecords(kind, g);
         ASSERT_EQ(loaded.size(), records.size());
         for (qsizetype i = 0; i < records.size(); ++i) {

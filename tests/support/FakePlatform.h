@@ -32,7 +32,7 @@ class FakeInstanceMarker : public InstanceMarker {
     bool anotherInstanceRuns() override;
     void takeOverWhenFree() override { tookOver = true; }
     void setRaiseHandler(std::function<void()> handler) override { raise = std::move(handler); }
-    void setReloadHandler(std::function<void(ScheduleKind)> handler) override {
+    void setReloadHandler(std::function<void(const QString&)> handler) override {
         reload = std::move(handler);
     }
 
@@ -40,7 +40,7 @@ class FakeInstanceMarker : public InstanceMarker {
     bool asked = false;
     bool tookOver = false;
     std::function<void()> raise;
-    std::function<void(ScheduleKind)> reload;
+    std::function<void(const QString&)> reload;
 };
 
 class FakePlatform : public Platform {

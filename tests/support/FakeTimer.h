@@ -27,10 +27,8 @@ class FakeTimer : public TimerSwitch {
 
 // The program's timers as fakes, as they stand once the clock runs.
 struct FakeClockTimers {
-    FakeTimer idleCheck, slideAway, slideBack, faceTick{true}, reminderCheck{true},
-        launchCheck{true}, edgeWatch;
+    FakeTimer idleCheck, slideAway, slideBack, reminderCheck{true}, launchCheck{true}, edgeWatch;
     ClockTimers view() {
-        return {&idleCheck,     &slideAway,   &slideBack, &faceTick,
-                &reminderCheck, &launchCheck, &edgeWatch};
+        return {&idleCheck, &slideAway, &slideBack, &reminderCheck, &launchCheck, &edgeWatch};
     }
 };

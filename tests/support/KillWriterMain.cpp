@@ -62,8 +62,10 @@ class KillWriter {
   private:
     bool writeSchedule(ScheduleKind kind, int generation) {
         const killgen::ScheduleStep step = killgen::scheduleStep(kind, generation);
-        return step.append ? files_.appendEntry(kind, step.record)
-                           : files_.removeEntries(kind, step.key, false);
+        const QString error =
+            step.append ? files_.append(kind, step.record) : files_.remove(kind, step.key);
+        why_ = error;
+        return error.isEmpty();
     }
 
     bool writeSettings(int generation) {
@@ -96,7 +98,7 @@ class KillWriter {
     ClockState state_;
     FakeClockTimers timers_;
     FakePlatform platform_;
-    ScheduleFiles files_{state_, timers_.view(), platform_};
+    ScheduleFiles files_{state_.programFolder};
     QString why_;
 };
 

@@ -1,7 +1,6 @@
 #include "platform/linux/LinuxPlatform.h"
 
 #include "autohide/HomeScreen.h"
-#include "locale/OkCaption.h"
 #include "platform/linux/MessageBox.h"
 #include "platform/linux/X11Monitors.h"
 
@@ -19,7 +18,8 @@
 #include <QWidget>
 #include <cstdio>
 
-LinuxPlatform::LinuxPlatform() : player_(QStringLiteral(CHRONIDEX_SOUND_MODULE_FOLDER)) {
+LinuxPlatform::LinuxPlatform(OkCaption okCaption)
+    : okCaption_(std::move(okCaption)), player_(QStringLiteral(CHRONIDEX_SOUND_MODULE_FOLDER)) {
     // The monitors are read once and again only when they change: the clock
     // asks for its edge every second. Connected before anyone else, so that
     // whoever hears of a change reads the new layout.
@@ -45,7 +45,7 @@ void LinuxPlatform::showMessage(const QString& text) {
     if (ending_) {
         return;
     }
-    messagebox::show(QMessageBox::NoIcon, text);
+    messagebox::show(QMessageBox::NoIcon, text, okCaption_(text));
 }
 
 // The program ends as by its Exit, wherever the request finds it. A modal box
@@ -75,7 +75,7 @@ void LinuxPlatform::showError(const QString& text) {
     std::fprintf(stderr, "chronidex: %s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
     if (!ending_) {
-        messagebox::show(QMessageBox::Warning, text);
+        messagebox::show(QMessageBox::Warning, text, okCaption_(text));
     }
 }
 
@@ -87,7 +87,7 @@ std::optional<QString> LinuxPlatform::askText(const QString& caption, const QStr
     QInputDialog dialog;
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
-    dialog.setOkButtonText(okcaption::beside(prompt));
+    dialog.setOkButtonText(okCaption_(prompt));
     if (!cancelCaption.isEmpty()) {
         dialog.setCancelButtonText(cancelCaption);
     }

@@ -7,9 +7,12 @@
 #include "platform/linux/X11DesktopWindows.h"
 
 // The platform boundary on a Linux desktop (X11, or XWayland under Wayland).
+// The caption of a box's OK button is the program's to choose, by the text
+// the box shows.
 class LinuxPlatform : public Platform {
   public:
-    LinuxPlatform();
+    using OkCaption = std::function<QString(const QString& text)>;
+    explicit LinuxPlatform(OkCaption okCaption);
 
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     void showMessage(const QString& text) override;
@@ -30,6 +33,7 @@ class LinuxPlatform : public Platform {
     bool ending() const override { return ending_; }
 
   private:
+    OkCaption okCaption_;
     SoundModulePlayer player_;
     LocalInstanceMarker marker_;
     TerminationSignals signals_;

@@ -73,16 +73,13 @@ LocalInstanceMarker::~LocalInstanceMarker() {
 void LocalInstanceMarker::received(const QByteArray& line) {
     if (line == "raise" && raise_) {
         raise_();
-    } else if (line == "reload reminders" && reload_) {
-        reload_(ScheduleKind::Reminders);
-    } else if (line == "reload launches" && reload_) {
-        reload_(ScheduleKind::Launches);
+    } else if (line.startsWith("reload ") && reload_) {
+        reload_(QString::fromLatin1(line.mid(7)));
     }
 }
 
-bool LocalInstanceMarker::askReload(ScheduleKind kind) {
-    return liveOwnerAnswers(kind == ScheduleKind::Reminders ? "reload reminders\n"
-                                                            : "reload launches\n");
+bool LocalInstanceMarker::askReload(const QString& schedule) {
+    return liveOwnerAnswers("reload " + schedule.toLatin1() + '\n');
 }
 
 bool LocalInstanceMarker::liveOwnerAnswers(const QByteArray& message) const {

@@ -6,16 +6,16 @@
 #include <map>
 #include <memory>
 
-#include "cli/ReloadNotifier.h"
 #include "platform/Platform.h"
+#include "platform/ReloadNotifier.h"
 
 // The single-instance marker: a local socket named "chronidexname" in the
 // user's runtime folder. A live holder answers a connection; a socket left by
 // a killed instance does not, and is taken over. A lock file beside it makes
 // the look and the claim one step, so that starts at the same instant agree.
-// A peer sends lines: "raise" brings the clock forward, "reload reminders"
-// and "reload launches" make it read that schedule file again; other lines
-// are ignored. Plain Unix-domain sockets: Qt Network would cost every start
+// A peer sends lines: "raise" brings the clock forward, "reload <schedule>"
+// ("reload reminders", "reload launches") makes it read that schedule file
+// again; other lines are ignored. Plain Unix-domain sockets: Qt Network would cost every start
 // its libraries' memory for this alone.
 class LocalInstanceMarker : public InstanceMarker, public ReloadNotifier {
   public:
@@ -27,12 +27,12 @@ class LocalInstanceMarker : public InstanceMarker, public ReloadNotifier {
     bool anotherInstanceRuns() override;
     void takeOverWhenFree() override;
     void setRaiseHandler(std::function<void()> handler) override { raise_ = std::move(handler); }
-    void setReloadHandler(std::function<void(ScheduleKind)> handler) override {
+    void setReloadHandler(std::function<void(const QString&)> handler) override {
         reload_ = std::move(handler);
     }
     // For the command line: tells the holder, if there is one, without ever
     // taking the marker.
-    bool askReload(ScheduleKind kind) override;
+    bool askReload(const QString& schedule) override;
 
     bool holding() const { return server_ >= 0; }
     const QString& socketPath() const { return path_; }
@@ -58,5 +58,5 @@ class LocalInstanceMarker : public InstanceMarker, public ReloadNotifier {
     std::map<int, Peer> peers_;
     QTimer retry_;
     std::function<void()> raise_;
-    std::function<void(ScheduleKind)> reload_;
+    std::function<void(const QString&)> reload_;
 };

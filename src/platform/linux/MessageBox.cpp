@@ -4,8 +4,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "locale/OkCaption.h"
-
 namespace messagebox {
 namespace {
 const QString kTitle = QStringLiteral("Chronidex");
@@ -60,19 +58,20 @@ QString plainText(const QString& shown) {
     return text;
 }
 
-std::unique_ptr<QMessageBox> make(QMessageBox::Icon icon, const QString& text) {
+std::unique_ptr<QMessageBox> make(QMessageBox::Icon icon, const QString& text,
+                                  const QString& okCaption) {
     auto box = std::make_unique<QMessageBox>(icon, kTitle, displayText(text), QMessageBox::Ok);
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     box->setTextFormat(Qt::PlainText);
-    box->button(QMessageBox::Ok)->setText(okcaption::beside(text));
+    box->button(QMessageBox::Ok)->setText(okCaption);
     if (icon == QMessageBox::NoIcon) {
         dropIconGutter(*box);
     }
     return box;
 }
 
-void show(QMessageBox::Icon icon, const QString& text) {
-    make(icon, text)->exec();
+void show(QMessageBox::Icon icon, const QString& text, const QString& okCaption) {
+    make(icon, text, okCaption)->exec();
 }
 
 }  // namespace messagebox

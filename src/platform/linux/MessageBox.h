@@ -17,9 +17,10 @@ QString displayText(const QString& text);
 // The text without the break opportunities displayText() adds.
 QString plainText(const QString& shown);
 
-std::unique_ptr<QMessageBox> make(QMessageBox::Icon icon, const QString& text);
+std::unique_ptr<QMessageBox> make(QMessageBox::Icon icon, const QString& text,
+                                  const QString& okCaption);
 
 // Runs its own loop: the clock's other timers keep ticking meanwhile.
-void show(QMessageBox::Icon icon, const QString& text);
+void show(QMessageBox::Icon icon, const QString& text, const QString& okCaption);
 
 }  // namespace messagebox

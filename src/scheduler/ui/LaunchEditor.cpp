@@ -17,7 +17,7 @@
 LaunchEditor::LaunchEditor(DialogContext& context, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
-      files_(context.state, context.timers, context.platform),
+      files_(context.state.programFolder),
       texts_(QStringLiteral("[funrun]"), 7) {
     setWindowTitle(QStringLiteral("Запуск"));
     setFixedSize(401, 183);
@@ -118,10 +118,12 @@ void LaunchEditor::addLaunch() {
     rec.setDate(daycount::fromDate(dateField_->date()));
     rec.setTime(time.time);
     rec.setFile(path);
-    // A failed write is reported by the files; the dialog stays open.
-    if (files_.appendEntry(rec)) {
-        accept();
+    // After a failed write the dialog stays open with what the user typed.
+    if (const QString error = files_.append(rec); !error.isEmpty()) {
+        context_.platform.showError(error);
+        return;
     }
+    accept();
 }
 
 void LaunchEditor::closed() {

@@ -33,7 +33,7 @@ QFrame* panel(QWidget* parent, int top, int height) {
 OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
-      files_(context.state, context.timers, context.platform),
+      files_(context.state.programFolder),
       texts_(QStringLiteral("[funoth]"), 7) {
     setWindowTitle(QStringLiteral("Другие"));
     setFixedSize(382, 227);
@@ -164,7 +164,7 @@ void OtherSettingsDialog::hideDelayEdited(const QString& text) {
     bool number = false;
     const int value = text.trimmed().toInt(&number);
     if (!number) {
-        context_.platform.showError(tr("'%1' is not a valid integer value").arg(text));
+        context_.platform.showError(QStringLiteral("'%1' is not a valid integer value").arg(text));
         return;
     }
     // The field holds its value within its range; a number on the way to one
@@ -189,7 +189,7 @@ void OtherSettingsDialog::storeSettings() {
         },
         &why);
     if (!restarted) {
-        context_.platform.showError(tr("Не удалось сохранить настройки: %1").arg(why));
+        context_.platform.showError(QStringLiteral("Не удалось сохранить настройки: %1").arg(why));
         return;
     }
     accept();
@@ -207,11 +207,20 @@ void OtherSettingsDialog::deleteSelected() {
     // The due check must not read the file while it is rewritten; the
     // removal starts it again. The reload keeps the deleted entry from being
     // announced out of the list the check still holds.
-    if (TimerSwitch* timer = schedule::dueTimer(context_.timers, kind)) {
+    TimerSwitch* timer = schedule::dueTimer(context_.timers, kind);
+    if (timer) {
         timer->disable();
     }
-    if (!files_.removeEntries(kind, key, true)) {
-        return;  // told to the user; the file and so the list are as they were
+    const QString error = files_.remove(kind, key);
+    if (!error.isEmpty()) {
+        context_.platform.showError(error);
+    }
+    schedule::reloadFlag(context_.state, kind) = true;
+    if (timer) {
+        timer->enable();
+    }
+    if (!error.isEmpty()) {
+        return;  // the file and so the list are as they were
     }
     // The file has lost every record of the key, so the list loses every
     // line of it; the selection stays where the deleted line was.

@@ -18,7 +18,7 @@
 ReminderEditor::ReminderEditor(DialogContext& context, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
-      files_(context.state, context.timers, context.platform),
+      files_(context.state.programFolder),
       texts_(QStringLiteral("[funmem]"), 5) {
     setWindowTitle(QStringLiteral("Напоминания"));
     setFixedSize(397, 241);
@@ -108,11 +108,12 @@ void ReminderEditor::addReminder() {
     rec.setDate(daycount::fromDate(dateField_->date()));
     rec.setTime(time.time);
     rec.setText(text);
-    // A failed write is reported by the files; the dialog stays open with
-    // what the user typed.
-    if (files_.appendEntry(rec)) {
-        accept();
+    // After a failed write the dialog stays open with what the user typed.
+    if (const QString error = files_.append(rec); !error.isEmpty()) {
+        context_.platform.showError(error);
+        return;
     }
+    accept();
 }
 
 void ReminderEditor::closed() {

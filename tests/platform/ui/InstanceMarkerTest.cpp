@@ -78,19 +78,19 @@ TEST_F(InstanceMarkerTest, ARestartedInstanceTakesTheMarkerOnceTheOldOneLetsGo) 
 
 TEST_F(InstanceMarkerTest, AReloadRequestReachesTheHolderAndNeverTakesAFreeMarker) {
     LocalInstanceMarker command;
-    EXPECT_FALSE(command.askReload(ScheduleKind::Reminders));  // no clock runs
+    EXPECT_FALSE(command.askReload(QStringLiteral("reminders")));  // no clock runs
     EXPECT_FALSE(command.holding());
 
     LocalInstanceMarker clock;
-    QList<ScheduleKind> asked;
+    QStringList asked;
     bool raised = false;
-    clock.setReloadHandler([&](ScheduleKind kind) { asked << kind; });
+    clock.setReloadHandler([&](const QString& schedule) { asked << schedule; });
     clock.setRaiseHandler([&] { raised = true; });
     ASSERT_FALSE(clock.anotherInstanceRuns());
-    EXPECT_TRUE(command.askReload(ScheduleKind::Launches));
-    EXPECT_TRUE(command.askReload(ScheduleKind::Reminders));
+    EXPECT_TRUE(command.askReload(QStringLiteral("launches")));
+    EXPECT_TRUE(command.askReload(QStringLiteral("reminders")));
     spinUntil([&] { return asked.size() == 2; });
-    EXPECT_EQ(asked, (QList<ScheduleKind>{ScheduleKind::Launches, ScheduleKind::Reminders}));
+    EXPECT_EQ(asked, (QStringList{"launches", "reminders"}));
     EXPECT_FALSE(raised);  // a reload does not bring the clock forward
     EXPECT_FALSE(command.holding());
 }
@@ -112,9 +112,9 @@ TEST_F(InstanceMarkerTest, OnlyTheUserReachesTheMarkerAndItGoesWithItsHolder) {
 
 TEST_F(InstanceMarkerTest, LinesArriveWholeHoweverThePeerSplitsThem) {
     LocalInstanceMarker clock;
-    QList<ScheduleKind> asked;
+    QStringList asked;
     int raised = 0;
-    clock.setReloadHandler([&](ScheduleKind kind) { asked << kind; });
+    clock.setReloadHandler([&](const QString& schedule) { asked << schedule; });
     clock.setRaiseHandler([&] { ++raised; });
     ASSERT_FALSE(clock.anotherInstanceRuns());
 
@@ -131,6 +131,6 @@ TEST_F(InstanceMarkerTest, LinesArriveWholeHoweverThePeerSplitsThem) {
     peer.disconnectFromServer();
     spinUntil([&] { return asked.size() == 2 && raised == 1; });
     spinUntil([&] { return false; }, 100);
-    EXPECT_EQ(asked, (QList<ScheduleKind>{ScheduleKind::Reminders, ScheduleKind::Launches}));
+    EXPECT_EQ(asked, (QStringList{"reminders", "launches"}));
     EXPECT_EQ(raised, 1);
 }

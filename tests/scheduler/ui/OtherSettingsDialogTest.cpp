@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -44,14 +45,14 @@ class OtherSettings : public DialogFixture {
         rec.setDate(daycount::fromDate(day));
         rec.setTime(QLatin1String(time));
         rec.setText(text);
-        files.appendEntry(rec);
+        files.append(rec);
     }
     void addLaunch(const QDate& day, const char* time, const QString& path) {
         LaunchRecord rec;
         rec.setDate(daycount::fromDate(day));
         rec.setTime(QLatin1String(time));
         rec.setFile(path);
-        files.appendEntry(rec);
+        files.append(rec);
     }
     int lineCount() const { return other.scheduleList()->model()->rowCount(); }
     QModelIndex line(int row) const { return other.scheduleList()->model()->index(row, 0); }
@@ -69,7 +70,7 @@ class OtherSettings : public DialogFixture {
         return SettingsRecord::fromBytes(folder.read(QStringLiteral("system/system.ini")));
     }
 
-    ScheduleFiles files{state, timers.view(), platform};
+    ScheduleFiles files{state.programFolder};
     OtherSettingsDialog other{context};
 };
 
@@ -249,6 +250,24 @@ TEST_F(OtherSettings, DeleteRemovesEveryLineAndRecordOfTheKey) {
     other.cancelButton()->click();
     EXPECT_FALSE(folder.exists(QStringLiteral("system/run.dat")));
     EXPECT_TRUE(timers.launchCheck.enabled());
+}
+
+// A file that cannot be rewritten keeps its records, and the list its lines;
+// the user is told, and the due check runs on.
+TEST_F(OtherSettings, AFailedDeleteIsToldAndKeepsTheLine) {
+    addReminder(QDate(2026, 3, 11), "09:00", QStringLiteral("одно"));
+    addReminder(QDate(2026, 3, 11), "10:00", QStringLiteral("другое"));
+    QDir(folder.root()).mkpath(QStringLiteral("system/nappr.dat"));  // no scratch file
+    activate(other);
+    const QStringList before = lines();
+    const QByteArray file = folder.read(QStringLiteral("system/napom.dat"));
+    select(0);
+    other.deleteAction()->trigger();
+    EXPECT_EQ(lines(), before);
+    EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), file);
+    ASSERT_EQ(platform.errors.size(), 1);
+    EXPECT_TRUE(platform.errors[0].contains(QStringLiteral("napom.dat")));
+    EXPECT_TRUE(timers.reminderCheck.enabled());
 }
 
 TEST_F(OtherSettings, LongLinesCanBeScrolledIntoView) {

@@ -1,0 +1,135 @@
+#include "scheduler/RecordRemoval.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "scheduler/ScheduleEntry.h"
+
+namespace {
+// Bytes per read of a rewrite, and so at most per write: few calls, and
+// little held beside the file.
+constexpr qsizetype kWriteBuffer = 1 << 20;
+}  // namespace
+
+RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize,
+                             const ScheduleKey& key)
+    : path_(std::move(path)),
+      scratchPath_(std::move(scratchPath)),
+      size_(recordSize),
+      day_(ScheduleEntry::dayNumber(key.day)),
+      time_(key.time),
+      main_(path_),
+      scratch_(scratchPath_) {}
+
+QString RecordRemoval::failed(const QString& what, const QString& why) const {
+    return what.arg(QDir::toNativeSeparators(path_), why);
+}
+
+QString RecordRemoval::run() {
+    // Two entries of one key fired in one walk, or a second line of a key
+    // deleted from the list: the first removal took the file away already.
+    if (!QFileInfo::exists(path_)) {
+        return {};
+    }
+    if (!QFileInfo(path_).isFile() || !main_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        return failed(QStringLiteral("Не удалось открыть файл расписания %1: %2"),
+                      main_.errorString());
+    }
+    in_ = QByteArray(qMax<qsizetype>(1, kWriteBuffer / size_) * size_, Qt::Uninitialized);
+    if (const QString error = scan(); !error.isEmpty()) {
+        return error;
+    }
+    main_.close();
+    return finish();
+}
+
+// Reads the file through, looking for the key's records and streaming the
+// kept ones once the first of them was found.
+QString RecordRemoval::scan() {
+    for (;;) {
+        const qint64 got = main_.read(in_.data(), in_.size());
+        if (got <= 0) {
+            break;
+        }
+        if (!take(got)) {
+            return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
+        }
+        if (got % size_ != 0) {
+            break;  // a partial record at the end, which no reader takes
+        }
+    }
+    if (main_.error() != QFileDevice::NoError) {
+        if (begun_) {
+            scratch_.discard();
+        }
+        return failed(QStringLiteral("Не удалось прочитать файл расписания %1: %2"),
+                      main_.errorString());
+    }
+    return {};
+}
+
+// The whole records of one read.
+bool RecordRemoval::take(qint64 got) {
+    const qint64 whole = got / size_;
+    for (qint64 r = 0; r < whole; ++r) {
+        const QByteArrayView rec(in_.constData() + r * size_, size_);
+        if (ScheduleEntry::recordMatches(rec, day_, time_)) {
+            if (firstMatch_ < 0) {
+                firstMatch_ = offset_ + r * size_;
+                if (firstMatch_ > 0 && !begin()) {
+                    return false;
+                }
+            } else if (!writeRun(r)) {
+                return false;
+            }
+            continue;
+        }
+        keptBytes_ += size_;
+        if (firstMatch_ < 0) {
+            continue;
+        }
+        if (!begun_ && !begin()) {
+            return false;
+        }
+        if (run_ < 0) {
+            run_ = r;
+        }
+    }
+    offset_ += whole * size_;
+    return writeRun(whole);
+}
+
+// The records before the first one of the key are copied by the kernel from
+// the file already open, not read a second time.
+bool RecordRemoval::begin() {
+    begun_ = true;
+    return scratch_.open(&why_) &&
+           (firstMatch_ <= 0 || scratch_.copyFrom(main_, 0, firstMatch_, &why_));
+}
+
+// Kept records next to each other in `in_` go out in one write.
+bool RecordRemoval::writeRun(qint64 end) {
+    const qint64 from = run_;
+    run_ = -1;
+    return from < 0 ||
+           scratch_.write(QByteArrayView(in_.constData() + from * size_, (end - from) * size_),
+                          &why_);
+}
+
+QString RecordRemoval::finish() {
+    if (firstMatch_ < 0) {
+        return {};  // nothing of the key: the file stays as it is
+    }
+    if (keptBytes_ == 0) {
+        if (!QFile::remove(path_)) {
+            return QStringLiteral("Не удалось удалить файл расписания %1.")
+                .arg(QDir::toNativeSeparators(path_));
+        }
+        QFile::remove(scratchPath_);  // one left over by an interrupted rewrite
+        return {};
+    }
+    if (!scratch_.commitOver(path_, &why_)) {
+        return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
+    }
+    return {};
+}
