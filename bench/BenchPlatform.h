@@ -23,7 +23,7 @@ class NoMarker : public InstanceMarker {
     bool anotherInstanceRuns() override { return false; }
     void takeOverWhenFree() override {}
     void setRaiseHandler(std::function<void()>) override {}
-    void setReloadHandler(std::function<void(ScheduleKind)>) override {}
+    void setReloadHandler(std::function<void(const QString&)>) override {}
 };
 
 class BenchPlatform : public Platform {
