@@ -2,8 +2,8 @@
 
 #include "platform/Platform.h"
 
-DialogProtocol::DialogProtocol(ClockState& state, ClockTimers timers, const Platform& platform)
-    : state_(state), timers_(timers), platform_(platform) {}
+DialogProtocol::DialogProtocol(ClockState& state, ClockTimers timers, const WallClock& clock)
+    : state_(state), timers_(timers), clock_(clock) {}
 
 void DialogProtocol::dialogActivated() {
     timers_.idleCheck->enable();
@@ -11,7 +11,7 @@ void DialogProtocol::dialogActivated() {
 }
 
 void DialogProtocol::dialogClosed() {
-    state_.lastActivity = platform_.now();
+    state_.lastActivity = clock_.now();
     state_.dialogOpen = false;
     timers_.idleCheck->enable();
 }

@@ -2,14 +2,14 @@
 
 #include "state/ClockState.h"
 
-class Platform;
+class WallClock;
 
 // What every dialog does so that auto-hide pauses while it is open: on
 // activation the idle check is switched on (it then sees dialogOpen and stops
 // itself); on closing the idle time starts counting afresh.
 class DialogProtocol {
   public:
-    DialogProtocol(ClockState& state, ClockTimers timers, const Platform& platform);
+    DialogProtocol(ClockState& state, ClockTimers timers, const WallClock& clock);
 
     void dialogActivated();
     void dialogClosed();
@@ -17,5 +17,5 @@ class DialogProtocol {
   private:
     ClockState& state_;
     ClockTimers timers_;
-    const Platform& platform_;
+    const WallClock& clock_;
 };

@@ -28,7 +28,7 @@ LanguageSection::LanguageSection(QString header, int lineCount)
     : header_(std::move(header)), slots_(qMax(lineCount, 0)) {}
 
 bool LanguageSection::load(const ProgramFolder& folder, const SettingsRecord& settings,
-                           Platform* errorsTo) {
+                           Notices* errorsTo) {
     const QString name = settings.langFile();
     QString error;
     if (name.isEmpty()) {

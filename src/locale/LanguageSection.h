@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-class Platform;
+class Notices;
 class ProgramFolder;
 class SettingsRecord;
 
@@ -17,9 +17,9 @@ class LanguageSection {
     LanguageSection(QString header, int lineCount);
 
     // Reads the section from "\lang\<settings.langFile>". A file that cannot
-    // be opened is reported through platform.showError (when given) and gives
+    // be opened is reported through errorsTo->showError (when given) and gives
     // false; the caller then skips the rest of its preparation.
-    bool load(const ProgramFolder& folder, const SettingsRecord& settings, Platform* errorsTo);
+    bool load(const ProgramFolder& folder, const SettingsRecord& settings, Notices* errorsTo);
 
     // Line n of the section, counted from 1.
     QString line(int n) const;

@@ -61,18 +61,27 @@ class InstanceMarker {
     virtual void setReloadHandler(std::function<void(const QString& schedule)> handler) = 0;
 };
 
-class Platform {
+// The time of day, for those that only read it.
+class WallClock {
   public:
-    virtual ~Platform() = default;
-
+    virtual ~WallClock() = default;
     virtual QDateTime now() const = 0;
+};
 
+// The user's notices, for those that only tell.
+class Notices {
+  public:
+    virtual ~Notices() = default;
     // Modal notice with the application's title, no icon and one OK button,
     // in the middle of the screen; returns when the user dismisses it. Other
     // timers keep running meanwhile.
     virtual void showMessage(const QString& text) = 0;
     // The general error message box for a failed operation.
     virtual void showError(const QString& text) = 0;
+};
+
+class Platform : public WallClock, public Notices {
+  public:
     // Modal input box; nothing when cancelled. Its cancel button reads
     // `cancelCaption`, the asking dialog's own, so both speak one language.
     virtual std::optional<QString> askText(const QString& caption, const QString& prompt,

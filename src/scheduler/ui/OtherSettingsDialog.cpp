@@ -41,6 +41,19 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     listPanel_ = panel(this, 65, 121);
     buttonPanel_ = panel(this, 186, 41);
 
+    buildOptions();
+    buildList();
+    buildButtons();
+    wire();
+    setTabOrder(autoHideBox_, noTabBox_);
+    setTabOrder(noTabBox_, hideDelayBox_);
+    setTabOrder(hideDelayBox_, soundOffBox_);
+    setTabOrder(soundOffBox_, scheduleList_);
+    setTabOrder(scheduleList_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+}
+
+void OtherSettingsDialog::buildOptions() {
     autoHideBox_ =
         new WrappingCheckBox(QStringLiteral("Автоматически убирать с экрана"), optionsPanel_);
     autoHideBox_->setGeometry(40, 1, 121, 39);
@@ -57,7 +70,9 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     hideDelayBox_->setValue(1);
     soundOffBox_ = new QCheckBox(QStringLiteral("Без звука"), optionsPanel_);
     soundOffBox_->setGeometry(232, 40, 97, 17);
+}
 
+void OtherSettingsDialog::buildList() {
     scheduleList_ = new QListView(listPanel_);
     scheduleModel_ = new ScheduleListModel(scheduleList_);
     scheduleList_->setModel(scheduleModel_);
@@ -67,7 +82,7 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     scheduleList_->setSelectionMode(QAbstractItemView::SingleSelection);
     scheduleList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scheduleList_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    delegate_ = new ScheduleLineDelegate(context.state.programFolder, scheduleList_);
+    delegate_ = new ScheduleLineDelegate(context_.state.programFolder, scheduleList_);
     scheduleList_->setItemDelegate(delegate_);
     scheduleList_->setContextMenuPolicy(Qt::CustomContextMenu);
     listMenu_ = new QMenu(scheduleList_);
@@ -76,14 +91,18 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
         listMenu_->exec(scheduleList_->viewport()->mapToGlobal(at));
     });
     connect(deleteAction_, &QAction::triggered, this, &OtherSettingsDialog::deleteSelected);
+}
 
+void OtherSettingsDialog::buildButtons() {
     okButton_ = new QPushButton(QStringLiteral("Ок"), buttonPanel_);
     okButton_->setGeometry(88, 8, 75, 25);
     okButton_->setAutoDefault(false);
     cancelButton_ = new QPushButton(QStringLiteral("Отмена"), buttonPanel_);
     cancelButton_->setGeometry(216, 8, 75, 25);
     cancelButton_->setAutoDefault(false);
+}
 
+void OtherSettingsDialog::wire() {
     // Clicks, not toggles: setting the boxes on activation must not count as
     // the user's choice.
     connect(autoHideBox_, &QCheckBox::clicked, this, &OtherSettingsDialog::autoHideClicked);
@@ -99,13 +118,6 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
             &OtherSettingsDialog::hideDelayEdited);
     connect(okButton_, &QPushButton::clicked, this, &OtherSettingsDialog::storeSettings);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-
-    setTabOrder(autoHideBox_, noTabBox_);
-    setTabOrder(noTabBox_, hideDelayBox_);
-    setTabOrder(hideDelayBox_, soundOffBox_);
-    setTabOrder(soundOffBox_, scheduleList_);
-    setTabOrder(scheduleList_, okButton_);
-    setTabOrder(okButton_, cancelButton_);
 }
 
 void OtherSettingsDialog::activated() {

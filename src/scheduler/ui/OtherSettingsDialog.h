@@ -44,6 +44,11 @@ class OtherSettingsDialog : public ClockDialog {
     void activated() override;
 
   private:
+    // The three panels' controls, and what their signals do.
+    void buildOptions();
+    void buildList();
+    void buildButtons();
+    void wire();
     void autoHideClicked();
     void hideDelayEdited(const QString& text);
     void storeSettings();
