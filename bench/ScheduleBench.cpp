@@ -298,6 +298,7 @@ int main(int argc, char** argv) {
             return std::pair<double, qint64>{0.0, 0};
         }
         const double ms = timed([&] { files.remove(kind, key); });
+        schedule::reloadFlag(state, kind) = true;  // as the removal's caller does
         const qint64 left = fileSize(folder, kind) / schedule::recordSize(kind);
         return std::pair<double, qint64>{ms, records - left};
     };

@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "locale/LanguageSections.h"
 #include "locale/OkCaption.h"
 #include "platform/Platform.h"
 
@@ -10,7 +11,7 @@ ChooserDialog::ChooserDialog(DialogContext context, const ChooserSetup& setup, Q
     : ClockDialog(context.protocol, context.showHelp, setup.helpTopic, parent),
       context_(context),
       setup_(setup),
-      section_(setup.sectionHeader, 2),
+      section_(setup.sectionHeader),
       files_(setup.extension),
       choice_(setup.field) {
     setWindowTitle(setup.caption);
@@ -53,9 +54,9 @@ void ChooserDialog::prepare() {
     if (!section_.load(state.programFolder, state.settings, &context_.platform)) {
         return;
     }
-    setWindowTitle(section_.line(1));
-    cancelButton_->setText(section_.line(2));
-    okButton_->setText(okcaption::beside(section_.line(2)));
+    setWindowTitle(section_.line(sections::chooser::Caption));
+    cancelButton_->setText(section_.line(sections::chooser::CancelButton));
+    okButton_->setText(okcaption::beside(section_.line(sections::chooser::CancelButton)));
 
     fileList_->clear();
     list_->clear();

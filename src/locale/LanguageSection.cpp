@@ -1,5 +1,7 @@
 #include "locale/LanguageSection.h"
 
+#include "locale/LanguageSections.h"
+
 #include <QDir>
 
 #include "locale/LanguageFile.h"
@@ -14,18 +16,18 @@ struct Catalogue {
     int lines;
 };
 
-// The fixed-size sections and their line counts; every language file holds
-// them with exactly these counts, since the reader does not look for "[end]"
-// among a section's lines.
+using namespace sections;
 constexpr Catalogue kCatalogue[] = {
-    {"[funupu]", 3}, {"[funlang]", 2}, {"[funskin]", 2}, {"[funholi]", 8},
-    {"[funmem]", 5}, {"[funaut]", 5},  {"[funrun]", 7},  {"[funoth]", 7},
+    {overdue::kHeader, overdue::kLineCount},     {chooser::kLanguageHeader, chooser::kLineCount},
+    {chooser::kSkinHeader, chooser::kLineCount}, {holidays::kHeader, holidays::kLineCount},
+    {reminder::kHeader, reminder::kLineCount},   {autostart::kHeader, autostart::kLineCount},
+    {launch::kHeader, launch::kLineCount},       {other::kHeader, other::kLineCount},
 };
 
 }  // namespace
 
-LanguageSection::LanguageSection(QString header, int lineCount)
-    : header_(std::move(header)), slots_(qMax(lineCount, 0)) {}
+LanguageSection::LanguageSection(QString header)
+    : header_(std::move(header)), slots_(lineCountOf(header_)) {}
 
 bool LanguageSection::load(const ProgramFolder& folder, const SettingsRecord& settings,
                            Notices* errorsTo) {

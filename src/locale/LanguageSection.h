@@ -14,7 +14,8 @@ class SettingsRecord;
 // separate objects.
 class LanguageSection {
   public:
-    LanguageSection(QString header, int lineCount);
+    // `header` one of the fixed-size sections (locale/LanguageSections.h).
+    explicit LanguageSection(QString header);
 
     // Reads the section from "\lang\<settings.langFile>". A file that cannot
     // be opened is reported through errorsTo->showError (when given) and gives

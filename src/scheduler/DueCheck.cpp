@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <algorithm>
 
+#include "locale/LanguageSections.h"
 #include "platform/Platform.h"
 #include "settings/SkinFiles.h"
 #include "state/TimerSwitch.h"
@@ -24,7 +25,7 @@ DueCheck::DueCheck(ScheduleKind kind, ClockState& state, ClockTimers timers, Pla
       kind_(kind),
       timer_(schedule::dueTimer(timers, kind)),
       files_(state.programFolder),
-      texts_(QStringLiteral("[funupu]"), 3) {}
+      texts_(QLatin1String(sections::overdue::kHeader)) {}
 
 QString DueCheck::overdueNotice(const QString& header, const QString& separator,
                                 const ScheduleEntry& entry) {
@@ -141,7 +142,8 @@ void DueCheck::announceRestOfKey(const ScheduleList& walk, qsizetype fired,
             texts_.load(state_.programFolder, state_.settings, &platform_);
             textsLoaded = true;
         }
-        platform_.showMessage(overdueNotice(overdueHeader(texts_), texts_.line(3), entry));
+        platform_.showMessage(overdueNotice(
+            overdueHeader(texts_), texts_.line(sections::overdue::DateTimeSeparator), entry));
     }
 }
 
@@ -150,7 +152,7 @@ void DueCheck::catchUp() {
     // notices then carry the texts of the last good read.
     texts_.load(state_.programFolder, state_.settings, &platform_);
     const QString header = overdueHeader(texts_);
-    const QString separator = texts_.line(3);
+    const QString separator = texts_.line(sections::overdue::DateTimeSeparator);
     stopTimer();
     const ScheduleList walk = list_;
     QDateTime now = platform_.now();

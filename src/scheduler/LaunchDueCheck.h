@@ -1,5 +1,6 @@
 #pragma once
 
+#include "locale/LanguageSections.h"
 #include "scheduler/DueCheck.h"
 
 // The launch due check on the launch check timer: a due launch starts its
@@ -11,10 +12,10 @@ class LaunchDueCheck : public DueCheck {
 
     // The handler of the launch check's tick.
     void launchTick() { tick(); }
-    // The overdue check; launchTick runs it right after each reload.
-    void catchUpLaunches() { catchUp(); }
 
   protected:
     void fire(const ScheduleEntry& entry) override;
-    QString overdueHeader(const LanguageSection& texts) const override { return texts.line(2); }
+    QString overdueHeader(const LanguageSection& texts) const override {
+        return texts.line(sections::overdue::LaunchHeader);
+    }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "locale/LanguageSections.h"
 #include "scheduler/DueCheck.h"
 
 // The reminder due check on the reminder check timer: a due reminder is announced
@@ -11,10 +12,10 @@ class ReminderDueCheck : public DueCheck {
 
     // The handler of the reminder check's tick.
     void reminderTick() { tick(); }
-    // The overdue check; reminderTick runs it right after each reload.
-    void catchUpReminders() { catchUp(); }
 
   protected:
     void fire(const ScheduleEntry& entry) override;
-    QString overdueHeader(const LanguageSection& texts) const override { return texts.line(1); }
+    QString overdueHeader(const LanguageSection& texts) const override {
+        return texts.line(sections::overdue::ReminderHeader);
+    }
 };

@@ -26,7 +26,7 @@ class LanguageSectionLoad : public ::testing::Test {
     ProgramFolder programFolder{folder.root()};
     SettingsRecord settings;
     FakePlatform platform;
-    LanguageSection section{QStringLiteral("[funlang]"), 2};
+    LanguageSection section{QStringLiteral("[funlang]")};
 };
 
 }  // namespace
@@ -44,11 +44,11 @@ TEST(LanguageSectionCatalogue, EachFixedSectionHasItsLineCount) {
     EXPECT_EQ(LanguageSection::lineCountOf(QStringLiteral("[funmem] ")), 0);
 
     // Slots start empty and are counted from 1; lines outside give nothing.
-    const LanguageSection mem(QStringLiteral("[funmem]"), 5);
+    const LanguageSection mem(QStringLiteral("[funmem]"));
     EXPECT_EQ(mem.lines(), QStringList(5));
     EXPECT_EQ(mem.line(0), QString());
     EXPECT_EQ(mem.line(6), QString());
-    EXPECT_TRUE(LanguageSection(QStringLiteral("[x]"), -3).lines().isEmpty());
+    EXPECT_TRUE(LanguageSection(QStringLiteral("[x]")).lines().isEmpty());
 }
 
 TEST_F(LanguageSectionLoad, ReadsTheChosenFileOfTheLanguageFolder) {
@@ -86,7 +86,7 @@ TEST_F(LanguageSectionLoad, MissingFileIsReportedAndKeepsThePreviousTexts) {
 }
 
 TEST_F(LanguageSectionLoad, SectionMissingFromTheFileKeepsTheSlots) {
-    LanguageSection skin(QStringLiteral("[funskin]"), 2);
+    LanguageSection skin(QStringLiteral("[funskin]"));
     EXPECT_TRUE(skin.load(programFolder, settings, &platform));
     EXPECT_EQ(skin.lines(), QStringList(2));
     EXPECT_TRUE(platform.errors.isEmpty());

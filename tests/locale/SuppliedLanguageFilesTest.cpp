@@ -49,8 +49,7 @@ QStringList loaded(const char* name, const char* header) {
     SettingsRecord settings;
     settings.setLangFile(QString::fromUtf8(name));
     FakePlatform platform;
-    LanguageSection section(QLatin1String(header),
-                            LanguageSection::lineCountOf(QLatin1String(header)));
+    LanguageSection section((QLatin1String(header)));
     EXPECT_TRUE(section.load(kTree, settings, &platform)) << name << " " << header;
     return section.lines();
 }

@@ -13,6 +13,7 @@
 #include "calendar/HolidayList.h"
 #include "dialogs/FormFont.h"
 #include "locale/CurrentLanguageFile.h"
+#include "locale/LanguageSections.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -28,7 +29,7 @@ const QStringList kBuiltInMonths = {
 HolidayEditor::HolidayEditor(DialogContext& context, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
-      texts_(QStringLiteral("[funholi]"), 8) {
+      texts_(QLatin1String(sections::holidays::kHeader)) {
     setWindowTitle(QStringLiteral("Праздники"));
     setFixedSize(kWidth, kHeight);
     setFont(formFont(11));
@@ -149,12 +150,12 @@ void HolidayEditor::activated() {
     }
     dayList_->clear();
     shownMonth_ = 0;
-    setWindowTitle(texts_.line(1));
-    monthLabel_->setText(texts_.line(2));
-    acceptButton_->setText(texts_.line(3));
-    cancelButton_->setText(texts_.line(4));
-    addDayAction_->setText(texts_.line(7));
-    deleteDayAction_->setText(texts_.line(8));
+    setWindowTitle(texts_.line(sections::holidays::Caption));
+    monthLabel_->setText(texts_.line(sections::holidays::MonthLabel));
+    acceptButton_->setText(texts_.line(sections::holidays::SaveButton));
+    cancelButton_->setText(texts_.line(sections::holidays::CancelButton));
+    addDayAction_->setText(texts_.line(sections::holidays::AddDayItem));
+    deleteDayAction_->setText(texts_.line(sections::holidays::DeleteDayItem));
     readMonth();
 }
 
@@ -211,7 +212,9 @@ void HolidayEditor::listMenuOpening() {
 void HolidayEditor::addDay() {
     beforeBox();
     const std::optional<QString> answer =
-        context_.platform.askText(texts_.line(5), texts_.line(6), texts_.line(4));
+        context_.platform.askText(texts_.line(sections::holidays::NewDayCaption),
+                                  texts_.line(sections::holidays::NewDayPrompt),
+                                  texts_.line(sections::holidays::CancelButton));
     afterBox(true);
     if (!answer || answer->isEmpty()) {
         return;

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "locale/LanguageSection.h"
+#include "locale/LanguageSections.h"
 #include "platform/Platform.h"
 
 AutostartDialog::AutostartDialog(DialogContext context, QWidget* parent)
@@ -31,19 +32,20 @@ AutostartDialog::AutostartDialog(DialogContext context, QWidget* parent)
 
     // The texts are read once: a change of language reaches this dialog with
     // the restart that the language chooser performs.
-    LanguageSection section(QStringLiteral("[funaut]"), 5);
+    LanguageSection section(QLatin1String(sections::autostart::kHeader));
     const bool loaded =
         section.load(context_.state.programFolder, context_.state.settings, &context_.platform);
     if (loaded) {
-        setWindowTitle(section.line(1));
-        yesButton_->setText(section.line(4));
-        noButton_->setText(section.line(5));
+        setWindowTitle(section.line(sections::autostart::Caption));
+        yesButton_->setText(section.line(sections::autostart::YesButton));
+        noButton_->setText(section.line(sections::autostart::NoButton));
     }
     // The startup folder does not depend on the texts, so it is known even
     // when the language file could not be read.
     switch_ = std::make_unique<AutostartSwitch>(
         AutostartEntry(context_.platform.autostartFolder(), context_.state.programFolder.root()),
-        section.line(2), section.line(3));
+        section.line(sections::autostart::QuestionIfSet),
+        section.line(sections::autostart::QuestionIfNotSet));
     if (loaded) {
         questionLabel_->setText(switch_->question());
     }

@@ -1,11 +1,12 @@
 #include "desktop/ui/SkinChooser.h"
+#include "locale/LanguageSections.h"
 
 namespace {
 ChooserSetup skinSetup() {
     ChooserSetup setup;
     setup.helpTopic = 2;
     setup.caption = QStringLiteral("Обложки");
-    setup.sectionHeader = QStringLiteral("[funskin]");
+    setup.sectionHeader = QLatin1String(sections::chooser::kSkinHeader);
     setup.folder = QStringLiteral("\\skins");
     setup.extension = QStringLiteral(".skn");
     setup.field = SettingsNameChoice::Field::SkinFile;

@@ -1,11 +1,12 @@
 #include "locale/ui/LanguageChooser.h"
+#include "locale/LanguageSections.h"
 
 namespace {
 ChooserSetup languageSetup() {
     ChooserSetup setup;
     setup.helpTopic = 1;
     setup.caption = QStringLiteral("Выбор языка");
-    setup.sectionHeader = QStringLiteral("[funlang]");
+    setup.sectionHeader = QLatin1String(sections::chooser::kLanguageHeader);
     setup.folder = QStringLiteral("\\lang");
     setup.extension = QStringLiteral(".lng");
     setup.field = SettingsNameChoice::Field::LangFile;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "locale/LanguageSections.h"
 #include "locale/OkCaption.h"
 #include "platform/Platform.h"
 #include "scheduler/EntryChecks.h"
@@ -18,7 +19,7 @@ LaunchEditor::LaunchEditor(DialogContext& context, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
       files_(context.state.programFolder),
-      texts_(QStringLiteral("[funrun]"), 7) {
+      texts_(QLatin1String(sections::launch::kHeader)) {
     setWindowTitle(QStringLiteral("Запуск"));
     setFixedSize(401, 183);
 
@@ -71,14 +72,14 @@ void LaunchEditor::activated() {
     // An unreadable language file is reported by the section; the controls
     // then keep their texts, and the fields are reset all the same.
     if (texts_.load(context_.state.programFolder, context_.state.settings, &context_.platform)) {
-        setWindowTitle(texts_.line(1));
-        hourLabel_->setText(texts_.line(2));
-        minuteLabel_->setText(texts_.line(3));
-        pathLabel_->setText(texts_.line(4));
-        browseButton_->setText(texts_.line(5));
-        cancelButton_->setText(texts_.line(6));
-        okButton_->setText(okcaption::beside(texts_.line(6)));
-        fileTypes_ = texts_.line(7);
+        setWindowTitle(texts_.line(sections::launch::Caption));
+        hourLabel_->setText(texts_.line(sections::launch::HourLabel));
+        minuteLabel_->setText(texts_.line(sections::launch::MinuteLabel));
+        pathLabel_->setText(texts_.line(sections::launch::FileLabel));
+        browseButton_->setText(texts_.line(sections::launch::BrowseButton));
+        cancelButton_->setText(texts_.line(sections::launch::CancelButton));
+        okButton_->setText(okcaption::beside(texts_.line(sections::launch::CancelButton)));
+        fileTypes_ = texts_.line(sections::launch::FileTypes);
     }
     const QDateTime now = context_.platform.now();
     hourField_->setText(now.toString(QStringLiteral("HH")));

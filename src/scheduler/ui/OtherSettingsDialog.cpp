@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "dialogs/WrappingCheckBox.h"
+#include "locale/LanguageSections.h"
 #include "locale/OkCaption.h"
 #include "platform/Platform.h"
 #include "scheduler/ScheduleLines.h"
@@ -34,7 +35,7 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
       files_(context.state.programFolder),
-      texts_(QStringLiteral("[funoth]"), 7) {
+      texts_(QLatin1String(sections::other::kHeader)) {
     setWindowTitle(QStringLiteral("Другие"));
     setFixedSize(382, 227);
     optionsPanel_ = panel(this, 0, 65);
@@ -142,14 +143,14 @@ void OtherSettingsDialog::activated() {
     // An unreadable language file is reported by the section; the controls
     // then keep their texts.
     if (texts_.load(context_.state.programFolder, settings, &context_.platform)) {
-        setWindowTitle(texts_.line(1));
-        autoHideBox_->setCaption(texts_.line(2));
-        noTabBox_->setText(texts_.line(3));
-        hideDelayLabel_->setText(texts_.line(4));
-        cancelButton_->setText(texts_.line(5));
-        okButton_->setText(okcaption::beside(texts_.line(5)));
-        deleteAction_->setText(texts_.line(6));
-        soundOffBox_->setText(texts_.line(7));
+        setWindowTitle(texts_.line(sections::other::Caption));
+        autoHideBox_->setCaption(texts_.line(sections::other::AutoHideBox));
+        noTabBox_->setText(texts_.line(sections::other::NoTabBox));
+        hideDelayLabel_->setText(texts_.line(sections::other::HideDelayLabel));
+        cancelButton_->setText(texts_.line(sections::other::CancelButton));
+        okButton_->setText(okcaption::beside(texts_.line(sections::other::CancelButton)));
+        deleteAction_->setText(texts_.line(sections::other::DeleteItem));
+        soundOffBox_->setText(texts_.line(sections::other::SoundOffBox));
     }
     hideDelayBox_->setValue(settings.hideDelay());
     scheduleList_->setFocus();

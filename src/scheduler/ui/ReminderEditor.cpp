@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "locale/LanguageSections.h"
 #include "locale/OkCaption.h"
 #include "platform/Platform.h"
 #include "scheduler/EntryChecks.h"
@@ -19,7 +20,7 @@ ReminderEditor::ReminderEditor(DialogContext& context, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
       files_(context.state.programFolder),
-      texts_(QStringLiteral("[funmem]"), 5) {
+      texts_(QLatin1String(sections::reminder::kHeader)) {
     setWindowTitle(QStringLiteral("Напоминания"));
     setFixedSize(397, 241);
 
@@ -74,13 +75,13 @@ void ReminderEditor::activated() {
     // An unreadable language file is reported by the section; the controls
     // then keep their texts, and the fields are reset all the same.
     if (texts_.load(context_.state.programFolder, context_.state.settings, &context_.platform)) {
-        setWindowTitle(texts_.line(1));
-        hourLabel_->setText(texts_.line(2));
-        minuteLabel_->setText(texts_.line(3));
-        textLabel_->setText(texts_.line(4));
+        setWindowTitle(texts_.line(sections::reminder::Caption));
+        hourLabel_->setText(texts_.line(sections::reminder::HourLabel));
+        minuteLabel_->setText(texts_.line(sections::reminder::MinuteLabel));
+        textLabel_->setText(texts_.line(sections::reminder::TextLabel));
         textLabel_->adjustSize();
-        cancelButton_->setText(texts_.line(5));
-        okButton_->setText(okcaption::beside(texts_.line(5)));
+        cancelButton_->setText(texts_.line(sections::reminder::CancelButton));
+        okButton_->setText(okcaption::beside(texts_.line(sections::reminder::CancelButton)));
     }
     const QDateTime now = context_.platform.now();
     hourField_->setText(now.toString(QStringLiteral("HH")));

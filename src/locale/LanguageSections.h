@@ -1,0 +1,89 @@
+#pragma once
+
+// The language file's fixed-size sections, as the file format fixes them:
+// each one's header, what each of its lines holds (counted from 1) and how
+// many lines it has. Every language file holds them with exactly these
+// counts, since the reader does not look for "[end]" among their lines.
+namespace sections {
+
+// The notices of entries that fell due while the clock was not running.
+namespace overdue {
+inline constexpr char kHeader[] = "[funupu]";
+enum Line { ReminderHeader = 1, LaunchHeader, DateTimeSeparator, kLineCount = DateTimeSeparator };
+}  // namespace overdue
+
+// The language and the skin chooser.
+namespace chooser {
+inline constexpr char kLanguageHeader[] = "[funlang]";
+inline constexpr char kSkinHeader[] = "[funskin]";
+enum Line { Caption = 1, CancelButton, kLineCount = CancelButton };
+}  // namespace chooser
+
+namespace holidays {
+inline constexpr char kHeader[] = "[funholi]";
+enum Line {
+    Caption = 1,
+    MonthLabel,
+    SaveButton,
+    CancelButton,
+    NewDayCaption,
+    NewDayPrompt,
+    AddDayItem,
+    DeleteDayItem,
+    kLineCount = DeleteDayItem
+};
+}  // namespace holidays
+
+namespace reminder {
+inline constexpr char kHeader[] = "[funmem]";
+enum Line {
+    Caption = 1,
+    HourLabel,
+    MinuteLabel,
+    TextLabel,
+    CancelButton,
+    kLineCount = CancelButton
+};
+}  // namespace reminder
+
+namespace autostart {
+inline constexpr char kHeader[] = "[funaut]";
+enum Line {
+    Caption = 1,
+    QuestionIfSet,
+    QuestionIfNotSet,
+    YesButton,
+    NoButton,
+    kLineCount = NoButton
+};
+}  // namespace autostart
+
+namespace launch {
+inline constexpr char kHeader[] = "[funrun]";
+enum Line {
+    Caption = 1,
+    HourLabel,
+    MinuteLabel,
+    FileLabel,
+    BrowseButton,
+    CancelButton,
+    FileTypes,
+    kLineCount = FileTypes
+};
+}  // namespace launch
+
+namespace other {
+inline constexpr char kHeader[] = "[funoth]";
+enum Line {
+    Caption = 1,
+    AutoHideBox,
+    NoTabBox,
+    HideDelayLabel,
+    CancelButton,
+    DeleteItem,
+    SoundOffBox,
+    kLineCount = SoundOffBox
+};
+}  // namespace other
+
+}  // namespace sections
