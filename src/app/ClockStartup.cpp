@@ -7,6 +7,7 @@
 #include "locale/LanguageBootstrap.h"
 #include "platform/Platform.h"
 #include "scheduler/ScheduleKind.h"
+#include "settings/FormatNames.h"
 #include "settings/ScratchLeftovers.h"
 #include "settings/SettingsFile.h"
 #include "settings/SkinFiles.h"
@@ -27,7 +28,7 @@ void ClockStartup::loadState(const QString& programFolder) {
     state_.programFolder = ProgramFolder(programFolder);
 
     applyLanguageBootstrap(state_.programFolder);
-    const SettingsFile file(state_.programFolder.path(QStringLiteral("\\system\\system.ini")));
+    const SettingsFile file(state_.programFolder.path(formatnames::settingsFile()));
     const SettingsFile::StartupLoad load = file.loadAtStartup();
     state_.settings = load.record;
     if (load.rebuilt && !load.written) {
@@ -68,7 +69,7 @@ ClockStartup::Outcome ClockStartup::finish() {
             state_.soundPlaying = true;
         }
     } else {
-        const SettingsFile file(state_.programFolder.path(QStringLiteral("\\system\\system.ini")));
+        const SettingsFile file(state_.programFolder.path(formatnames::settingsFile()));
         QString error;
         if (!file.updateCopy([](SettingsRecord& copy) { copy.setRestartFlag(false); }, &error)) {
             platform_.showError(QStringLiteral("Не удалось снять отметку перезапуска в «%1»: %2")
@@ -85,7 +86,7 @@ ClockStartup::Outcome ClockStartup::finish() {
 // it, since the old instance may still be closing.
 void ClockStartup::removeScratchLeftovers() {
     const ProgramFolder& folder = state_.programFolder;
-    QStringList targets{folder.path(QStringLiteral("\\system\\system.ini"))};
+    QStringList targets{folder.path(formatnames::settingsFile())};
     for (int month = 1; month <= 12; ++month) {
         targets << holidays::pathFor(folder, month);
     }

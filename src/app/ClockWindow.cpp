@@ -1,4 +1,5 @@
 #include "app/ClockWindow.h"
+#include "settings/FormatNames.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -8,7 +9,7 @@
 // to be covered by whatever window is raised over it.
 ClockWindow::ClockWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(QStringLiteral("chas"));
+    setWindowTitle(formatnames::clockWindow());
     setFixedSize(191, 191);
     facePanel_.setParent(this);
     facePanel_.setGeometry(0, 0, 191, 191);

@@ -6,6 +6,7 @@
 #include "app/HelpViewer.h"
 #include "calendar/MonthLayout.h"
 #include "locale/CurrentLanguageFile.h"
+#include "locale/LanguageSections.h"
 
 MenuDialogs::MenuDialogs(DialogContext& context, std::function<QString()> aboutCaption)
     : context_(context), aboutCaption_(std::move(aboutCaption)) {}
@@ -86,7 +87,7 @@ QString MenuDialogs::helpFile() const {
     QStringList week(MonthLayout::kWeekdayTexts);
     if (const std::optional<LanguageFile> file =
             currentLanguageFile(context_.state.programFolder, context_.state.settings, nullptr)) {
-        file->readTable(QStringLiteral("[nedelya]"), week, 0);
+        file->readTable(QLatin1String(sections::kWeekTable), week, 0);
     }
     const QString code = week.value(MonthLayout::kLayoutCode).trimmed().toLower();
     const auto page = [this](const QString& code) {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "platform/Platform.h"
+#include "settings/FormatNames.h"
 #include "settings/SettingsFile.h"
 
 ProgramRestart::ProgramRestart(const ClockState& state, Platform& platform,
@@ -20,7 +21,7 @@ QString ProgramRestart::executable() const {
 
 bool ProgramRestart::restartProgram(const std::function<void(SettingsRecord&)>& change,
                                     QString* error) {
-    const SettingsFile file(state_.programFolder.path(QStringLiteral("\\system\\system.ini")));
+    const SettingsFile file(state_.programFolder.path(formatnames::settingsFile()));
     const bool written = file.updateCopy(
         [&](SettingsRecord& copy) {
             if (change) {

@@ -5,6 +5,7 @@
 
 #include "autohide/SlideWindows.h"
 #include "platform/Platform.h"
+#include "settings/FormatNames.h"
 #include "settings/SkinFiles.h"
 #include "state/TimerSwitch.h"
 
@@ -57,7 +58,7 @@ void AutoHide::placeCalendarAndTab() {
 // unmapped where the window manager sees the two out of order.
 void AutoHide::showTabPicture(TabPicture kind) {
     const QString file =
-        kind == TabPicture::Away ? QStringLiteral("kno.bmp") : QStringLiteral("knz.bmp");
+        kind == TabPicture::Away ? formatnames::tabAwaySuffix() : formatnames::tabHomeSuffix();
     windows_.setTabPicture(kind, skinfiles::path(state_.programFolder, state_.skinName, file));
     attachTab();
     windows_.showTab();
@@ -66,7 +67,7 @@ void AutoHide::showTabPicture(TabPicture kind) {
 void AutoHide::setUpTab() {
     windows_.setTabPicture(
         TabPicture::OnScreen,
-        skinfiles::path(state_.programFolder, state_.skinName, QStringLiteral("knz.bmp")));
+        skinfiles::path(state_.programFolder, state_.skinName, formatnames::tabHomeSuffix()));
     attachTab();
     // Shown even without the tab: the window then hides itself when painted.
     windows_.showTab();

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "settings/Cp1251.h"
+#include "settings/FormatNames.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SafeWrite.h"
 
@@ -42,7 +43,7 @@ QString pathFor(const ProgramFolder& folder, int month) {
     if (month < 1 || month > 12) {
         return QString();
     }
-    return folder.path(QStringLiteral("\\prazdniki\\%1.prz").arg(month));
+    return folder.path(formatnames::holidayFile().arg(month));
 }
 
 std::optional<QStringList> read(const QString& path, QString* error) {

@@ -1,9 +1,10 @@
 #include "calendar/MonthLayout.h"
+#include "settings/FormatNames.h"
 
 #include <QSet>
 
 MonthLayout::WeekStart MonthLayout::weekStartFor(const QString& layoutCode) {
-    return layoutCode == QLatin1String("rus") ? WeekStart::Monday : WeekStart::Sunday;
+    return layoutCode == formatnames::mondayFirstLayout() ? WeekStart::Monday : WeekStart::Sunday;
 }
 
 MonthLayout::MonthLayout(const QDate& today, const QStringList& weekdayTexts)

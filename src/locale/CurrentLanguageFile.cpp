@@ -1,5 +1,6 @@
 #include "locale/CurrentLanguageFile.h"
 
+#include "settings/FormatNames.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsRecord.h"
 
@@ -14,7 +15,7 @@ std::optional<LanguageFile> currentLanguageFile(const ProgramFolder& folder,
         // file inside the language folder.
         why = QStringLiteral("Не удалось открыть языковой файл «%1»: это не имя файла.").arg(name);
     } else {
-        return LanguageFile(folder.path(QStringLiteral("\\lang\\") + name));
+        return LanguageFile(folder.path(formatnames::languageFolder() + name));
     }
     if (error) {
         *error = why;

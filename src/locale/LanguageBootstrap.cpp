@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <optional>
 
+#include "settings/FormatNames.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsFile.h"
 
@@ -66,7 +67,7 @@ std::optional<QString> fileForCode(const QString& code) {
 }  // namespace
 
 void applyLanguageBootstrap(const ProgramFolder& folder) {
-    const QString iniPath = folder.path(QStringLiteral("\\system\\lang.ini"));
+    const QString iniPath = folder.path(formatnames::languageBootstrapFile());
     if (!QFileInfo(iniPath).isFile()) {
         return;
     }
@@ -74,7 +75,7 @@ void applyLanguageBootstrap(const ProgramFolder& folder) {
         const std::optional<QString> file = fileForCode(*code);
         // The record is rewritten only when it could be read, so a missing or
         // damaged system.ini is left for the start-up to rebuild.
-        SettingsFile(folder.path(QStringLiteral("\\system\\system.ini")))
+        SettingsFile(folder.path(formatnames::settingsFile()))
             .updateCopy([&file](SettingsRecord& rec) {
                 if (file) {
                     rec.setLangFile(*file);

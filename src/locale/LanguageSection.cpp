@@ -6,6 +6,7 @@
 
 #include "locale/LanguageFile.h"
 #include "platform/Platform.h"
+#include "settings/FormatNames.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsRecord.h"
 
@@ -41,7 +42,7 @@ bool LanguageSection::load(const ProgramFolder& folder, const SettingsRecord& se
         // file inside the language folder.
         error =
             QStringLiteral("Не удалось открыть языковой файл «%1»: это не имя файла.").arg(name);
-    } else if (LanguageFile(folder.path(QStringLiteral("\\lang\\") + name))
+    } else if (LanguageFile(folder.path(formatnames::languageFolder() + name))
                    .readSection(header_, slots_, &error)) {
         return true;
     }

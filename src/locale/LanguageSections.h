@@ -6,6 +6,12 @@
 // counts, since the reader does not look for "[end]" among their lines.
 namespace sections {
 
+// The two tables, read up to their "[end]": the month names, January first,
+// and the weekday names, Sunday first, followed by the layout code
+// (formatnames::mondayFirstLayout()).
+inline constexpr char kMonthTable[] = "[month]";
+inline constexpr char kWeekTable[] = "[nedelya]";
+
 // The notices of entries that fell due while the clock was not running.
 namespace overdue {
 inline constexpr char kHeader[] = "[funupu]";

@@ -2,18 +2,19 @@
 
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "settings/FormatNames.h"
 #include "state/ClockState.h"
 
 namespace schedule {
 
 QString fileName(ScheduleKind kind) {
-    return kind == ScheduleKind::Reminders ? QStringLiteral("\\system\\napom.dat")
-                                           : QStringLiteral("\\system\\run.dat");
+    return kind == ScheduleKind::Reminders ? formatnames::reminderFile()
+                                           : formatnames::launchFile();
 }
 
 QString scratchName(ScheduleKind kind) {
-    return kind == ScheduleKind::Reminders ? QStringLiteral("\\system\\nappr.dat")
-                                           : QStringLiteral("\\system\\runpr.dat");
+    return kind == ScheduleKind::Reminders ? formatnames::reminderScratchFile()
+                                           : formatnames::launchScratchFile();
 }
 
 int recordSize(ScheduleKind kind) {

@@ -1,6 +1,7 @@
 #include "settings/SettingsNameChoice.h"
 
 #include "settings/Cp1251.h"
+#include "settings/FormatNames.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsRecord.h"
@@ -34,7 +35,7 @@ bool SettingsNameChoice::store(const ProgramFolder& folder, SettingsRecord& sett
         }
         return false;
     }
-    const SettingsFile file(folder.path(QStringLiteral("\\system\\system.ini")));
+    const SettingsFile file(folder.path(formatnames::settingsFile()));
     return file.updateThrough(
         settings,
         [&](SettingsRecord& rec) {

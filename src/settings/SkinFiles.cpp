@@ -1,4 +1,5 @@
 #include "settings/SkinFiles.h"
+#include "settings/FormatNames.h"
 
 namespace skinfiles {
 
@@ -13,7 +14,7 @@ QString path(const ProgramFolder& folder, const QString& name, const QString& su
     }
     // One spelling for every skin file, so that messages about two of them
     // name the same folder.
-    return folder.path(QStringLiteral("\\skins\\") + name + suffix);
+    return folder.path(formatnames::skinFolder() + QLatin1Char('\\') + name + suffix);
 }
 
 }  // namespace skinfiles

@@ -14,10 +14,10 @@
 
 namespace {
 
-const QString kNapom = QStringLiteral("system/napom.dat");
-const QString kNappr = QStringLiteral("system/nappr.dat");
-const QString kRun = QStringLiteral("system/run.dat");
-const QString kRunpr = QStringLiteral("system/runpr.dat");
+const QString kReminders = QStringLiteral("system/napom.dat");
+const QString kReminderScratch = QStringLiteral("system/nappr.dat");
+const QString kLaunches = QStringLiteral("system/run.dat");
+const QString kLaunchScratch = QStringLiteral("system/runpr.dat");
 
 QByteArray fixture(const QString& name) {
     QFile file(testData(QStringLiteral("scheduler/") + name));
@@ -46,7 +46,7 @@ class ScheduleFilesTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ScheduleFilesTest, LoadsWholeRecordsInFileOrder) {
-    folder.write(kNapom, fixture(QStringLiteral("two_reminders.dat")));
+    folder.write(kReminders, fixture(QStringLiteral("two_reminders.dat")));
     const ScheduleList list = files.load(ScheduleKind::Reminders);
     ASSERT_EQ(list.size(), 2);
     EXPECT_EQ(list[0].day(), QDate(2023, 3, 15));
@@ -54,7 +54,7 @@ TEST_F(ScheduleFilesTest, LoadsWholeRecordsInFileOrder) {
     EXPECT_EQ(list[0].text(), QStringLiteral("Купить хлеб"));
     EXPECT_EQ(list[1].text(), QStringLiteral("line one\r\nline two"));
 
-    folder.write(kRun, fixture(QStringLiteral("three_launches.dat")));
+    folder.write(kLaunches, fixture(QStringLiteral("three_launches.dat")));
     const ScheduleList runs = files.load(ScheduleKind::Launches);
     ASSERT_EQ(runs.size(), 3);
     EXPECT_EQ(runs[0].text(), QStringLiteral("C:\\Programs\\first.exe"));
@@ -84,8 +84,8 @@ TEST_F(ScheduleFilesTest, LoadedTextsDecodeAsTheirRecordsDo) {
         run.replace(15, path.size(), path);
         launches += run;
     }
-    folder.write(kNapom, reminders);
-    folder.write(kRun, launches);
+    folder.write(kReminders, reminders);
+    folder.write(kLaunches, launches);
     ScheduleEntry kept;
     {
         const ScheduleList list = files.load(ScheduleKind::Reminders);
@@ -112,51 +112,51 @@ TEST_F(ScheduleFilesTest, LoadedTextsDecodeAsTheirRecordsDo) {
 
 TEST_F(ScheduleFilesTest, DamagedMissingOrEmptyFilesLoadSafely) {
     // 168*3+100 bytes: the partial record is ignored.
-    folder.write(kNapom, fixture(QStringLiteral("reminders_partial_tail.dat")));
+    folder.write(kReminders, fixture(QStringLiteral("reminders_partial_tail.dat")));
     EXPECT_EQ(files.load(ScheduleKind::Reminders).size(), 3);
 
     // A reload replaces the list whole, also by an empty one.
-    folder.write(kNapom, fixture(QStringLiteral("zero_length.dat")));
+    folder.write(kReminders, fixture(QStringLiteral("zero_length.dat")));
     EXPECT_TRUE(files.load(ScheduleKind::Reminders).isEmpty());
 
-    folder.write(kNapom, QByteArray(100, 'x'));  // less than one record
+    folder.write(kReminders, QByteArray(100, 'x'));  // less than one record
     EXPECT_TRUE(files.load(ScheduleKind::Reminders).isEmpty());
 
-    QFile::remove(folder.path(kNapom));
+    QFile::remove(folder.path(kReminders));
     EXPECT_TRUE(files.load(ScheduleKind::Reminders).isEmpty());
-    EXPECT_FALSE(folder.exists(kNapom));  // loading creates nothing
+    EXPECT_FALSE(folder.exists(kReminders));  // loading creates nothing
 
     // Random bytes give whole records of nonsense, never a crash.
-    folder.write(kNapom, fixture(QStringLiteral("random_bytes.bin")));
-    folder.write(kRun, fixture(QStringLiteral("random_bytes.bin")));
+    folder.write(kReminders, fixture(QStringLiteral("random_bytes.bin")));
+    folder.write(kLaunches, fixture(QStringLiteral("random_bytes.bin")));
     EXPECT_EQ(files.load(ScheduleKind::Reminders).size(), 4096 / 168);
     EXPECT_EQ(files.load(ScheduleKind::Launches).size(), 4096 / 272);
 
     // A folder in the file's place is no schedule and does not hang the reader.
-    QFile::remove(folder.path(kRun));
-    QDir(folder.root()).mkpath(kRun);
+    QFile::remove(folder.path(kLaunches));
+    QDir(folder.root()).mkpath(kLaunches);
     EXPECT_TRUE(files.load(ScheduleKind::Launches).isEmpty());
 }
 
 TEST_F(ScheduleFilesTest, AppendCreatesAMissingFileWithOneWholeRecord) {
     ASSERT_EQ(files.append(reminder(46091, "10:30", QStringLiteral("Hello\nworld"))), QString());
-    EXPECT_EQ(folder.read(kNapom), fixture(QStringLiteral("built_reminder.bin")));
+    EXPECT_EQ(folder.read(kReminders), fixture(QStringLiteral("built_reminder.bin")));
 
     LaunchRecord run;
     run.setDate(46091);
     run.setTime(QStringLiteral("08:00"));
     run.setFile(QStringLiteral("/usr/bin/xterm"));
     ASSERT_EQ(files.append(run), QString());
-    EXPECT_EQ(folder.read(kRun).size(), 272);
-    EXPECT_EQ(folder.read(kRun), fixture(QStringLiteral("built_launch.bin")));
+    EXPECT_EQ(folder.read(kLaunches).size(), 272);
+    EXPECT_EQ(folder.read(kLaunches), fixture(QStringLiteral("built_launch.bin")));
 }
 
 TEST_F(ScheduleFilesTest, AppendGoesAfterTheLastWholeRecordAndKeepsTheOthers) {
     const QByteArray old = fixture(QStringLiteral("reminders_partial_tail.dat"));
-    folder.write(kNapom, old);
+    folder.write(kReminders, old);
     const ReminderRecord rec = reminder(46095, "11:11", QStringLiteral("new"));
     ASSERT_EQ(files.append(rec), QString());
-    const QByteArray now = folder.read(kNapom);
+    const QByteArray now = folder.read(kReminders);
     ASSERT_EQ(now.size(), 168 * 4);
     EXPECT_EQ(now.left(168 * 3), old.left(168 * 3));
     EXPECT_EQ(now.mid(168 * 3), rec.bytes());
@@ -165,75 +165,75 @@ TEST_F(ScheduleFilesTest, AppendGoesAfterTheLastWholeRecordAndKeepsTheOthers) {
 
 TEST_F(ScheduleFilesTest, AppendFailuresAreToldAndLeaveNoHalfRecord) {
     // A full disk: the file opens, the write fails.
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), folder.path(kNapom)));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), folder.path(kReminders)));
     EXPECT_TRUE(files.append(reminder(46091, "10:30", QStringLiteral("x")))
                     .contains(QStringLiteral("napom.dat")));
 
     // Something that exists but is no file is not replaced by a new one.
-    QDir(folder.root()).mkpath(kRun);
+    QDir(folder.root()).mkpath(kLaunches);
     EXPECT_TRUE(files.append(LaunchRecord()).contains(QStringLiteral("run.dat")));
-    EXPECT_TRUE(QFileInfo(folder.path(kRun)).isDir());
+    EXPECT_TRUE(QFileInfo(folder.path(kLaunches)).isDir());
 }
 
 TEST_F(ScheduleFilesTest, RemovalCopiesEveryByteOfTheKeptRecords) {
     const QByteArray old = fixture(QStringLiteral("two_reminders.dat"));
-    folder.write(kNapom, old);
+    folder.write(kReminders, old);
     ASSERT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}), QString());
-    EXPECT_EQ(folder.read(kNapom), old.mid(168));  // garbage tails and padding unchanged
-    EXPECT_FALSE(folder.exists(kNappr));
+    EXPECT_EQ(folder.read(kReminders), old.mid(168));  // garbage tails and padding unchanged
+    EXPECT_FALSE(folder.exists(kReminderScratch));
 }
 
 TEST_F(ScheduleFilesTest, RemovalDropsEveryRecordOfTheKeyOnTheSameDay) {
     // Day 46091 at 08:00 twice, once with a fraction of a day.
     const QByteArray old = fixture(QStringLiteral("three_launches.dat"));
-    folder.write(kRun, old);
+    folder.write(kLaunches, old);
     EXPECT_EQ(files.remove(ScheduleKind::Launches, {QDate(2026, 3, 10), "08:00"}), QString());
-    EXPECT_EQ(folder.read(kRun), old.mid(272 * 2));
-    EXPECT_FALSE(folder.exists(kRunpr));
+    EXPECT_EQ(folder.read(kLaunches), old.mid(272 * 2));
+    EXPECT_FALSE(folder.exists(kLaunchScratch));
 
     // Two records of one key and a partial tail: the rest stays whole.
     const QByteArray tail = fixture(QStringLiteral("reminders_partial_tail.dat"));
-    folder.write(kNapom, tail);
+    folder.write(kReminders, tail);
     EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}), QString());
-    EXPECT_EQ(folder.read(kNapom), tail.mid(168 * 2, 168));
+    EXPECT_EQ(folder.read(kReminders), tail.mid(168 * 2, 168));
 }
 
 TEST_F(ScheduleFilesTest, RemovingTheLastRecordsLeavesNoFileBehind) {
-    folder.write(kNapom, fixture(QStringLiteral("two_reminders.dat")));
-    folder.write(kNappr, "left over by an interrupted rewrite");
+    folder.write(kReminders, fixture(QStringLiteral("two_reminders.dat")));
+    folder.write(kReminderScratch, "left over by an interrupted rewrite");
     EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}), QString());
-    EXPECT_FALSE(folder.exists(kNappr));  // the rewrite replaced it
+    EXPECT_FALSE(folder.exists(kReminderScratch));  // the rewrite replaced it
     EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 16), "07:05"}), QString());
-    EXPECT_FALSE(folder.exists(kNapom));
-    EXPECT_FALSE(folder.exists(kNappr));
+    EXPECT_FALSE(folder.exists(kReminders));
+    EXPECT_FALSE(folder.exists(kReminderScratch));
     EXPECT_TRUE(files.load(ScheduleKind::Reminders).isEmpty());
 
     // The second entry of a key already removed meets a missing file: nothing
     // is created, nothing reported.
     EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 16), "07:05"}), QString());
-    EXPECT_FALSE(folder.exists(kNapom));
-    EXPECT_FALSE(folder.exists(kNappr));
+    EXPECT_FALSE(folder.exists(kReminders));
+    EXPECT_FALSE(folder.exists(kReminderScratch));
 }
 
 TEST_F(ScheduleFilesTest, RemovalOfAnAbsentKeyLeavesTheFileAsItIs) {
     const QByteArray tail = fixture(QStringLiteral("reminders_partial_tail.dat"));
-    folder.write(kNapom, tail);
+    folder.write(kReminders, tail);
     EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2026, 3, 10), "9:00"}), QString());
-    EXPECT_EQ(folder.read(kNapom), tail);
-    EXPECT_FALSE(folder.exists(kNappr));
+    EXPECT_EQ(folder.read(kReminders), tail);
+    EXPECT_FALSE(folder.exists(kReminderScratch));
 }
 
 TEST_F(ScheduleFilesTest, RewriteFailuresAreToldAndKeepTheOldFile) {
     const QByteArray old = fixture(QStringLiteral("two_reminders.dat"));
-    folder.write(kNapom, old);
-    QDir(folder.root()).mkpath(kNappr);  // the scratch file cannot be created
+    folder.write(kReminders, old);
+    QDir(folder.root()).mkpath(kReminderScratch);  // the scratch file cannot be created
     EXPECT_TRUE(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"})
                     .contains(QStringLiteral("napom.dat")));
-    EXPECT_EQ(folder.read(kNapom), old);
+    EXPECT_EQ(folder.read(kReminders), old);
 
     // A main file that cannot be opened.
-    QFile::remove(folder.path(kRun));
-    QDir(folder.root()).mkpath(kRun);
+    QFile::remove(folder.path(kLaunches));
+    QDir(folder.root()).mkpath(kLaunches);
     EXPECT_TRUE(files.remove(ScheduleKind::Launches, {QDate(2023, 3, 15), "10:30"})
                     .contains(QStringLiteral("run.dat")));
 }
@@ -245,24 +245,24 @@ TEST_F(ScheduleFilesTest, AnInterruptedRewriteLeavesTheOldFileWhole) {
     for (safewrite::Step stop : {safewrite::Step::Create, safewrite::Step::Write,
                                  safewrite::Step::Flush, safewrite::Step::Rename}) {
         SCOPED_TRACE(int(stop));
-        folder.write(kNapom, old);
+        folder.write(kReminders, old);
         safewrite::setFaultSeam([stop](safewrite::Step step) { return step != stop; });
         EXPECT_NE(files.remove(ScheduleKind::Reminders, key), QString());
-        EXPECT_EQ(folder.read(kNapom), old);
+        EXPECT_EQ(folder.read(kReminders), old);
 
         // The next removal, uninterrupted, finishes the job over any scratch left.
         safewrite::setFaultSeam({});
         EXPECT_EQ(files.remove(ScheduleKind::Reminders, key), QString());
-        EXPECT_EQ(folder.read(kNapom), fresh);
-        EXPECT_FALSE(folder.exists(kNappr));
+        EXPECT_EQ(folder.read(kReminders), fresh);
+        EXPECT_FALSE(folder.exists(kReminderScratch));
     }
 }
 
 TEST_F(ScheduleFilesTest, AnEnormousFileIsReadOnlyUpToTheBound) {
-    folder.write(kNapom, QByteArray(168 * 5 + 7, '\x01'));
-    const ScheduleRead read = readScheduleFile(folder.path(kNapom), 168, 3);
+    folder.write(kReminders, QByteArray(168 * 5 + 7, '\x01'));
+    const ScheduleRead read = readScheduleFile(folder.path(kReminders), 168, 3);
     EXPECT_TRUE(read.complete);
     EXPECT_EQ(read.records.size(), 3);
-    EXPECT_EQ(readScheduleFile(folder.path(kNapom), 168).records.size(), 5);
-    EXPECT_TRUE(readScheduleFile(folder.path(kNappr), 168).missing);
+    EXPECT_EQ(readScheduleFile(folder.path(kReminders), 168).records.size(), 5);
+    EXPECT_TRUE(readScheduleFile(folder.path(kReminderScratch), 168).missing);
 }

@@ -8,6 +8,7 @@
 
 #include "autohide/ui/RegionFromBitmap.h"
 #include "clockface/ui/SkinPicture.h"
+#include "settings/FormatNames.h"
 #include "state/ClockState.h"
 
 PullTabWindow::PullTabWindow(const ClockState& state, QWidget* parent)
@@ -15,7 +16,7 @@ PullTabWindow::PullTabWindow(const ClockState& state, QWidget* parent)
                           Qt::WindowDoesNotAcceptFocus),
       state_(state) {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(QStringLiteral("kn"));
+    setWindowTitle(formatnames::tabWindow());
     setPicture(TabPicture::OnScreen, QString());
 }
 

@@ -12,7 +12,9 @@
 #include "calendar/widgets/SystemColors.h"
 #include "dialogs/FormFont.h"
 #include "locale/CurrentLanguageFile.h"
+#include "locale/LanguageSections.h"
 #include "platform/Platform.h"
+#include "settings/FormatNames.h"
 
 namespace {
 
@@ -52,7 +54,7 @@ CalendarWindow::CalendarWindow(const QRect& clock, const QColor& faceCorner,
       monthNames_(kMonths + 1),
       weekdayTexts_(MonthLayout::kWeekdayTexts) {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(QStringLiteral("kol"));
+    setWindowTitle(formatnames::calendarWindow());
     buildControls();
     move(clock.left(), clock.top() + clock.height());
     // The panel and the label take the face's corner colour, so the calendar
@@ -130,8 +132,8 @@ bool CalendarWindow::loadTables(const ProgramFolder& folder, const SettingsRecor
                                 Platform& platform) {
     QString error;
     const std::optional<LanguageFile> file = currentLanguageFile(folder, settings, &error);
-    if (!file || !file->readTable(QStringLiteral("[month]"), monthNames_, 1, &error) ||
-        !file->readTable(QStringLiteral("[nedelya]"), weekdayTexts_, 0, &error)) {
+    if (!file || !file->readTable(QLatin1String(sections::kMonthTable), monthNames_, 1, &error) ||
+        !file->readTable(QLatin1String(sections::kWeekTable), weekdayTexts_, 0, &error)) {
         platform.showError(error);
         return false;
     }

@@ -136,7 +136,7 @@ void HolidayEditor::activated() {
     QStringList months;
     QString error;
     const std::optional<LanguageFile> file = currentLanguageFile(folder, settings, &error);
-    if (!file || !file->readList(QStringLiteral("[month]"), months, &error)) {
+    if (!file || !file->readList(QLatin1String(sections::kMonthTable), months, &error)) {
         report(error);
         return;
     }

@@ -1,5 +1,6 @@
 #include "desktop/ui/SkinChooser.h"
 #include "locale/LanguageSections.h"
+#include "settings/FormatNames.h"
 
 namespace {
 ChooserSetup skinSetup() {
@@ -7,7 +8,7 @@ ChooserSetup skinSetup() {
     setup.helpTopic = 2;
     setup.caption = QStringLiteral("Обложки");
     setup.sectionHeader = QLatin1String(sections::chooser::kSkinHeader);
-    setup.folder = QStringLiteral("\\skins");
+    setup.folder = formatnames::skinFolder();
     setup.extension = QStringLiteral(".skn");
     setup.field = SettingsNameChoice::Field::SkinFile;
     return setup;

@@ -5,6 +5,7 @@
 
 #include "scheduler/ScheduleKind.h"
 #include "scheduler/ui/ScheduleListModel.h"
+#include "settings/FormatNames.h"
 #include "settings/ProgramFolder.h"
 
 namespace {
@@ -39,8 +40,8 @@ QString ScheduleLineDelegate::singleLine(const QString& text) {
 }
 
 void ScheduleLineDelegate::loadIcons() {
-    reminderIcon_ = iconWithTransparentKey(folder_.path(QStringLiteral("\\system\\m.bmp")));
-    launchIcon_ = iconWithTransparentKey(folder_.path(QStringLiteral("\\system\\r.bmp")));
+    reminderIcon_ = iconWithTransparentKey(folder_.path(formatnames::reminderIcon()));
+    launchIcon_ = iconWithTransparentKey(folder_.path(formatnames::launchIcon()));
 }
 
 void ScheduleLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
