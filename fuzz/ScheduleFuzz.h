@@ -2,10 +2,10 @@
 
 #include "FuzzInput.h"
 #include "scheduler/ScheduleEntry.h"
+#include "scheduler/ScheduleFileReader.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ScheduleKind.h"
-#include "scheduler/ScheduleListing.h"
-#include "scheduler/ScheduleReader.h"
+#include "scheduler/ScheduleLines.h"
 #include "settings/ProgramFolder.h"
 
 // One schedule file as the due checks and the other-settings dialog's list
@@ -19,14 +19,17 @@ inline int fuzzScheduleFile(ScheduleKind kind, const uint8_t* data, size_t size)
         QStringLiteral("system/") + schedule::fileName(kind).section(QLatin1Char('\\'), -1), data,
         size);
     const int recordSize = schedule::recordSize(kind);
-    const ScheduleRead read = readScheduleFile(path, recordSize, ScheduleFiles::kMaxEntries);
-    fuzzinput::require(read.records.size() == qsizetype(size) / recordSize);
-    for (const QByteArray& record : read.records) {
-        const ScheduleEntry entry = ScheduleEntry::fromRecord(kind, record);
+    ScheduleList entries;
+    readScheduleEntries(path, kind, ScheduleFiles::kMaxEntries, entries);
+    fuzzinput::require(entries.size() == qsizetype(size) / recordSize);
+    for (const ScheduleEntry& entry : entries) {
         (void)entry.day();
         (void)entry.key();
     }
-    const QList<ScheduleLine> lines = ScheduleListing::read(folder);
-    fuzzinput::require(lines.size() == read.records.size());
+    const ScheduleLines lines = ScheduleLines::read(folder);
+    fuzzinput::require(lines.size() == entries.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        (void)lines.text(i);
+    }
     return 0;
 }

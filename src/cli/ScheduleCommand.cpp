@@ -11,7 +11,7 @@
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFiles.h"
-#include "scheduler/ScheduleListing.h"
+#include "scheduler/ScheduleLines.h"
 #include "settings/Cp1251.h"
 #include "settings/DayCount.h"
 #include "settings/ProgramFolder.h"
@@ -29,9 +29,6 @@ QString oneLine(QString text) {
     return text;
 }
 
-// The schedule list's line: "hh:nn", two spaces, the day in ten characters,
-// two spaces, then the text.
-constexpr qsizetype kTextColumn = 19;
 }  // namespace
 
 ScheduleCommand::ScheduleCommand(QString currentFolder, QDateTime now, QTextStream& out,
@@ -217,14 +214,15 @@ int ScheduleCommand::list(const QStringList& arguments) {
     if (!reminders && !launches) {
         reminders = launches = true;
     }
-    for (const ScheduleLine& line : ScheduleListing::read(ProgramFolder(programFolder_))) {
-        const bool reminder = line.kind == ScheduleKind::Reminders;
+    const ScheduleLines lines = ScheduleLines::read(ProgramFolder(programFolder_));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const ScheduleEntry& entry = lines.entry(i);
+        const bool reminder = entry.kind == ScheduleKind::Reminders;
         if (reminder ? !reminders : !launches) {
             continue;
         }
-        out_ << (reminder ? "reminder" : "launch") << '\t' << line.key.day.toString(Qt::ISODate)
-             << '\t' << oneLine(cp1251::decode(line.key.time)) << '\t'
-             << oneLine(line.text.mid(kTextColumn)) << '\n';
+        out_ << (reminder ? "reminder" : "launch") << '\t' << entry.day().toString(Qt::ISODate)
+             << '\t' << oneLine(entry.time()) << '\t' << oneLine(entry.text()) << '\n';
     }
     return Done;
 }

@@ -7,7 +7,7 @@
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/RecordRemoval.h"
 #include "scheduler/ReminderRecord.h"
-#include "scheduler/ScheduleEntryReader.h"
+#include "scheduler/ScheduleFileReader.h"
 #include "settings/ProgramFolder.h"
 
 ScheduleFiles::ScheduleFiles(const ProgramFolder& folder) : folder_(folder) {}

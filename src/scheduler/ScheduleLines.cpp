@@ -6,9 +6,8 @@
 #include <limits>
 #include <vector>
 
-#include "scheduler/ScheduleEntryReader.h"
+#include "scheduler/ScheduleFileReader.h"
 #include "scheduler/ScheduleFiles.h"
-#include "scheduler/ScheduleListing.h"
 #include "settings/Cp1251.h"
 #include "settings/ProgramFolder.h"
 
@@ -34,7 +33,7 @@ void dayChars(const ScheduleEntry& entry, char (&out)[10]) {
     day.getDate(&y, &m, &d);
     if (y < 1 || y > 9999) {
         // Rare: the text the line shows, as it is made.
-        const QByteArray text = ScheduleListing::dateText(day).toLatin1();
+        const QByteArray text = ScheduleLines::dateText(day).toLatin1();
         std::memcpy(out, text.constData(), sizeof out);
         return;
     }
@@ -92,11 +91,28 @@ qsizetype recordsIn(const ProgramFolder& folder, ScheduleKind kind) {
 
 }  // namespace
 
+QString ScheduleLines::dateText(const QDate& day) {
+    int y = 0;
+    int m = 0;
+    int d = 0;
+    day.getDate(&y, &m, &d);
+    if (y < 1 || y > 9999) {
+        // No day, a year before Christ or past 9999: as Qt writes it, cut or padded.
+        return day.toString(QStringLiteral("dd.MM.yyyy")).leftJustified(10, QLatin1Char(' '), true);
+    }
+    const char16_t text[10] = {
+        char16_t(u'0' + d / 10),   char16_t(u'0' + d % 10),       u'.',
+        char16_t(u'0' + m / 10),   char16_t(u'0' + m % 10),       u'.',
+        char16_t(u'0' + y / 1000), char16_t(u'0' + y / 100 % 10), char16_t(u'0' + y / 10 % 10),
+        char16_t(u'0' + y % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 10);
+}
+
 QString ScheduleLines::text(const ScheduleEntry& entry) {
     // A time text shorter than five characters is padded, so the day and the
     // text keep their columns.
     return entry.time().leftJustified(5, QLatin1Char(' ')) + QStringLiteral("  ") +
-           ScheduleListing::dateText(entry.day()) + QStringLiteral("  ") + entry.text();
+           ScheduleLines::dateText(entry.day()) + QStringLiteral("  ") + entry.text();
 }
 
 void ScheduleLines::sort(qsizetype count) {

@@ -6,8 +6,10 @@
 
 class ProgramFolder;
 
-// The lines of the schedule list, kept as entries in the order the list
-// shows them; each line's text is made only when it is asked for.
+// The lines of the schedule list in the other-settings dialog, and of the
+// command line's list: both schedule files' entries in the order the list
+// shows them; each line's text is made only when it is asked for. (The due
+// checks walk a ScheduleList, in file order.)
 class ScheduleLines {
   public:
     // Reminders, then launches, sorted by the day as dd.MM.yyyy text and
@@ -21,6 +23,8 @@ class ScheduleLines {
     const ScheduleEntry& entry(qsizetype i) const { return entries_[i]; }
     // "hh:nn", two spaces, the day as dd.MM.yyyy, two spaces, the text.
     static QString text(const ScheduleEntry& entry);
+    // The day always takes ten characters, so the columns stay in place.
+    static QString dateText(const QDate& day);
     QString text(qsizetype i) const { return text(entries_[i]); }
     void removeAt(qsizetype i) { entries_.removeAt(i); }
 

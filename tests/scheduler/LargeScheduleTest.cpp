@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <algorithm>
+
 #include "TempFolder.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleEntry.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ScheduleLines.h"
-#include "scheduler/ScheduleListing.h"
 #include "settings/DayCount.h"
 #include "settings/ProgramFolder.h"
 
@@ -44,33 +46,50 @@ TEST(ScheduleEntryNumbers, DueAndOverdueMinutesAgreeWithTheTextComparison) {
     EXPECT_LT(noDay.julianDay, QDate(1, 1, 1).toJulianDay());  // before every day: overdue
 }
 
-// The list's one sort gives the order of the two exchange sorts by the line's
-// characters, odd days (no day, years before 1000 and past 9999) included,
-// and times whose stored bytes sort otherwise than their characters ("€" is
-// byte 0x88 and U+20AC, "ж" byte 0xE6 and U+0436).
+// The list's one sort gives the order of a plain stable sort of the lines'
+// characters, by the time (characters 1 to 5) and then by the date text with
+// the space after it (characters 8 to 18), odd days (no day, years before
+// 1000 and past 9999) included, and times whose stored bytes sort otherwise
+// than their characters ("€" is byte 0x88 and U+20AC, "ж" byte 0xE6 and U+0436).
 TEST(ScheduleLinesOrder, EqualsTheSortByTheLinesCharacters) {
     TempFolder folder;
     const ProgramFolder programFolder(folder.root());
     const double days[] = {45000.2, 45031.0, 44635.0, -693000.0, 2900000.0, 2.0e7, -3.0e6, 0.0};
     const char* times[] = {"10:30", "7:05", "10:30", "", "09:00", "ab", "€1", "ж1"};
+    struct Line {
+        QString text;
+        ScheduleKind kind;
+    };
+    const auto byCharacters = [](QList<Line>& lines) {
+        for (const auto& [from, count] : {std::pair{0, 5}, std::pair{7, 11}}) {
+            std::stable_sort(lines.begin(), lines.end(),
+                             [from, count](const Line& a, const Line& b) {
+                                 return QStringView(a.text).mid(from, count) <
+                                        QStringView(b.text).mid(from, count);
+                             });
+        }
+    };
     QByteArray reminders;
     QByteArray launches;
-    QList<ScheduleLine> expected;
+    QList<Line> expected;
     for (int i = 0; i < 60; ++i) {
         const QByteArray rec = reminder(days[i / 8 % 8], times[i % 8], QString::number(i));
         reminders += rec;
-        expected.append(ScheduleListing::line(ScheduleKind::Reminders, rec));
+        expected.append(
+            {ScheduleLines::text(ScheduleEntry::fromRecord(ScheduleKind::Reminders, rec)),
+             ScheduleKind::Reminders});
     }
-    ScheduleListing::sort(expected);
-    QList<ScheduleLine> launchLines;
+    byCharacters(expected);
     for (int i = 0; i < 40; ++i) {
         QByteArray rec(272, '\0');
         rec.replace(0, 168,
                     reminder(days[i * 3 % 8], times[i * 5 % 8], QStringLiteral("/bin/%1").arg(i)));
         launches += rec;
-        expected.append(ScheduleListing::line(ScheduleKind::Launches, rec));
+        expected.append(
+            {ScheduleLines::text(ScheduleEntry::fromRecord(ScheduleKind::Launches, rec)),
+             ScheduleKind::Launches});
     }
-    ScheduleListing::sort(expected);
+    byCharacters(expected);
     folder.write(QStringLiteral("system/napom.dat"), reminders);
     folder.write(QStringLiteral("system/run.dat"), launches);
 
@@ -80,6 +99,33 @@ TEST(ScheduleLinesOrder, EqualsTheSortByTheLinesCharacters) {
         EXPECT_EQ(lines.text(i), expected[i].text) << i;
         EXPECT_EQ(lines.entry(i).kind, expected[i].kind) << i;
     }
+}
+
+// The columns stay in place for odd times and days; random bytes give lines,
+// a missing file none.
+TEST(ScheduleLinesText, ColumnsStayInPlaceAndDamagedFilesGiveLinesOrNone) {
+    QByteArray rec(168, '\0');
+    rec[8] = 3;
+    rec.replace(9, 3, "7:5");
+    rec[14] = 1;
+    rec[15] = 'x';
+    const auto line = [&] {
+        return ScheduleLines::text(ScheduleEntry::fromRecord(ScheduleKind::Reminders, rec));
+    };
+    // Date 0.0 is 30 December 1899; NaN names no day at all.
+    EXPECT_EQ(line(), QStringLiteral("7:5    30.12.1899  x"));
+    rec.replace(0, 8, QByteArray("\0\0\0\0\0\0\xf8\x7f", 8));
+    EXPECT_EQ(line(), QStringLiteral("7:5") + QString(16, QLatin1Char(' ')) + QStringLiteral("x"));
+
+    TempFolder folder;
+    const ProgramFolder programFolder(folder.root());
+    EXPECT_EQ(ScheduleLines::read(programFolder).size(), 0);
+    QFile random(testData(QStringLiteral("scheduler/random_bytes.bin")));
+    ASSERT_TRUE(random.open(QIODevice::ReadOnly));
+    const QByteArray bytes = random.readAll();
+    folder.write(QStringLiteral("system/napom.dat"), bytes);
+    folder.write(QStringLiteral("system/run.dat"), bytes);
+    EXPECT_EQ(ScheduleLines::read(programFolder).size(), 4096 / 168 + 4096 / 272);
 }
 
 // A removal streams the file in pieces: records of the key at the start, on

@@ -6,8 +6,8 @@
 #include "TempFolder.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "scheduler/ScheduleFileReader.h"
 #include "scheduler/ScheduleFiles.h"
-#include "scheduler/ScheduleReader.h"
 #include "settings/Cp1251.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SafeWrite.h"
@@ -260,9 +260,15 @@ TEST_F(ScheduleFilesTest, AnInterruptedRewriteLeavesTheOldFileWhole) {
 
 TEST_F(ScheduleFilesTest, AnEnormousFileIsReadOnlyUpToTheBound) {
     folder.write(kReminders, QByteArray(168 * 5 + 7, '\x01'));
-    const ScheduleRead read = readScheduleFile(folder.path(kReminders), 168, 3);
+    const auto records = [&](const QString& file, qsizetype bound, ScheduleRead* read) {
+        int n = 0;
+        *read = forEachScheduleRecord(folder.path(file), 168, bound, [&](QByteArrayView) { ++n; });
+        return n;
+    };
+    ScheduleRead read;
+    EXPECT_EQ(records(kReminders, 3, &read), 3);
     EXPECT_TRUE(read.complete);
-    EXPECT_EQ(read.records.size(), 3);
-    EXPECT_EQ(readScheduleFile(folder.path(kReminders), 168).records.size(), 5);
-    EXPECT_TRUE(readScheduleFile(folder.path(kReminderScratch), 168).missing);
+    EXPECT_EQ(records(kReminders, -1, &read), 5);
+    EXPECT_EQ(records(kReminderScratch, -1, &read), 0);
+    EXPECT_TRUE(read.missing);
 }
