@@ -41,12 +41,6 @@ void Label3D::setAlignment(Qt::Alignment alignment) {
 void Label3D::setTextLayout(TextLayout layout) {
     change(layout_, layout);
 }
-void Label3D::setTransparent(bool on) {
-    change(transparent_, on);
-}
-void Label3D::setShowAccelChar(bool on) {
-    change(showAccelChar_, on);
-}
 void Label3D::setFirstColor(const QColor& color) {
     change(firstColor_, color);
 }
@@ -87,7 +81,7 @@ void Label3D::paintEvent(QPaintEvent*) {
     drawBorder(painter, r);
     if (fillGradient_) {
         fillGradientStrips(painter, r, firstColor_, lastColor_, gradientOrientation_);
-    } else if (!transparent_) {
+    } else {
         painter.fillRect(r, color_);
     }
     if (layout_ != TextLayout::Top) {
@@ -114,31 +108,16 @@ void Label3D::drawBorder(QPainter& painter, QRect& r) const {
         case Label3DBorderStyle::Raised:
             drawFrame3D(painter, r, highlight, shadow, borderWidth_);
             break;
-        case Label3DBorderStyle::Inn:
-            drawFrame3D(painter, r, shadow, highlight, borderWidth_);
-            drawFrame3D(painter, r, highlight, shadow, borderWidth_);
-            break;
-        case Label3DBorderStyle::Out:
-            drawFrame3D(painter, r, highlight, shadow, borderWidth_);
-            drawFrame3D(painter, r, shadow, highlight, borderWidth_);
-            break;
     }
 }
 
 int Label3D::textFlags() const {
-    int flags = int(alignment_) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs;
-    if (showAccelChar_) {
-        flags |= Qt::TextShowMnemonic;
-    }
-    return flags;
+    return int(alignment_) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs;
 }
 
-// An empty caption, or a lone accelerator mark, still takes one line.
+// An empty caption still takes one line.
 QRect Label3D::measureText(const QRect& r) const {
-    QString text = caption_;
-    if (text.isEmpty() || (showAccelChar_ && text == QStringLiteral("&"))) {
-        text += QLatin1Char(' ');
-    }
+    const QString text = caption_.isEmpty() ? QStringLiteral(" ") : caption_;
     return QFontMetrics(font()).boundingRect(r, textFlags(), text);
 }
 

@@ -21,7 +21,7 @@ class Label3D : public QWidget {
     // What the label shows, and how.
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
-    const QColor& color() const { return color_; }  // the background unless transparent
+    const QColor& color() const { return color_; }  // the background
     void setColor(const QColor& color);
     const QColor& fontColor() const { return fontColor_; }
     void setFontColor(const QColor& color);
@@ -29,12 +29,6 @@ class Label3D : public QWidget {
     void setAlignment(Qt::Alignment alignment);
     TextLayout textLayout() const { return layout_; }
     void setTextLayout(TextLayout layout);
-    bool transparent() const { return transparent_; }
-    void setTransparent(bool on);
-    // Whether "&" marks the next character as an accelerator (underlined)
-    // rather than standing for itself.
-    bool showAccelChar() const { return showAccelChar_; }
-    void setShowAccelChar(bool on);
 
     // The 3-D look.
     const QColor& firstColor() const { return firstColor_; }
@@ -77,8 +71,6 @@ class Label3D : public QWidget {
     QColor fontColor_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     TextLayout layout_ = TextLayout::Top;
-    bool transparent_ = false;
-    bool showAccelChar_ = true;
 
     QColor firstColor_;
     QColor lastColor_;

@@ -6,9 +6,8 @@ enum class GradientOrientation { Horizontal, Vertical };
 // How the caption is bevelled: highlight and shadow copies under the text.
 enum class Label3DBevel { None, Lowered, Raised, Shadow };
 
-// The frame around the label: Inn is a lowered frame with a raised one
-// inside it, Out the other way round.
-enum class Label3DBorderStyle { None, Normal, Lowered, Raised, Inn, Out };
+// The frame around the label.
+enum class Label3DBorderStyle { None, Normal, Lowered, Raised };
 
 // Where the text block sits vertically inside the label.
 enum class TextLayout { Top, Center, Bottom };

@@ -96,10 +96,6 @@ TEST_F(Label3DTest, EveryBorderStyleDrawsItsRings) {
         {Label3DBorderStyle::Lowered, 1, {{kDark, kLight}}},
         {Label3DBorderStyle::Raised, 1, {{kLight, kDark}}},
         {Label3DBorderStyle::Raised, 3, {{kLight, kDark}, {kLight, kDark}, {kLight, kDark}}},
-        {Label3DBorderStyle::Inn,
-         2,
-         {{kDark, kLight}, {kDark, kLight}, {kLight, kDark}, {kLight, kDark}}},
-        {Label3DBorderStyle::Out, 1, {{kLight, kDark}, {kDark, kLight}}},
     };
     for (const Case& c : cases) {
         Label3D label;
@@ -133,7 +129,7 @@ TEST_F(Label3DTest, OversizedOrNegativeBorderWidthIsHarmless) {
     Label3D label;
     prepare(label, QSize(6, 4));
     label.setCaption(QStringLiteral("Wide text"));
-    label.setBorderStyle(Label3DBorderStyle::Inn);
+    label.setBorderStyle(Label3DBorderStyle::Raised);
     label.setBorderWidth(2147483647);
     EXPECT_EQ(count(render(label), kInside), 0);
     label.setFillGradient(true);
@@ -239,7 +235,7 @@ TEST_F(Label3DTest, LayoutMovesTheTextBlockDownInsideTheBorder) {
     EXPECT_EQ(render(tiny), topImage);
 }
 
-TEST_F(Label3DTest, AlignmentWrappingAndAccelerators) {
+TEST_F(Label3DTest, AlignmentAndWrapping) {
     Label3D label;
     prepare(label, QSize(200, 100));
     label.setBevel(Label3DBevel::None);
@@ -261,34 +257,6 @@ TEST_F(Label3DTest, AlignmentWrappingAndAccelerators) {
     const QRect wrapped = inkBox(render(label));
     EXPECT_GT(wrapped.height(), QFontMetrics(sharpFont(30)).height());
     EXPECT_LE(wrapped.right(), 89);
-
-    // With accelerators shown "&&" stands for one "&"; without, "&" is text.
-    Label3D shown;
-    prepare(shown, QSize(200, 50));
-    shown.setBevel(Label3DBevel::None);
-    shown.setCaption(QStringLiteral("A&&B"));
-    Label3D literal;
-    prepare(literal, QSize(200, 50));
-    literal.setBevel(Label3DBevel::None);
-    literal.setShowAccelChar(false);
-    literal.setCaption(QStringLiteral("A&B"));
-    EXPECT_EQ(render(shown), render(literal));
-}
-
-TEST_F(Label3DTest, TransparentLabelLeavesItsParentVisible) {
-    QWidget parent;
-    parent.resize(60, 40);
-    parent.setAutoFillBackground(true);
-    QPalette p = parent.palette();
-    p.setColor(QPalette::Window, QColor(0xFFFF00FF));
-    parent.setPalette(p);
-    auto* label = new Label3D(&parent);
-    prepare(*label, QSize(60, 40));
-    label->setTransparent(true);
-    const QImage image = render(parent);
-    EXPECT_EQ(count(image, 0xFFFF00FF), 60 * 40);
-    label->setTransparent(false);
-    EXPECT_EQ(count(render(parent), kInside), 60 * 40);
 }
 
 TEST_F(Label3DTest, OnlyANewValueRepaints) {
@@ -313,6 +281,6 @@ TEST_F(Label3DTest, OnlyANewValueRepaints) {
     label.setShadowSize(2);
     EXPECT_GE(settle(), 1);
     EXPECT_EQ(label.shadowSize(), 2);
-    label.setBorderStyle(Label3DBorderStyle::Out);
+    label.setBorderStyle(Label3DBorderStyle::Lowered);
     EXPECT_GE(settle(), 1);
 }
