@@ -37,7 +37,8 @@ wait_away $(((delay + 4) * 10))
 # The tab sticks out at the screen edge, 20 pixels below the clock's top.
 xdotool mousemove --sync $((width - 5)) 40
 xdotool click 1
-sleep 1.5  # the slide back, 13 steps of 75 ms
+at_home() { mapped && [ "$(clock_x)" -eq "$home" ]; }
+wait_until 50 at_home # the slide back, 13 steps of 75 ms
 expect_home "after the tab click"
 sleep $((delay + 2))
 expect_home "with the pointer left on the face"
@@ -46,8 +47,7 @@ echo "the pointer on the face holds the clock"
 # The popup menu opens under the pointer, which then moves off the face: the
 # open menu holds the clock.
 xdotool mousemove --sync $((home + 95)) 95
-xdotool click 3
-sleep 0.3
+brings_up xdotool click 3
 xdotool mousemove --sync 100 500
 sleep $((delay + 2))
 expect_home "with the menu open"

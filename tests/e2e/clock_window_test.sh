@@ -4,7 +4,8 @@ source "$(dirname "$0")/lib.sh"
 
 start_clock
 win=$(wait_window chas) || { cat "$work/clock.log"; fail "no clock window"; }
-sleep 0.5
+# In place once its skip-taskbar state is set, which comes with its mapping.
+wait_until 50 sh -c "xprop -id $win _NET_WM_STATE | grep -q SKIP_TASKBAR"
 eval "$(xdotool getwindowgeometry --shell "$win")"
 width=$(screen_width)
 [ "$X" -eq $((width - 191)) ] && [ "$Y" -eq 0 ] || fail "clock at $X,$Y, expected $((width - 191)),0"
@@ -20,11 +21,8 @@ kill -0 "$clock_pid" || fail "the first instance ended"
 
 # The popup menu's last item is "Выход".
 xdotool mousemove --sync $((X + 95)) $((Y + 95))
-xdotool click 3
-sleep 0.5
-xdotool key Up
-sleep 0.2
-xdotool key Return
+brings_up xdotool click 3
+xdotool key Up Return
 for _ in $(seq 50); do
     kill -0 "$clock_pid" 2>/dev/null || break
     sleep 0.1

@@ -39,6 +39,28 @@ wait_window() {
     return 1
 }
 
+# The visible top-level windows (popup menus among them), one id a line.
+visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+# Waits up to $1 tenths of a second for the command after it to succeed.
+wait_until() {
+    local tenths=$1
+    shift
+    for _ in $(seq "$tenths"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# True once a window is visible that was not in the list $1.
+new_window_since() { [ -n "$(comm -13 <(echo "$1") <(visible_windows))" ]; }
+# Runs the command after it (a click, a key) and waits until it has brought up
+# a window, a menu or a submenu; fails after five seconds.
+brings_up() {
+    local before
+    before=$(visible_windows)
+    "$@"
+    wait_until 50 new_window_since "$before" || fail "'$*' brought up no window"
+}
 screen_width() { xdpyinfo | awk '/dimensions:/ && !w { split($2, d, "x"); w = d[1] } END { print w }'; }
 
 # Schedule records as the program writes them. A day-count date (whole days since 1899-12-30) as the 8 little-endian bytes

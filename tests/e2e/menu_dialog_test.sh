@@ -5,21 +5,13 @@ source "$(dirname "$0")/lib.sh"
 
 start_clock
 win=$(wait_window chas) || { cat "$work/clock.log"; fail "no clock window"; }
-sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$win")"
 xdotool mousemove --sync $((X + 95)) $((Y + 95))
-xdotool click 3
-sleep 0.5
+brings_up xdotool click 3
 # From the bottom: "Выход", then (separators are skipped) "Помощь".
-xdotool key Up
-sleep 0.2
-xdotool key Up
-sleep 0.2
-xdotool key Right   # opens "Помощь" on its first item, "Справка"
-sleep 0.3
-xdotool key Down    # "О программе"
-sleep 0.2
-xdotool key Return
+xdotool key Up Up
+brings_up xdotool key Right # opens "Помощь" on its first item, "Справка"
+xdotool key Down Return     # "О программе"
 # Find the about box by its size: its caption, from the menu item, must be
 # there at once, without a click or a window manager.
 about=
