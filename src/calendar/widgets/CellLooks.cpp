@@ -6,13 +6,6 @@ CellLooks::CellLooks(StringGrid& grid, int column, int row, const QColor& color,
                      const QColor& fontColor)
     : grid_(grid), column_(column), row_(row), color_(color), font_(font), fontColor_(fontColor) {}
 
-void CellLooks::assign(const CellLooks& other) {
-    color_ = other.color_;
-    font_ = other.font_;
-    fontColor_ = other.fontColor_;
-    grid_.update();
-}
-
 void CellLooks::setColor(const QColor& color) {
     color_ = color;
     grid_.update();

@@ -17,9 +17,6 @@ class CellLooks {
     CellLooks(const CellLooks&) = delete;
     CellLooks& operator=(const CellLooks&) = delete;
 
-    // Takes the colour and the font (with its colour) of `other`.
-    void assign(const CellLooks& other);
-
     StringGrid& grid() const { return grid_; }
     int column() const { return column_; }
     int row() const { return row_; }

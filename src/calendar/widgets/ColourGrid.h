@@ -27,10 +27,6 @@ class ColourGrid : public StringGrid {
     CellLooks& fixedRowLooks() { return *fixedRowLooks_; }
     CellLooks& fixedColumnLooks() { return *fixedColumnLooks_; }
     CellLooks& cornerLooks() { return *cornerLooks_; }
-    // Copy the colour and font of `from` into the grid's own set.
-    void setFixedRowLooks(const CellLooks& from) { fixedRowLooks_->assign(from); }
-    void setFixedColumnLooks(const CellLooks& from) { fixedColumnLooks_->assign(from); }
-    void setCornerLooks(const CellLooks& from) { cornerLooks_->assign(from); }
 
   protected:
     void drawCell(QPainter& painter, int col, int row, const QRect& rect, bool fixed) override;

@@ -60,7 +60,7 @@ TEST_F(ColourGridTest, CellObjectsAreMadeOnFirstUseFromTheGridsLooks) {
     EXPECT_EQ(cell.color(), QColor(0xFF204060));
 }
 
-TEST_F(ColourGridTest, FixedSetsStartWithTheFixedColourAndCopyOnAssign) {
+TEST_F(ColourGridTest, FixedSetsStartWithTheFixedColour) {
     ColourGrid grid;
     EXPECT_EQ(grid.fixedRowLooks().color(), QColor(kFace));
     EXPECT_EQ(grid.fixedColumnLooks().color(), QColor(kFace));
@@ -69,19 +69,6 @@ TEST_F(ColourGridTest, FixedSetsStartWithTheFixedColourAndCopyOnAssign) {
     EXPECT_EQ(grid.fixedRowLooks().column(), 0);
     EXPECT_EQ(grid.color(), QColor(kBase));
     EXPECT_EQ(grid.fontColor(), QColor(kText));
-
-    ColourGrid other;
-    other.cellLooks(0, 0).setColor(QColor(kYellow));
-    other.cellLooks(0, 0).setFont(sharpFont(20));
-    other.cellLooks(0, 0).setFontColor(QColor(kRed));
-    other.cellLooks(0, 0).setText(QStringLiteral("not copied"));
-    grid.setFixedRowLooks(other.cellLooks(0, 0));
-    EXPECT_EQ(grid.fixedRowLooks().color(), QColor(kYellow));
-    EXPECT_EQ(grid.fixedRowLooks().font(), sharpFont(20));
-    EXPECT_EQ(grid.fixedRowLooks().fontColor(), QColor(kRed));
-    EXPECT_EQ(&grid.fixedRowLooks().grid(), &grid);  // still the grid's own set
-    EXPECT_TRUE(grid.cellText(0, 0).isEmpty());
-    EXPECT_EQ(grid.fixedColumnLooks().color(), QColor(kFace));
 }
 
 TEST_F(ColourGridTest, CellsPaintTheirOwnColoursBetweenGridLines) {
