@@ -15,8 +15,8 @@ Writes, deterministically (same bytes on every run):
   data/lang/Русский.lng, English.lng, French.lng  (code page 1251, CR LF)
 
 data/system/help-rus.html, help-eng.html, help-fre.html (the help in each
-language, named by the language's code) are written by hand and are only
-checked here.
+language, named by the language's code) and their shared style sheet
+help.css are written by hand and are only checked here.
 
 Usage:
   python3 tools/make_data.py            write the files
@@ -1115,9 +1115,13 @@ def check(files_expected):
             n = html.count('id="%s"' % anchor) + html.count('name="%s"' % anchor)
             ck.expect(n == 1, "%s: anchor %s missing or repeated" % (rel, anchor))
         low = html.lower()
+        ck.expect('href="help.css"' in low, "%s: not styled by help.css" % rel)
+        ck.expect("<style" not in low, "%s: a style of its own beside help.css" % rel)
         ck.expect("<script" not in low, "%s contains a script" % rel)
         ck.expect("http://" not in low and "https://" not in low,
                   "%s contains an external link" % rel)
+
+    ck.expect("system/help.css" in on_disk, "system/help.css missing")
 
     # Holidays.
     for m in range(1, 13):
