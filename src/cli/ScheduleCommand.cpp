@@ -4,6 +4,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include "cli/EntryArguments.h"
 #include "platform/ReloadNotifier.h"
@@ -27,6 +30,22 @@ QString oneLine(QString text) {
     text.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
     text.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
     return text;
+}
+
+// One entry for scripts: {"kind", "date", "time", "text" or "path"}; a day
+// that is no calendar day is null, the time its stored text, a line break
+// stored as CR LF a "\n".
+QJsonObject jsonEntry(const ScheduleEntry& entry) {
+    const bool reminder = entry.kind == ScheduleKind::Reminders;
+    const QDate day = entry.day();
+    QString text = entry.text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return {
+        {QStringLiteral("kind"), reminder ? QStringLiteral("reminder") : QStringLiteral("launch")},
+        {QStringLiteral("date"),
+         day.isValid() ? QJsonValue(day.toString(Qt::ISODate)) : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("time"), entry.time()},
+        {reminder ? QStringLiteral("text") : QStringLiteral("path"), text}};
 }
 
 }  // namespace
@@ -79,10 +98,12 @@ QString ScheduleCommand::helpText() const {
         "Commands:\n"
         "  remind HH:MM [DD.MM.YYYY] TEXT...  add a reminder (without a day, today)\n"
         "  launch HH:MM [DD.MM.YYYY] PATH     add a program launch\n"
-        "  list [--reminders|--launches]      print the schedule, one entry a line:\n"
+        "  list [--reminders|--launches] [--json]\n"
+        "                                     print the schedule, one entry a line:\n"
         "                                     kind<TAB>YYYY-MM-DD<TAB>HH:MM<TAB>text or "
         "path\n"
-        "                                     (line breaks in a text as \\n)\n"
+        "                                     (line breaks in a text as \\n); with --json\n"
+        "                                     a JSON array of {kind, date, time, text|path}\n"
         "  remove KIND DD.MM.YYYY HH:MM       remove every reminder or launch of that\n"
         "                                     day and time (KIND: reminder or launch)\n"
         "\n"
@@ -201,28 +222,39 @@ int ScheduleCommand::launch(const QStringList& arguments) {
 int ScheduleCommand::list(const QStringList& arguments) {
     bool reminders = false;
     bool launches = false;
+    bool json = false;
     for (const QString& argument : arguments) {
         if (argument == QStringLiteral("--reminders")) {
             reminders = true;
         } else if (argument == QStringLiteral("--launches")) {
             launches = true;
+        } else if (argument == QStringLiteral("--json")) {
+            json = true;
         } else {
-            return usage(
-                QStringLiteral("list takes --reminders or --launches, not \"%1\".").arg(argument));
+            return usage(QStringLiteral("list takes --reminders, --launches or --json, not \"%1\".")
+                             .arg(argument));
         }
     }
     if (!reminders && !launches) {
         reminders = launches = true;
     }
     const ScheduleLines lines = ScheduleLines::read(ProgramFolder(programFolder_));
+    QJsonArray array;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const ScheduleEntry& entry = lines.entry(i);
         const bool reminder = entry.kind == ScheduleKind::Reminders;
         if (reminder ? !reminders : !launches) {
             continue;
         }
+        if (json) {
+            array.append(jsonEntry(entry));
+            continue;
+        }
         out_ << (reminder ? "reminder" : "launch") << '\t' << entry.day().toString(Qt::ISODate)
              << '\t' << oneLine(entry.time()) << '\t' << oneLine(entry.text()) << '\n';
+    }
+    if (json) {
+        out_ << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
     }
     return Done;
 }

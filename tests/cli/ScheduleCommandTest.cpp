@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <limits>
+
 #include <QFile>
 #include <QTextStream>
 
@@ -196,6 +202,40 @@ TEST_F(ScheduleCommandTest, ListPrintsTheScheduleListsOrderOneTabSeparatedLineEa
     EXPECT_EQ(out.count(QLatin1Char('\n')), 3);
     EXPECT_FALSE(out.contains(QStringLiteral("launch")));
     EXPECT_TRUE(notifier.asked.isEmpty());
+}
+
+// For scripts, the same entries in the same order as JSON, the texts whole.
+TEST_F(ScheduleCommandTest, ListAsJsonGivesTheSameEntriesWithStableFields) {
+    ReminderRecord noDay = reminder(later, "09:00", "без дня");
+    noDay.setDate(std::numeric_limits<double>::quiet_NaN());
+    folder.write(QStringLiteral("system/napom.dat"),
+                 reminder(later, "18:00", "ужин\nв\tсемь").bytes() + noDay.bytes());
+    folder.write(QStringLiteral("system/run.dat"),
+                 launch(later, "08:00", "/usr/bin/backup").bytes());
+    const auto listed = [&](const QStringList& arguments) {
+        EXPECT_EQ(run(arguments), 0) << err.toStdString();
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(out.toUtf8(), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << out.toStdString();
+        return doc.array();
+    };
+    const QJsonObject backup{
+        {"kind", "launch"}, {"date", "2027-05-20"}, {"time", "08:00"}, {"path", "/usr/bin/backup"}};
+    const QJsonArray all = listed({"list", "--json"});
+    ASSERT_EQ(all.size(), 3);
+    EXPECT_EQ(all[0].toObject(), (QJsonObject{{"kind", "reminder"},
+                                              {"date", QJsonValue::Null},
+                                              {"time", "09:00"},
+                                              {"text", "без дня"}}));
+    EXPECT_EQ(all[1].toObject(), backup);
+    EXPECT_EQ(all[2].toObject(), (QJsonObject{{"kind", "reminder"},
+                                              {"date", "2027-05-20"},
+                                              {"time", "18:00"},
+                                              {"text", "ужин\nв\tсемь"}}));
+    EXPECT_EQ(listed({"list", "--launches", "--json"}), QJsonArray{backup});
+    TempFolder empty;
+    QDir(empty.root()).mkpath(QStringLiteral("system"));
+    EXPECT_EQ(listed({"--folder", empty.root(), "list", "--json"}), QJsonArray());
 }
 
 TEST_F(ScheduleCommandTest, RemoveTakesEveryEntryOfTheKeyAndLeavesTheOthersWhole) {
