@@ -4,11 +4,11 @@
 # prints the exact command and stops.
 CHRONIDEX_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev
     libqt6multimedia6 libjpeg-dev libxcb1-dev libxcb-xinerama0-dev libx11-dev libgtest-dev fonts-dejavu-core
-    fonts-wine)
+    fonts-wine libical-dev)
 # The desktops test runs the clock under real window managers, on a nested
 # two-screen server, and compares screenshots.
 CHRONIDEX_TEST_PACKAGES=(xvfb xauth xdotool x11-utils x11-apps imagemagick xserver-xephyr
-    openbox xfwm4 icewm dbus wmctrl python3)
+    openbox xfwm4 icewm dbus wmctrl python3 python3-icalendar khal)
 # fuzz/run.sh: clang with libFuzzer and the sanitizer runtimes.
 CHRONIDEX_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -7,7 +7,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSaveFile>
+#include <QTimeZone>
 
+#include "cli/CalendarExport.h"
 #include "cli/EntryArguments.h"
 #include "platform/ReloadNotifier.h"
 #include "scheduler/EntryChecks.h"
@@ -21,7 +24,8 @@
 
 namespace {
 const QStringList kSubcommands{QStringLiteral("remind"), QStringLiteral("launch"),
-                               QStringLiteral("list"), QStringLiteral("remove")};
+                               QStringLiteral("list"), QStringLiteral("remove"),
+                               QStringLiteral("export")};
 
 // One line per entry: tabs and line breaks inside a text would break it.
 QString oneLine(QString text) {
@@ -106,6 +110,10 @@ QString ScheduleCommand::helpText() const {
         "                                     a JSON array of {kind, date, time, text|path}\n"
         "  remove KIND DD.MM.YYYY HH:MM       remove every reminder or launch of that\n"
         "                                     day and time (KIND: reminder or launch)\n"
+        "  export [--reminders|--launches|--all] [FILE]\n"
+        "                                     write the schedule as an iCalendar file\n"
+        "                                     (standard output without FILE); reminders\n"
+        "                                     unless asked otherwise\n"
         "\n"
         "Options:\n"
         "  --folder DIR   the program folder (default: the current folder)\n"
@@ -161,6 +169,9 @@ int ScheduleCommand::run(const QStringList& arguments) {
     }
     if (command == QStringLiteral("list")) {
         return list(rest);
+    }
+    if (command == QStringLiteral("export")) {
+        return exportCalendar(rest);
     }
     return remove(rest);
 }
@@ -293,5 +304,54 @@ int ScheduleCommand::remove(const QStringList& arguments) {
         return refuse(error);
     }
     notifier_.askReload(schedule::messageName(kind));
+    return Done;
+}
+
+int ScheduleCommand::exportCalendar(const QStringList& arguments) {
+    bool reminders = false;
+    bool launches = false;
+    QString file;
+    for (const QString& argument : arguments) {
+        const bool all = argument == QStringLiteral("--all");
+        if (all || argument == QStringLiteral("--reminders") ||
+            argument == QStringLiteral("--launches")) {
+            reminders = reminders || all || argument == QStringLiteral("--reminders");
+            launches = launches || all || argument == QStringLiteral("--launches");
+        } else if (argument.startsWith(u'-')) {
+            return usage(
+                QStringLiteral("export takes --reminders, --launches or --all, not \"%1\".")
+                    .arg(argument));
+        } else if (!file.isEmpty()) {
+            return usage(QStringLiteral("export writes one file, not \"%1\" too.").arg(argument));
+        } else {
+            file = argument;
+        }
+    }
+    if (!reminders && !launches) {
+        reminders = true;
+    }
+    const ProgramFolder folder(programFolder_);
+    const ScheduleFiles files(folder);
+    CalendarExport calendar(QTimeZone::systemTimeZone(), now_);
+    for (const auto& [kind, wanted] : {std::pair{ScheduleKind::Reminders, reminders},
+                                       std::pair{ScheduleKind::Launches, launches}}) {
+        if (wanted) {
+            for (const ScheduleEntry& entry : files.load(kind)) {
+                calendar.add(entry);
+            }
+        }
+    }
+    for (const QString& problem : calendar.problems()) {
+        err_ << "chronidex: " << problem << '\n';
+    }
+    err_.flush();
+    if (file.isEmpty()) {
+        out_ << QString::fromUtf8(calendar.text());
+        return Done;
+    }
+    QSaveFile out(QDir(currentFolder_).absoluteFilePath(file));
+    if (!out.open(QIODevice::WriteOnly) || out.write(calendar.text()) < 0 || !out.commit()) {
+        return refuse(QStringLiteral("Cannot write %1: %2.").arg(file, out.errorString()));
+    }
     return Done;
 }

@@ -9,8 +9,8 @@
 
 class ReloadNotifier;
 
-// The command line for the schedule: `remind`, `launch`, `list` and
-// `remove` on the program folder's schedule files, the same files and the
+// The command line for the schedule: `remind`, `launch`, `list`, `remove`
+// and `export` on the program folder's schedule files, the same files and the
 // same records as the editors and the schedule list. After a change it asks a
 // running clock to read the file again; it never takes the single-instance
 // marker, so it runs beside a clock or without one, and needs no display.
@@ -36,6 +36,7 @@ class ScheduleCommand {
     int launch(const QStringList& arguments);
     int list(const QStringList& arguments);
     int remove(const QStringList& arguments);
+    int exportCalendar(const QStringList& arguments);
 
     int refuse(const QString& problem);
     int usage(const QString& problem);

@@ -204,6 +204,40 @@ TEST_F(ScheduleCommandTest, ListPrintsTheScheduleListsOrderOneTabSeparatedLineEa
     EXPECT_TRUE(notifier.asked.isEmpty());
 }
 
+// Reminders unless asked otherwise, to standard output or a file; a word too
+// many or an unknown option is a usage error.
+TEST_F(ScheduleCommandTest, ExportWritesTheAskedKindsWhereTold) {
+    folder.write(QStringLiteral("system/napom.dat"), reminder(later, "18:00", "ужин").bytes());
+    folder.write(QStringLiteral("system/run.dat"),
+                 launch(later, "08:00", "/usr/bin/backup").bytes());
+    struct Case {
+        QStringList arguments;
+        int status;
+        int events;  // in what was written
+        bool launch;
+    };
+    const Case cases[] = {
+        {{"export"}, 0, 1, false},
+        {{"export", "--launches"}, 0, 1, true},
+        {{"export", "--all"}, 0, 2, true},
+        {{"export", "--reminders", "--launches"}, 0, 2, true},
+        {{"export", "--all", "out.ics"}, 0, 2, true},
+        {{"export", "a.ics", "b.ics"}, 2, 0, false},
+        {{"export", "--everything"}, 2, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QFile::remove(folder.path(QStringLiteral("out.ics")));
+        ASSERT_EQ(run(c.arguments), c.status) << err.toStdString();
+        const QString written = c.arguments.last().endsWith(QStringLiteral(".ics")) && c.status == 0
+                                    ? QString::fromUtf8(folder.read(QStringLiteral("out.ics")))
+                                    : out;
+        EXPECT_EQ(written.count(QStringLiteral("BEGIN:VEVENT")), c.events);
+        EXPECT_EQ(written.contains(QStringLiteral("X-CHRONIDEX-LAUNCH")), c.launch);
+    }
+    EXPECT_TRUE(notifier.asked.isEmpty());
+}
+
 // For scripts, the same entries in the same order as JSON, the texts whole.
 TEST_F(ScheduleCommandTest, ListAsJsonGivesTheSameEntriesWithStableFields) {
     ReminderRecord noDay = reminder(later, "09:00", "без дня");
