@@ -75,7 +75,7 @@ auto_hide() {
 wait_notice() {
     local id name
     for _ in $(seq 50); do
-        for id in $(comm -13 <(echo "$before") <(visible)); do
+        for id in $(comm -13 <(echo "$before") <(visible_windows)); do
             case " $seen " in *" $id "*) continue ;; esac
             name=$(xdotool getwindowname "$id" 2>/dev/null) || continue
             [ "$name" = chas ] || [ "$name" = kn ] && continue
@@ -93,12 +93,11 @@ shoot() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$2.png"
 }
-visible() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
 # The window that appeared since `before` was taken.
 new_window() {
     local id
     for _ in $(seq 50); do
-        id=$(comm -13 <(echo "$before") <(visible) | head -n 1)
+        id=$(comm -13 <(echo "$before") <(visible_windows) | head -n 1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done
@@ -123,7 +122,7 @@ stop_clock() {
 # Starts the clock on the schedule files as they stand, shoots the one box it
 # shows at the start as $code-$1 and dismisses it.
 box_shot() {
-    before=$(visible)
+    before=$(visible_windows)
     seen=
     start_clock
     box=$(wait_notice) || fail "no box for $1"
@@ -177,7 +176,7 @@ for lang in Русский English French; do
         "autostart:Down Down Right Down Down" "other-settings:Down Down Right Down Down Down" \
         "about:Down Down Down Right Down" "help:Down Down Down Right"; do
         name=${dialog%%:*}
-        before=$(visible)
+        before=$(visible_windows)
         # shellcheck disable=SC2086
         open_menu ${dialog#*:}
         window=$(new_window) || fail "menu keys '${dialog#*:}' opened no window"
@@ -189,7 +188,7 @@ for lang in Русский English French; do
             eval "$(xdotool getwindowgeometry --shell "$window")"
             xdotool mousemove --sync $((X + 130)) $((Y + 110)) click 3
             sleep 0.4
-            before=$(visible)
+            before=$(visible_windows)
             xdotool key Down Return
             box=$(new_window) || fail "the day list's menu opened no box"
             sleep 0.5

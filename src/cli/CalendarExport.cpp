@@ -66,8 +66,7 @@ void CalendarExport::add(const ScheduleEntry& entry) {
     const QDate day = entry.day();
     const std::optional<QTime> time = clockTime(entry.time());
     const bool reminder = entry.kind == ScheduleKind::Reminders;
-    QString text = entry.text();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString text = entry.textWithNewlines();
     if (!day.isValid() || !time) {
         problems_ << QStringLiteral("%1 \"%2\" at \"%3\" has no day and time of day: not exported.")
                          .arg(reminder ? QStringLiteral("The reminder")

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTimeZone>
-#include <memory>
 
 #include "scheduler/ScheduleEntry.h"
 

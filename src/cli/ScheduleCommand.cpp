@@ -37,13 +37,11 @@ QString oneLine(QString text) {
 }
 
 // One entry for scripts: {"kind", "date", "time", "text" or "path"}; a day
-// that is no calendar day is null, the time its stored text, a line break
-// stored as CR LF a "\n".
+// that is no calendar day is null, the time its stored text.
 QJsonObject jsonEntry(const ScheduleEntry& entry) {
     const bool reminder = entry.kind == ScheduleKind::Reminders;
     const QDate day = entry.day();
-    QString text = entry.text();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString text = entry.textWithNewlines();
     return {
         {QStringLiteral("kind"), reminder ? QStringLiteral("reminder") : QStringLiteral("launch")},
         {QStringLiteral("date"),

@@ -99,6 +99,12 @@ QString ScheduleEntry::text() const {
     return cp1251::decode(textBytes());
 }
 
+QString ScheduleEntry::textWithNewlines() const {
+    QString text = this->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
 QString ScheduleEntry::time() const {
     return cp1251::decode(timeBytes());
 }

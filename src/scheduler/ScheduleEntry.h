@@ -52,6 +52,8 @@ struct ScheduleEntry {
         return QByteArrayView(textStore).sliced(textOffset, textLength);
     }
     QString text() const;
+    // The text as other programs take it: a line break stored as CR LF is "\n".
+    QString textWithNewlines() const;
 
     QByteArrayView timeBytes() const { return {timeStore, timeLength}; }  // as stored
     QString time() const;  // the stored time, decoded
