@@ -5,25 +5,12 @@
 #include <QCryptographicHash>
 #include <optional>
 
+#include "cli/CalendarTime.h"
+
 namespace {
 
-icaltimetype wallTime(const QDateTime& moment) {
-    const QDate d = moment.date();
-    const QTime t = moment.time();
-    icaltimetype time = icaltime_null_time();
-    time.year = d.year();
-    time.month = d.month();
-    time.day = d.day();
-    time.hour = t.hour();
-    time.minute = t.minute();
-    time.second = t.second();
-    return time;
-}
-
-icaltimetype utcTime(const QDateTime& moment) {
-    icaltimetype time = wallTime(moment.toUTC());
-    return icaltime_set_timezone(&time, icaltimezone_get_utc_timezone());
-}
+using calendartime::utcTime;
+using calendartime::wallTime;
 
 // "HH:MM" as the editors write it; anything else names no time of day.
 std::optional<QTime> clockTime(const QString& text) {

@@ -5,19 +5,18 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "cli/CommandContext.h"
 #include "scheduler/ScheduleKind.h"
 
 class ReloadNotifier;
 
-// The command line for the schedule: `remind`, `launch`, `list`, `remove`
-// and `export` on the program folder's schedule files, the same files and the
+// The command line for the schedule: `remind`, `launch`, `list`, `remove`,
+// `export` and `import` on the program folder's schedule files, the same files and the
 // same records as the editors and the schedule list. After a change it asks a
 // running clock to read the file again; it never takes the single-instance
 // marker, so it runs beside a clock or without one, and needs no display.
 class ScheduleCommand {
   public:
-    enum Status { Done = 0, Refused = 1, UsageError = 2 };
-
     // `currentFolder` is the program folder unless --folder names another,
     // and the base of a relative launch path.
     ScheduleCommand(QString currentFolder, QDateTime now, QTextStream& out, QTextStream& err,
@@ -34,19 +33,10 @@ class ScheduleCommand {
   private:
     int remind(const QStringList& arguments);
     int launch(const QStringList& arguments);
-    int list(const QStringList& arguments);
     int remove(const QStringList& arguments);
-    int exportCalendar(const QStringList& arguments);
 
-    int refuse(const QString& problem);
-    int usage(const QString& problem);
     int append(ScheduleKind kind, const QByteArray& record);
     QString helpText() const;
 
-    QString currentFolder_;
-    QString programFolder_;
-    QDateTime now_;
-    QTextStream& out_;
-    QTextStream& err_;
-    ReloadNotifier& notifier_;
+    CommandContext context_;
 };

@@ -9,6 +9,7 @@
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFileReader.h"
 #include "settings/ProgramFolder.h"
+#include "settings/ScratchWriter.h"
 
 ScheduleFiles::ScheduleFiles(const ProgramFolder& folder) : folder_(folder) {}
 
@@ -70,6 +71,41 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
         return QStringLiteral("Не удалось записать файл расписания %1: %2").arg(native, why);
     }
     file.close();
+    return {};
+}
+
+// A scratch file with the file's whole records and the new ones takes the
+// file's name once it is on disk.
+QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& records) const {
+    const int size = schedule::recordSize(kind);
+    QByteArray added;
+    for (const QByteArray& record : records) {
+        QByteArray rec = record.left(size);
+        rec.resize(size, '\0');
+        added += rec;
+    }
+    if (added.isEmpty()) {
+        return {};
+    }
+    const QString path = filePath(kind);
+    const QString native = QDir::toNativeSeparators(path);
+    QFile file(path);
+    qint64 kept = 0;
+    if (QFileInfo::exists(path)) {
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+            return QStringLiteral("Не удалось открыть файл расписания %1: %2")
+                .arg(native, file.errorString());
+        }
+        kept = file.size() / size * size;
+    } else {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+    }
+    ScratchWriter scratch(scratchPath(kind));
+    QString why;
+    if (!scratch.open(&why) || (kept > 0 && !scratch.copyFrom(file, 0, kept, &why)) ||
+        !scratch.write(added, &why) || !scratch.commitOver(path, &why)) {
+        return QStringLiteral("Не удалось переписать файл расписания %1: %2").arg(native, why);
+    }
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include "scheduler/ScheduleEntry.h"
@@ -28,6 +29,9 @@ class ScheduleFiles {
     QString append(ScheduleKind kind, const QByteArray& record) const;
     QString append(const ReminderRecord& record) const;
     QString append(const LaunchRecord& record) const;
+    // Adds the records after the file's last whole record in one rewrite, so
+    // that a crash or a full disk leaves the file with all of them or none.
+    QString appendAll(ScheduleKind kind, const QList<QByteArray>& records) const;
 
     // The kind's entries in file order. A missing file, a file without a
     // whole record and any failed read give an empty list.

@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include "TempFolder.h"
+#include "ZoneGuard.h"
 #include "cli/ScheduleCommand.h"
 #include "platform/ReloadNotifier.h"
 #include "scheduler/LaunchRecord.h"
@@ -290,4 +291,74 @@ TEST_F(ScheduleCommandTest, RemoveTakesEveryEntryOfTheKeyAndLeavesTheOthersWhole
     EXPECT_EQ(run({"remove", "launches", "20.05.2027", "18:00"}), 0) << err.toStdString();
     EXPECT_FALSE(folder.exists(QStringLiteral("system/run.dat")));  // nothing left
     EXPECT_EQ(notifier.asked.last(), QStringLiteral("launches"));
+}
+
+// The items of a calendar go after the records there, as the editor writes
+// them; a file that is no calendar is refused in a line and leaves napom.dat
+// byte for byte.
+TEST_F(ScheduleCommandTest, ImportAppendsEveryItemOrNothing) {
+    const QByteArray old = reminder(later, "18:00", "ужин").bytes();
+    struct Case {
+        const char* file;
+        int status;
+        QByteArray added;
+        int problems;  // lines on standard error
+    };
+    const Case cases[] = {
+        {"outlook-cyrillic.ics", 0,
+         reminder(QDate(2027, 2, 1), "07:00", "Купить молоко, хлеб\nи сыр").bytes() +
+             reminder(QDate(2027, 2, 2), "07:00",
+                      "Проверить отчёт по проекту «Север» до пятницы и отправить его "
+                      "руководителю отдела вместе с замечаниями")
+                 .bytes(),
+         0},
+        {"chinese.ics", 0, reminder(QDate(2027, 2, 3), "12:00", "Lunch").bytes(), 2},
+        {"not-a-calendar.txt", 1, {}, 1},
+        {"truncated.ics", 1, {}, 1},
+        {"bad-value.ics", 1, {}, 1},
+        {"latin1.ics", 1, {}, 1},
+        {"event-alone.ics", 1, {}, 1},
+        {"no-such-file.ics", 1, {}, 1},
+    };
+    const ZoneGuard zone("UTC");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        folder.write(QStringLiteral("system/napom.dat"), old);
+        notifier.asked.clear();
+        EXPECT_EQ(run({"import", testData(QStringLiteral("ical/") + QLatin1String(c.file))}),
+                  c.status);
+        EXPECT_EQ(reminders(), old + c.added);
+        EXPECT_EQ(err.count(QLatin1Char('\n')), c.problems) << err.toStdString();
+        EXPECT_EQ(notifier.asked.isEmpty(), c.added.isEmpty());
+        EXPECT_EQ(out.isEmpty(), c.status != 0);
+    }
+    EXPECT_EQ(run({"import"}), 2);
+    EXPECT_EQ(run({"import", "a.ics", "b.ics"}), 2);
+}
+
+// A hundred reminders through an iCalendar file into an empty program
+// folder, in a zone with summer time: the same records, byte for byte.
+TEST_F(ScheduleCommandTest, ExportedRemindersImportAsTheSameRecords) {
+    const ZoneGuard zone("Europe/Paris");
+    QByteArray records;
+    for (int i = 0; i < 100; ++i) {
+        QString text = QStringLiteral("Напоминание %1; запятая, «кавычки» \\ и:двоеточие").arg(i);
+        if (i % 10 == 3) {
+            text += QStringLiteral("\nвторая строка");
+        }
+        if (i % 10 == 7) {
+            text = QString(149, QChar(u'я')) + QString::number(i % 10);  // all 150 bytes
+        }
+        records +=
+            reminder(later.addDays(i * 4 - 180), QTime(i % 24, i * 7 % 60).toString("HH:mm"), text)
+                .bytes();
+    }
+    folder.write(QStringLiteral("system/napom.dat"), records);
+    ASSERT_EQ(run({"export", "round.ics"}), 0) << err.toStdString();
+    TempFolder empty;
+    ASSERT_EQ(run({"--folder", empty.root(), "import", folder.path(QStringLiteral("round.ics"))}),
+              0)
+        << err.toStdString();
+    EXPECT_EQ(err, QString());
+    EXPECT_EQ(empty.read(QStringLiteral("system/napom.dat")), records);
 }

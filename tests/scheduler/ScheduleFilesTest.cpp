@@ -258,6 +258,32 @@ TEST_F(ScheduleFilesTest, AnInterruptedRewriteLeavesTheOldFileWhole) {
     }
 }
 
+// Many records at once: all of them after the last whole record, or, when
+// the rewrite is stopped at any step, the file as it was.
+TEST_F(ScheduleFilesTest, AppendingManyRecordsAddsAllOrNone) {
+    const QByteArray old = fixture(QStringLiteral("reminders_partial_tail.dat"));
+    const QByteArray whole = old.left(old.size() / 168 * 168);
+    const QList<QByteArray> added{reminder(46000, "08:15", QStringLiteral("Первое")).bytes(),
+                                  reminder(46001, "09:30", QStringLiteral("Второе")).bytes()};
+    for (safewrite::Step stop : {safewrite::Step::Create, safewrite::Step::Write,
+                                 safewrite::Step::Flush, safewrite::Step::Rename}) {
+        SCOPED_TRACE(int(stop));
+        folder.write(kReminders, old);
+        safewrite::setFaultSeam([stop](safewrite::Step step) { return step != stop; });
+        EXPECT_NE(files.appendAll(ScheduleKind::Reminders, added), QString());
+        EXPECT_EQ(folder.read(kReminders), old);
+    }
+    safewrite::setFaultSeam({});
+    EXPECT_EQ(files.appendAll(ScheduleKind::Reminders, added), QString());
+    EXPECT_EQ(folder.read(kReminders), whole + added[0] + added[1]);
+    EXPECT_FALSE(folder.exists(kReminderScratch));
+
+    // A missing file is created with the records alone.
+    EXPECT_EQ(files.appendAll(ScheduleKind::Launches, {QByteArray(10, 'x')}), QString());
+    EXPECT_EQ(folder.read(kLaunches),
+              QByteArray(10, 'x') + QByteArray(LaunchRecord::kSize - 10, 0));
+}
+
 TEST_F(ScheduleFilesTest, AnEnormousFileIsReadOnlyUpToTheBound) {
     folder.write(kReminders, QByteArray(168 * 5 + 7, '\x01'));
     const auto records = [&](const QString& file, qsizetype bound, ScheduleRead* read) {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The export read by programs no one here wrote: python3-icalendar parses it,
-# and khal imports it and lists the same events at the same local times,
-# across a change to summer time (Europe/Paris, as Moscow has none now).
+# Calendar files between this program and programs no one here wrote. The
+# export: python3-icalendar parses it, and khal imports it and lists the same
+# events at the same local times, across a change to summer time
+# (Europe/Paris, as Moscow has none now). The import: the files khal writes
+# for its own new events become reminders at their alarms' local times.
 set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -48,4 +50,26 @@ listed=$(khal -c "$work/khal.conf" list --format "{start} {title}" --day-format 
     2030-12-01 2031-12-31 | sed '/^$/d')
 [ "$listed" = "$expected" ] || fail "khal lists:
 $listed"
+
+# khal's own files, one calendar each, with its zone definitions: an alarm
+# 15 minutes ahead, an all-day event and a weekly series.
+mkdir -p "$work/written" "$work/imported/system"
+sed -i "s|path = $work/calendar|path = $work/written|" "$work/khal.conf"
+day() { date -d "+$1 days" +%Y-%m-%d; }
+new() { khal -c "$work/khal.conf" new -a home "$@" >/dev/null || fail "khal new $*"; }
+new "$(day 10) 10:30" "$(day 10) 11:00" "Купить ёлку" --alarms 15m
+new "$(day 11)" "Праздник"
+new "$(day 14) 08:00" "$(day 14) 09:00" "Йога" -r weekly -u "$(day 29)"
+cd "$work/imported"
+for file in "$work"/written/*.ics; do
+    "$CHRONIDEX_BIN" import "$file" >/dev/null || fail "import of khal's $(cat "$file")"
+done
+expected="$(day 10) 10:15 Купить ёлку
+$(day 11) 09:00 Праздник
+$(day 14) 08:00 Йога
+$(day 21) 08:00 Йога
+$(day 28) 08:00 Йога"
+imported=$("$CHRONIDEX_BIN" list --reminders | cut -f2- | tr '\t' ' ' | sort)
+[ "$imported" = "$expected" ] || fail "imported from khal:
+$imported"
 echo "ok"

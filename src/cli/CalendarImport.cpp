@@ -1,0 +1,249 @@
+#include "cli/CalendarImport.h"
+
+#include <libical/ical.h>
+
+#include <QStringDecoder>
+#include <algorithm>
+#include <memory>
+
+#include "cli/CalendarItemTimes.h"
+#include "cli/CalendarRecurrence.h"
+#include "cli/CalendarTime.h"
+#include "scheduler/EntryChecks.h"
+
+namespace {
+
+using Component = std::unique_ptr<icalcomponent, void (*)(icalcomponent*)>;
+
+// Whether libical's note on a line it could not take means the file says
+// something other than libical read: a broken structure, or a value it
+// could not parse. Empty values (which some programs write for fields they
+// leave blank) and unknown parameters lose nothing a reminder needs.
+bool serious(icalproperty* error) {
+    icalparameter* type = icalproperty_get_first_parameter(error, ICAL_XLICERRORTYPE_PARAMETER);
+    switch (type ? icalparameter_get_xlicerrortype(type) : ICAL_XLICERRORTYPE_NONE) {
+        case ICAL_XLICERRORTYPE_COMPONENTPARSEERROR:
+        case ICAL_XLICERRORTYPE_PROPERTYPARSEERROR:
+            return true;
+        case ICAL_XLICERRORTYPE_VALUEPARSEERROR:
+            return !QByteArray(icalproperty_get_xlicerror(error)).startsWith("No value for");
+        default:
+            return false;
+    }
+}
+
+// The first serious note, in one line.
+QString firstError(icalcomponent* component) {
+    for (icalproperty* p = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY); p;
+         p = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
+        if (serious(p)) {
+            return QString::fromUtf8(icalproperty_get_xlicerror(p)).simplified();
+        }
+    }
+    for (icalcomponent* c = icalcomponent_get_first_component(component, ICAL_ANY_COMPONENT); c;
+         c = icalcomponent_get_next_component(component, ICAL_ANY_COMPONENT)) {
+        if (QString error = firstError(c); !error.isEmpty()) {
+            return error;
+        }
+    }
+    return {};
+}
+
+QList<icalcomponent*> calendarsIn(icalcomponent* root) {
+    if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT) {
+        return {root};
+    }
+    QList<icalcomponent*> found;
+    if (icalcomponent_isa(root) == ICAL_XROOT_COMPONENT) {
+        for (icalcomponent* c = icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT);
+             c; c = icalcomponent_get_next_component(root, ICAL_VCALENDAR_COMPONENT)) {
+            found << c;
+        }
+    }
+    return found;
+}
+
+QList<icalcomponent*> itemsIn(icalcomponent* calendar) {
+    QList<icalcomponent*> found;
+    for (icalcomponent* c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
+         c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
+        const icalcomponent_kind kind = icalcomponent_isa(c);
+        if (kind == ICAL_VEVENT_COMPONENT || kind == ICAL_VTODO_COMPONENT) {
+            found << c;
+        }
+    }
+    return found;
+}
+
+bool hasProperty(icalcomponent* item, const char* name) {
+    for (icalproperty* p = icalcomponent_get_first_property(item, ICAL_X_PROPERTY); p;
+         p = icalcomponent_get_next_property(item, ICAL_X_PROPERTY)) {
+        if (qstrcmp(icalproperty_get_x_name(p), name) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Why the item is not for reminding, or nothing.
+QString notWanted(icalcomponent* item) {
+    if (hasProperty(item, "X-CHRONIDEX-LAUNCH")) {
+        return QStringLiteral("a program launch; launches are not imported.");
+    }
+    const icalproperty_status status = icalcomponent_get_status(item);
+    if (status == ICAL_STATUS_CANCELLED) {
+        return QStringLiteral("cancelled.");
+    }
+    if (status == ICAL_STATUS_COMPLETED ||
+        icalcomponent_get_first_property(item, ICAL_COMPLETED_PROPERTY)) {
+        return QStringLiteral("done.");
+    }
+    return {};
+}
+
+QDateTime toMinute(const QDateTime& at) {
+    return at.addSecs(-at.time().second()).addMSecs(-at.time().msec());
+}
+
+}  // namespace
+
+CalendarImport::CalendarImport(const QTimeZone& local, const QDateTime& now)
+    : local_(local), now_(toMinute(now.toTimeZone(local))) {}
+
+QString CalendarImport::read(const QByteArray& bytes) {
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8.decode(text);
+    if (utf8.hasError() || text.contains('\0')) {
+        return QStringLiteral("it is not UTF-8 text, which an iCalendar file is.");
+    }
+    icalerror_set_errors_are_fatal(0);
+    const Component root(icalparser_parse_string(text.constData()), icalcomponent_free);
+    const QList<icalcomponent*> calendars =
+        root ? calendarsIn(root.get()) : QList<icalcomponent*>();
+    if (calendars.isEmpty()) {
+        return QStringLiteral(
+            "it is not an iCalendar file: it holds no whole "
+            "BEGIN:VCALENDAR ... END:VCALENDAR.");
+    }
+    if (const QString error = firstError(root.get()); !error.isEmpty()) {
+        return QStringLiteral("libical cannot read it: %1").arg(error);
+    }
+    for (icalcomponent* calendar : calendars) {
+        collectReplaced(calendar);
+    }
+    for (icalcomponent* calendar : calendars) {
+        for (icalcomponent* item : itemsIn(calendar)) {
+            addItem(calendar, item);
+        }
+    }
+    keepEarliestOccurrences();
+    return {};
+}
+
+// An item with a RECURRENCE-ID takes the place of that occurrence of the
+// item of its UID.
+void CalendarImport::collectReplaced(icalcomponent* calendar) {
+    for (icalcomponent* item : itemsIn(calendar)) {
+        icalproperty* id = icalcomponent_get_first_property(item, ICAL_RECURRENCEID_PROPERTY);
+        const char* uid = icalcomponent_get_uid(item);
+        if (!id || !uid) {
+            continue;
+        }
+        const std::optional<QDateTime> at =
+            calendartime::moment(calendar, icalproperty_get_recurrenceid(id),
+                                 calendartime::tzidOf(id), local_, QTime(kAllDayHour, 0));
+        if (at) {
+            replaced_[uid].insert(*at);
+        }
+    }
+}
+
+void CalendarImport::addItem(icalcomponent* calendar, icalcomponent* item) {
+    const QString text = QString::fromUtf8(icalcomponent_get_summary(item));
+    if (const QString why = notWanted(item); !why.isEmpty()) {
+        return refuse(text, why);
+    }
+    const CalendarItemTimes times(calendar, item, local_, QTime(kAllDayHour, 0));
+    if (!times.problem().isEmpty()) {
+        return refuse(text, times.problem());
+    }
+    if (text.isEmpty()) {
+        return refuse(text, QStringLiteral("no summary to remind of."));
+    }
+    for (const QString& problem :
+         {EntryChecks::reminderTextProblem(text), EntryChecks::unstorableProblem(text)}) {
+        if (!problem.isEmpty()) {
+            return refuse(text, problem);
+        }
+    }
+    if (!CalendarRecurrence::recurs(item) ||
+        icalcomponent_get_first_property(item, ICAL_RECURRENCEID_PROPERTY)) {
+        return addOnce(text, toMinute(times.reminderFor(times.anchor())));
+    }
+    // The anchors whose reminders may fall in the span, the alarm's distance
+    // and two days for the zones' difference wider on each side.
+    const QDateTime until = now_.addDays(kDaysAhead);
+    const qint64 distance = std::abs(times.anchor().secsTo(times.reminderFor(times.anchor())));
+    const CalendarRecurrence recurrence(calendar, item, times.anchorValue(), times.anchorTzid(),
+                                        local_, QTime(kAllDayHour, 0));
+    const QSet<QDateTime> skip = replaced_.value(icalcomponent_get_uid(item));
+    const qsizetype before = reminders_.size();
+    for (const QDateTime& anchor : recurrence.starts(now_.addDays(-2).addSecs(-distance),
+                                                     until.addDays(2).addSecs(distance))) {
+        const QDateTime at = toMinute(times.reminderFor(anchor));
+        if (!skip.contains(anchor) && at >= now_ && at < until) {
+            reminders_ << ImportedReminder{at, text, true};
+        }
+    }
+    if (reminders_.size() == before) {
+        refuse(text, QStringLiteral("no occurrence in the next %1 days.").arg(kDaysAhead));
+    }
+}
+
+void CalendarImport::addOnce(const QString& text, const QDateTime& at) {
+    if (at < now_) {
+        return refuse(text, QStringLiteral("%1 has already passed.")
+                                .arg(at.toString(QStringLiteral("dd.MM.yyyy HH:mm"))));
+    }
+    reminders_ << ImportedReminder{at, text, false};
+}
+
+// Occurrences beyond the import's share go, the latest first.
+void CalendarImport::keepEarliestOccurrences() {
+    QList<qsizetype> occurrences;
+    for (qsizetype i = 0; i < reminders_.size(); ++i) {
+        if (reminders_[i].occurrence) {
+            occurrences << i;
+        }
+    }
+    if (occurrences.size() <= kMaxOccurrences) {
+        return;
+    }
+    std::stable_sort(occurrences.begin(), occurrences.end(),
+                     [&](qsizetype a, qsizetype b) { return reminders_[a].at < reminders_[b].at; });
+    QList<bool> dropped(reminders_.size(), false);
+    for (qsizetype i = kMaxOccurrences; i < occurrences.size(); ++i) {
+        dropped[occurrences[i]] = true;
+    }
+    QList<ImportedReminder> kept;
+    kept.reserve(reminders_.size());
+    for (qsizetype i = 0; i < reminders_.size(); ++i) {
+        if (!dropped[i]) {
+            kept << reminders_[i];
+        }
+    }
+    reminders_ = kept;
+    problems_ << QStringLiteral(
+                     "%1 more occurrences in the next %2 days are left out: one import "
+                     "adds at most %3 of recurring events.")
+                     .arg(occurrences.size() - kMaxOccurrences)
+                     .arg(kDaysAhead)
+                     .arg(kMaxOccurrences);
+}
+
+void CalendarImport::refuse(const QString& text, const QString& problem) {
+    QString shown = text;
+    shown.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    problems_ << QStringLiteral("\"%1\": %2").arg(shown, problem);
+}

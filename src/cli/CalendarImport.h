@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QTimeZone>
+
+struct icalcomponent_impl;
+
+// A reminder an iCalendar file asks for: its moment in the clock's zone and
+// its text, line breaks as "\n".
+struct ImportedReminder {
+    QDateTime at;
+    QString text;
+    bool occurrence = false;  // one of a recurring item's
+};
+
+// The reminders of an iCalendar file (RFC 5545), read by libical: one for
+// each event, and for each to-do with a due time, at the time of its first
+// display alarm, else at its start (a to-do's due time). Times in UTC, with
+// a TZID or floating are brought to the clock's zone. A recurring item gives
+// its occurrences of the next 366 days, at most 1000 of them in all, the
+// earliest. An all-day item is reminded of at 09:00 of its day. What the
+// reminder editor would refuse (a past time, a text longer than a record
+// holds or with characters code page 1251 has not) is left out with a line
+// in problems() naming the item's summary.
+class CalendarImport {
+  public:
+    static constexpr qsizetype kMaxOccurrences = 1000;
+    static constexpr int kDaysAhead = 366;
+    static constexpr int kAllDayHour = 9;
+
+    CalendarImport(const QTimeZone& local, const QDateTime& now);
+
+    // Reads the file's text. Why it is no calendar that libical can read, in
+    // one line; empty when it was read.
+    QString read(const QByteArray& text);
+
+    const QList<ImportedReminder>& reminders() const { return reminders_; }
+    const QStringList& problems() const { return problems_; }
+
+  private:
+    void collectReplaced(icalcomponent_impl* calendar);
+    void addItem(icalcomponent_impl* calendar, icalcomponent_impl* item);
+    void addOnce(const QString& text, const QDateTime& at);
+    void keepEarliestOccurrences();
+    void refuse(const QString& text, const QString& problem);
+
+    QTimeZone local_;
+    QDateTime now_;
+    // The occurrences that items of their own replace, by UID.
+    QHash<QByteArray, QSet<QDateTime>> replaced_;
+    QList<ImportedReminder> reminders_;
+    QStringList problems_;
+};

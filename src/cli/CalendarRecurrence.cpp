@@ -1,0 +1,110 @@
+#include "cli/CalendarRecurrence.h"
+
+#include <algorithm>
+
+#include "cli/CalendarTime.h"
+
+namespace {
+// Steps of one rule at most: a rule by the second from years back would
+// otherwise keep the import busy for hours on its way to the span.
+constexpr int kMaxSteps = 1000000;
+}  // namespace
+
+CalendarRecurrence::CalendarRecurrence(icalcomponent* calendar, icalcomponent* item,
+                                       icaltimetype start, QByteArray tzid, const QTimeZone& local,
+                                       QTime dayTime)
+    : calendar_(calendar),
+      item_(item),
+      start_(start),
+      tzid_(std::move(tzid)),
+      local_(local),
+      dayTime_(dayTime) {
+    // A value with a TZID is wall time of that zone: the rules step through it.
+    if (!tzid_.isEmpty()) {
+        start_.zone = nullptr;
+    }
+}
+
+bool CalendarRecurrence::recurs(icalcomponent* item) {
+    return icalcomponent_get_first_property(item, ICAL_RRULE_PROPERTY) ||
+           icalcomponent_get_first_property(item, ICAL_RDATE_PROPERTY);
+}
+
+std::optional<QDateTime> CalendarRecurrence::moment(icaltimetype value,
+                                                    const QByteArray& tzid) const {
+    return calendartime::moment(calendar_, value, tzid, local_, dayTime_);
+}
+
+QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTime& to) const {
+    QList<QDateTime> found;
+    const auto take = [&](const std::optional<QDateTime>& at) {
+        if (at && *at >= from && *at < to) {
+            found << *at;
+        }
+    };
+    take(moment(start_, tzid_));
+    for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_RRULE_PROPERTY); p;
+         p = icalcomponent_get_next_property(item_, ICAL_RRULE_PROPERTY)) {
+        followRule(icalproperty_get_rrule(p), from, to, found);
+    }
+    for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_RDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(item_, ICAL_RDATE_PROPERTY)) {
+        const icaldatetimeperiodtype date = icalproperty_get_rdate(p);
+        const icaltimetype value = icaltime_is_null_time(date.time) ? date.period.start : date.time;
+        take(moment(value, calendartime::tzidOf(p)));
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    dropExcluded(found);
+    return found;
+}
+
+void CalendarRecurrence::followRule(const icalrecurrencetype& rule, const QDateTime& from,
+                                    const QDateTime& to, QList<QDateTime>& found) const {
+    icalrecur_iterator* steps = icalrecur_iterator_new(rule, start_);
+    if (!steps) {
+        return;
+    }
+    // A rule without a count may start at the span rather than years before
+    // it; two days early, for the zones' difference in wall time.
+    const QDateTime early = from.addDays(-2);
+    const std::optional<QDateTime> first = moment(start_, tzid_);
+    if (rule.count == 0 && first && *first < early) {
+        icaltimetype skip = calendartime::wallTime(early);
+        skip.zone = start_.zone;
+        skip.is_date = start_.is_date;
+        if (!icalrecur_iterator_set_start(steps, skip)) {
+            icalrecur_iterator_free(steps);
+            steps = icalrecur_iterator_new(rule, start_);
+        }
+    }
+    for (int step = 0; step < kMaxSteps; ++step) {
+        const icaltimetype next = icalrecur_iterator_next(steps);
+        if (icaltime_is_null_time(next)) {
+            break;
+        }
+        const std::optional<QDateTime> at = moment(next, tzid_);
+        if (!at || *at >= to) {
+            break;
+        }
+        if (*at >= from) {
+            found << *at;
+        }
+    }
+    icalrecur_iterator_free(steps);
+}
+
+// An excluded date alone drops every start on that day.
+void CalendarRecurrence::dropExcluded(QList<QDateTime>& found) const {
+    for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_EXDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(item_, ICAL_EXDATE_PROPERTY)) {
+        const icaltimetype value = icalproperty_get_exdate(p);
+        const std::optional<QDateTime> at = moment(value, calendartime::tzidOf(p));
+        if (!at) {
+            continue;
+        }
+        found.removeIf([&](const QDateTime& start) {
+            return value.is_date ? start.date() == at->date() : start == *at;
+        });
+    }
+}

@@ -1,0 +1,64 @@
+#include "cli/ImportCommand.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTimeZone>
+
+#include "cli/CalendarImport.h"
+#include "cli/CommandContext.h"
+#include "platform/ReloadNotifier.h"
+#include "scheduler/ReminderRecord.h"
+#include "scheduler/ScheduleFiles.h"
+#include "settings/DayCount.h"
+#include "settings/ProgramFolder.h"
+
+namespace {
+// Far beyond any calendar a person keeps; libical would hold all of it.
+constexpr qint64 kMaxFileSize = 64 << 20;
+}  // namespace
+
+int ImportCommand::run(const QStringList& arguments) const {
+    if (arguments.size() != 1) {
+        return context_.usage(QStringLiteral("import takes one iCalendar file."));
+    }
+    const QString& name = arguments.first();
+    QFile file(QDir(context_.currentFolder).absoluteFilePath(name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return context_.refuse(QStringLiteral("Cannot read %1: %2.").arg(name, file.errorString()));
+    }
+    if (file.size() > kMaxFileSize) {
+        return context_.refuse(QStringLiteral("%1 is refused: it is larger than %2 MiB.")
+                                   .arg(name)
+                                   .arg(kMaxFileSize >> 20));
+    }
+    const QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return context_.refuse(QStringLiteral("Cannot read %1: %2.").arg(name, file.errorString()));
+    }
+    CalendarImport calendar(QTimeZone::systemTimeZone(), context_.now);
+    if (const QString why = calendar.read(text); !why.isEmpty()) {
+        return context_.refuse(QStringLiteral("%1 is refused: %2").arg(name, why));
+    }
+    context_.report(calendar.problems());
+    QList<QByteArray> records;
+    for (const ImportedReminder& reminder : calendar.reminders()) {
+        ReminderRecord rec;
+        rec.setDate(daycount::fromDate(reminder.at.date()));
+        rec.setTime(reminder.at.toString(QStringLiteral("HH:mm")));
+        rec.setText(reminder.text);
+        records << rec.bytes();
+    }
+    const ProgramFolder folder(context_.programFolder);
+    if (const QString error = ScheduleFiles(folder).appendAll(ScheduleKind::Reminders, records);
+        !error.isEmpty()) {
+        return context_.refuse(error);
+    }
+    if (!records.isEmpty()) {
+        context_.notifier.askReload(schedule::messageName(ScheduleKind::Reminders));
+    }
+    context_.out << (records.size() == 1
+                         ? QStringLiteral("Added 1 reminder.")
+                         : QStringLiteral("Added %1 reminders.").arg(records.size()))
+                 << '\n';
+    return command::Done;
+}

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTimeZone>
+
+#include "TempFolder.h"
+#include "cli/CalendarImport.h"
+
+// Files written the way calendar programs write them, read into reminders.
+namespace {
+
+struct Case {
+    const char* fixture;
+    const char* zone;       // the clock's
+    QStringList reminders;  // "dd.MM.yyyy HH:mm text", in the order they are added
+    QStringList problems;   // a part of each line, in order
+};
+
+QByteArray fixture(const char* name) {
+    QFile file(testData(QStringLiteral("ical/") + QLatin1String(name)));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
+QStringList shown(const QList<ImportedReminder>& reminders) {
+    QStringList lines;
+    for (const ImportedReminder& r : reminders) {
+        lines << r.at.toString(QStringLiteral("dd.MM.yyyy HH:mm ")) + r.text;
+    }
+    return lines;
+}
+
+// Ten past noon in the clock's zone, a few months before the fixtures' events.
+QDateTime now(const QTimeZone& zone) {
+    return QDateTime(QDate(2026, 12, 10), QTime(12, 10, 30), zone);
+}
+
+}  // namespace
+
+TEST(CalendarImportTest, ItemsBecomeRemindersAtTheirLocalTimes) {
+    const QList<Case> cases{
+        // UTC times, seen from Moscow; the past and the cancelled are left out.
+        {"google-utc.ics",
+         "Europe/Moscow",
+         {"15.01.2027 12:00 Dentist"},
+         {"\"Old meeting\": 01.11.2026 12:00 has already passed.",
+          "\"Cancelled run\": cancelled."}},
+        // The file's zone definitions, one of a name no system knows; alarms
+        // 15 minutes before the start and 5 before the end.
+        {"thunderbird-tzid.ics",
+         "Europe/Moscow",
+         {"15.06.2027 10:45 Team call", "10.01.2027 07:55 Report due"},
+         {"\"Lost city\": the time zone \"Atlantis/Lost\""}},
+        // A weekly series over the change to summer time keeps its 08:30;
+        // the excluded week is gone and the moved one comes on its own.
+        {"evolution-weekly.ics",
+         "Europe/Paris",
+         {"01.03.2027 08:30 Yoga", "08.03.2027 08:30 Yoga", "29.03.2027 08:30 Yoga",
+          "05.04.2027 08:30 Yoga", "22.03.2027 09:45 Yoga (moved)"},
+         {}},
+        // All day: 09:00 of the day, whatever the alarm; a yearly one once.
+        {"apple-allday.ics",
+         "Europe/Moscow",
+         {"08.03.2027 09:00 Международный женский день", "20.05.2027 09:00 День рождения Ани"},
+         {}},
+        // Floating times are the clock's own; escapes and folded lines undone.
+        {"outlook-cyrillic.ics",
+         "Asia/Yekaterinburg",
+         {"01.02.2027 07:00 Купить молоко, хлеб\nи сыр",
+          "02.02.2027 07:00 Проверить отчёт по проекту «Север» до пятницы и отправить его "
+          "руководителю отдела вместе с замечаниями"},
+         {}},
+        {"chinese.ics",
+         "UTC",
+         {"03.02.2027 12:00 Lunch"},
+         {"\"项目会议\": Эти знаки нельзя сохранить",
+          "biscuits served\": Текст напоминания длиннее 150"}},
+        // To-dos at their due time, or their alarm's; undated and done ones out.
+        {"todo.ics",
+         "UTC",
+         {"20.01.2027 17:00 Pay the rent", "25.01.2027 17:00 Send the invoice"},
+         {"\"Someday tidy the attic\": no due time.", "\"Renew the passport\": done."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        const QTimeZone zone(c.zone);
+        CalendarImport calendar(zone, now(zone));
+        ASSERT_EQ(calendar.read(fixture(c.fixture)), QString());
+        EXPECT_EQ(shown(calendar.reminders()), c.reminders);
+        ASSERT_EQ(calendar.problems().size(), c.problems.size())
+            << calendar.problems().join('\n').toStdString();
+        for (qsizetype i = 0; i < c.problems.size(); ++i) {
+            EXPECT_TRUE(calendar.problems()[i].contains(c.problems[i]))
+                << calendar.problems()[i].toStdString();
+        }
+    }
+}
+
+// An hourly series since 2020: the import takes the first 1000 hours from
+// now and says how many more there were.
+TEST(CalendarImportTest, ARecurrenceGivesAtMostAThousandOccurrencesOfTheNextYear) {
+    const QTimeZone paris("Europe/Paris");
+    CalendarImport calendar(paris, now(paris));
+    ASSERT_EQ(calendar.read(fixture("hourly.ics")), QString());
+    const QList<ImportedReminder>& got = calendar.reminders();
+    ASSERT_EQ(got.size(), CalendarImport::kMaxOccurrences);
+    EXPECT_EQ(got.first().at, QDateTime(QDate(2026, 12, 10), QTime(13, 0), paris));
+    EXPECT_EQ(got.last().at, got.first().at.addSecs(3600 * 999));
+    ASSERT_EQ(calendar.problems().size(), 1);
+    EXPECT_TRUE(calendar.problems().first().contains(QStringLiteral("at most 1000")));
+}
+
+TEST(CalendarImportTest, FilesThatAreNoCalendarAreRefusedWhole) {
+    const QList<std::pair<const char*, const char*>> cases{
+        {"not-a-calendar.txt", "not an iCalendar file"},
+        {"truncated.ics", "not an iCalendar file"},
+        {"event-alone.ics", "not an iCalendar file"},
+        {"bad-value.ics", "libical cannot read it: Can't parse as DATE-TIME"},
+        {"latin1.ics", "not UTF-8 text"},
+    };
+    for (const auto& [name, reason] : cases) {
+        SCOPED_TRACE(name);
+        CalendarImport calendar(QTimeZone::utc(), now(QTimeZone::utc()));
+        const QString why = calendar.read(fixture(name));
+        EXPECT_TRUE(why.contains(QLatin1String(reason))) << why.toStdString();
+        EXPECT_FALSE(why.contains(QLatin1Char('\n')));
+        EXPECT_TRUE(calendar.reminders().isEmpty());
+    }
+}
