@@ -8,6 +8,7 @@
 #include "scheduler/RecordRemoval.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFileReader.h"
+#include "settings/FolderLock.h"
 #include "settings/ProgramFolder.h"
 #include "settings/ScratchWriter.h"
 
@@ -19,6 +20,12 @@ QString ScheduleFiles::filePath(ScheduleKind kind) const {
 
 QString ScheduleFiles::scratchPath(ScheduleKind kind) const {
     return folder_.path(schedule::scratchName(kind));
+}
+
+// A writer of the same folder that did not finish within the wait.
+QString ScheduleFiles::busy(ScheduleKind kind) const {
+    return QStringLiteral("Файл расписания %1 занят другой программой; попробуйте ещё раз.")
+        .arg(QDir::toNativeSeparators(filePath(kind)));
 }
 
 QString ScheduleFiles::append(const ReminderRecord& record) const {
@@ -35,6 +42,10 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
     rec.resize(size, '\0');
     const QString path = filePath(kind);
     const QString native = QDir::toNativeSeparators(path);
+    const FolderLock lock(QFileInfo(path).absolutePath());
+    if (!lock.held()) {
+        return busy(kind);
+    }
     QFile file(path);
     const bool existed = QFileInfo::exists(path);
     qint64 end = 0;
@@ -89,6 +100,10 @@ QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& rec
     }
     const QString path = filePath(kind);
     const QString native = QDir::toNativeSeparators(path);
+    const FolderLock lock(QFileInfo(path).absolutePath());
+    if (!lock.held()) {
+        return busy(kind);
+    }
     QFile file(path);
     qint64 kept = 0;
     if (QFileInfo::exists(path)) {
@@ -120,5 +135,9 @@ ScheduleList ScheduleFiles::load(ScheduleKind kind) const {
 }
 
 QString ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) const {
+    const FolderLock lock(QFileInfo(filePath(kind)).absolutePath());
+    if (!lock.held()) {
+        return busy(kind);
+    }
     return RecordRemoval(filePath(kind), scratchPath(kind), schedule::recordSize(kind), key).run();
 }

@@ -13,8 +13,10 @@ class ProgramFolder;
 class ReminderRecord;
 
 // The two schedule files of a program folder: reads them, appends a record,
-// removes every record of a key, and says what went wrong. What a change
-// means (a reload, the due check held meanwhile, a message) is the caller's.
+// removes every record of a key, and says what went wrong. A change waits
+// for one that another process (the clock, the command line) is making in
+// the same folder. What a change means (a reload, the due check held meanwhile, a message) is the
+// caller's.
 class ScheduleFiles {
   public:
     // A list never holds more entries than this; a file far larger than any
@@ -46,5 +48,7 @@ class ScheduleFiles {
     QString scratchPath(ScheduleKind kind) const;
 
   private:
+    QString busy(ScheduleKind kind) const;
+
     const ProgramFolder& folder_;
 };

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <future>
+#include <thread>
+
 #include <QDir>
 #include <QFile>
 
@@ -9,6 +12,7 @@
 #include "scheduler/ScheduleFileReader.h"
 #include "scheduler/ScheduleFiles.h"
 #include "settings/Cp1251.h"
+#include "settings/FolderLock.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SafeWrite.h"
 
@@ -282,6 +286,29 @@ TEST_F(ScheduleFilesTest, AppendingManyRecordsAddsAllOrNone) {
     EXPECT_EQ(files.appendAll(ScheduleKind::Launches, {QByteArray(10, 'x')}), QString());
     EXPECT_EQ(folder.read(kLaunches),
               QByteArray(10, 'x') + QByteArray(LaunchRecord::kSize - 10, 0));
+}
+
+// Another writer of the folder (the clock, while the command line adds)
+// holds it while it puts a file of its own in place: a change made
+// meanwhile waits, and keeps what the other wrote; one that waits too long
+// is told.
+TEST_F(ScheduleFilesTest, AChangeWaitsForAnotherWriterOfTheFolder) {
+    const QByteArray theirs = reminder(46000, "08:15", QStringLiteral("их")).bytes();
+    const QByteArray ours = reminder(46001, "09:30", QStringLiteral("наше")).bytes();
+    std::promise<void> locked;
+    std::thread other([&] {
+        const FolderLock lock(folder.path(QStringLiteral("system")));
+        locked.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        folder.write(kReminders, theirs);
+    });
+    locked.get_future().wait();
+    EXPECT_EQ(files.appendAll(ScheduleKind::Reminders, {ours}), QString());
+    other.join();
+    EXPECT_EQ(folder.read(kReminders), theirs + ours);
+
+    const FolderLock held(folder.path(QStringLiteral("system")));
+    EXPECT_FALSE(FolderLock(folder.path(QStringLiteral("system")), 20).held());
 }
 
 TEST_F(ScheduleFilesTest, AnEnormousFileIsReadOnlyUpToTheBound) {
