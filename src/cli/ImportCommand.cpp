@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTimeZone>
 
 #include "cli/CalendarImport.h"
@@ -13,6 +14,12 @@
 #include "settings/ProgramFolder.h"
 
 namespace {
+// What makes two reminders one: the day, the time and the text, as stored.
+QByteArray sameness(const ScheduleEntry& entry) {
+    return QByteArray::number(entry.julianDay) + '\0' + entry.timeBytes().toByteArray() + '\0' +
+           entry.textBytes().toByteArray();
+}
+
 // Far beyond any calendar a person keeps; libical would hold all of it.
 constexpr qint64 kMaxFileSize = 64 << 20;
 }  // namespace
@@ -39,18 +46,38 @@ int ImportCommand::run(const QStringList& arguments) const {
     if (const QString why = calendar.read(text); !why.isEmpty()) {
         return context_.refuse(QStringLiteral("%1 is refused: %2").arg(name, why));
     }
-    context_.report(calendar.problems());
+    QStringList problems = calendar.problems();
+    const ProgramFolder folder(context_.programFolder);
+    const ScheduleFiles files(folder);
+    // A file imported again, or one that repeats an item, adds nothing twice.
+    QSet<QByteArray> present;
+    for (const ScheduleEntry& entry : files.load(ScheduleKind::Reminders)) {
+        present.insert(sameness(entry));
+    }
     QList<QByteArray> records;
+    qsizetype repeated = 0;
     for (const ImportedReminder& reminder : calendar.reminders()) {
         ReminderRecord rec;
         rec.setDate(daycount::fromDate(reminder.at.date()));
         rec.setTime(reminder.at.toString(QStringLiteral("HH:mm")));
         rec.setText(reminder.text);
+        const QByteArray key =
+            sameness(ScheduleEntry::fromRecord(ScheduleKind::Reminders, rec.bytes()));
+        if (present.contains(key)) {
+            ++repeated;
+            continue;
+        }
+        present.insert(key);
         records << rec.bytes();
     }
-    const ProgramFolder folder(context_.programFolder);
-    if (const QString error = ScheduleFiles(folder).appendAll(ScheduleKind::Reminders, records);
-        !error.isEmpty()) {
+    if (repeated > 0) {
+        problems << QStringLiteral(
+                        "%1 of the reminders are in the schedule already: not added "
+                        "again.")
+                        .arg(repeated);
+    }
+    context_.report(problems);
+    if (const QString error = files.appendAll(ScheduleKind::Reminders, records); !error.isEmpty()) {
         return context_.refuse(error);
     }
     if (!records.isEmpty()) {

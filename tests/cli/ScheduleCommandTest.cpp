@@ -332,6 +332,12 @@ TEST_F(ScheduleCommandTest, ImportAppendsEveryItemOrNothing) {
         EXPECT_EQ(notifier.asked.isEmpty(), c.added.isEmpty());
         EXPECT_EQ(out.isEmpty(), c.status != 0);
     }
+    // The same file again adds nothing twice, and says so.
+    const QString again = testData(QStringLiteral("ical/chinese.ics"));
+    EXPECT_EQ(run({"import", again}), 0);
+    EXPECT_EQ(run({"import", again}), 0);
+    EXPECT_EQ(reminders().size(), 168 * 2);
+    EXPECT_TRUE(err.contains(QStringLiteral("1 of the reminders are in the schedule already")));
     EXPECT_EQ(run({"import"}), 2);
     EXPECT_EQ(run({"import", "a.ics", "b.ics"}), 2);
 }
