@@ -22,6 +22,14 @@ QString ScheduleFiles::scratchPath(ScheduleKind kind) const {
     return folder_.path(schedule::scratchName(kind));
 }
 
+// The record cut or filled up with zero bytes to the kind's size.
+QByteArray ScheduleFiles::wholeRecord(ScheduleKind kind, const QByteArray& record) {
+    const int size = schedule::recordSize(kind);
+    QByteArray rec = record.left(size);
+    rec.resize(size, '\0');
+    return rec;
+}
+
 // A writer of the same folder that did not finish within the wait.
 QString ScheduleFiles::busy(ScheduleKind kind) const {
     return QStringLiteral("Файл расписания %1 занят другой программой; попробуйте ещё раз.")
@@ -38,8 +46,7 @@ QString ScheduleFiles::append(const LaunchRecord& record) const {
 
 QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const {
     const int size = schedule::recordSize(kind);
-    QByteArray rec = record.left(size);
-    rec.resize(size, '\0');
+    const QByteArray rec = wholeRecord(kind, record);
     const QString path = filePath(kind);
     const QString native = QDir::toNativeSeparators(path);
     const FolderLock lock(QFileInfo(path).absolutePath());
@@ -91,9 +98,7 @@ QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& rec
     const int size = schedule::recordSize(kind);
     QByteArray added;
     for (const QByteArray& record : records) {
-        QByteArray rec = record.left(size);
-        rec.resize(size, '\0');
-        added += rec;
+        added += wholeRecord(kind, record);
     }
     if (added.isEmpty()) {
         return {};

@@ -48,6 +48,7 @@ class ScheduleFiles {
     QString scratchPath(ScheduleKind kind) const;
 
   private:
+    static QByteArray wholeRecord(ScheduleKind kind, const QByteArray& record);
     QString busy(ScheduleKind kind) const;
 
     const ProgramFolder& folder_;

@@ -5,6 +5,8 @@
 # leave the clock alone otherwise.
 source "$(dirname "$0")/lib.sh"
 export TZ=UTC
+# The first notice shown, if any.
+notice() { xdotool search --onlyvisible --name '^Chronidex$' 2>/dev/null | head -n 1 || true; }
 
 start_clock
 wait_window chas >/dev/null || { cat "$work/clock.log"; fail "no clock window"; }
@@ -26,12 +28,12 @@ printf '%s\r\n' BEGIN:VCALENDAR VERSION:2.0 PRODID:-//e2e//EN BEGIN:VEVENT UID:e
 [ "$(stat -c %s "$program/system/napom.dat")" -eq 336 ] || fail "imported record size"
 (cd "$program" && env -u DISPLAY ./chronidex list --reminders) | grep -q "CLI test reminder" ||
     fail "the reminder is not listed"
-[ -z "$(xdotool search --onlyvisible --name '^Chronidex$' 2>/dev/null)" ] ||
+[ -z "$(notice)" ] ||
     fail "a notice is shown before the reminder's minute"
 
 box=
 for _ in $(seq 75); do
-    box=$(xdotool search --onlyvisible --name '^Chronidex$' 2>/dev/null | head -n 1) || true
+    box=$(notice)
     [ -n "$box" ] && break
     sleep 1
 done
@@ -42,7 +44,7 @@ kill -0 "$clock_pid" || fail "the clock ended"
 # One notice after the other, the imported one too.
 for n in 1 2; do
     for _ in $(seq 50); do
-        box=$(xdotool search --onlyvisible --name '^Chronidex$' 2>/dev/null | head -n 1) || true
+        box=$(notice)
         [ -n "$box" ] && break
         sleep 0.1
     done
