@@ -2,8 +2,9 @@
 # What large schedules cost: for each size, a program folder whose napom.dat
 # and run.dat hold that many records each, then ScheduleBench's figures (due
 # checks, the schedule list of the other-settings dialog, removing one key,
-# peak memory), how each grows from one size to the next, and the goals for
-# the largest size.
+# peak memory), the command line's import of 1000 occurrences after them,
+# how each grows from one size to the next, and the goals for the largest
+# size.
 #
 #   bench/schedule.sh [size ...]     default: 1000 10000 100000
 #
@@ -40,6 +41,16 @@ for n in "${sizes[@]}"; do
     # The offscreen platform's note that it cannot raise a window is no news.
     "$build/bench/ScheduleBench" "$program" "$n" \
         2> >(grep -v 'does not support raise' >&2) | tee -a "$results"
+    # The command line's import of a calendar whose hourly series gives the
+    # most occurrences one import takes, after the size's records.
+    printf '%s\r\n' BEGIN:VCALENDAR VERSION:2.0 PRODID:-//bench//EN BEGIN:VEVENT UID:bench \
+        "DTSTART:$(date -u -d '-2 days' +%Y%m%dT000000Z)" RRULE:FREQ=HOURLY SUMMARY:Bench \
+        END:VEVENT END:VCALENDAR >"$work/hourly.ics"
+    start=$(date +%s%N)
+    added=$(cd "$program" && ./chronidex import "$work/hourly.ics" 2>/dev/null)
+    end=$(date +%s%N)
+    echo "schedule $n import     ms=$(((end - start) / 1000000)) ($added, with the process's start)" |
+        tee -a "$results"
 done
 
 # The first value of `key` in the line of this size and group.
