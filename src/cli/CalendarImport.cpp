@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "cli/CalendarItemTimes.h"
+#include "cli/CalendarParseErrors.h"
 #include "cli/CalendarRecurrence.h"
 #include "cli/CalendarTime.h"
 #include "scheduler/EntryChecks.h"
@@ -14,40 +15,6 @@
 namespace {
 
 using Component = std::unique_ptr<icalcomponent, void (*)(icalcomponent*)>;
-
-// Whether libical's note on a line it could not take means the file says
-// something other than libical read: a broken structure, or a value it
-// could not parse. Empty values (which some programs write for fields they
-// leave blank) and unknown parameters lose nothing a reminder needs.
-bool serious(icalproperty* error) {
-    icalparameter* type = icalproperty_get_first_parameter(error, ICAL_XLICERRORTYPE_PARAMETER);
-    switch (type ? icalparameter_get_xlicerrortype(type) : ICAL_XLICERRORTYPE_NONE) {
-        case ICAL_XLICERRORTYPE_COMPONENTPARSEERROR:
-        case ICAL_XLICERRORTYPE_PROPERTYPARSEERROR:
-            return true;
-        case ICAL_XLICERRORTYPE_VALUEPARSEERROR:
-            return !QByteArray(icalproperty_get_xlicerror(error)).startsWith("No value for");
-        default:
-            return false;
-    }
-}
-
-// The first serious note, in one line.
-QString firstError(icalcomponent* component) {
-    for (icalproperty* p = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY); p;
-         p = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
-        if (serious(p)) {
-            return QString::fromUtf8(icalproperty_get_xlicerror(p)).simplified();
-        }
-    }
-    for (icalcomponent* c = icalcomponent_get_first_component(component, ICAL_ANY_COMPONENT); c;
-         c = icalcomponent_get_next_component(component, ICAL_ANY_COMPONENT)) {
-        if (QString error = firstError(c); !error.isEmpty()) {
-            return error;
-        }
-    }
-    return {};
-}
 
 QList<icalcomponent*> calendarsIn(icalcomponent* root) {
     if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT) {
@@ -126,7 +93,7 @@ QString CalendarImport::read(const QByteArray& bytes) {
             "it is not an iCalendar file: it holds no whole "
             "BEGIN:VCALENDAR ... END:VCALENDAR.");
     }
-    if (const QString error = firstError(root.get()); !error.isEmpty()) {
+    if (const QString error = calendarparse::firstSeriousError(root.get()); !error.isEmpty()) {
         return QStringLiteral("libical cannot read it: %1").arg(error);
     }
     for (icalcomponent* calendar : calendars) {

@@ -39,7 +39,8 @@ QDateTime now(const QTimeZone& zone) {
 
 TEST(CalendarImportTest, ItemsBecomeRemindersAtTheirLocalTimes) {
     const QList<Case> cases{
-        // UTC times, seen from Moscow; the past and the cancelled are left out.
+        // UTC times, seen from Moscow; the past and the cancelled are left
+        // out, a property libical does not know and a broken place do not matter.
         {"google-utc.ics",
          "Europe/Moscow",
          {"15.01.2027 12:00 Dentist"},
@@ -116,6 +117,7 @@ TEST(CalendarImportTest, FilesThatAreNoCalendarAreRefusedWhole) {
         {"truncated.ics", "not an iCalendar file"},
         {"event-alone.ics", "not an iCalendar file"},
         {"bad-value.ics", "libical cannot read it: Can't parse as DATE-TIME"},
+        {"garbage-line.ics", "libical cannot read it: Got a data line"},
         {"latin1.ics", "not UTF-8 text"},
     };
     for (const auto& [name, reason] : cases) {

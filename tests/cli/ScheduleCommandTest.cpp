@@ -316,6 +316,7 @@ TEST_F(ScheduleCommandTest, ImportAppendsEveryItemOrNothing) {
         {"not-a-calendar.txt", 1, {}, 1},
         {"truncated.ics", 1, {}, 1},
         {"bad-value.ics", 1, {}, 1},
+        {"garbage-line.ics", 1, {}, 1},
         {"latin1.ics", 1, {}, 1},
         {"event-alone.ics", 1, {}, 1},
         {"no-such-file.ics", 1, {}, 1},
