@@ -35,6 +35,7 @@ declare -A seeds=(
     [pull_tab_region_fuzz]="data/skins/*kn?.bmp data/system/*.bmp tests/data/autohide/*.bmp"
     [face_bitmap_fuzz]="data/skins/*.bmp tests/data/clockface/*.bmp"
     [about_jpeg_fuzz]="src/desktop/ui/about.jpg tests/data/desktop/*.jpg"
+    [calendar_import_fuzz]="tests/data/ical/*"
 )
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && mapfile -t targets < <(printf '%s\n' "${!seeds[@]}" | sort)

@@ -156,14 +156,23 @@ void CalendarImport::addItem(icalcomponent* calendar, icalcomponent* item) {
                                         local_, QTime(kAllDayHour, 0));
     const QSet<QDateTime> skip = replaced_.value(icalcomponent_get_uid(item));
     const qsizetype before = reminders_.size();
-    for (const QDateTime& anchor : recurrence.starts(now_.addDays(-2).addSecs(-distance),
-                                                     until.addDays(2).addSecs(distance))) {
+    const bool spent = steps_ == 0;
+    const QList<QDateTime> anchors = recurrence.starts(now_.addDays(-2).addSecs(-distance),
+                                                       until.addDays(2).addSecs(distance), steps_);
+    const bool cut = steps_ == 0 && !spent;
+    if (cut) {
+        problems_ << QStringLiteral(
+                         "The recurring items repeat too often to follow them all: "
+                         "occurrences from \"%1\" on may be missing.")
+                         .arg(text);
+    }
+    for (const QDateTime& anchor : anchors) {
         const QDateTime at = toMinute(times.reminderFor(anchor));
         if (!skip.contains(anchor) && at >= now_ && at < until) {
             reminders_ << ImportedReminder{at, text, true};
         }
     }
-    if (reminders_.size() == before) {
+    if (reminders_.size() == before && !cut) {
         refuse(text, QStringLiteral("no occurrence in the next %1 days.").arg(kDaysAhead));
     }
 }

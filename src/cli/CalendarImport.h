@@ -56,4 +56,8 @@ class CalendarImport {
     QHash<QByteArray, QSet<QDateTime>> replaced_;
     QList<ImportedReminder> reminders_;
     QStringList problems_;
+    // Steps of the recurrence rules left to this import: a rule by the
+    // second from years back would otherwise keep it busy for hours on its
+    // way to the next year. A few seconds' worth.
+    qint64 steps_ = 500000;
 };

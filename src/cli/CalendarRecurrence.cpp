@@ -1,13 +1,16 @@
 #include "cli/CalendarRecurrence.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "cli/CalendarTime.h"
 
 namespace {
-// Steps of one rule at most: a rule by the second from years back would
-// otherwise keep the import busy for hours on its way to the span.
-constexpr int kMaxSteps = 1000000;
+// Wall times in order, zones aside.
+bool wallBefore(const icaltimetype& a, const icaltimetype& b) {
+    return std::tie(a.year, a.month, a.day, a.hour, a.minute, a.second) <
+           std::tie(b.year, b.month, b.day, b.hour, b.minute, b.second);
+}
 }  // namespace
 
 CalendarRecurrence::CalendarRecurrence(icalcomponent* calendar, icalcomponent* item,
@@ -35,7 +38,8 @@ std::optional<QDateTime> CalendarRecurrence::moment(icaltimetype value,
     return calendartime::moment(calendar_, value, tzid, local_, dayTime_);
 }
 
-QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTime& to) const {
+QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTime& to,
+                                            qint64& steps) const {
     QList<QDateTime> found;
     const auto take = [&](const std::optional<QDateTime>& at) {
         if (at && *at >= from && *at < to) {
@@ -45,7 +49,7 @@ QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTi
     take(moment(start_, tzid_));
     for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_RRULE_PROPERTY); p;
          p = icalcomponent_get_next_property(item_, ICAL_RRULE_PROPERTY)) {
-        followRule(icalproperty_get_rrule(p), from, to, found);
+        followRule(icalproperty_get_rrule(p), from, to, steps, found);
     }
     for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_RDATE_PROPERTY); p;
          p = icalcomponent_get_next_property(item_, ICAL_RDATE_PROPERTY)) {
@@ -60,7 +64,8 @@ QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTi
 }
 
 void CalendarRecurrence::followRule(const icalrecurrencetype& rule, const QDateTime& from,
-                                    const QDateTime& to, QList<QDateTime>& found) const {
+                                    const QDateTime& to, qint64& budget,
+                                    QList<QDateTime>& found) const {
     icalrecur_iterator* steps = icalrecur_iterator_new(rule, start_);
     if (!steps) {
         return;
@@ -78,10 +83,17 @@ void CalendarRecurrence::followRule(const icalrecurrencetype& rule, const QDateT
             steps = icalrecur_iterator_new(rule, start_);
         }
     }
-    for (int step = 0; step < kMaxSteps; ++step) {
+    // Wall times two days outside the span are outside it in any zone: the
+    // steps before it need no conversion.
+    const icaltimetype wallFrom = calendartime::wallTime(early);
+    const icaltimetype wallTo = calendartime::wallTime(to.addDays(2));
+    for (; budget > 0; --budget) {
         const icaltimetype next = icalrecur_iterator_next(steps);
-        if (icaltime_is_null_time(next)) {
+        if (icaltime_is_null_time(next) || wallBefore(wallTo, next)) {
             break;
+        }
+        if (wallBefore(next, wallFrom)) {
+            continue;
         }
         const std::optional<QDateTime> at = moment(next, tzid_);
         if (!at || *at >= to) {

@@ -21,13 +21,14 @@ class CalendarRecurrence {
 
     static bool recurs(icalcomponent* item);
 
-    // The starts in [from, to), in order, each once.
-    QList<QDateTime> starts(const QDateTime& from, const QDateTime& to) const;
+    // The starts in [from, to), in order, each once. Each step of a rule
+    // takes one of `steps`; a rule is followed no further once they are spent.
+    QList<QDateTime> starts(const QDateTime& from, const QDateTime& to, qint64& steps) const;
 
   private:
     std::optional<QDateTime> moment(icaltimetype value, const QByteArray& tzid) const;
     void followRule(const icalrecurrencetype& rule, const QDateTime& from, const QDateTime& to,
-                    QList<QDateTime>& found) const;
+                    qint64& budget, QList<QDateTime>& found) const;
     void dropExcluded(QList<QDateTime>& found) const;
 
     icalcomponent* calendar_;

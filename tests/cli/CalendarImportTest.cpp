@@ -76,6 +76,8 @@ TEST(CalendarImportTest, ItemsBecomeRemindersAtTheirLocalTimes) {
          {"03.02.2027 12:00 Lunch"},
          {"\"项目会议\": Эти знаки нельзя сохранить",
           "biscuits served\": Текст напоминания длиннее 150"}},
+        // A rule by the second since November: too many steps to follow.
+        {"secondly.ics", "Europe/Paris", {}, {"\"secondly\" on may be missing"}},
         // To-dos at their due time, or their alarm's; undated and done ones out.
         {"todo.ics",
          "UTC",
