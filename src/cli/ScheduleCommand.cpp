@@ -53,8 +53,9 @@ QJsonObject jsonEntry(const ScheduleEntry& entry) {
 }  // namespace
 
 ScheduleCommand::ScheduleCommand(QString currentFolder, QDateTime now, QTextStream& out,
-                                 QTextStream& err, ReloadNotifier& notifier)
+                                 QTextStream& err, ReloadNotifier& notifier, QString programFolder)
     : currentFolder_(std::move(currentFolder)),
+      defaultFolder_(programFolder.isEmpty() ? currentFolder_ : std::move(programFolder)),
       now_(std::move(now)),
       out_(out),
       err_(err),
@@ -114,7 +115,9 @@ QString ScheduleCommand::helpText() const {
         "                                     unless asked otherwise\n"
         "\n"
         "Options:\n"
-        "  --folder DIR   the program folder (default: the current folder)\n"
+        "  --folder DIR   the program folder (default: the current folder; for the\n"
+        "                 installed program outside a program folder, the user's\n"
+        "                 ~/.local/share/chronidex)\n"
         "  -h, --help     print this help\n"
         "  -v, --version  print the version\n"
         "\n"
@@ -152,7 +155,7 @@ int ScheduleCommand::run(const QStringList& arguments) {
     }
     programFolder_ = parser.isSet(folder)
                          ? QDir(currentFolder_).absoluteFilePath(parser.value(folder))
-                         : currentFolder_;
+                         : defaultFolder_;
     if (!QFileInfo(ProgramFolder(programFolder_).path(QStringLiteral("\\system"))).isDir()) {
         return refuse(QStringLiteral("%1 is not a program folder: it has no system folder.")
                           .arg(QDir::toNativeSeparators(programFolder_)));

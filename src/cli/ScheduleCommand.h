@@ -18,10 +18,10 @@ class ScheduleCommand {
   public:
     enum Status { Done = 0, Refused = 1, UsageError = 2 };
 
-    // `currentFolder` is the program folder unless --folder names another,
-    // and the base of a relative launch path.
+    // `currentFolder` is the base of a relative path, and the program folder
+    // unless `programFolder` or --folder names another.
     ScheduleCommand(QString currentFolder, QDateTime now, QTextStream& out, QTextStream& err,
-                    ReloadNotifier& notifier);
+                    ReloadNotifier& notifier, QString programFolder = QString());
 
     // `arguments` as the process got them, the program's name first.
     int run(const QStringList& arguments);
@@ -44,6 +44,7 @@ class ScheduleCommand {
     QString helpText() const;
 
     QString currentFolder_;
+    QString defaultFolder_;
     QString programFolder_;
     QDateTime now_;
     QTextStream& out_;
