@@ -26,8 +26,10 @@ int runCommandLine(int argc, char** argv) {
     const QString folder = installation.commandFolder(current);
     if (folder != current) {
         // A first command before the clock's first start finds the folder too.
-        for (const QString& problem : installation.layOutUserFolder()) {
-            err << "chronidex: cannot lay out " << problem << '\n';
+        for (const FolderLayout::Problem& problem : installation.layOutUserFolder()) {
+            err << "chronidex: cannot lay out " << problem.path << ": "
+                << (problem.reason.isEmpty() ? "the folder cannot be made" : problem.reason)
+                << '\n';
         }
     }
     LocalInstanceMarker marker;
@@ -40,9 +42,15 @@ int runCommandLine(int argc, char** argv) {
 QString enterProgramFolder(Platform& platform) {
     const Installation installation(QCoreApplication::applicationFilePath());
     const QString folder = installation.clockFolder(QDir::currentPath());
-    if (const QStringList problems = installation.layOutUserFolder(); !problems.isEmpty()) {
+    QStringList lines;
+    for (const FolderLayout::Problem& problem : installation.layOutUserFolder()) {
+        lines << (problem.reason.isEmpty()
+                      ? QStringLiteral("папка «%1» не создаётся").arg(problem.path)
+                      : QStringLiteral("«%1»: %2").arg(problem.path, problem.reason));
+    }
+    if (!lines.isEmpty()) {
         platform.showError(QStringLiteral("Папка программы «%1» разложена не полностью:\n%2")
-                               .arg(folder, problems.join(QLatin1Char('\n'))));
+                               .arg(folder, lines.join(QLatin1Char('\n'))));
     }
     // The launches' relative paths and the like: a folder that could not be
     // made leaves the current one, but the clock still looks for its files

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "settings/FolderLayout.h"
 #include "settings/ProgramFolder.h"
 
 Installation::Installation(const QString& executable) : executable_(executable) {
@@ -44,7 +43,7 @@ QString Installation::executableFor(const QString& programFolder) const {
     return executable_;
 }
 
-QStringList Installation::layOutUserFolder() const {
+QList<FolderLayout::Problem> Installation::layOutUserFolder() const {
     if (!installed()) {
         return {};
     }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+
+#include "settings/FolderLayout.h"
 
 // Where the running executable was put, and so which program folder it runs
 // in. The package puts it in <prefix>/bin with the supplied program folder in
@@ -33,9 +34,9 @@ class Installation {
     // refreshes, and this executable where the folder has none.
     QString executableFor(const QString& programFolder) const;
 
-    // Copies into the user's folder what it lacks of the supplied one; the
-    // problems, one a line. Nothing to do when not installed.
-    QStringList layOutUserFolder() const;
+    // Copies into the user's folder what it lacks of the supplied one.
+    // Nothing to do when not installed.
+    QList<FolderLayout::Problem> layOutUserFolder() const;
 
     static bool isProgramFolder(const QString& folder);
 

@@ -10,8 +10,8 @@
 FolderLayout::FolderLayout(QString supplied, QString target)
     : supplied_(std::move(supplied)), target_(std::move(target)) {}
 
-QStringList FolderLayout::copyMissing() const {
-    QStringList problems;
+QList<FolderLayout::Problem> FolderLayout::copyMissing() const {
+    QList<Problem> problems;
     const QDir from(supplied_);
     QDirIterator files(supplied_, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (files.hasNext()) {
@@ -22,7 +22,7 @@ QStringList FolderLayout::copyMissing() const {
             continue;
         }
         if (!QDir().mkpath(there.absolutePath())) {
-            problems << QStringLiteral("%1: the folder cannot be made").arg(there.absolutePath());
+            problems.append({there.absolutePath(), QString()});
             continue;
         }
         // QFile::copy writes a scratch file and renames it without
@@ -30,7 +30,7 @@ QStringList FolderLayout::copyMissing() const {
         // that another start made meanwhile is kept.
         QFile file(source);
         if (!file.copy(target) && !QFileInfo::exists(target)) {
-            problems << QStringLiteral("%1: %2").arg(target, file.errorString());
+            problems.append({target, file.errorString()});
         }
     }
     return problems;

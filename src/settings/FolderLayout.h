@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 // A program folder laid out from a supplied one the way ./run.sh lays it
 // out: every supplied file the folder lacks is copied in, its sub-folders
@@ -11,11 +11,18 @@
 // since the program finds it there.
 class FolderLayout {
   public:
+    // What could not be laid out, for the caller to word: the clock in its
+    // boxes, the command line on standard error.
+    struct Problem {
+        QString path;    // the file not copied, or the folder not made
+        QString reason;  // the system's word for a file; empty for a folder
+    };
+
     FolderLayout(QString supplied, QString target);
 
-    // Copies what is missing. The problems, one "path: reason" each; a file
-    // that could not be copied is left out and the others are still copied.
-    QStringList copyMissing() const;
+    // Copies what is missing. A file that could not be copied is left out
+    // and the others are still copied.
+    QList<Problem> copyMissing() const;
 
   private:
     QString supplied_;
