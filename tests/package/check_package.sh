@@ -22,7 +22,7 @@ clock_pid=
 xvfb_pid=
 cleanup() {
     [ -n "$clock_pid" ] && kill "$clock_pid" 2>/dev/null
-    [ -n "$installed" ] && apt-get remove -y -qq chronidex >/dev/null 2>&1
+    [ -n "$installed" ] && apt-get purge -y -qq chronidex >/dev/null 2>&1
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
@@ -119,5 +119,7 @@ apt-get remove -y -qq -o DPkg::Lock::Timeout=300 chronidex >"$work/apt.log" 2>&1
 installed=
 [ ! -e /usr/bin/chronidex ] || fail "/usr/bin/chronidex is left after the removal"
 sums | diff "$work/before" - || fail "removing the package changed the user's folder"
+# Removed, dpkg still lists it for its postrm; purged, the machine is as before.
+apt-get purge -y -qq -o DPkg::Lock::Timeout=300 chronidex >/dev/null 2>&1
 echo "installed, started from $(basename "$entry"), laid out $user, listed, removed;" \
     "the user's folder untouched ($(( $(date +%s) - started )) s in all)"
