@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds in Release, lays out the program folder and
-# starts the clock there. With --prepare-only it stops before starting it.
+# starts the clock there. With --prepare-only it stops before starting it;
+# with --package it builds the Debian package instead and lays out nothing.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
@@ -8,6 +9,14 @@ chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}"
 
 build=${CHRONIDEX_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+if [ "${1:-}" = "--package" ]; then
+    cmake --build "$build" -j "$(nproc)" --target deb
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+    deb="$build/chronidex_${version}_$(dpkg --print-architecture).deb"
+    echo "Package ready: $deb"
+    echo "Install it with: sudo apt install ./$deb"
+    exit 0
+fi
 cmake --build "$build" -j "$(nproc)" --target chronidex
 
 home=${CHRONIDEX_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/chronidex}

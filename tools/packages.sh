@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # The Debian packages the build, the program and the tests need. Sourced by
 # run.sh and test.sh; installs what is missing when run as root, otherwise
-# prints the exact command and stops.
+# prints the exact command and stops. dpkg-dev's dpkg-shlibdeps gives the
+# Debian package (`./run.sh --package`) its dependencies.
 CHRONIDEX_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev
     libqt6multimedia6 libjpeg-dev libxcb1-dev libxcb-xinerama0-dev libx11-dev libgtest-dev fonts-dejavu-core
-    fonts-wine libical-dev)
+    fonts-wine libical-dev dpkg-dev)
 # The desktops test runs the clock under real window managers, on a nested
-# two-screen server, and compares screenshots.
+# two-screen server, and compares screenshots; the package check runs the
+# ecosystem's checkers on the Debian package.
 CHRONIDEX_TEST_PACKAGES=(xvfb xauth xdotool x11-utils x11-apps imagemagick xserver-xephyr
-    openbox xfwm4 icewm dbus wmctrl python3 python3-icalendar khal)
+    openbox xfwm4 icewm dbus wmctrl python3 python3-icalendar khal
+    lintian appstream desktop-file-utils man-db)
 # fuzz/run.sh: clang with libFuzzer and the sanitizer runtimes.
 CHRONIDEX_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -92,7 +92,7 @@ void ClockStartup::removeScratchLeftovers() {
     }
     // The autostart entry is saved the same way; its scratch name is not a
     // .desktop file, so the session never starts it, but it would stay for good.
-    const AutostartEntry autostart(platform_.autostartFolder(), QString());
+    const AutostartEntry autostart(platform_.autostartFolder(), QString(), QString());
     if (!autostart.path().isEmpty()) {
         targets << autostart.path();
     }

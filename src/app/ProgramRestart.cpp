@@ -1,8 +1,8 @@
 #include "app/ProgramRestart.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
+#include "desktop/Installation.h"
 #include "platform/Platform.h"
 #include "settings/FormatNames.h"
 #include "settings/SettingsFile.h"
@@ -12,11 +12,8 @@ ProgramRestart::ProgramRestart(const ClockState& state, Platform& platform,
     : state_(state), platform_(platform), closeClock_(std::move(closeClock)) {}
 
 QString ProgramRestart::executable() const {
-    const QString installed = state_.programFolder.root() + QStringLiteral("/chronidex");
-    if (QFileInfo(installed).isExecutable()) {
-        return installed;
-    }
-    return QCoreApplication::applicationFilePath();
+    return Installation(QCoreApplication::applicationFilePath())
+        .executableFor(state_.programFolder.root());
 }
 
 bool ProgramRestart::restartProgram(const std::function<void(SettingsRecord&)>& change,

@@ -16,8 +16,8 @@ class ProgramRestart : public ProgramControl {
     bool restartProgram(const std::function<void(SettingsRecord&)>& change,
                         QString* error) override;
 
-    // programFolder + "/chronidex", or the running executable where that is missing.
-    QString executable() const;
+    // As Installation::executableFor tells it for the running executable.
+    QString executable() const override;
 
   private:
     const ClockState& state_;

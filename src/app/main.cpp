@@ -5,6 +5,7 @@
 
 #include "app/ChronidexApp.h"
 #include "cli/ScheduleCommand.h"
+#include "desktop/Installation.h"
 #include "dialogs/FormFont.h"
 #include "locale/OkCaption.h"
 #include "platform/linux/DisplayLoss.h"
@@ -20,9 +21,42 @@ int runCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QStringLiteral(CHRONIDEX_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const Installation installation(QCoreApplication::applicationFilePath());
+    const QString current = QDir::currentPath();
+    const QString folder = installation.commandFolder(current);
+    if (folder != current) {
+        // A first command before the clock's first start finds the folder too.
+        for (const FolderLayout::Problem& problem : installation.layOutUserFolder()) {
+            err << "chronidex: cannot lay out " << problem.path << ": "
+                << (problem.reason.isEmpty() ? "the folder cannot be made" : problem.reason)
+                << '\n';
+        }
+    }
     LocalInstanceMarker marker;
-    ScheduleCommand command(QDir::currentPath(), QDateTime::currentDateTime(), out, err, marker);
+    ScheduleCommand command(current, QDateTime::currentDateTime(), out, err, marker, folder);
     return command.run(QCoreApplication::arguments());
+}
+
+// The installed clock runs in the user's folder, laid out afresh with what
+// it lacks; elsewhere it runs in the current folder as it always has.
+QString enterProgramFolder(Platform& platform) {
+    const Installation installation(QCoreApplication::applicationFilePath());
+    const QString folder = installation.clockFolder(QDir::currentPath());
+    QStringList lines;
+    for (const FolderLayout::Problem& problem : installation.layOutUserFolder()) {
+        lines << (problem.reason.isEmpty()
+                      ? QStringLiteral("папка «%1» не создаётся").arg(problem.path)
+                      : QStringLiteral("«%1»: %2").arg(problem.path, problem.reason));
+    }
+    if (!lines.isEmpty()) {
+        platform.showError(QStringLiteral("Папка программы «%1» разложена не полностью:\n%2")
+                               .arg(folder, lines.join(QLatin1Char('\n'))));
+    }
+    // The launches' relative paths and the like: a folder that could not be
+    // made leaves the current one, but the clock still looks for its files
+    // where they belong and says what it misses.
+    QDir::setCurrent(folder);
+    return folder;
 }
 }  // namespace
 
@@ -63,10 +97,11 @@ int main(int argc, char** argv) {
     QApplication::setFont(formFont(11));
 
     LinuxPlatform platform(okcaption::beside);
+    const QString programFolder = enterProgramFolder(platform);
     ChronidexApp chronidex(platform);
     QObject::connect(&chronidex, &ChronidexApp::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    if (!chronidex.start(QDir::currentPath())) {
+    if (!chronidex.start(programFolder)) {
         return 0;  // another instance runs and has been asked to come forward
     }
     if (chronidex.ended()) {

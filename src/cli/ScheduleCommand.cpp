@@ -26,8 +26,9 @@ const QStringList kSubcommands{QStringLiteral("remind"), QStringLiteral("launch"
 }  // namespace
 
 ScheduleCommand::ScheduleCommand(QString currentFolder, QDateTime now, QTextStream& out,
-                                 QTextStream& err, ReloadNotifier& notifier)
-    : context_{std::move(currentFolder), QString(), std::move(now), out, err, notifier} {}
+                                 QTextStream& err, ReloadNotifier& notifier, QString programFolder)
+    : defaultFolder_(programFolder.isEmpty() ? currentFolder : std::move(programFolder)),
+      context_{std::move(currentFolder), QString(), std::move(now), out, err, notifier} {}
 
 bool ScheduleCommand::wanted(const QStringList& arguments) {
     if (arguments.size() < 2) {
@@ -78,7 +79,9 @@ QString ScheduleCommand::helpText() const {
         "                                     would refuse is named and left out\n"
         "\n"
         "Options:\n"
-        "  --folder DIR   the program folder (default: the current folder)\n"
+        "  --folder DIR   the program folder (default: the current folder; for the\n"
+        "                 installed program outside a program folder, the user's\n"
+        "                 ~/.local/share/chronidex)\n"
         "  -h, --help     print this help\n"
         "  -v, --version  print the version\n"
         "\n"
@@ -116,7 +119,7 @@ int ScheduleCommand::run(const QStringList& arguments) {
     }
     context_.programFolder =
         parser.isSet(folder) ? QDir(context_.currentFolder).absoluteFilePath(parser.value(folder))
-                             : context_.currentFolder;
+                             : defaultFolder_;
     if (!QFileInfo(ProgramFolder(context_.programFolder).path(QStringLiteral("\\system")))
              .isDir()) {
         return context_.refuse(

@@ -17,10 +17,10 @@ class ReloadNotifier;
 // marker, so it runs beside a clock or without one, and needs no display.
 class ScheduleCommand {
   public:
-    // `currentFolder` is the program folder unless --folder names another,
-    // and the base of a relative launch path.
+    // `currentFolder` is the base of a relative path, and the program folder
+    // unless `programFolder` or --folder names another.
     ScheduleCommand(QString currentFolder, QDateTime now, QTextStream& out, QTextStream& err,
-                    ReloadNotifier& notifier);
+                    ReloadNotifier& notifier, QString programFolder = QString());
 
     // `arguments` as the process got them, the program's name first.
     int run(const QStringList& arguments);
@@ -38,5 +38,6 @@ class ScheduleCommand {
     int append(ScheduleKind kind, const QByteArray& record);
     QString helpText() const;
 
+    QString defaultFolder_;  // without --folder
     CommandContext context_;
 };

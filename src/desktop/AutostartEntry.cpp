@@ -11,14 +11,12 @@ QString cleanFolder(const QString& folder) {
     return folder.isEmpty() ? QString() : QDir::cleanPath(folder);
 }
 
-QString programPath(const QString& programFolder) {
-    return QDir::cleanPath(programFolder + QStringLiteral("/chronidex"));
-}
-
 }  // namespace
 
-AutostartEntry::AutostartEntry(QString startupFolder, QString programFolder)
-    : startupFolder_(cleanFolder(startupFolder)), programFolder_(cleanFolder(programFolder)) {}
+AutostartEntry::AutostartEntry(QString startupFolder, QString programFolder, QString executable)
+    : startupFolder_(cleanFolder(startupFolder)),
+      programFolder_(cleanFolder(programFolder)),
+      executable_(cleanFolder(executable)) {}
 
 QString AutostartEntry::path() const {
     if (startupFolder_.isEmpty()) {
@@ -36,8 +34,8 @@ bool AutostartEntry::exists() const {
 }
 
 bool AutostartEntry::create() const {
-    if (startupFolder_.isEmpty() || programFolder_.isEmpty() || !canCarry(programFolder_) ||
-        exists()) {
+    if (startupFolder_.isEmpty() || programFolder_.isEmpty() || executable_.isEmpty() ||
+        !canCarry(programFolder_) || !canCarry(executable_) || exists()) {
         return false;
     }
     if (!QDir().mkpath(startupFolder_)) {
@@ -47,7 +45,7 @@ bool AutostartEntry::create() const {
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    const QByteArray bytes = text(programFolder_).toUtf8();
+    const QByteArray bytes = text(programFolder_, executable_).toUtf8();
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
@@ -63,14 +61,15 @@ bool AutostartEntry::remove() const {
     return !exists();
 }
 
-QString AutostartEntry::text(const QString& programFolder) {
+QString AutostartEntry::text(const QString& programFolder, const QString& executable) {
     const QString folder = QDir::cleanPath(programFolder);
     return QStringLiteral(
                "[Desktop Entry]\n"
                "Type=Application\n"
                "Name=Chronidex\n"
                "Exec=") +
-           execArgument(programPath(folder)) + QStringLiteral("\nPath=") + stringValue(folder) +
+           execArgument(QDir::cleanPath(executable)) + QStringLiteral("\nPath=") +
+           stringValue(folder) +
            QStringLiteral(
                "\n"
                "X-GNOME-Autostart-enabled=true\n");
@@ -129,8 +128,8 @@ QString AutostartEntry::stringValue(const QString& value) {
     return out;
 }
 
-bool AutostartEntry::canCarry(const QString& programFolder) {
-    for (const QChar c : programFolder) {
+bool AutostartEntry::canCarry(const QString& path) {
+    for (const QChar c : path) {
         const bool escaped = c == u'\t' || c == u'\n' || c == u'\r';
         if ((c.unicode() < 0x20 && !escaped) || c.unicode() == 0x7F) {
             return false;

@@ -15,4 +15,6 @@ class ProgramControl {
     // restarts.
     virtual bool restartProgram(const std::function<void(SettingsRecord&)>& change,
                                 QString* error) = 0;
+    // The executable that starts this program again in its program folder.
+    virtual QString executable() const = 0;
 };

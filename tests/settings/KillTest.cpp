@@ -94,7 +94,7 @@ void expectReadersSee(const TempFolder& folder, Writer writer, int g) {
             ASSERT_EQ(lines.has_value(), want[file].has_value()) << qPrintable(file);
         }
     } else {
-        const AutostartEntry entry(killgen::autostartFolder(folder.root()), QString());
+        const AutostartEntry entry(killgen::autostartFolder(folder.root()), QString(), QString());
         EXPECT_EQ(entry.exists(), want[first].has_value());
     }
 }

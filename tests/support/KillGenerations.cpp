@@ -187,8 +187,9 @@ FileContents expected(Writer writer, const QString& root, int generation) {
             break;
         case Writer::Autostart:
             if (generation % 2 == 1) {
+                const QString folder = autostartProgramFolder(root, generation);
                 contents[kAutostartFile] =
-                    AutostartEntry::text(autostartProgramFolder(root, generation)).toUtf8();
+                    AutostartEntry::text(folder, folder + QStringLiteral("/chronidex")).toUtf8();
             }
             break;
     }

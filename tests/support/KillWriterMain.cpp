@@ -84,8 +84,9 @@ class KillWriter {
     }
 
     bool writeAutostart(int generation) {
-        const AutostartEntry entry(killgen::autostartFolder(root_),
-                                   killgen::autostartProgramFolder(root_, generation));
+        const QString folder = killgen::autostartProgramFolder(root_, generation);
+        const AutostartEntry entry(killgen::autostartFolder(root_), folder,
+                                   folder + QStringLiteral("/chronidex"));
         if (generation % 2 == 0) {
             return entry.remove();
         }

@@ -43,7 +43,8 @@ AutostartDialog::AutostartDialog(DialogContext context, QWidget* parent)
     // The startup folder does not depend on the texts, so it is known even
     // when the language file could not be read.
     switch_ = std::make_unique<AutostartSwitch>(
-        AutostartEntry(context_.platform.autostartFolder(), context_.state.programFolder.root()),
+        AutostartEntry(context_.platform.autostartFolder(), context_.state.programFolder.root(),
+                       context_.program.executable()),
         section.line(sections::autostart::QuestionIfSet),
         section.line(sections::autostart::QuestionIfNotSet));
     if (loaded) {

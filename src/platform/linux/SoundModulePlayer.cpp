@@ -27,7 +27,10 @@ bool SoundModulePlayer::load() {
     if (std::exchange(loadTried_, true)) {
         return loaded_ != nullptr;
     }
-    QStringList folders{QCoreApplication::applicationDirPath()};
+    // Beside the executable as ./run.sh lays it out, then where the package
+    // puts it.
+    const QString bin = QCoreApplication::applicationDirPath();
+    QStringList folders{bin, QDir::cleanPath(bin + QStringLiteral("/" CHRONIDEX_MODULE_FROM_BIN))};
     if (!fallbackFolder_.isEmpty()) {
         folders << fallbackFolder_;
     }

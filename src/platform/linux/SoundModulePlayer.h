@@ -6,14 +6,14 @@
 
 #include "platform/Platform.h"
 
-// The program's sound player: loads the sound module (beside the executable)
-// when a sound is first opened and hands every call on to the wave player in
-// it. Until then, and for good when the module cannot be loaded, it behaves
-// like a player without an audio device: silent, every sound at its end at
-// once.
+// The program's sound player: loads the sound module (beside the executable,
+// or where the package installs it) when a sound is first opened and hands
+// every call on to the wave player in it. Until then, and for good when the
+// module cannot be loaded, it behaves like a player without an audio device:
+// silent, every sound at its end at once.
 class SoundModulePlayer : public SoundPlayer {
   public:
-    // `fallbackFolder` is looked in when the executable's folder has no module.
+    // `fallbackFolder` is looked in when neither of those has the module.
     explicit SoundModulePlayer(QString fallbackFolder = {});
     ~SoundModulePlayer() override;
 

@@ -58,6 +58,7 @@ class FakeProgram : public ProgramControl {
         }
         return !fail;
     }
+    QString executable() const override { return {}; }
     int restarts = 0;
     bool fail = false;
     bool changedOtherFields = false;

@@ -11,7 +11,7 @@
 namespace {
 
 QString entryText(const QString& programFolder) {
-    return AutostartEntry::text(programFolder);
+    return AutostartEntry::text(programFolder, programFolder + QStringLiteral("/chronidex"));
 }
 
 }  // namespace
@@ -27,6 +27,11 @@ TEST(AutostartEntryText, StartsTheProgramInItsFolder) {
     // A trailing slash gives no doubled one.
     EXPECT_TRUE(entryText(QStringLiteral("/opt/clock/"))
                     .contains(QStringLiteral("\nExec=/opt/clock/chronidex\nPath=/opt/clock\n")));
+    // The installed program keeps its executable outside the user's folder.
+    EXPECT_TRUE(AutostartEntry::text(QStringLiteral("/home/ann/.local/share/chronidex"),
+                                     QStringLiteral("/usr/bin/chronidex"))
+                    .contains(QStringLiteral("\nExec=/usr/bin/chronidex\n"
+                                             "Path=/home/ann/.local/share/chronidex\n")));
 }
 
 TEST(AutostartEntryText, QuotesAndEscapesTheProgramPathAsDesktopEntriesRequire) {
@@ -75,7 +80,12 @@ class Autostart : public DesktopFixture {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    AutostartEntry entry() const { return AutostartEntry(platform.autostart, folder.root()); }
+    AutostartEntry entry() const {
+        return AutostartEntry(platform.autostart, folder.root(), program.executable());
+    }
+    QByteArray dialogsEntry() const {
+        return AutostartEntry::text(folder.root(), program.executable()).toUtf8();
+    }
 };
 
 TEST_F(Autostart, CreatesTheEntryInAMissingFolderButNeverOverAnExistingOne) {
@@ -83,7 +93,7 @@ TEST_F(Autostart, CreatesTheEntryInAMissingFolderButNeverOverAnExistingOne) {
     EXPECT_FALSE(entry().exists());
     EXPECT_TRUE(entry().create());
     EXPECT_TRUE(entry().exists());
-    EXPECT_EQ(entryBytes(), entryText(folder.root()).toUtf8());
+    EXPECT_EQ(entryBytes(), dialogsEntry());
 
     plantEntry("[Desktop Entry]\nExec=/somewhere/else\n");
     EXPECT_FALSE(entry().create());
@@ -106,7 +116,7 @@ TEST_F(Autostart, ADanglingLinkHoldsTheNameAndIsNotWrittenThrough) {
 }
 
 TEST_F(Autostart, WithoutAStartupFolderNothingIsTouched) {
-    const AutostartEntry none(QString(), folder.root());
+    const AutostartEntry none(QString(), folder.root(), program.executable());
     EXPECT_TRUE(none.path().isEmpty());
     EXPECT_FALSE(none.exists());
     EXPECT_FALSE(none.create());
@@ -146,7 +156,8 @@ TEST_F(Autostart, DialogAsksFromTheEntrysPresenceAndSwitchesIt) {
     dialog.yesButton()->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(state.dialogOpen);
-    EXPECT_EQ(entryBytes(), entryText(folder.root()).toUtf8());
+    // The program's own executable, which need not lie in the program folder.
+    EXPECT_EQ(entryBytes(), dialogsEntry());
 
     activate(dialog);
     EXPECT_EQ(dialog.questionLabel()->text(), QStringLiteral("Autostart is on. Turn it off?"));

@@ -37,6 +37,7 @@ class FakeProgramControl : public ProgramControl {
             },
             error);
     }
+    QString executable() const override { return QStringLiteral("/usr/bin/chronidex"); }
     int restarts = 0;
     QString failure;
 

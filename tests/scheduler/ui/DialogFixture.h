@@ -30,6 +30,7 @@ class RecordingProgram : public ProgramControl {
             },
             error);
     }
+    QString executable() const override { return {}; }
     int restarts = 0;
 
   private:

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include "settings/FolderLayout.h"
+
+namespace {
+
+using Files = QMap<QString, QByteArray>;
+
+void plant(const QString& root, const Files& files) {
+    for (auto it = files.begin(); it != files.end(); ++it) {
+        const QString path = root + QLatin1Char('/') + it.key();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
+        file.write(it.value());
+    }
+}
+
+Files contents(const QString& root) {
+    Files files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        files[QDir(root).relativeFilePath(path)] = file.readAll();
+    }
+    return files;
+}
+
+}  // namespace
+
+TEST(FolderLayout, CopiesWhatIsMissingAndLeavesWhatIsThere) {
+    const Files supplied{{"system/system.ini", "defaults"},
+                         {"skins/Classic.skn", "skin"},
+                         {"skins/deep/er/face.bmp", "face"},
+                         {"lang/English.lng", "english"}};
+    const struct {
+        const char* name;
+        Files present;
+        Files after;
+        int problems;
+    } cases[] = {
+        {"a missing folder gets everything, nested folders too", {}, supplied, 0},
+        {"the user's settings stay as they are, the rest comes in",
+         {{"system/system.ini", "mine"}, {"system/napom.dat", "reminders"}},
+         {{"system/system.ini", "mine"},
+          {"system/napom.dat", "reminders"},
+          {"skins/Classic.skn", "skin"},
+          {"skins/deep/er/face.bmp", "face"},
+          {"lang/English.lng", "english"}},
+         0},
+        {"a file under another case counts as there",
+         {{"Skins/CLASSIC.skn", "edited"}},
+         {{"Skins/CLASSIC.skn", "edited"},
+          {"Skins/deep/er/face.bmp", "face"},
+          {"system/system.ini", "defaults"},
+          {"lang/English.lng", "english"}},
+         0},
+        {"a file where a folder belongs is kept, and reported",
+         {{"skins", "not a folder"}},
+         {{"skins", "not a folder"},
+          {"system/system.ini", "defaults"},
+          {"lang/English.lng", "english"}},
+         2},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir from;
+        QTemporaryDir home;
+        const QString to = home.path() + QStringLiteral("/chronidex");
+        plant(from.path(), supplied);
+        plant(to, c.present);
+        const QList<FolderLayout::Problem> problems = FolderLayout(from.path(), to).copyMissing();
+        EXPECT_EQ(problems.size(), c.problems) << c.name;
+        EXPECT_EQ(contents(to), c.after) << c.name;
+        EXPECT_EQ(contents(from.path()), supplied) << c.name;
+    }
+}
