@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
+source tools/xvfb.sh
 chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}" "${CHRONIDEX_TEST_PACKAGES[@]}"
 
 sanitize=
@@ -45,18 +46,7 @@ fi
 xvfb_pid=
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
 trap cleanup EXIT
-for n in $(seq 91 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        break
-    fi
-done
-for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
+chronidex_start_xvfb 91 140
 
 # A sanitized build makes no package to install: its executable needs the
 # sanitizers' runtimes.

@@ -35,7 +35,9 @@ declare -A seeds=(
     [pull_tab_region_fuzz]="data/skins/*kn?.bmp data/system/*.bmp tests/data/autohide/*.bmp"
     [face_bitmap_fuzz]="data/skins/*.bmp tests/data/clockface/*.bmp"
     [about_jpeg_fuzz]="src/desktop/ui/about.jpg tests/data/desktop/*.jpg"
-    [calendar_import_fuzz]="tests/data/ical/*"
+    # Less the long series, which take a second each and would leave the
+    # short run little else.
+    [calendar_import_fuzz]="$(ls tests/data/ical/* | grep -v -e secondly -e hourly | tr '\n' ' ')"
 )
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && mapfile -t targets < <(printf '%s\n' "${!seeds[@]}" | sort)

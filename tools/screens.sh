@@ -10,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
+source tools/xvfb.sh
 chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}" "${CHRONIDEX_TEST_PACKAGES[@]}" imagemagick
 
 build=${1:-build}
@@ -23,15 +24,7 @@ rm -f "$out"/??-*.png
 export TZ=UTC
 xvfb_pid=
 if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 141 160); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            xvfb_pid=$!
-            export DISPLAY=":$n"
-            break
-        fi
-    done
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    chronidex_start_xvfb 141 160
 fi
 export CHRONIDEX_BIN="$PWD/$build/src/chronidex" CHRONIDEX_SOURCE="$PWD"
 source tests/e2e/lib.sh

@@ -7,6 +7,7 @@
 #   CHRONIDEX_BUILD_DIR  a configured, built tree (default: build)
 set -euo pipefail
 source="$(cd "$(dirname "$0")/../.." && pwd)"
+source "$source/tools/xvfb.sh"
 build=$(cd "${CHRONIDEX_BUILD_DIR:-$source/build}" && pwd)
 started=$(date +%s)
 fail() { echo "FAIL: $*"; exit 1; }
@@ -60,14 +61,7 @@ if dpkg-query -W -f='${Status}' chronidex 2>/dev/null | grep -q 'install ok inst
 fi
 
 if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 91 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        break
-    done
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    chronidex_start_xvfb 91 140
 fi
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=300 "$deb" \
