@@ -17,6 +17,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
+source tools/xvfb.sh
 chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}" xvfb xauth xdotool x11-utils x11-apps
 
 runs=${1:-1}
@@ -53,19 +54,8 @@ chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 read -r first_display last_display <<<"${CHRONIDEX_DISPLAYS:-91 140}"
-for n in $(seq "$first_display" "${last_display:-$first_display}"); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        pids+=("$xvfb_pid")
-        export DISPLAY=":$n"
-        break
-    fi
-done
-for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
+chronidex_start_xvfb "$first_display" "${last_display:-$first_display}"
+pids+=("$xvfb_pid")
 
 # CPU nanoseconds of every thread (schedstat's first field) and its context
 # switches, voluntary and involuntary, summed over the process's threads.

@@ -18,6 +18,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
+source tools/xvfb.sh
 chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}" xvfb xauth xdotool x11-utils
 
 count=${1:-500}
@@ -55,22 +56,7 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 program="$work/chronidex"
 tools/layout.sh "$build/src/chronidex" "$program"
 
-start_xvfb() {
-    local n
-    for n in $(seq "$first_display" "$last_display"); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            xvfb_pid=$!
-            export DISPLAY=":$n"
-            for _ in $(seq 100); do
-                xdpyinfo >/dev/null 2>&1 && return 0
-                sleep 0.05
-            done
-        fi
-    done
-    echo "no free display in $first_display-$last_display"
-    exit 1
-}
+start_xvfb() { chronidex_start_xvfb "$first_display" "$last_display" || exit 1; }
 stop_xvfb() {
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sourced: chronidex_start_xvfb FIRST LAST starts a private Xvfb on the first
 # free display number of FIRST..LAST, exports DISPLAY, sets xvfb_pid for the
-# caller to stop, and waits until the server answers.
+# caller to stop, and waits until the server answers; fails, saying so, when
+# no display number is free or the server never answers.
 chronidex_start_xvfb() {
     local n
     for n in $(seq "$1" "$2"); do
@@ -9,11 +10,14 @@ chronidex_start_xvfb() {
             Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
             xvfb_pid=$!
             export DISPLAY=":$n"
-            break
+            for _ in $(seq 200); do
+                xdpyinfo >/dev/null 2>&1 && return 0
+                sleep 0.05
+            done
+            echo "Xvfb :$n does not answer" >&2
+            return 1
         fi
     done
-    for _ in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && break
-        sleep 0.1
-    done
+    echo "no free display in $1-$2" >&2
+    return 1
 }
