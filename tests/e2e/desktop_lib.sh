@@ -2,12 +2,21 @@
 # for each desktop, with a window manager or none, one screen or two side by
 # side, and helpers to read windows and screenshots. Source after lib.sh.
 
-free_display() {
-    local n
-    for n in $(seq 160 220); do
-        [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ] && { echo "$n"; return; }
+# Starts an X server ("$@", its command and arguments) on a display number
+# it picks itself through its own lock file: two tests starting desktops at
+# once never get the same one. Sets server_n and server_pid.
+start_server() {
+    local file
+    file=$(mktemp "$work/display.XXXXXX")
+    "$@" -displayfd 3 3>"$file" >/dev/null 2>&1 &
+    server_pid=$!
+    for _ in $(seq 100); do
+        server_n=$(head -n 1 "$file")
+        [ -n "$server_n" ] && return 0
+        kill -0 "$server_pid" 2>/dev/null || break
+        sleep 0.1
     done
-    return 1
+    fail "X server $1 did not start"
 }
 wait_display() {
     for _ in $(seq 100); do
@@ -29,24 +38,22 @@ shot() { import -window root "$1"; }
 # Starts a desktop: $1 the window manager (none, openbox, xfwm4, icewm), $2
 # "two" for two screens side by side. Sets DISPLAY, desktop_pids and wm_pid.
 start_desktop() {
-    local wm=$1 screens=${2:-one} n server_pid
+    local wm=$1 screens=${2:-one} n server_n server_pid
     wm_pid=
     desktop_pids=()
-    n=$(free_display) || fail "no free X display"
     if [ "$screens" = two ]; then
         # Xvfb lays out every screen at the origin; a nested server lays its
         # two screens side by side, as a two-monitor desktop does.
-        Xvfb ":$n" -screen 0 2600x1100x24 -nolisten tcp >/dev/null 2>&1 &
-        desktop_pids+=($!)
-        wait_display ":$n"
-        local host=$n
-        n=$(free_display)
-        DISPLAY=":$host" Xephyr ":$n" +xinerama -screen 1280x1024 -screen 1280x1024 \
-            -nolisten tcp >/dev/null 2>&1 &
+        start_server Xvfb -screen 0 2600x1100x24 -nolisten tcp
+        desktop_pids+=("$server_pid")
+        wait_display ":$server_n"
+        DISPLAY=":$server_n" start_server Xephyr +xinerama -screen 1280x1024 \
+            -screen 1280x1024 -nolisten tcp
     else
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        start_server Xvfb -screen 0 1280x1024x24 -nolisten tcp
     fi
-    desktop_pids+=($!)
+    n=$server_n
+    desktop_pids+=("$server_pid")
     pids+=("${desktop_pids[@]}")
     wait_display ":$n"
     export DISPLAY=":$n"
@@ -60,7 +67,8 @@ start_desktop() {
         # Announced is not yet ready (xfwm4 announces itself early): ready is
         # when a window mapped now is managed, listed in _NET_CLIENT_LIST.
         local probe listed=
-        probe=$(plain_window white 50x50+0+0) || fail "$wm: no window to probe with"
+        probe=$(plain_window white 50x50+0+0) ||
+            fail "$wm: no window to probe with ($(desktop_state))"
         for _ in $(seq 150); do
             xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -qi "$(printf '0x%x' "$probe")" &&
                 { listed=1; break; }
@@ -70,6 +78,17 @@ start_desktop() {
         xdotool windowkill "$probe" 2>/dev/null || true
         sleep 0.3
     fi
+}
+
+# For a failure's message: which of the desktop's processes still run, and
+# how many top-level windows the server has.
+desktop_state() {
+    local p alive=
+    for p in "${desktop_pids[@]}" ${wm_pid:+"$wm_pid"}; do
+        kill -0 "$p" 2>/dev/null && alive+=" $p" || alive+=" $p(gone)"
+    done
+    echo "display $DISPLAY, servers and window manager:$alive," \
+        "$(xwininfo -root -children 2>/dev/null | grep -c '^ *0x') windows"
 }
 
 # Ends the clock, the window manager and the X servers of the desktop.
