@@ -7,7 +7,9 @@ chronidex_start_xvfb() {
     local n
     for n in $(seq "$1" "$2"); do
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            # -noreset: the server would reset whenever its last client
+            # leaves, cutting off one that connects meanwhile.
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
             xvfb_pid=$!
             export DISPLAY=":$n"
             for _ in $(seq 200); do

@@ -4,11 +4,14 @@
 
 # Starts an X server ("$@", its command and arguments) on a display number
 # it picks itself through its own lock file: two tests starting desktops at
-# once never get the same one. Sets server_n and server_pid.
+# once never get the same one. It never resets: by default an X server
+# resets when its last client leaves, and the readiness check is a client
+# that leaves, so a window manager connecting during that reset was cut off
+# with every client after it. Sets server_n and server_pid.
 start_server() {
     local file
     file=$(mktemp "$work/display.XXXXXX")
-    "$@" -displayfd 3 3>"$file" >/dev/null 2>&1 &
+    "$@" -noreset -displayfd 3 3>"$file" >/dev/null 2>&1 &
     server_pid=$!
     for _ in $(seq 100); do
         server_n=$(head -n 1 "$file")
