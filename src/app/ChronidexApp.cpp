@@ -1,9 +1,8 @@
 #include "app/ChronidexApp.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
 
+#include "autohide/HomeScreen.h"
 #include "platform/Platform.h"
 
 ChronidexApp::ChronidexApp(Platform& platform)
@@ -35,7 +34,7 @@ ChronidexApp::ChronidexApp(Platform& platform)
 
 ChronidexApp::~ChronidexApp() {
     platform_.setEndRequestHandler({});
-    platform_.setDesktopResizedHandler({});
+    platform_.setDesktopChangedHandler({});
 }
 
 // Closing the clock window ends the program: its closing stops the timers and
@@ -78,8 +77,8 @@ bool ChronidexApp::start(const QString& programFolder) {
 }
 
 void ChronidexApp::createClockWindow() {
-    const QRect desktop = platform_.desktopRect();
-    clock_.move(desktop.x() + desktop.width() - clock_.width(), desktop.top());
+    const QRect area = homeScreen(platform_.monitors()).workArea;
+    clock_.move(area.x() + area.width() - clock_.width(), area.top());
     faceView_.setGeometry(1, 1, ClockFace::kFaceSize, ClockFace::kFaceSize);
     face_.drawClockFace();
 }
@@ -92,11 +91,11 @@ void ChronidexApp::createOtherWindows() {
     platform_.adoptDesktopWindow(clock_, false);
     platform_.adoptDesktopWindow(*calendar_, false);
     platform_.adoptDesktopWindow(*pullTab_, true);
-    slide_ = std::make_unique<WidgetSlideWindows>(clock_, *pullTab_, calendar_.get(), [this] {
-        const QRect desktop = platform_.desktopRect();
-        return desktop.x() + desktop.width();
-    });
+    slide_ = std::make_unique<WidgetSlideWindows>(clock_, *pullTab_, calendar_.get(),
+                                                  [this] { return autoHide_->edge(); });
     autoHide_ = std::make_unique<AutoHide>(state_, timers_.switches(), platform_, *slide_);
+    slide_->setPlacedElsewhereHandler(
+        [this](QPoint actual) { autoHide_->clockPlacedElsewhere(actual); });
     const QPoint home = autoHide_->homePosition();
     slide_->moveClock(home.x(), home.y());
     slide_->moveCalendar(home.x(), home.y() + slide_->clockHeight());
@@ -105,22 +104,11 @@ void ChronidexApp::createOtherWindows() {
     connect(pullTab_.get(), &PullTabWindow::clicked, this, [this] { autoHide_->tabClick(); });
     connect(&faceView_, &PictureView::mouseEntered, this, [this] { autoHide_->faceEntered(); });
     connect(&faceView_, &PictureView::mouseLeft, this, [this] { autoHide_->faceLeft(); });
-    auto screensChanged = [this] {
+    // A monitor or a panel changed: the clock keeps to its corner.
+    platform_.setDesktopChangedHandler([this] {
         autoHide_->screensChanged();
         redrawFaceIfSeen(platform_.now().time());  // home at once, not by the slide back
-    };
-    auto watch = [this, screensChanged](QScreen* screen) {
-        connect(screen, &QScreen::geometryChanged, this, screensChanged);
-    };
-    connect(qApp, &QGuiApplication::screenAdded, this, [watch, screensChanged](QScreen* screen) {
-        watch(screen);
-        screensChanged();
     });
-    connect(qApp, &QGuiApplication::screenRemoved, this, screensChanged);
-    platform_.setDesktopResizedHandler(screensChanged);
-    for (QScreen* screen : QGuiApplication::screens()) {
-        watch(screen);
-    }
 }
 
 void ChronidexApp::wireTimers() {

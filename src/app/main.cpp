@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QTextStream>
 #include <cstdio>
 
@@ -95,6 +96,13 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     // The menu and the message boxes in the forms' font.
     QApplication::setFont(formFont(11));
+    // Every window carries the program's icon, for the desktops that show
+    // a dialog in their taskbar or switcher.
+    QIcon icon;
+    for (const char* size : {"16", "32", "48", "64"}) {
+        icon.addFile(QStringLiteral(":/icon/%1.png").arg(QLatin1String(size)));
+    }
+    QApplication::setWindowIcon(icon);
 
     LinuxPlatform platform(okcaption::beside);
     const QString programFolder = enterProgramFolder(platform);

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <algorithm>
 
+#include "autohide/HomeScreen.h"
 #include "autohide/SlideWindows.h"
 #include "platform/Platform.h"
 #include "settings/FormatNames.h"
@@ -13,13 +14,17 @@ AutoHide::AutoHide(ClockState& state, ClockTimers timers, const Platform& platfo
                    SlideWindows& windows)
     : state_(state), timers_(timers), platform_(platform), windows_(windows) {}
 
-int AutoHide::screenRight() const {
-    const QRect desktop = platform_.desktopRect();
-    return desktop.x() + desktop.width();
+QRect AutoHide::homeArea() const {
+    return homeScreen(platform_.monitors()).workArea;
+}
+
+int AutoHide::edge() const {
+    const QRect area = homeArea();
+    return area.x() + area.width() + homeShift_.x();
 }
 
 int AutoHide::homeLeft() const {
-    return screenRight() - windows_.clockWidth();
+    return edge() - windows_.clockWidth();
 }
 
 // Where the slide away ends: the first of its steps beyond the screen.
@@ -28,11 +33,11 @@ int AutoHide::awayLeft() const {
 }
 
 QPoint AutoHide::homePosition() const {
-    return {homeLeft(), platform_.desktopRect().top()};
+    return {homeLeft(), homeArea().top() + homeShift_.y()};
 }
 
 bool AutoHide::isAway() const {
-    return windows_.clockLeft() > screenRight();
+    return windows_.clockLeft() > edge();
 }
 
 bool AutoHide::isSliding() const {
@@ -43,7 +48,7 @@ bool AutoHide::isSliding() const {
 // window manager would not let it go there, and a tab cut off by the edge is
 // harder to hit.
 void AutoHide::attachTab() {
-    const int left = std::min(windows_.clockLeft(), screenRight()) - windows_.tabWidth();
+    const int left = std::min(windows_.clockLeft(), edge()) - windows_.tabWidth();
     windows_.moveTab(left, windows_.clockTop() + kTabTop);
 }
 
@@ -123,7 +128,7 @@ void AutoHide::idleCheckTick() {
 void AutoHide::slideAwayStep() {
     windows_.moveClock(windows_.clockLeft() + kStep, windows_.clockTop());
     placeCalendarAndTab();
-    if (windows_.clockLeft() > screenRight()) {
+    if (windows_.clockLeft() > edge()) {
         endOfSlideAway();
     }
 }
@@ -166,7 +171,7 @@ void AutoHide::slideBackStep() {
 void AutoHide::edgeWatchTick() {
     const QPoint p = platform_.cursorPos();
     const int reach = windows_.clockTop() + windows_.clockHeight() + windows_.calendarHeight();
-    if (p.x() >= screenRight() - kEdgeWidth && p.y() <= reach) {
+    if (p.x() >= edge() - kEdgeWidth && p.y() <= reach) {
         timers_.slideBack->enable();
         timers_.edgeWatch->disable();
     }
@@ -212,6 +217,7 @@ void AutoHide::menuClosed() {
 }
 
 void AutoHide::screensChanged() {
+    homeShift_ = {};
     if (timers_.slideAway->enabled() || (away_ && !timers_.slideBack->enabled())) {
         const bool wasSliding = timers_.slideAway->enabled();
         windows_.moveClock(awayLeft(), homePosition().y());
@@ -222,6 +228,24 @@ void AutoHide::screensChanged() {
         return;
     }
     goHome();
+}
+
+// A panel the desktop does not tell of, or a manager that keeps windows off
+// a part of the screen: the calendar and the tab follow the clock to where
+// it is kept, and so does the slide's edge. A place off the clock's monitor
+// is left alone: no panel puts it there.
+void AutoHide::clockPlacedElsewhere(QPoint actual) {
+    const QPoint home = homePosition();
+    const QRect placed(actual, QSize(windows_.clockWidth(), windows_.clockHeight()));
+    if (isSliding() || away_ || windows_.clockLeft() != home.x() ||
+        windows_.clockTop() != home.y() ||
+        !homeScreen(platform_.monitors()).geometry.contains(placed)) {
+        return;
+    }
+    homeShift_ += actual - home;
+    const QPoint now = homePosition();
+    windows_.moveClock(now.x(), now.y());
+    placeCalendarAndTab();
 }
 
 void AutoHide::goHome() {

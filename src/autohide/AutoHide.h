@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 
 #include "autohide/SlideWindows.h"
 #include "state/ClockState.h"
@@ -13,8 +14,9 @@ class Platform;
 // the top of the right screen edge. The program owns the timers and
 // calls the handler of each one from its tick.
 //
-// "The screen" is the desktop's right edge at its top: the clock's home has
-// its right edge there, and away means its left edge is beyond it.
+// "The screen" is the work area of the home monitor, what the desktop's
+// panels leave of it: the clock's home is its top right corner, and away
+// means the clock's left edge is beyond its right edge.
 class AutoHide {
   public:
     static constexpr int kStep = 15;      // pixels per slide tick
@@ -26,6 +28,9 @@ class AutoHide {
 
     // Where the clock belongs on the current desktop.
     QPoint homePosition() const;
+    // The x just past the right edge of the clock's home area: the edge the
+    // clock slides off.
+    int edge() const;
 
     // Once, when the pull tab has been created: the on-screen picture, glued to
     // the clock's left edge, and shown.
@@ -48,12 +53,15 @@ class AutoHide {
     // it was, home or away, at the new edge. A slide under way ends at once
     // where it was going.
     void screensChanged();
+    // The window manager keeps the clock at `actual`, not at its home, after
+    // it was put there and stayed whole on the screen.
+    void clockPlacedElsewhere(QPoint actual);
 
     bool isAway() const;
     bool isSliding() const;
 
   private:
-    int screenRight() const;
+    QRect homeArea() const;
     int homeLeft() const;
     int awayLeft() const;
     void endOfSlideAway();
@@ -73,4 +81,7 @@ class AutoHide {
     // From the end of a slide away to the end of the slide back. The clock's
     // position tells as much until the screen changes under it.
     bool away_ = false;
+    // Where the window manager keeps the clock from its home: by this much
+    // the home moves with it, until the desktop changes.
+    QPoint homeShift_;
 };

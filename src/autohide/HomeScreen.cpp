@@ -1,15 +1,26 @@
 #include "autohide/HomeScreen.h"
 
-QRect homeScreen(const QList<QRect>& screens) {
-    QRect home;
-    for (const QRect& screen : screens) {
+#include <optional>
+
+Monitor homeScreen(const QList<Monitor>& monitors) {
+    std::optional<Monitor> home;
+    for (const Monitor& monitor : monitors) {
+        const QRect& screen = monitor.geometry;
         if (screen.isEmpty()) {
             continue;
         }
-        if (home.isNull() || screen.right() > home.right() ||
-            (screen.right() == home.right() && screen.top() < home.top())) {
-            home = screen;
+        if (!home || screen.right() > home->geometry.right() ||
+            (screen.right() == home->geometry.right() && screen.top() < home->geometry.top())) {
+            home = monitor;
         }
     }
-    return home.isNull() ? QRect(0, 0, 1024, 768) : home;
+    if (!home) {
+        const QRect fallback(0, 0, 1024, 768);
+        return {fallback, fallback};
+    }
+    // A work area outside its monitor would put the clock on another one.
+    if (!home->geometry.contains(home->workArea)) {
+        home->workArea = home->geometry;
+    }
+    return *home;
 }

@@ -16,7 +16,7 @@ ChooserDialog::ChooserDialog(DialogContext context, const ChooserSetup& setup, Q
       choice_(setup.field) {
     setWindowTitle(setup.caption);
     setFixedSize(323, 186);
-    move(context_.platform.desktopRect().center() - rect().center());
+    centreOnClocksMonitor(context_.platform);
 
     fileList_ = new QListWidget(this);
     fileList_->setGeometry(88, 24, 145, 97);

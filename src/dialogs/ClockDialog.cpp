@@ -6,8 +6,10 @@
 #include <utility>
 
 #include "autohide/DialogProtocol.h"
+#include "autohide/HomeScreen.h"
 #include "dialogs/FormFont.h"
 #include "dialogs/TextFit.h"
+#include "platform/Platform.h"
 
 ClockDialog::ClockDialog(DialogProtocol& protocol, std::function<void(int)> showHelp, int helpTopic,
                          QWidget* parent)
@@ -62,4 +64,8 @@ void ClockDialog::done(int result) {
     QDialog::done(result);
     protocol_.dialogClosed();
     closed();
+}
+
+void ClockDialog::centreOnClocksMonitor(const Platform& platform) {
+    move(homeScreen(platform.monitors()).workArea.center() - rect().center());
 }

@@ -4,6 +4,7 @@
 #include <functional>
 
 class DialogProtocol;
+class Platform;
 
 // Base of every dialog that the clock's menu opens: modeless, kept for the
 // whole run, pausing auto-hide while open. Each time it becomes the active
@@ -21,6 +22,9 @@ class ClockDialog : public QDialog {
     void showAndRaise();
 
   protected:
+    // In the middle of what the panels leave of the clock's monitor.
+    void centreOnClocksMonitor(const Platform& platform);
+
     virtual void activated() {}
     virtual void closed() {}
 

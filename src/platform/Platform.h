@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 
+#include "platform/Monitor.h"
+
 // Everything the program asks of the system goes through this boundary: the
 // time, modal notices and questions, the sound player, opening files and
 // starting programs, the single-instance marker, the log-on autostart entry
@@ -102,9 +104,9 @@ class Platform : public WallClock, public Notices {
     // The folder whose desktop entries start programs at log-on.
     virtual QString autostartFolder() const = 0;
 
-    // The desktop as the clock sees it: the monitor whose right edge the
-    // clock hangs from, and the mouse pointer.
-    virtual QRect desktopRect() const = 0;
+    // The desktop's monitors, each with the part its panels leave to
+    // windows, and the mouse pointer.
+    virtual QList<Monitor> monitors() const = 0;
     virtual QPoint cursorPos() const = 0;
 
     // The clock, its calendar and the pull tab belong to the desktop rather
@@ -115,9 +117,9 @@ class Platform : public WallClock, public Notices {
         (void)window;
         (void)onTop;
     }
-    // Called when the desktop changed size in a way Qt's screens may not
-    // tell: a nested or Xinerama server resized.
-    virtual void setDesktopResizedHandler(std::function<void()> handler) { (void)handler; }
+    // Called when what monitors() tells has changed: a monitor added,
+    // removed or resized, a panel that appeared, moved or changed its size.
+    virtual void setDesktopChangedHandler(std::function<void()> handler) { (void)handler; }
 
     // Called from the event loop when the system asks the program to end (a
     // log-out, `kill`, Ctrl+C in a terminal): the program should end as its

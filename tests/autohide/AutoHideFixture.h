@@ -30,7 +30,8 @@ class AutoHideFixture : public ::testing::Test {
     // Glued: the tab's right edge on the clock's left edge, or on the
     // screen's where the clock is beyond it; 20 below the clock's top.
     bool tabGlued() const {
-        const int edge = platform.desktop.x() + platform.desktop.width();
+        const QRect area = platform.workArea.value_or(platform.desktop);
+        const int edge = area.x() + area.width();
         return windows.tabX + windows.tabW == std::min(windows.clockX, edge) &&
                windows.tabY == windows.clockY + 20;
     }

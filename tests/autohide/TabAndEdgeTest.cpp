@@ -194,3 +194,90 @@ TEST_F(TabAndEdge, ScreensChangedReanchorsAwayAtTheNewEdge) {
         EXPECT_EQ(windows.clockX, edge - 191) << c.name;
     }
 }
+
+// The desktop's panels take edges of the monitor: the clock's home is the
+// top right corner of what they leave, the calendar right under it, and the
+// slid-away tab rests at the right edge of that area, below a top panel.
+TEST_F(TabAndEdge, HomeIsTheTopRightOfTheWorkArea) {
+    struct Case {
+        const char* desktop;
+        QRect workArea;
+    };
+    const QRect screen(0, 0, 1280, 1024);
+    for (const Case& c : {
+             Case{"no panel", screen},
+             Case{"GNOME's top bar", {0, 32, 1280, 992}},
+             Case{"Xfce's top panel", {0, 27, 1280, 997}},
+             Case{"a right panel", {0, 0, 1232, 1024}},
+             Case{"a left panel", {64, 0, 1216, 1024}},
+             Case{"KDE's bottom panel", {0, 0, 1280, 980}},
+             Case{"a top and a right panel", {0, 32, 1240, 992}},
+         }) {
+        platform.desktop = screen;
+        platform.workArea = c.workArea;
+        autoHide.screensChanged();
+        const int right = c.workArea.x() + c.workArea.width();
+        const int top = c.workArea.y();
+        EXPECT_EQ(QPoint(windows.clockX, windows.clockY), QPoint(right - 191, top)) << c.desktop;
+        EXPECT_EQ(QPoint(windows.calendarX, windows.calendarY), QPoint(right - 191, top + 191))
+            << c.desktop;
+        EXPECT_TRUE(tabGlued()) << c.desktop;
+
+        slideAway();
+        EXPECT_TRUE(autoHide.isAway()) << c.desktop;
+        EXPECT_GT(windows.clockX, right) << c.desktop;
+        EXPECT_EQ(windows.tabX + windows.tabW, right) << c.desktop;
+        EXPECT_EQ(windows.tabY, top + 20) << c.desktop;
+
+        // A panel that appears meanwhile moves the tab below it.
+        platform.workArea = c.workArea.adjusted(0, 40, -10, 0);
+        autoHide.screensChanged();
+        EXPECT_EQ(windows.tabX + windows.tabW, right - 10) << c.desktop;
+        EXPECT_EQ(windows.tabY, top + 40 + 20) << c.desktop;
+
+        autoHide.tabClick();
+        slideBack();
+        EXPECT_EQ(QPoint(windows.clockX, windows.clockY), QPoint(right - 10 - 191, top + 40))
+            << c.desktop;
+        EXPECT_EQ(windows.calendarY, top + 40 + 191) << c.desktop;
+    }
+}
+
+// Where the window manager keeps the clock from its home (a panel nobody
+// announced), the calendar and the tab follow the clock, and so does its
+// home, until the desktop changes; a place off the clock's monitor, or one
+// reported in the middle of a slide, is no such keeping.
+TEST_F(TabAndEdge, FollowsWhereTheWindowManagerKeepsTheClock) {
+    struct Case {
+        const char* what;
+        QPoint actual;
+        bool midSlide;
+        QPoint home;  // where the clock then belongs
+    };
+    const int right = 1024;
+    for (const Case& c : {
+             Case{"pushed below a bar", {right - 191, 32}, false, {right - 191, 32}},
+             Case{"pushed left of a panel", {right - 191 - 40, 0}, false, {right - 191 - 40, 0}},
+             Case{"off the monitor", {right - 100, 0}, false, {right - 191, 0}},
+             Case{"reported while sliding", {right - 191, 32}, true, {right - 191, 0}},
+         }) {
+        autoHide.screensChanged();
+        if (c.midSlide) {
+            timers.slideAway.enable();
+        }
+        autoHide.clockPlacedElsewhere(c.actual);
+        timers.slideAway.disable();
+        EXPECT_EQ(QPoint(windows.clockX, windows.clockY), c.home) << c.what;
+        EXPECT_EQ(QPoint(windows.calendarX, windows.calendarY), c.home + QPoint(0, 191)) << c.what;
+        EXPECT_TRUE(tabGlued()) << c.what;
+        slideAway();
+        EXPECT_EQ(windows.tabX + windows.tabW, c.home.x() + 191) << c.what;
+        autoHide.tabClick();
+        slideBack();
+        EXPECT_EQ(QPoint(windows.clockX, windows.clockY), c.home) << c.what;
+    }
+    // A change of the desktop measures home afresh.
+    autoHide.clockPlacedElsewhere({right - 191, 32});
+    autoHide.screensChanged();
+    EXPECT_EQ(QPoint(windows.clockX, windows.clockY), QPoint(right - 191, 0));
+}

@@ -80,3 +80,7 @@ std::optional<QString> FakePlatform::nextAnswer() {
     }
     return answer;
 }
+
+QList<Monitor> FakePlatform::monitors() const {
+    return QList<Monitor>{{desktop, workArea.value_or(desktop)}} + otherMonitors;
+}

@@ -56,7 +56,10 @@ class FakePlatform : public Platform {
     bool shellOpen(const QString& target, ShowMode mode) override;
     bool startDetached(const QString& program, const QString& workingFolder) override;
     QString autostartFolder() const override { return autostart; }
-    QRect desktopRect() const override { return desktop; }
+    QList<Monitor> monitors() const override;
+    void setDesktopChangedHandler(std::function<void()> handler) override {
+        desktopChanged = std::move(handler);
+    }
     QPoint cursorPos() const override { return cursor; }
     void setEndRequestHandler(std::function<void()> handler) override {
         endRequest = std::move(handler);
@@ -80,7 +83,12 @@ class FakePlatform : public Platform {
     bool shellOpenResult = true;
     std::optional<QString> nextAnswer();
     QString autostart;
+    // One monitor without panels, unless told otherwise: `workArea` is what
+    // its panels leave, `otherMonitors` come after it.
     QRect desktop{0, 0, 1024, 768};
+    std::optional<QRect> workArea;
+    QList<Monitor> otherMonitors;
+    std::function<void()> desktopChanged;
     QPoint cursor{0, 600};
     FakeSoundPlayer sound;
     FakeInstanceMarker marker;

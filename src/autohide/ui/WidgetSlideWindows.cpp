@@ -1,5 +1,6 @@
 #include "autohide/ui/WidgetSlideWindows.h"
 
+#include <QEvent>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
@@ -17,6 +18,27 @@ WidgetSlideWindows::WidgetSlideWindows(QWidget& clock, PullTabWindow& tab, QWidg
         calendarCut_ = {calendar->size(), calendar->pos()};
         calendar->setMinimumSize(1, calendar->height());
         calendar->setMaximumSize(calendar->size());
+    }
+    settle_.setSingleShot(true);
+    settle_.setInterval(kSettleMs);
+    connect(&settle_, &QTimer::timeout, this, &WidgetSlideWindows::comparePlacement);
+    clock.installEventFilter(this);
+}
+
+// Every move of the clock, asked for or made by the window manager, starts
+// the moment afresh: a slide compares nothing until it has ended.
+bool WidgetSlideWindows::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &clock_ && (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
+        settle_.start();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WidgetSlideWindows::comparePlacement() {
+    const bool whole =
+        !clockCut_.unmapped && clock_.isVisible() && clock_.width() == clockCut_.size.width();
+    if (whole && clock_.pos() != clockCut_.at && placedElsewhere_) {
+        placedElsewhere_(clock_.pos());
     }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QSize>
+#include <QTimer>
 #include <functional>
 
 #include "autohide/SlideWindows.h"
@@ -20,11 +22,22 @@ class PullTabWindow;
 // with its contents in place, and a window with nothing left on the screen is
 // unmapped. Seen from the desktop that is the same slide, under any window
 // manager and under none.
-class WidgetSlideWindows : public SlideWindows {
+//
+// A window manager may also put a window elsewhere than asked (below a panel
+// it keeps free, say). Once the clock has stayed whole on the screen for a
+// moment after a move, where it really is is compared with where it was
+// asked to be, and `placedElsewhere` hears of a difference.
+class WidgetSlideWindows : public QObject, public SlideWindows {
   public:
+    static constexpr int kSettleMs = 300;
+
     // `screenRight`: the x just past the desktop's right edge.
     WidgetSlideWindows(QWidget& clock, PullTabWindow& tab, QWidget* calendar,
                        std::function<int()> screenRight);
+
+    void setPlacedElsewhereHandler(std::function<void(QPoint actual)> handler) {
+        placedElsewhere_ = std::move(handler);
+    }
 
     int clockLeft() const override { return clockCut_.at.x(); }
     int clockTop() const override { return clockCut_.at.y(); }
@@ -42,6 +55,9 @@ class WidgetSlideWindows : public SlideWindows {
     void hideTab() override;
     void setTabPicture(TabPicture kind, const QString& path) override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     struct Cut {
         QSize size;             // the whole window's
@@ -49,6 +65,7 @@ class WidgetSlideWindows : public SlideWindows {
         bool unmapped = false;  // hidden here, for lying wholly beyond the edge
     };
     void fit(QWidget& window, Cut& cut);
+    void comparePlacement();
 
     QWidget& clock_;
     PullTabWindow& tab_;
@@ -56,4 +73,6 @@ class WidgetSlideWindows : public SlideWindows {
     std::function<int()> screenRight_;
     Cut clockCut_;
     Cut calendarCut_;
+    QTimer settle_;  // a moment without moves: the window manager has had its say
+    std::function<void(QPoint)> placedElsewhere_;
 };

@@ -33,8 +33,7 @@ HolidayEditor::HolidayEditor(DialogContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Праздники"));
     setFixedSize(kWidth, kHeight);
     setFont(formFont(11));
-    const QRect desktop = context.platform.desktopRect();
-    move(desktop.center() - QPoint(kWidth / 2, kHeight / 2));
+    centreOnClocksMonitor(context.platform);
 
     monthLabel_ = new QLabel(QStringLiteral("Label1"), this);
     monthLabel_->setGeometry(64, 32, 41, 16);

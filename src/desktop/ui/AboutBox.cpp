@@ -37,7 +37,7 @@ void placeLabel(QLabel* label, int left, int top, int minWidth, int height) {
 AboutBox::AboutBox(DialogContext context, std::function<QString()> caption, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, 0, parent), caption_(std::move(caption)) {
     setFixedSize(kWidth, 179);
-    move(context.platform.desktopRect().center() - rect().center());
+    centreOnClocksMonitor(context.platform);
 
     versionLabel_ = new QLabel(QStringLiteral("Version 1.3.5"), this);
     QFont font = versionLabel_->font();

@@ -11,7 +11,7 @@ AutostartDialog::AutostartDialog(DialogContext context, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, 5, parent), context_(context) {
     setWindowTitle(QStringLiteral("Автозапуск"));
     setFixedSize(280, 118);
-    move(context_.platform.desktopRect().center() - rect().center());
+    centreOnClocksMonitor(context_.platform);
 
     questionLabel_ = new QLabel(QStringLiteral("Автозапуск установлен. Отменить?"), this);
     questionLabel_->setGeometry(0, 24, 281, 17);

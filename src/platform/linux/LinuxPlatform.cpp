@@ -1,6 +1,5 @@
 #include "platform/linux/LinuxPlatform.h"
 
-#include "autohide/HomeScreen.h"
 #include "platform/linux/MessageBox.h"
 #include "platform/linux/X11Monitors.h"
 
@@ -21,24 +20,26 @@
 LinuxPlatform::LinuxPlatform(OkCaption okCaption)
     : okCaption_(std::move(okCaption)), player_(QStringLiteral(CHRONIDEX_SOUND_MODULE_FOLDER)) {
     // The monitors are read once and again only when they change: the clock
-    // asks for its edge every second. Connected before anyone else, so that
-    // whoever hears of a change reads the new layout.
+    // asks for its edge every second.
     if (!qGuiApp) {
         return;
     }
-    auto forget = [this] { desktop_.reset(); };
-    auto watch = [forget](QScreen* screen) {
-        QObject::connect(screen, &QScreen::geometryChanged, qGuiApp, forget);
+    auto watch = [this](QScreen* screen) {
+        QObject::connect(screen, &QScreen::geometryChanged, qGuiApp, [this] { rereadMonitors(); });
+        QObject::connect(screen, &QScreen::availableGeometryChanged, qGuiApp,
+                         [this] { rereadMonitors(); });
     };
-    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, qGuiApp, [watch, forget](QScreen* s) {
-        forget();
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, qGuiApp, [this, watch](QScreen* s) {
         watch(s);
+        rereadMonitors();
     });
-    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, qGuiApp, forget);
+    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, qGuiApp,
+                     [this] { rereadMonitors(); });
     for (QScreen* screen : QGuiApplication::screens()) {
         watch(screen);
     }
-    cachesDesktop_ = true;
+    desktopWindows_.setDesktopChangedHandler([this] { rereadMonitors(); });
+    cachesMonitors_ = true;
 }
 
 void LinuxPlatform::showMessage(const QString& text) {
@@ -142,22 +143,29 @@ QString LinuxPlatform::autostartFolder() const {
            QStringLiteral("/autostart");
 }
 
-QRect LinuxPlatform::desktopRect() const {
-    if (!desktop_ || !cachesDesktop_) {
-        desktop_ = homeScreen(x11monitors::monitors());
+QList<Monitor> LinuxPlatform::monitors() const {
+    if (!monitors_ || !cachesMonitors_) {
+        monitors_ = x11monitors::monitors();
     }
-    return *desktop_;
+    return *monitors_;
 }
 
-void LinuxPlatform::setDesktopResizedHandler(std::function<void()> handler) {
-    if (!handler) {
-        desktopWindows_.setDesktopResizedHandler({});
+// Qt and the desktop's own watch may both tell of one change, and tell of
+// changes that leave the monitors as they were (a window opened changes the
+// manager's client list): the handler hears only of real changes.
+void LinuxPlatform::rereadMonitors() {
+    QList<Monitor> now = x11monitors::monitors();
+    if (monitors_ && *monitors_ == now) {
         return;
     }
-    desktopWindows_.setDesktopResizedHandler([this, handler = std::move(handler)] {
-        desktop_.reset();
-        handler();
-    });
+    monitors_ = std::move(now);
+    if (desktopChanged_) {
+        desktopChanged_();
+    }
+}
+
+void LinuxPlatform::setDesktopChangedHandler(std::function<void()> handler) {
+    desktopChanged_ = std::move(handler);
 }
 
 void LinuxPlatform::adoptDesktopWindow(QObject& window, bool onTop) {

@@ -25,20 +25,23 @@ class LinuxPlatform : public Platform {
     bool shellOpen(const QString& target, ShowMode mode) override;
     bool startDetached(const QString& program, const QString& workingFolder) override;
     QString autostartFolder() const override;
-    QRect desktopRect() const override;
+    QList<Monitor> monitors() const override;
     QPoint cursorPos() const override;
     void adoptDesktopWindow(QObject& window, bool onTop) override;
-    void setDesktopResizedHandler(std::function<void()> handler) override;
+    void setDesktopChangedHandler(std::function<void()> handler) override;
     void setEndRequestHandler(std::function<void()> handler) override;
     bool ending() const override { return ending_; }
 
   private:
+    void rereadMonitors();
+
     OkCaption okCaption_;
     SoundModulePlayer player_;
     LocalInstanceMarker marker_;
     TerminationSignals signals_;
     X11DesktopWindows desktopWindows_;
-    mutable std::optional<QRect> desktop_;  // until the monitors change
-    bool ending_ = false;                   // asked to end: no more boxes
-    bool cachesDesktop_ = false;
+    mutable std::optional<QList<Monitor>> monitors_;  // until they change
+    std::function<void()> desktopChanged_;
+    bool ending_ = false;  // asked to end: no more boxes
+    bool cachesMonitors_ = false;
 };

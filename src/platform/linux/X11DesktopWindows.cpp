@@ -10,18 +10,12 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/linux/X11Properties.h"
 #include "platform/linux/X11StackKeeper.h"
 
 namespace {
 
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-    auto* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name),
-        nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return found;
-}
+using x11::atom;
 
 xcb_connection_t* qtConnection() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -43,9 +37,9 @@ void X11DesktopWindows::adopt(QWidget& window, bool onTop) {
     }
     if (!keeper_) {
         keeper_ = std::make_unique<X11StackKeeper>();
-        keeper_->setDesktopResizedHandler([this] {
-            if (desktopResized_) {
-                desktopResized_();
+        keeper_->setDesktopChangedHandler([this] {
+            if (desktopChanged_) {
+                desktopChanged_();
             }
         });
     }
@@ -55,8 +49,8 @@ void X11DesktopWindows::adopt(QWidget& window, bool onTop) {
     }
 }
 
-void X11DesktopWindows::setDesktopResizedHandler(std::function<void()> handler) {
-    desktopResized_ = std::move(handler);
+void X11DesktopWindows::setDesktopChangedHandler(std::function<void()> handler) {
+    desktopChanged_ = std::move(handler);
 }
 
 // Qt sends the show event before it maps the window, and keeps the states it
@@ -75,26 +69,27 @@ void X11DesktopWindows::markForDesktop(QWidget& window) {
     xcb_connection_t* connection = qtConnection();
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
-    std::vector<xcb_atom_t> states;
-    auto* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 64), nullptr);
-    if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
-        const auto* held = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-        states.assign(held, held + xcb_get_property_value_length(reply) / 4);
-    }
-    std::free(reply);
-    for (const char* name :
-         {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_STATE_STICKY"}) {
+    std::vector<uint32_t> states = x11::items(connection, id, state, XCB_ATOM_ATOM, 64);
+    // KWin keeps its window switcher apart from the taskbar, with a state
+    // of its own; the other desktops' switchers leave out what skips the
+    // taskbar.
+    for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
+                             "_NET_WM_STATE_STICKY", "_KDE_NET_WM_STATE_SKIP_SWITCHER"}) {
         const xcb_atom_t wanted = atom(connection, name);
         if (std::find(states.begin(), states.end(), wanted) == states.end()) {
             states.push_back(wanted);
         }
     }
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
-                        static_cast<uint32_t>(states.size()), states.data());
-    const uint32_t everyWorkspace = 0xFFFFFFFF;
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, atom(connection, "_NET_WM_DESKTOP"),
-                        XCB_ATOM_CARDINAL, 32, 1, &everyWorkspace);
+    x11::setItems(connection, id, state, XCB_ATOM_ATOM, states);
+    x11::setItems(connection, id, atom(connection, "_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL,
+                  {0xFFFFFFFF});  // every workspace
+    if (onTop_.contains(&window)) {
+        // A dock: above the ordinary windows, never in a switcher, and free
+        // to sit at the very edge (xfwm4 keeps every other window it
+        // manages a title bar's height inside the screen).
+        x11::setItems(connection, id, atom(connection, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM,
+                      {atom(connection, "_NET_WM_WINDOW_TYPE_DOCK")});
+    }
     xcb_flush(connection);
     if (onTop_.contains(&window) && keeper_) {
         keeper_->keep(id);

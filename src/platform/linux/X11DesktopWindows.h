@@ -23,9 +23,10 @@ class X11DesktopWindows : public QObject {
     // keeps them there.
     void adopt(QWidget& window, bool onTop);
 
-    // The X server's root window changed its size: a monitor was added,
-    // removed or resized. Watched from the first adoption on.
-    void setDesktopResizedHandler(std::function<void()> handler);
+    // The desktop may have changed: the root window's size (a monitor
+    // added, removed or resized), the work area or a panel. Watched from the
+    // first adoption on.
+    void setDesktopChangedHandler(std::function<void()> handler);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,5 +36,5 @@ class X11DesktopWindows : public QObject {
 
     QSet<QObject*> onTop_;
     std::unique_ptr<X11StackKeeper> keeper_;
-    std::function<void()> desktopResized_;
+    std::function<void()> desktopChanged_;
 };

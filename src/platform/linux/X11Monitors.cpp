@@ -6,6 +6,9 @@
 #include <QScreen>
 #include <cstdlib>
 
+#include "platform/WorkArea.h"
+#include "platform/linux/X11Reservations.h"
+
 namespace x11monitors {
 namespace {
 
@@ -35,42 +38,60 @@ QList<QRect> xineramaHeads(xcb_connection_t* connection) {
     return heads;
 }
 
-// Qt keeps a screen's origin and divides its size by the scale factor; a
-// head it does not know is measured from the screen that holds its origin.
-QRect toQt(const QRect& head, const QList<QScreen*>& screens) {
+// Qt keeps a screen's origin and divides its size by the scale factor.
+QRect native(const QScreen* screen) {
+    return QRect(screen->geometry().topLeft(),
+                 screen->geometry().size() * screen->devicePixelRatio());
+}
+
+// A rectangle in the server's pixels is measured from the screen that holds
+// its origin.
+QRect toQt(const QRect& rect, const QList<QScreen*>& screens) {
     const QScreen* from = screens.first();
     for (const QScreen* screen : screens) {
-        const QRect native(screen->geometry().topLeft(),
-                           screen->geometry().size() * screen->devicePixelRatio());
-        if (native.contains(head.topLeft())) {
+        if (native(screen).contains(rect.topLeft())) {
             from = screen;
         }
     }
     const qreal ratio = from->devicePixelRatio();
     const QPoint origin = from->geometry().topLeft();
-    const QPointF topLeft = QPointF(origin) + QPointF(head.topLeft() - origin) / ratio;
-    return QRect(topLeft.toPoint(), (QSizeF(head.size()) / ratio).toSize());
+    const QPointF topLeft = QPointF(origin) + QPointF(rect.topLeft() - origin) / ratio;
+    return QRect(topLeft.toPoint(), (QSizeF(rect.size()) / ratio).toSize());
+}
+
+QSize rootSize(xcb_connection_t* connection, xcb_window_t root) {
+    auto* reply = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, root), nullptr);
+    const QSize size = reply ? QSize(reply->width, reply->height) : QSize();
+    std::free(reply);
+    return size;
 }
 
 }  // namespace
 
-QList<QRect> monitors() {
+QList<Monitor> monitors() {
     const QList<QScreen*> screens = QGuiApplication::screens();
-    QList<QRect> found;
-    for (const QScreen* screen : screens) {
-        found << screen->geometry();
-    }
+    QList<Monitor> found;
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || screens.isEmpty()) {
+        for (const QScreen* screen : screens) {
+            found << Monitor{screen->geometry(), screen->availableGeometry()};
+        }
         return found;
     }
-    const QList<QRect> heads = xineramaHeads(x11->connection());
+    xcb_connection_t* connection = x11->connection();
+    QList<QRect> heads = xineramaHeads(connection);
     if (heads.size() <= screens.size()) {
-        return found;
+        heads.clear();
+        for (const QScreen* screen : screens) {
+            heads << native(screen);
+        }
     }
-    found.clear();
-    for (const QRect& head : heads) {
-        found << toQt(head, screens);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const QSize desktop = rootSize(connection, root);
+    const X11Reservations reserved = readReservations(connection, root, desktop);
+    const QList<QRect> areas = workAreas(heads, desktop, reserved.edges, reserved.workArea);
+    for (qsizetype i = 0; i < heads.size(); ++i) {
+        found << Monitor{toQt(heads[i], screens), toQt(areas[i], screens)};
     }
     return found;
 }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QList>
-#include <QRect>
+
+#include "platform/Monitor.h"
 
 namespace x11monitors {
-// The monitors as the program places windows on them, in Qt's coordinates.
-// Qt reads them from RandR; an X server that lays its screens out only
-// through Xinerama (nested servers, older multi-head set-ups) reports one
-// RandR monitor for the whole lot, so there the Xinerama heads count.
-QList<QRect> monitors();
+// The monitors as the program places windows on them, in Qt's coordinates,
+// each with its work area. Qt reads the monitors from RandR; an X server
+// that lays its screens out only through Xinerama (nested servers, older
+// multi-head set-ups) reports one RandR monitor for the whole lot, so there
+// the Xinerama heads count. The work areas come from the window manager and
+// the panels' reserved edges.
+QList<Monitor> monitors();
 }  // namespace x11monitors

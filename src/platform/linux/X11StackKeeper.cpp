@@ -1,9 +1,12 @@
 #include "platform/linux/X11StackKeeper.h"
 
+#include <QSize>
 #include <QSocketNotifier>
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
+
+#include "platform/linux/X11Properties.h"
+#include "platform/linux/X11Reservations.h"
 
 X11StackKeeper::X11StackKeeper() {
     int screenNumber = 0;
@@ -23,6 +26,11 @@ X11StackKeeper::X11StackKeeper() {
     wmCheck_ = atom("_NET_SUPPORTING_WM_CHECK");
     state_ = atom("_NET_WM_STATE");
     above_ = atom("_NET_WM_STATE_ABOVE");
+    for (const char* name : {"_NET_WORKAREA", "_NET_CLIENT_LIST", "_NET_CURRENT_DESKTOP",
+                             "_NET_SUPPORTING_WM_CHECK"}) {
+        desktopAtoms_.push_back(atom(name));
+    }
+    panelAtoms_ = {atom("_NET_WM_STRUT_PARTIAL"), atom("_NET_WM_STRUT")};
     notifier_ =
         new QSocketNotifier(xcb_get_file_descriptor(connection_), QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &X11StackKeeper::readEvents);
@@ -41,17 +49,12 @@ void X11StackKeeper::keep(xcb_window_t window) {
     }
 }
 
-void X11StackKeeper::setDesktopResizedHandler(std::function<void()> handler) {
-    desktopResized_ = std::move(handler);
+void X11StackKeeper::setDesktopChangedHandler(std::function<void()> handler) {
+    desktopChanged_ = std::move(handler);
 }
 
 xcb_atom_t X11StackKeeper::atom(const char* name) const {
-    auto* reply = xcb_intern_atom_reply(
-        connection_,
-        xcb_intern_atom(connection_, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return found;
+    return x11::atom(connection_, name);
 }
 
 bool X11StackKeeper::isKept(xcb_window_t window) const {
@@ -94,7 +97,27 @@ void X11StackKeeper::watchRoot() {
         mask |= XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     }
     xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+    watchPanels();
+}
+
+// A panel that changes its size changes its reserved edges; it is listened
+// to for that alone, as the desktop's other windows are not.
+void X11StackKeeper::watchPanels() {
+    const X11Reservations reserved =
+        readReservations(connection_, root_, QSize(rootWidth_, rootHeight_));
+    const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    for (const xcb_window_t panel : reserved.panels) {
+        if (std::find(panels_.begin(), panels_.end(), panel) == panels_.end()) {
+            xcb_change_window_attributes(connection_, panel, XCB_CW_EVENT_MASK, &mask);
+        }
+    }
+    panels_ = reserved.panels;
     xcb_flush(connection_);
+}
+
+bool X11StackKeeper::tellsDesktop(const xcb_property_notify_event_t& event) const {
+    const auto& atoms = event.window == root_ ? desktopAtoms_ : panelAtoms_;
+    return std::find(atoms.begin(), atoms.end(), event.atom) != atoms.end();
 }
 
 void X11StackKeeper::raiseKept() {
@@ -107,7 +130,7 @@ void X11StackKeeper::raiseKept() {
 
 void X11StackKeeper::readEvents() {
     bool raise = false;
-    bool resized = false;
+    bool changed = false;
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
         switch (event->response_type & 0x7F) {
             case XCB_PROPERTY_NOTIFY: {
@@ -116,6 +139,7 @@ void X11StackKeeper::readEvents() {
                     watchRoot();
                     raise = !managed_;
                 }
+                changed |= tellsDesktop(*e);
                 break;
             }
             // Menus and tooltips bypass the window manager and belong above
@@ -128,7 +152,7 @@ void X11StackKeeper::readEvents() {
             case XCB_CONFIGURE_NOTIFY: {
                 const auto* e = reinterpret_cast<xcb_configure_notify_event_t*>(event);
                 if (e->window == root_) {
-                    resized |= e->width != rootWidth_ || e->height != rootHeight_;
+                    changed |= e->width != rootWidth_ || e->height != rootHeight_;
                     rootWidth_ = e->width;
                     rootHeight_ = e->height;
                 } else if (!raise && e->event == root_) {
@@ -148,7 +172,10 @@ void X11StackKeeper::readEvents() {
     if (raise) {
         raiseKept();
     }
-    if (resized && desktopResized_) {
-        desktopResized_();
+    if (changed) {
+        watchPanels();
+        if (desktopChanged_) {
+            desktopChanged_();
+        }
     }
 }

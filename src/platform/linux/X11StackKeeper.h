@@ -14,7 +14,9 @@ class QSocketNotifier;
 // window manager (one announced by _NET_SUPPORTING_WM_CHECK) the manager's
 // layers do this, and the keeper only watches for the manager leaving.
 // Listens on a connection of its own, so that Qt sees none of the desktop's
-// traffic; also tells when the root window, and so the desktop, changes size.
+// traffic; also tells when the desktop may have changed under the clock: the
+// root window's size, the window manager's work area, or a panel's reserved
+// edges.
 class X11StackKeeper : public QObject {
     Q_OBJECT
   public:
@@ -22,12 +24,14 @@ class X11StackKeeper : public QObject {
     ~X11StackKeeper() override;
 
     void keep(xcb_window_t window);
-    void setDesktopResizedHandler(std::function<void()> handler);
+    void setDesktopChangedHandler(std::function<void()> handler);
 
   private:
     void readEvents();
     void watchRoot();
     void raiseKept();
+    void watchPanels();
+    bool tellsDesktop(const xcb_property_notify_event_t& event) const;
     bool isKept(xcb_window_t window) const;
     bool coversKept(xcb_window_t window, bool overrideRedirect) const;
     xcb_atom_t atom(const char* name) const;
@@ -38,8 +42,11 @@ class X11StackKeeper : public QObject {
     xcb_atom_t wmCheck_ = XCB_ATOM_NONE;
     xcb_atom_t state_ = XCB_ATOM_NONE;
     xcb_atom_t above_ = XCB_ATOM_NONE;
+    std::vector<xcb_atom_t> desktopAtoms_;  // root properties that change the work area
+    std::vector<xcb_atom_t> panelAtoms_;    // a panel's reserved edges
+    std::vector<xcb_window_t> panels_;
     bool managed_ = false;  // a window manager runs
     uint16_t rootWidth_ = 0, rootHeight_ = 0;
     std::vector<xcb_window_t> kept_;
-    std::function<void()> desktopResized_;
+    std::function<void()> desktopChanged_;
 };

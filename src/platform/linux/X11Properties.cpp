@@ -1,0 +1,36 @@
+#include "platform/linux/X11Properties.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace x11 {
+
+xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
+    auto* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
+        nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return found;
+}
+
+std::vector<uint32_t> items(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
+                            xcb_atom_t type, uint32_t maxItems) {
+    std::vector<uint32_t> found;
+    auto* reply = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, property, type, 0, maxItems), nullptr);
+    if (reply && reply->format == 32 && reply->type == type) {
+        const auto* held = static_cast<const uint32_t*>(xcb_get_property_value(reply));
+        found.assign(held, held + xcb_get_property_value_length(reply) / 4);
+    }
+    std::free(reply);
+    return found;
+}
+
+void setItems(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
+              xcb_atom_t type, const std::vector<uint32_t>& items) {
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, property, type, 32,
+                        static_cast<uint32_t>(items.size()), items.data());
+}
+
+}  // namespace x11

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <vector>
+
+// Reading and writing the window properties of the freedesktop hints.
+namespace x11 {
+xcb_atom_t atom(xcb_connection_t* connection, const char* name);
+// A property of 32-bit items (cardinals, atoms, window ids) of the given
+// type; empty when the window has none or it is of another type.
+std::vector<uint32_t> items(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
+                            xcb_atom_t type, uint32_t maxItems = 1024);
+void setItems(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
+              xcb_atom_t type, const std::vector<uint32_t>& items);
+}  // namespace x11
