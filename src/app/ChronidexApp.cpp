@@ -96,6 +96,8 @@ void ChronidexApp::createOtherWindows() {
     autoHide_ = std::make_unique<AutoHide>(state_, timers_.switches(), platform_, *slide_);
     slide_->setPlacedElsewhereHandler(
         [this](QPoint actual) { autoHide_->clockPlacedElsewhere(actual); });
+    slide_->setDesktopPlacer(
+        [this](QWidget& window, QPoint topLeft) { return platform_.placeWindow(window, topLeft); });
     const QPoint home = autoHide_->homePosition();
     slide_->moveClock(home.x(), home.y());
     slide_->moveCalendar(home.x(), home.y() + slide_->clockHeight());
@@ -184,7 +186,6 @@ void ChronidexApp::bringForward() {
         autoHide_->tabClick();
         return;
     }
-    clock_.show();
-    clock_.raise();
+    slide_->showClock();
     clock_.activateWindow();
 }

@@ -117,6 +117,15 @@ class Platform : public WallClock, public Notices {
         (void)window;
         (void)onTop;
     }
+    // Puts an adopted window that is not on top with its top left corner at
+    // `topLeft`, where the desktop places windows only by its own means (a
+    // tiling compositor): there the window keeps its whole size and may lie
+    // beyond the monitor's edge. False where the window's own moves serve.
+    virtual bool placeWindow(QObject& window, QPoint topLeft) {
+        (void)window;
+        (void)topLeft;
+        return false;
+    }
     // Called when what monitors() tells has changed: a monitor added,
     // removed or resized, a panel that appeared, moved or changed its size.
     virtual void setDesktopChangedHandler(std::function<void()> handler) { (void)handler; }

@@ -91,7 +91,10 @@ TEST(OwnMessages, AreRussian) {
         // Said on standard error, where Qt's own warnings go.
         QStringLiteral("lost the X display %1"),
         // Names, not messages.
-        QStringLiteral("MS Sans Serif")};
+        QStringLiteral("MS Sans Serif"),
+        // A command to the compositor, in its language.
+        QStringLiteral("[id=%1] floating enable, sticky enable, border none, "
+                       "move absolute position %2 %3")};
     const QRegularExpression latinWord(QStringLiteral("[A-Za-z]{2,}"));
     const QList<Message> messages = ownMessages();
     // The search itself works: the sources hold dozens of messages.

@@ -34,15 +34,27 @@ bool WidgetSlideWindows::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+// A desktop that places the windows itself keeps them where it is told; a
+// clock found elsewhere there was put back by a request of the window's
+// own, and goes where it belongs again.
 void WidgetSlideWindows::comparePlacement() {
     const bool whole =
         !clockCut_.unmapped && clock_.isVisible() && clock_.width() == clockCut_.size.width();
-    if (whole && clock_.pos() != clockCut_.at && placedElsewhere_) {
+    if (!whole || clock_.pos() == clockCut_.at) {
+        return;
+    }
+    if (placedByDesktop_) {
+        fit(clock_, clockCut_);
+    } else if (placedElsewhere_) {
         placedElsewhere_(clock_.pos());
     }
 }
 
 void WidgetSlideWindows::fit(QWidget& window, Cut& cut) {
+    placedByDesktop_ = desktopPlaces_ && desktopPlaces_(window, cut.at);
+    if (placedByDesktop_) {
+        return;
+    }
     const int shown = std::min(cut.size.width(), screenRight_() - cut.at.x());
     if (shown <= 0) {
         if (window.isVisible()) {
@@ -71,7 +83,10 @@ void WidgetSlideWindows::showClock() {
     // Beyond the edge it is mapped by the first step that brings part of it back.
     if (!clockCut_.unmapped) {
         clock_.show();
-        clock_.raise();
+        // Such a desktop takes a request to restack as one to move.
+        if (!placedByDesktop_) {
+            clock_.raise();
+        }
     }
 }
 

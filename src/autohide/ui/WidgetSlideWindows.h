@@ -38,6 +38,12 @@ class WidgetSlideWindows : public QObject, public SlideWindows {
     void setPlacedElsewhereHandler(std::function<void(QPoint actual)> handler) {
         placedElsewhere_ = std::move(handler);
     }
+    // Where the desktop places windows only by its own means: `place` puts a
+    // window there whole and says true, and the windows are neither cut nor
+    // unmapped at the edge (beyond it the compositor shows nothing of them).
+    void setDesktopPlacer(std::function<bool(QWidget&, QPoint)> place) {
+        desktopPlaces_ = std::move(place);
+    }
 
     int clockLeft() const override { return clockCut_.at.x(); }
     int clockTop() const override { return clockCut_.at.y(); }
@@ -75,4 +81,6 @@ class WidgetSlideWindows : public QObject, public SlideWindows {
     Cut calendarCut_;
     QTimer settle_;  // a moment without moves: the window manager has had its say
     std::function<void(QPoint)> placedElsewhere_;
+    std::function<bool(QWidget&, QPoint)> desktopPlaces_;
+    bool placedByDesktop_ = false;  // the placer took the last move
 };

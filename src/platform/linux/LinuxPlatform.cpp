@@ -39,7 +39,15 @@ LinuxPlatform::LinuxPlatform(OkCaption okCaption)
         watch(screen);
     }
     desktopWindows_.setDesktopChangedHandler([this] { rereadMonitors(); });
+    sway_ = SwayDesktop::connectToSession();
+    if (sway_) {
+        sway_->setChangedHandler([this] { rereadMonitors(); });
+    }
     cachesMonitors_ = true;
+}
+
+QList<Monitor> LinuxPlatform::readMonitors() const {
+    return x11monitors::monitors(sway_ ? sway_->workAreas() : QList<QRect>());
 }
 
 void LinuxPlatform::showMessage(const QString& text) {
@@ -145,7 +153,7 @@ QString LinuxPlatform::autostartFolder() const {
 
 QList<Monitor> LinuxPlatform::monitors() const {
     if (!monitors_ || !cachesMonitors_) {
-        monitors_ = x11monitors::monitors();
+        monitors_ = readMonitors();
     }
     return *monitors_;
 }
@@ -154,7 +162,7 @@ QList<Monitor> LinuxPlatform::monitors() const {
 // changes that leave the monitors as they were (a window opened changes the
 // manager's client list): the handler hears only of real changes.
 void LinuxPlatform::rereadMonitors() {
-    QList<Monitor> now = x11monitors::monitors();
+    QList<Monitor> now = readMonitors();
     if (monitors_ && *monitors_ == now) {
         return;
     }
@@ -168,10 +176,37 @@ void LinuxPlatform::setDesktopChangedHandler(std::function<void()> handler) {
     desktopChanged_ = std::move(handler);
 }
 
+// Under sway the tab bypasses the compositor: it would float the tab,
+// centred and at least 75 by 50, where a window on top of everything of
+// exactly its size is what is wanted. The others float where sway is told.
 void LinuxPlatform::adoptDesktopWindow(QObject& window, bool onTop) {
-    if (window.isWidgetType()) {
-        desktopWindows_.adopt(static_cast<QWidget&>(window), onTop);
+    if (!window.isWidgetType()) {
+        return;
     }
+    auto& widget = static_cast<QWidget&>(window);
+    if (sway_ && onTop) {
+        widget.setWindowFlag(Qt::X11BypassWindowManagerHint);
+    } else if (sway_) {
+        sway_->adopt(static_cast<xcb_window_t>(widget.winId()));
+    }
+    desktopWindows_.adopt(widget, onTop);
+}
+
+bool LinuxPlatform::placeWindow(QObject& window, QPoint topLeft) {
+    if (!sway_ || !window.isWidgetType()) {
+        return false;
+    }
+    auto& widget = static_cast<QWidget&>(window);
+    const auto id = static_cast<xcb_window_t>(widget.winId());
+    if (!sway_->adopted(id)) {
+        return false;
+    }
+    // Sway counts in the X server's pixels.
+    const QScreen* screen = widget.screen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    sway_->place(id, origin + (topLeft - origin) * ratio);
+    return true;
 }
 
 QPoint LinuxPlatform::cursorPos() const {

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/linux/LocalInstanceMarker.h"
 #include "platform/linux/SoundModulePlayer.h"
+#include "platform/linux/SwayDesktop.h"
 #include "platform/linux/TerminationSignals.h"
 #include "platform/linux/X11DesktopWindows.h"
 
@@ -28,11 +29,13 @@ class LinuxPlatform : public Platform {
     QList<Monitor> monitors() const override;
     QPoint cursorPos() const override;
     void adoptDesktopWindow(QObject& window, bool onTop) override;
+    bool placeWindow(QObject& window, QPoint topLeft) override;
     void setDesktopChangedHandler(std::function<void()> handler) override;
     void setEndRequestHandler(std::function<void()> handler) override;
     bool ending() const override { return ending_; }
 
   private:
+    QList<Monitor> readMonitors() const;
     void rereadMonitors();
 
     OkCaption okCaption_;
@@ -40,6 +43,7 @@ class LinuxPlatform : public Platform {
     LocalInstanceMarker marker_;
     TerminationSignals signals_;
     X11DesktopWindows desktopWindows_;
+    std::unique_ptr<SwayDesktop> sway_;               // under sway only
     mutable std::optional<QList<Monitor>> monitors_;  // until they change
     std::function<void()> desktopChanged_;
     bool ending_ = false;  // asked to end: no more boxes

@@ -68,7 +68,7 @@ QSize rootSize(xcb_connection_t* connection, xcb_window_t root) {
 
 }  // namespace
 
-QList<Monitor> monitors() {
+QList<Monitor> monitors(const QList<QRect>& compositorAreas) {
     const QList<QScreen*> screens = QGuiApplication::screens();
     QList<Monitor> found;
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -89,8 +89,13 @@ QList<Monitor> monitors() {
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     const QSize desktop = rootSize(connection, root);
     const X11Reservations reserved = readReservations(connection, root, desktop);
-    const QList<QRect> areas = workAreas(heads, desktop, reserved.edges, reserved.workArea);
+    QList<QRect> areas = workAreas(heads, desktop, reserved.edges, reserved.workArea);
     for (qsizetype i = 0; i < heads.size(); ++i) {
+        for (const QRect& area : compositorAreas) {
+            if (heads[i].contains(area) && !area.isEmpty()) {
+                areas[i] = area;
+            }
+        }
         found << Monitor{toQt(heads[i], screens), toQt(areas[i], screens)};
     }
     return found;

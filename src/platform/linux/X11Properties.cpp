@@ -33,4 +33,25 @@ void setItems(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t prop
                         static_cast<uint32_t>(items.size()), items.data());
 }
 
+QByteArray managerName(xcb_connection_t* connection) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const auto check =
+        items(connection, root, atom(connection, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 1);
+    if (check.empty() || check.front() == 0) {
+        return {};
+    }
+    const xcb_atom_t name = atom(connection, "_NET_WM_NAME");
+    auto* reply = xcb_get_property_reply(connection,
+                                         xcb_get_property(connection, 0, check.front(), name,
+                                                          atom(connection, "UTF8_STRING"), 0, 64),
+                                         nullptr);
+    QByteArray found;
+    if (reply && reply->format == 8) {
+        found = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                           xcb_get_property_value_length(reply));
+    }
+    std::free(reply);
+    return found;
+}
+
 }  // namespace x11

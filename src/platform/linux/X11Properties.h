@@ -2,6 +2,7 @@
 
 #include <xcb/xcb.h>
 
+#include <QByteArray>
 #include <cstdint>
 #include <vector>
 
@@ -14,4 +15,7 @@ std::vector<uint32_t> items(xcb_connection_t* connection, xcb_window_t window, x
                             xcb_atom_t type, uint32_t maxItems = 1024);
 void setItems(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
               xcb_atom_t type, const std::vector<uint32_t>& items);
+// The name the running window manager gives itself ("KWin", "Mutter",
+// "Xfwm4", ...); empty without one.
+QByteArray managerName(xcb_connection_t* connection);
 }  // namespace x11
