@@ -54,7 +54,8 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 program="$work/chronidex"
-tools/layout.sh "$build/src/chronidex" "$program"
+# In the supplied language, as every earlier figure was measured.
+LC_ALL=C.UTF-8 tools/layout.sh "$build/src/chronidex" "$program"
 
 start_xvfb() { chronidex_start_xvfb "$first_display" "$last_display" || exit 1; }
 stop_xvfb() {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Lays out a program folder: refreshes the executable and the sound module
-# built beside it, and copies each supplied file only where the folder lacks
-# it, so the user's settings, schedules and holidays are never overwritten.
+# built beside it, and has the executable copy each supplied file only where
+# the folder lacks it, so the user's settings, schedules and holidays are never
+# overwritten. A folder without settings yet starts in the desktop's language
+# (LC_ALL, LC_MESSAGES, LANG), as the installed program's does.
 set -euo pipefail
 exe=$1
 home=$2
@@ -15,10 +17,4 @@ if [ -e "$module" ]; then
     install -m 644 "$module" "$home/libchronidex-sound.so.new"
     mv -f "$home/libchronidex-sound.so.new" "$home/libchronidex-sound.so"
 fi
-(cd "$src" && find . -type f -print0) | while IFS= read -r -d '' file; do
-    target="$home/${file#./}"
-    if [ ! -e "$target" ]; then
-        mkdir -p "$(dirname "$target")"
-        cp "$src/$file" "$target"
-    fi
-done
+"$exe" lay-out "$src" "$home"

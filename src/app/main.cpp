@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QProcessEnvironment>
 #include <QTextStream>
 #include <cstdio>
 
 #include "app/ChronidexApp.h"
+#include "cli/LayOutCommand.h"
 #include "cli/ScheduleCommand.h"
 #include "desktop/Installation.h"
 #include "dialogs/FormFont.h"
@@ -38,6 +40,14 @@ int runCommandLine(int argc, char** argv) {
     return command.run(QCoreApplication::arguments());
 }
 
+// tools/layout.sh's layout of a program folder.
+int runLayOut(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream err(stderr);
+    return LayOutCommand(QDir::currentPath(), QProcessEnvironment::systemEnvironment(), err)
+        .run(QCoreApplication::arguments());
+}
+
 // The installed clock runs in the user's folder, laid out afresh with what
 // it lacks; elsewhere it runs in the current folder as it always has.
 QString enterProgramFolder(Platform& platform) {
@@ -65,6 +75,9 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (LayOutCommand::wanted(arguments)) {
+        return runLayOut(argc, argv);
     }
     if (ScheduleCommand::wanted(arguments)) {
         return runCommandLine(argc, argv);

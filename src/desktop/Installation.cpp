@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 
+#include "locale/DesktopLanguage.h"
 #include "settings/ProgramFolder.h"
 
 Installation::Installation(const QString& executable) : executable_(executable) {
@@ -47,5 +49,7 @@ QList<FolderLayout::Problem> Installation::layOutUserFolder() const {
     if (!installed()) {
         return {};
     }
-    return FolderLayout(supplied_, userFolder()).copyMissing();
+    return FolderLayout(supplied_, userFolder(),
+                        desktoplanguage::bootstrapFile(QProcessEnvironment::systemEnvironment()))
+        .layOut();
 }

@@ -34,7 +34,8 @@ class Installation {
     // refreshes, and this executable where the folder has none.
     QString executableFor(const QString& programFolder) const;
 
-    // Copies into the user's folder what it lacks of the supplied one.
+    // Copies into the user's folder what it lacks of the supplied one; a
+    // folder without settings yet starts in the desktop's language.
     // Nothing to do when not installed.
     QList<FolderLayout::Problem> layOutUserFolder() const;
 

@@ -85,3 +85,7 @@ void applyLanguageBootstrap(const ProgramFolder& folder) {
     // One-shot: the bootstrap never applies twice, whatever happened above.
     QFile::remove(iniPath);
 }
+
+QByteArray languageBootstrapText(const QString& code) {
+    return "[Lang]\r\nLang=" + code.toLatin1() + "\r\n";
+}

@@ -5,10 +5,57 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "settings/FormatNames.h"
 #include "settings/ProgramFolder.h"
 
-FolderLayout::FolderLayout(QString supplied, QString target)
-    : supplied_(std::move(supplied)), target_(std::move(target)) {}
+namespace {
+bool present(const QString& path) {
+    const QFileInfo there(path);
+    return there.exists() || there.isSymLink();
+}
+}  // namespace
+
+FolderLayout::FolderLayout(QString supplied, QString target, QByteArray languageBootstrap)
+    : supplied_(std::move(supplied)),
+      target_(std::move(target)),
+      languageBootstrap_(std::move(languageBootstrap)) {}
+
+QList<FolderLayout::Problem> FolderLayout::layOut() const {
+    QList<Problem> problems;
+    if (const std::optional<Problem> problem = writeLanguageBootstrap()) {
+        problems.append(*problem);
+    }
+    return problems + copyMissing();
+}
+
+std::optional<FolderLayout::Problem> FolderLayout::writeLanguageBootstrap() const {
+    if (languageBootstrap_.isEmpty() ||
+        present(ProgramFolder::resolve(target_, formatnames::settingsFile()))) {
+        return std::nullopt;
+    }
+    const QString path = ProgramFolder::resolve(target_, formatnames::languageBootstrapFile());
+    if (present(path)) {
+        return std::nullopt;
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        return Problem{folder, QString()};
+    }
+    // A few bytes written once, not through a scratch file: cut short, the
+    // file names no code or no known one, and the supplied choice stands.
+    // NewOnly keeps one that another layout wrote meanwhile.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        return QFileInfo::exists(path) ? std::nullopt
+                                       : std::optional<Problem>(Problem{path, file.errorString()});
+    }
+    if (file.write(languageBootstrap_) != languageBootstrap_.size() || !file.flush()) {
+        const Problem problem{path, file.errorString()};
+        file.remove();
+        return problem;
+    }
+    return std::nullopt;
+}
 
 QList<FolderLayout::Problem> FolderLayout::copyMissing() const {
     QList<Problem> problems;
@@ -17,10 +64,10 @@ QList<FolderLayout::Problem> FolderLayout::copyMissing() const {
     while (files.hasNext()) {
         const QString source = files.next();
         const QString target = ProgramFolder::resolve(target_, from.relativeFilePath(source));
-        const QFileInfo there(target);
-        if (there.exists() || there.isSymLink()) {
+        if (present(target)) {
             continue;
         }
+        const QFileInfo there(target);
         if (!QDir().mkpath(there.absolutePath())) {
             problems.append({there.absolutePath(), QString()});
             continue;

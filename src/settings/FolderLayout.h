@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 // A program folder laid out from a supplied one the way ./run.sh lays it
 // out: every supplied file the folder lacks is copied in, its sub-folders
@@ -18,13 +20,22 @@ class FolderLayout {
         QString reason;  // the system's word for a file; empty for a folder
     };
 
-    FolderLayout(QString supplied, QString target);
+    // `languageBootstrap`, when not empty, is the language bootstrap file a
+    // folder laid out anew gets: one without settings yet, so that its first
+    // start picks that language and no later layout touches the user's choice.
+    FolderLayout(QString supplied, QString target, QByteArray languageBootstrap = QByteArray());
 
-    // Copies what is missing. A file that could not be copied is left out
-    // and the others are still copied.
-    QList<Problem> copyMissing() const;
+    // Lays the folder out. A file that could not be copied is left out and
+    // the others are still copied.
+    QList<Problem> layOut() const;
 
   private:
+    QList<Problem> copyMissing() const;
+    // Before the supplied settings go in, which would make the folder look
+    // settled; a bootstrap already there is the installer's or the user's.
+    std::optional<Problem> writeLanguageBootstrap() const;
+
     QString supplied_;
     QString target_;
+    QByteArray languageBootstrap_;
 };

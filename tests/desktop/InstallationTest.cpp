@@ -130,3 +130,31 @@ TEST(Installation, LaysOutTheUsersFolderWhereTheDataHomeIs) {
             << c.name;
     }
 }
+
+TEST(Installation, TheFirstStartInTheUsersFolderIsInTheDesktopsLanguage) {
+    QTemporaryDir root;
+    const QString base = root.path() + QLatin1Char('/');
+    const ScopedEnv data("XDG_DATA_HOME", base + QStringLiteral("data"));
+    const ScopedEnv all("LC_ALL", QString());
+    const ScopedEnv messages("LC_MESSAGES", QString());
+    plant(root.path(), {QStringLiteral("usr/bin/chronidex"), kShare});
+    QFile::copy(QStringLiteral(CHRONIDEX_DATA_TREE "/system/system.ini"),
+                base + kShare + QStringLiteral("system.ini"));
+    const Installation installation(base + QStringLiteral("usr/bin/chronidex"));
+    const QString bootstrap = Installation::userFolder() + QStringLiteral("/system/lang.ini");
+    const auto bootstrapText = [&bootstrap] {
+        QFile file(bootstrap);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    };
+
+    {
+        const ScopedEnv lang("LANG", QStringLiteral("fr_FR.UTF-8"));
+        EXPECT_TRUE(installation.layOutUserFolder().isEmpty());
+    }
+    EXPECT_EQ(bootstrapText(), QByteArray("[Lang]\r\nLang=fre\r\n"));
+    // The first start read it and deleted it; the next starts are in English.
+    QFile::remove(bootstrap);
+    const ScopedEnv lang("LANG", QStringLiteral("en_US.UTF-8"));
+    EXPECT_TRUE(installation.layOutUserFolder().isEmpty());
+    EXPECT_EQ(bootstrapText(), QByteArray("(none)"));
+}

@@ -10,7 +10,8 @@ export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/home
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 program="$work/chronidex"
-"$CHRONIDEX_SOURCE/tools/layout.sh" "$CHRONIDEX_BIN" "$program"
+# In the supplied language, Russian, whatever the desktop's: the tests read its texts.
+LC_ALL=C.UTF-8 "$CHRONIDEX_SOURCE/tools/layout.sh" "$CHRONIDEX_BIN" "$program"
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done

@@ -118,3 +118,19 @@ TEST_F(LanguageBootstrap, AnyBytesInTheIniAreHarmless) {
     applyLanguageBootstrap(ProgramFolder(folder->root()));
     EXPECT_EQ(folder->read(QStringLiteral("system/system.ini")).size(), SettingsRecord::kSize);
 }
+
+TEST_F(LanguageBootstrap, WhatALayoutWritesIsWhatAnInstallerWritesAndReadsBack) {
+    EXPECT_EQ(languageBootstrapText(QStringLiteral("fre")), QByteArray("[Lang]\r\nLang=fre\r\n"));
+    const struct {
+        const char* code;
+        QString langFile;
+    } cases[] = {
+        {"rus", QStringLiteral("Русский.lng")},
+        {"eng", QStringLiteral("English.lng")},
+        {"fre", QStringLiteral("French.lng")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(langFileAfter(languageBootstrapText(QLatin1String(c.code))), c.langFile)
+            << c.code;
+    }
+}

@@ -2,8 +2,9 @@
 # Builds the Debian package from the build folder and checks it with the
 # ecosystem's own tools: lintian (no errors), appstreamcli, desktop-file-validate
 # and man. As root it then installs the package, starts the clock from its menu
-# entry in a fresh home, runs the command line there, removes the package and
-# checks that the user's folder is left as it was.
+# entry in a fresh home on an English desktop, checks that it starts in
+# English, runs the command line there, removes the package and checks that
+# the user's folder is left as it was.
 #   CHRONIDEX_BUILD_DIR  a configured, built tree (default: build)
 set -euo pipefail
 source="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -82,7 +83,9 @@ read -ra exec_line <<<"$(sed -n 's/^Exec=//p' "$entry" | head -n 1)"
 command=()
 for word in "${exec_line[@]}"; do [[ $word == %? ]] || command+=("$word"); done
 folder=$(sed -n 's/^Path=//p' "$entry" | head -n 1)
-(cd "${folder:-$HOME}" && exec "${command[@]}") >"$work/clock.log" 2>&1 &
+# On an English desktop, whatever the locale of the check.
+(cd "${folder:-$HOME}" && exec env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=en_US.UTF-8 \
+    "${command[@]}") >"$work/clock.log" 2>&1 &
 clock_pid=$!
 window=
 for _ in $(seq 150); do
@@ -95,6 +98,11 @@ done
     [ -f "$user/$file" ] || fail "the user's folder lacks $file"
 done
 ! grep -q "No sound" "$work/clock.log" || fail "$(grep "No sound" "$work/clock.log")"
+# The first start is in the desktop's language: the settings name its file
+# (a length byte, then the name) and the one-shot bootstrap is gone.
+[ "$(head -c 12 "$user/system/system.ini" | od -An -c | tr -s ' ')" = \
+    ' \v E n g l i s h . l n g' ] || fail "the first start is not in English"
+[ ! -e "$user/system/lang.ini" ] || fail "system/lang.ini is left after the first start"
 
 # Outside a program folder the command line works on the user's folder too.
 (cd "$HOME" && chronidex remind 23:59 31.12.2099 "Package check") || fail "chronidex remind"

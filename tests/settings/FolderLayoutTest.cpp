@@ -35,6 +35,11 @@ Files contents(const QString& root) {
     return files;
 }
 
+Files merged(Files files, const Files& more) {
+    files.insert(more);
+    return files;
+}
+
 }  // namespace
 
 TEST(FolderLayout, CopiesWhatIsMissingAndLeavesWhatIsThere) {
@@ -77,9 +82,55 @@ TEST(FolderLayout, CopiesWhatIsMissingAndLeavesWhatIsThere) {
         const QString to = home.path() + QStringLiteral("/chronidex");
         plant(from.path(), supplied);
         plant(to, c.present);
-        const QList<FolderLayout::Problem> problems = FolderLayout(from.path(), to).copyMissing();
+        const QList<FolderLayout::Problem> problems = FolderLayout(from.path(), to).layOut();
         EXPECT_EQ(problems.size(), c.problems) << c.name;
         EXPECT_EQ(contents(to), c.after) << c.name;
         EXPECT_EQ(contents(from.path()), supplied) << c.name;
+    }
+}
+
+TEST(FolderLayout, OnlyAFolderWithoutSettingsGetsTheLanguageBootstrap) {
+    const QByteArray french = "[Lang]\r\nLang=fre\r\n";
+    const Files supplied{{"system/system.ini", "defaults"}, {"lang/French.lng", "french"}};
+    const Files laidOut{{"system/system.ini", "defaults"},
+                        {"lang/French.lng", "french"},
+                        {"system/lang.ini", french}};
+    const struct {
+        const char* name;
+        Files present;
+        QByteArray bootstrap;
+        Files after;
+    } cases[] = {
+        {"a new folder", {}, french, laidOut},
+        {"a folder with the sub-folders but no settings",
+         {{"system/napom.dat", "reminders"}},
+         french,
+         merged(laidOut, {{"system/napom.dat", "reminders"}})},
+        {"the desktop's language is the supplied one", {}, QByteArray(), supplied},
+        {"the user's settings",
+         {{"system/system.ini", "mine"}},
+         french,
+         {{"system/system.ini", "mine"}, {"lang/French.lng", "french"}}},
+        {"the user's settings under another case",
+         {{"System/SYSTEM.INI", "mine"}},
+         french,
+         {{"System/SYSTEM.INI", "mine"}, {"lang/French.lng", "french"}}},
+        {"a second layout, the first start done", supplied, french, supplied},
+        {"a second layout before the first start", laidOut, "[Lang]\r\nLang=eng\r\n", laidOut},
+        {"an installer's bootstrap",
+         {{"system/lang.ini", "[Lang]\r\nLang=rus\r\n"}},
+         french,
+         {{"system/system.ini", "defaults"},
+          {"lang/French.lng", "french"},
+          {"system/lang.ini", "[Lang]\r\nLang=rus\r\n"}}},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir from;
+        QTemporaryDir home;
+        const QString to = home.path() + QStringLiteral("/chronidex");
+        plant(from.path(), supplied);
+        plant(to, c.present);
+        EXPECT_TRUE(FolderLayout(from.path(), to, c.bootstrap).layOut().isEmpty()) << c.name;
+        EXPECT_EQ(contents(to), c.after) << c.name;
     }
 }
