@@ -25,7 +25,7 @@ ChronidexApp::ChronidexApp(Platform& platform)
       launches_(state_, timers_.switches(), platform) {
     soundEndTold_ = platform_.player().setEndHandler([this] { startup_.soundEndCheck(); });
     connect(&clock_, &ClockWindow::closing, this, [this] {
-        ended_ = true;
+        state_.ending = true;
         timers_.stopAll();
         emit finished();
     });
@@ -50,7 +50,7 @@ bool ChronidexApp::start(const QString& programFolder) {
     if (startup_.finish() == ClockStartup::Outcome::AnotherInstanceRuns) {
         return false;
     }
-    if (ended_) {
+    if (state_.ending) {
         return true;  // ended by a request while a message of the start was up
     }
     platform_.instanceMarker().setRaiseHandler([this] { bringForward(); });
@@ -61,7 +61,7 @@ bool ChronidexApp::start(const QString& programFolder) {
         }
     });
     createOtherWindows();
-    if (ended_) {
+    if (state_.ending) {
         return true;
     }
     wireTimers();

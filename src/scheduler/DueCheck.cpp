@@ -90,6 +90,9 @@ void DueCheck::tick() {
     if (reload) {
         reloadList();
         catchUp();
+        if (state_.ending) {
+            return;
+        }
         reload = false;
         now = platform_.now();
     }
@@ -111,9 +114,12 @@ void DueCheck::tick() {
         }
         stopTimer();
         fire(entry);
-        announceRestOfKey(walk, i, key);
-        if (platform_.ending()) {
+        if (state_.ending) {
             return;  // the notice was cut short by the end: the entry stays
+        }
+        announceRestOfKey(walk, i, key);
+        if (state_.ending) {
+            return;
         }
         remove(key);
         minute = wallMinute(platform_.now());
@@ -131,6 +137,9 @@ void DueCheck::announceRestOfKey(const ScheduleList& walk, qsizetype fired,
         const ScheduleEntry& entry = walk[j];
         if (!entry.matches(key)) {
             continue;
+        }
+        if (state_.ending) {
+            return;
         }
         const QDateTime now = platform_.now();
         const int minute = now.time().hour() * 60 + now.time().minute();
@@ -167,10 +176,10 @@ void DueCheck::catchUp() {
         const ScheduleKey key = entry.key();
         stopTimer();
         platform_.showMessage(overdueNotice(header, separator, entry));
-        startTimer();
-        if (platform_.ending()) {
+        if (state_.ending) {
             return;  // cut short by the end of the program: reported again next time
         }
+        startTimer();
         remove(key);
         now = platform_.now();  // the notice waited for the user
         today = now.date().toJulianDay();

@@ -137,18 +137,22 @@ TEST_F(ReminderCheck, EveryReminderOfAKeyIsShownBeforeItsRecordGoes) {
     }
 }
 
-// A log-out closes an open notice: nobody read it, so its reminder stays in
-// the file, to come again at the next start as overdue.
+// A notice that the end of the program closed (a log-out, the Exit, a
+// restart): nobody read it, so its reminder stays in the file, to come again
+// at the next start as overdue, and no later one is shown.
 TEST_F(ReminderCheck, ANoticeCutShortByTheEndLeavesItsReminder) {
     for (const QTime& at : {QTime(10, 30, 0), QTime(11, 0, 0)}) {  // due, then overdue
         QFile::remove(folder.path(QStringLiteral("system/napom.dat")));
+        platform.messages.clear();
         addReminder(today(), "10:30", QStringLiteral("не прочитано"));
+        addReminder(today(), "10:30", QStringLiteral("и это"));
         const QByteArray before = folder.read(QStringLiteral("system/napom.dat"));
-        platform.endingNow = false;
-        platform.onMessage = [&](const QString&) { platform.endingNow = true; };
+        state.ending = false;
+        platform.onMessage = [&](const QString&) { state.ending = true; };
         platform.clock.setTime(at);
         state.reloadReminders = true;
         reminders.reminderTick();
+        EXPECT_EQ(platform.messages.size(), 1) << at.hour();
         EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), before) << at.hour();
     }
 }

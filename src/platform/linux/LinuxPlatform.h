@@ -30,7 +30,6 @@ class LinuxPlatform : public Platform {
     void adoptDesktopWindow(QObject& window, bool onTop) override;
     void setDesktopResizedHandler(std::function<void()> handler) override;
     void setEndRequestHandler(std::function<void()> handler) override;
-    bool ending() const override { return ending_; }
 
   private:
     OkCaption okCaption_;
