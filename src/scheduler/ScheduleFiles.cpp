@@ -146,3 +146,25 @@ QString ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) const {
     }
     return RecordRemoval(filePath(kind), scratchPath(kind), schedule::recordSize(kind), key).run();
 }
+
+QString ScheduleFiles::removeEntries(ScheduleKind kind, const ScheduleList& entries) const {
+    if (entries.isEmpty()) {
+        return {};
+    }
+    const FolderLock lock(QFileInfo(filePath(kind)).absolutePath());
+    if (!lock.held()) {
+        return busy(kind);
+    }
+    ScheduleList left = entries;
+    const RecordRemoval::Drops drops = [left](QByteArrayView record) mutable {
+        for (qsizetype i = 0; i < left.size(); ++i) {
+            if (left[i].readsAs(record)) {
+                left.removeAt(i);
+                return true;
+            }
+        }
+        return false;
+    };
+    return RecordRemoval(filePath(kind), scratchPath(kind), schedule::recordSize(kind), drops)
+        .run();
+}

@@ -43,6 +43,11 @@ class ScheduleFiles {
     // the caller holds the kind's due check meanwhile. What went wrong, for
     // the user; empty when done.
     QString remove(ScheduleKind kind, const ScheduleKey& key) const;
+    // Rewrites the kind's file without one record for each of `entries`: the
+    // first, in file order, that reads as the entry and was not taken for
+    // another. Records the entries were not read from stay, those of the
+    // same day and time too. As remove() otherwise.
+    QString removeEntries(ScheduleKind kind, const ScheduleList& entries) const;
 
     QString filePath(ScheduleKind kind) const;
     QString scratchPath(ScheduleKind kind) const;
