@@ -21,6 +21,7 @@
 #include "dialogs/DialogContext.h"
 #include "scheduler/LaunchDueCheck.h"
 #include "scheduler/ReminderDueCheck.h"
+#include "scheduler/ScheduleFileWatch.h"
 
 class Platform;
 
@@ -83,6 +84,7 @@ class ChronidexApp : public QObject {
     ReminderDueCheck reminders_;
     LaunchDueCheck launches_;
     DueCheckTicks dueChecks_;
+    std::unique_ptr<ScheduleFileWatch> scheduleWatch_;
     bool restarting_ = false;
     bool restartFailed_ = false;  // told once; the clock goes on with this instance
     bool soundEndTold_ = false;   // the player calls us when its sound ends
