@@ -11,23 +11,28 @@ namespace {
 constexpr qsizetype kWriteBuffer = 1 << 20;
 }  // namespace
 
-RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize,
-                             const ScheduleKey& key)
+RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize, Drops drops)
     : path_(std::move(path)),
       scratchPath_(std::move(scratchPath)),
       size_(recordSize),
-      day_(ScheduleEntry::dayNumber(key.day)),
-      time_(key.time),
+      drops_(std::move(drops)),
       main_(path_),
       scratch_(scratchPath_) {}
+
+RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize,
+                             const ScheduleKey& key)
+    : RecordRemoval(std::move(path), std::move(scratchPath), recordSize,
+                    [day = ScheduleEntry::dayNumber(key.day), time = key.time](QByteArrayView rec) {
+                        return ScheduleEntry::recordMatches(rec, day, time);
+                    }) {}
 
 QString RecordRemoval::failed(const QString& what, const QString& why) const {
     return what.arg(QDir::toNativeSeparators(path_), why);
 }
 
 QString RecordRemoval::run() {
-    // Two entries of one key fired in one walk, or a second line of a key
-    // deleted from the list: the first removal took the file away already.
+    // A second line of a key deleted from the list, or the file emptied by
+    // another program meanwhile: nothing is left to take.
     if (!QFileInfo::exists(path_)) {
         return {};
     }
@@ -43,7 +48,7 @@ QString RecordRemoval::run() {
     return finish();
 }
 
-// Reads the file through, looking for the key's records and streaming the
+// Reads the file through, looking for the records to drop and streaming the
 // kept ones once the first of them was found.
 QString RecordRemoval::scan() {
     for (;;) {
@@ -73,7 +78,7 @@ bool RecordRemoval::take(qint64 got) {
     const qint64 whole = got / size_;
     for (qint64 r = 0; r < whole; ++r) {
         const QByteArrayView rec(in_.constData() + r * size_, size_);
-        if (ScheduleEntry::recordMatches(rec, day_, time_)) {
+        if (drops_(rec)) {
             if (firstMatch_ < 0) {
                 firstMatch_ = offset_ + r * size_;
                 if (firstMatch_ > 0 && !begin()) {
@@ -99,7 +104,7 @@ bool RecordRemoval::take(qint64 got) {
     return writeRun(whole);
 }
 
-// The records before the first one of the key are copied by the kernel from
+// The records before the first one dropped are copied by the kernel from
 // the file already open, not read a second time.
 bool RecordRemoval::begin() {
     begun_ = true;
@@ -118,7 +123,7 @@ bool RecordRemoval::writeRun(qint64 end) {
 
 QString RecordRemoval::finish() {
     if (firstMatch_ < 0) {
-        return {};  // nothing of the key: the file stays as it is
+        return {};  // nothing to drop: the file stays as it is
     }
     if (keptBytes_ == 0) {
         if (!QFile::remove(path_)) {

@@ -36,6 +36,17 @@ QString ScheduleFiles::busy(ScheduleKind kind) const {
         .arg(QDir::toNativeSeparators(filePath(kind)));
 }
 
+// A write that would take the file past what the readers read.
+QString ScheduleFiles::full(ScheduleKind kind, qint64 held, qint64 adding) const {
+    return QStringLiteral(
+               "Файл расписания %1 содержит записей: %2; ещё %3 превысили бы предел в "
+               "%4 записей, дальше которого файл не читается. Ничего не добавлено.")
+        .arg(QDir::toNativeSeparators(filePath(kind)))
+        .arg(held)
+        .arg(adding)
+        .arg(kMaxEntries);
+}
+
 QString ScheduleFiles::append(const ReminderRecord& record) const {
     return append(ScheduleKind::Reminders, record.bytes());
 }
@@ -64,6 +75,9 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
         }
         // After the last whole record: a partial record at the end is overwritten.
         end = file.size() / size * size;
+        if (end / size >= kMaxEntries) {
+            return full(kind, end / size, 1);
+        }
         if (end != file.pos() && !file.seek(end)) {
             return QStringLiteral("Не удалось записать файл расписания %1: %2")
                 .arg(native, file.errorString());
@@ -120,6 +134,9 @@ QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& rec
     } else {
         QDir().mkpath(QFileInfo(path).absolutePath());
     }
+    if (kept / size + records.size() > kMaxEntries) {
+        return full(kind, kept / size, records.size());
+    }
     ScratchWriter scratch(scratchPath(kind));
     QString why;
     if (!scratch.open(&why) || (kept > 0 && !scratch.copyFrom(file, 0, kept, &why)) ||
@@ -145,4 +162,26 @@ QString ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) const {
         return busy(kind);
     }
     return RecordRemoval(filePath(kind), scratchPath(kind), schedule::recordSize(kind), key).run();
+}
+
+QString ScheduleFiles::removeEntries(ScheduleKind kind, const ScheduleList& entries) const {
+    if (entries.isEmpty()) {
+        return {};
+    }
+    const FolderLock lock(QFileInfo(filePath(kind)).absolutePath());
+    if (!lock.held()) {
+        return busy(kind);
+    }
+    ScheduleList left = entries;
+    const RecordRemoval::Drops drops = [left](QByteArrayView record) mutable {
+        for (qsizetype i = 0; i < left.size(); ++i) {
+            if (left[i].readsAs(record)) {
+                left.removeAt(i);
+                return true;
+            }
+        }
+        return false;
+    };
+    return RecordRemoval(filePath(kind), scratchPath(kind), schedule::recordSize(kind), drops)
+        .run();
 }

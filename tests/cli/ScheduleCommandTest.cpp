@@ -15,7 +15,9 @@
 #include "platform/ReloadNotifier.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "scheduler/ScheduleFiles.h"
 #include "settings/DayCount.h"
+#include "settings/ProgramFolder.h"
 
 namespace {
 
@@ -341,6 +343,55 @@ TEST_F(ScheduleCommandTest, ImportAppendsEveryItemOrNothing) {
     EXPECT_TRUE(err.contains(QStringLiteral("1 of the reminders are in the schedule already")));
     EXPECT_EQ(run({"import"}), 2);
     EXPECT_EQ(run({"import", "a.ics", "b.ics"}), 2);
+}
+
+// With as many records as the readers read, every writer of the command line
+// refuses, with status 1 and nothing written or asked; one record fewer and
+// it adds what still fits.
+TEST_F(ScheduleCommandTest, WritersStopAtTheRecordsTheReadersRead) {
+    constexpr qsizetype kMax = ScheduleFiles::kMaxEntries;
+    folder.write(QStringLiteral("job.sh"), "#!/bin/sh\n");
+    const QString twoItems = testData(QStringLiteral("ical/outlook-cyrillic.ics"));
+    struct Case {
+        QStringList arguments;
+        bool reminders;  // else launches
+        qsizetype held;
+        int status;
+    };
+    const Case cases[] = {
+        {{"remind", "10:00", "20.05.2027", "last"}, true, kMax - 1, 0},
+        {{"remind", "10:00", "20.05.2027", "one too many"}, true, kMax, 1},
+        {{"launch", "10:00", "20.05.2027", "job.sh"}, false, kMax - 1, 0},
+        {{"launch", "10:00", "20.05.2027", "job.sh"}, false, kMax, 1},
+        {{"import", twoItems}, true, kMax - 2, 0},
+        {{"import", twoItems}, true, kMax - 1, 1},
+    };
+    const ZoneGuard zone("UTC");
+    for (const Case& c : cases) {
+        const std::string shown =
+            c.arguments.join(' ').toStdString() + " onto " + std::to_string(c.held);
+        const QString name =
+            c.reminders ? QStringLiteral("system/napom.dat") : QStringLiteral("system/run.dat");
+        const QByteArray held = (c.reminders ? reminder(later, "09:00", "old").bytes()
+                                             : launch(later, "09:00", "/bin/old").bytes())
+                                    .repeated(c.held);
+        folder.write(name, held);
+        notifier.asked.clear();
+        EXPECT_EQ(run(c.arguments), c.status) << shown << ": " << err.toStdString();
+        const ScheduleList read =
+            ScheduleFiles(ProgramFolder(folder.root()))
+                .load(c.reminders ? ScheduleKind::Reminders : ScheduleKind::Launches);
+        if (c.status == 0) {
+            EXPECT_EQ(read.size(), kMax) << shown;  // every one added is read
+            EXPECT_FALSE(notifier.asked.isEmpty()) << shown;
+        } else {
+            EXPECT_TRUE(err.contains(QString::number(kMax))) << shown << ": " << err.toStdString();
+            EXPECT_EQ(folder.read(name), held) << shown;
+            EXPECT_TRUE(notifier.asked.isEmpty()) << shown;
+            EXPECT_TRUE(out.isEmpty()) << shown;
+        }
+        QFile::remove(folder.path(name));
+    }
 }
 
 // A hundred reminders through an iCalendar file into an empty program

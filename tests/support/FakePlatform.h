@@ -64,7 +64,6 @@ class FakePlatform : public Platform {
     void setEndRequestHandler(std::function<void()> handler) override {
         endRequest = std::move(handler);
     }
-    bool ending() const override { return endingNow; }
     void adoptDesktopWindow(QObject& window, bool onTop) override {
         adopted.append({&window, onTop});
     }
@@ -95,5 +94,4 @@ class FakePlatform : public Platform {
     std::function<void()> endRequest;  // what a log-out or `kill` would call
     // The desktop's windows, and which stay on top.
     QList<std::pair<QObject*, bool>> adopted;
-    bool endingNow = false;  // as after a log-out's request to end
 };

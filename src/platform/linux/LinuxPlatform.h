@@ -32,7 +32,6 @@ class LinuxPlatform : public Platform {
     bool placeWindow(QObject& window, QPoint topLeft) override;
     void setDesktopChangedHandler(std::function<void()> handler) override;
     void setEndRequestHandler(std::function<void()> handler) override;
-    bool ending() const override { return ending_; }
 
   private:
     QList<Monitor> readMonitors() const;
