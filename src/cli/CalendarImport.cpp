@@ -74,8 +74,8 @@ QDateTime toMinute(const QDateTime& at) {
 
 }  // namespace
 
-CalendarImport::CalendarImport(const QTimeZone& local, const QDateTime& now)
-    : local_(local), now_(toMinute(now.toTimeZone(local))) {}
+CalendarImport::CalendarImport(const QDateTime& now)
+    : local_(now), now_(toMinute(local_.of(now))) {}
 
 QString CalendarImport::read(const QByteArray& bytes) {
     const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;

@@ -7,12 +7,13 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
-#include <QTimeZone>
+
+#include "cli/LocalTimeZone.h"
 
 struct icalcomponent_impl;
 
-// A reminder an iCalendar file asks for: its moment in the clock's zone and
-// its text, line breaks as "\n".
+// A reminder an iCalendar file asks for: its moment in local time, the
+// clock's, and its text, line breaks as "\n".
 struct ImportedReminder {
     QDateTime at;
     QString text;
@@ -22,7 +23,7 @@ struct ImportedReminder {
 // The reminders of an iCalendar file (RFC 5545), read by libical: one for
 // each event, and for each to-do with a due time, at the time of its first
 // display alarm, else at its start (a to-do's due time). Times in UTC, with
-// a TZID or floating are brought to the clock's zone. A recurring item gives
+// a TZID or floating are brought to local time. A recurring item gives
 // its occurrences of the next 366 days, at most 1000 of them in all, the
 // earliest. An all-day item is reminded of at 09:00 of its day. What the
 // reminder editor would refuse (a past time, a text longer than a record
@@ -34,7 +35,7 @@ class CalendarImport {
     static constexpr int kDaysAhead = 366;
     static constexpr int kAllDayHour = 9;
 
-    CalendarImport(const QTimeZone& local, const QDateTime& now);
+    explicit CalendarImport(const QDateTime& now);
 
     // Reads the file's text. Why it is no calendar that libical can read, in
     // one line; empty when it was read.
@@ -50,7 +51,7 @@ class CalendarImport {
     void keepEarliestOccurrences();
     void refuse(const QString& text, const QString& problem);
 
-    QTimeZone local_;
+    LocalTimeZone local_;
     QDateTime now_;
     // The occurrences that items of their own replace, by UID.
     QHash<QByteArray, QSet<QDateTime>> replaced_;

@@ -14,8 +14,8 @@ bool wallBefore(const icaltimetype& a, const icaltimetype& b) {
 }  // namespace
 
 CalendarRecurrence::CalendarRecurrence(icalcomponent* calendar, icalcomponent* item,
-                                       icaltimetype start, QByteArray tzid, const QTimeZone& local,
-                                       QTime dayTime)
+                                       icaltimetype start, QByteArray tzid,
+                                       const LocalTimeZone& local, QTime dayTime)
     : calendar_(calendar),
       item_(item),
       start_(start),

@@ -5,19 +5,20 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
-#include <QTimeZone>
+
+#include "cli/LocalTimeZone.h"
 
 // The starts of a recurring event or to-do that fall in a span: those of its
 // rules and its extra dates, less its excluded dates, with its own start
 // counted first as calendars count it. A rule is followed in the wall time
 // of the item's own zone, so an occurrence keeps its local time across a
-// change to or from summer time.
+// change to or from summer time. Starts are in local time.
 class CalendarRecurrence {
   public:
     // `start` the value of the property the rules repeat (DTSTART, or a
     // to-do's DUE) and its TZID; a date alone stands for `dayTime` of its day.
     CalendarRecurrence(icalcomponent* calendar, icalcomponent* item, icaltimetype start,
-                       QByteArray tzid, const QTimeZone& local, QTime dayTime);
+                       QByteArray tzid, const LocalTimeZone& local, QTime dayTime);
 
     static bool recurs(icalcomponent* item);
 
@@ -35,6 +36,6 @@ class CalendarRecurrence {
     icalcomponent* item_;
     icaltimetype start_;
     QByteArray tzid_;
-    QTimeZone local_;
+    const LocalTimeZone& local_;
     QTime dayTime_;
 };

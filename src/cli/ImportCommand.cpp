@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSet>
-#include <QTimeZone>
 
 #include "cli/CalendarImport.h"
 #include "cli/CommandContext.h"
@@ -42,7 +41,7 @@ int ImportCommand::run(const QStringList& arguments) const {
     if (file.error() != QFileDevice::NoError) {
         return context_.refuse(QStringLiteral("Cannot read %1: %2.").arg(name, file.errorString()));
     }
-    CalendarImport calendar(QTimeZone::systemTimeZone(), context_.now);
+    CalendarImport calendar(context_.now);
     if (const QString why = calendar.read(text); !why.isEmpty()) {
         return context_.refuse(QStringLiteral("%1 is refused: %2").arg(name, why));
     }
