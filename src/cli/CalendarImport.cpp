@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "cli/CalendarItemTimes.h"
+#include "cli/CalendarLines.h"
 #include "cli/CalendarParseErrors.h"
 #include "cli/CalendarRecurrence.h"
 #include "cli/CalendarTime.h"
@@ -72,6 +73,31 @@ QDateTime toMinute(const QDateTime& at) {
     return at.addSecs(-at.time().second()).addMSecs(-at.time().msec());
 }
 
+// An item's summary in a line about it: control characters escaped, so the
+// line stays one and cannot steer a terminal, and cut where it is long.
+QString shown(const QString& text) {
+    constexpr qsizetype kShownCharacters = 60;
+    QString line;
+    qsizetype i = 0;
+    for (qsizetype count = 0; i < text.size() && count < kShownCharacters; ++i, ++count) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n')) {
+            line += QStringLiteral("\\n");
+        } else if (c.category() == QChar::Other_Control) {
+            line += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        } else {
+            line += c;
+            if (c.isHighSurrogate() && i + 1 < text.size()) {
+                line += text.at(++i);
+            }
+        }
+    }
+    if (i < text.size()) {
+        line += QChar(0x2026);  // …
+    }
+    return line;
+}
+
 }  // namespace
 
 CalendarImport::CalendarImport(const QDateTime& now)
@@ -84,8 +110,14 @@ QString CalendarImport::read(const QByteArray& bytes) {
     if (utf8.hasError() || text.contains('\0')) {
         return QStringLiteral("it is not UTF-8 text, which an iCalendar file is.");
     }
+    if (calendarlines::nesting(text, kMaxNesting) > kMaxNesting) {
+        return QStringLiteral("it nests BEGIN ... END more than %1 deep, which no calendar does.")
+            .arg(kMaxNesting);
+    }
     icalerror_set_errors_are_fatal(0);
-    const Component root(icalparser_parse_string(text.constData()), icalcomponent_free);
+    const Component root(
+        icalparser_parse_string(calendarlines::withShortValueLists(text).constData()),
+        icalcomponent_free);
     const QList<icalcomponent*> calendars =
         root ? calendarsIn(root.get()) : QList<icalcomponent*>();
     if (calendars.isEmpty()) {
@@ -164,7 +196,7 @@ void CalendarImport::addItem(icalcomponent* calendar, icalcomponent* item) {
         problems_ << QStringLiteral(
                          "The recurring items repeat too often to follow them all: "
                          "occurrences from \"%1\" on may be missing.")
-                         .arg(text);
+                         .arg(shown(text));
     }
     for (const QDateTime& anchor : anchors) {
         const QDateTime at = toMinute(times.reminderFor(anchor));
@@ -219,7 +251,5 @@ void CalendarImport::keepEarliestOccurrences() {
 }
 
 void CalendarImport::refuse(const QString& text, const QString& problem) {
-    QString shown = text;
-    shown.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    problems_ << QStringLiteral("\"%1\": %2").arg(shown, problem);
+    problems_ << QStringLiteral("\"%1\": %2").arg(shown(text), problem);
 }

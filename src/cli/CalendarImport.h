@@ -28,12 +28,17 @@ struct ImportedReminder {
 // earliest. An all-day item is reminded of at 09:00 of its day. What the
 // reminder editor would refuse (a past time, a text longer than a record
 // holds or with characters code page 1251 has not) is left out with a line
-// in problems() naming the item's summary.
+// in problems() naming the item's summary. A file that would take libical
+// out of bounds (nesting deeper than calendars do) is refused before libical
+// goes there.
 class CalendarImport {
   public:
     static constexpr qsizetype kMaxOccurrences = 1000;
     static constexpr int kDaysAhead = 366;
     static constexpr int kAllDayHour = 9;
+    // Calendars nest three deep (VCALENDAR, VEVENT, VALARM); libical parses
+    // a level by a recursion, and thousands of them run it out of stack.
+    static constexpr int kMaxNesting = 32;
 
     explicit CalendarImport(const QDateTime& now);
 

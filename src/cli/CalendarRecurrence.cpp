@@ -1,5 +1,6 @@
 #include "cli/CalendarRecurrence.h"
 
+#include <QSet>
 #include <algorithm>
 #include <tuple>
 
@@ -108,15 +109,20 @@ void CalendarRecurrence::followRule(const icalrecurrencetype& rule, const QDateT
 
 // An excluded date alone drops every start on that day.
 void CalendarRecurrence::dropExcluded(QList<QDateTime>& found) const {
+    QSet<QDate> days;
+    QSet<QDateTime> moments;
     for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_EXDATE_PROPERTY); p;
          p = icalcomponent_get_next_property(item_, ICAL_EXDATE_PROPERTY)) {
         const icaltimetype value = icalproperty_get_exdate(p);
-        const std::optional<QDateTime> at = moment(value, calendartime::tzidOf(p));
-        if (!at) {
-            continue;
+        if (const std::optional<QDateTime> at = moment(value, calendartime::tzidOf(p))) {
+            if (value.is_date) {
+                days.insert(at->date());
+            } else {
+                moments.insert(*at);
+            }
         }
-        found.removeIf([&](const QDateTime& start) {
-            return value.is_date ? start.date() == at->date() : start == *at;
-        });
     }
+    found.removeIf([&](const QDateTime& start) {
+        return days.contains(start.date()) || moments.contains(start);
+    });
 }

@@ -30,6 +30,11 @@ QStringList shown(const QList<ImportedReminder>& reminders) {
     return lines;
 }
 
+QByteArray calendarOf(const QByteArray& items) {
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//test//EN\r\n" + items +
+           "END:VCALENDAR\r\n";
+}
+
 // Ten past noon in the clock's zone, a few months before the fixtures' events.
 QDateTime now() {
     return QDateTime(QDate(2026, 12, 10), QTime(12, 10, 30));
@@ -76,7 +81,7 @@ TEST(CalendarImportTest, ItemsBecomeRemindersAtTheirLocalTimes) {
          "UTC",
          {"03.02.2027 12:00 Lunch"},
          {"\"项目会议\": Эти знаки нельзя сохранить",
-          "biscuits served\": Текст напоминания длиннее 150"}},
+          "on about the quarterly …\": Текст напоминания длиннее 150"}},
         // A rule by the second since November: too many steps to follow.
         {"secondly.ics", "Europe/Paris", {}, {"\"secondly\" on may be missing"}},
         // To-dos at their due time, or their alarm's; undated and done ones out.
@@ -163,4 +168,56 @@ TEST(CalendarImportTest, FilesThatAreNoCalendarAreRefusedWhole) {
         EXPECT_FALSE(why.contains(QLatin1Char('\n')));
         EXPECT_TRUE(calendar.reminders().isEmpty());
     }
+}
+
+// A line about an item names it by the start of its summary: one line,
+// however long the summary is or whatever characters it holds.
+TEST(CalendarImportTest, ALineAboutAnItemShowsItsSummaryCutAndEscaped) {
+    const ZoneGuard zone("UTC");
+    const auto event = [](const QByteArray& uid, const QByteArray& summary) {
+        return "BEGIN:VEVENT\r\nUID:" + uid +
+               "\r\nDTSTAMP:20261101T000000Z\r\nDTSTART:20261101T090000Z\r\nSUMMARY:" + summary +
+               "\r\nEND:VEVENT\r\n";
+    };
+    const QByteArray text = calendarOf(event("long", QByteArray(1 << 20, 'x')) +
+                                       event("escapes", "\x1b]0;Owned\x07Title\\nsecond line"));
+    CalendarImport calendar(now());
+    ASSERT_EQ(calendar.read(text), QString());
+    ASSERT_EQ(calendar.problems().size(), 2);
+    EXPECT_TRUE(calendar.problems()[0].startsWith(u'"' + QString(60, u'x') + QChar(0x2026) +
+                                                  QStringLiteral("\": Текст напоминания длиннее")))
+        << calendar.problems()[0].left(100).toStdString();
+    EXPECT_LT(calendar.problems()[0].size(), 200);
+    EXPECT_EQ(
+        calendar.problems()[1],
+        QStringLiteral(
+            "\"\\x1b]0;Owned\\x07Title\\nsecond line\": 01.11.2026 09:00 has already passed."));
+}
+
+// libical reads 500 values of a line and drops the rest without a word; the
+// import takes them all: an extra date past them is an occurrence, and an
+// excluded one gives no reminder.
+TEST(CalendarImportTest, ValuesPastTheFiveHundredLibicalReadsOfALineCount) {
+    const ZoneGuard zone("UTC");
+    QByteArray excluded;  // of 2030, outside the span
+    QByteArray extra;     // of 2025, passed
+    for (int i = 0; i < 500; ++i) {
+        excluded += QDate(2030, 1, 1).addDays(i).toString(u"yyyyMMdd").toLatin1() + ',';
+        extra += QDate(2025, 1, 1).addDays(i).toString(u"yyyyMMdd").toLatin1() + "T090000Z,";
+    }
+    const QByteArray text = calendarOf(
+        "BEGIN:VEVENT\r\nUID:daily\r\nDTSTAMP:20261101T000000Z\r\nDTSTART:20270101T090000Z\r\n"
+        "RRULE:FREQ=DAILY;COUNT=5\r\nEXDATE;VALUE=DATE:" +
+        excluded +
+        "20270102,20270104\r\nSUMMARY:Daily\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:extra\r\nDTSTAMP:20261101T000000Z\r\nDTSTART:20270201T090000Z\r\n"
+        "RDATE:" +
+        extra + "20270205T090000Z\r\nSUMMARY:Extra\r\nEND:VEVENT\r\n");
+    CalendarImport calendar(now());
+    ASSERT_EQ(calendar.read(text), QString());
+    EXPECT_EQ(
+        shown(calendar.reminders()),
+        (QStringList{"01.01.2027 09:00 Daily", "03.01.2027 09:00 Daily", "05.01.2027 09:00 Daily",
+                     "01.02.2027 09:00 Extra", "05.02.2027 09:00 Extra"}));
+    EXPECT_EQ(calendar.problems(), QStringList());
 }

@@ -49,6 +49,31 @@ Outcome import(const TempFolder& folder, const QString& file) {
     return outcome;
 }
 
+QByteArray calendar(const QByteArray& inside) {
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//test//EN\r\n" + inside +
+           "END:VCALENDAR\r\n";
+}
+
+// Each as deep as the one before, 20,000 levels.
+QByteArray nestedEvents() {
+    return calendar(QByteArray("BEGIN:VEVENT\r\n").repeated(20000) +
+                    QByteArray("END:VEVENT\r\n").repeated(20000));
+}
+
+// An event with 200,000 extra dates on one line, one a minute from tomorrow on.
+QByteArray manyExtraDates() {
+    QDateTime first = QDateTime::currentDateTimeUtc().addDays(1);
+    first.setTime(QTime(first.time().hour(), first.time().minute()));
+    QByteArray dates;
+    for (int i = 0; i < 200000; ++i) {
+        dates += (i ? "," : "") +
+                 first.addSecs(60 * i).toString(QStringLiteral("yyyyMMddTHHmmssZ")).toLatin1();
+    }
+    return calendar("BEGIN:VEVENT\r\nUID:many@test\r\nDTSTAMP:20260101T000000Z\r\nDTSTART:" +
+                    first.toString(QStringLiteral("yyyyMMddTHHmmssZ")).toLatin1() +
+                    "\r\nRDATE:" + dates + "\r\nSUMMARY:Every half minute\r\nEND:VEVENT\r\n");
+}
+
 struct Case {
     const char* what;
     // The file's path, made in the folder where needed.
@@ -57,10 +82,19 @@ struct Case {
     QStringList said;  // parts of what the import says
 };
 
+QString made(const TempFolder& folder, const QByteArray& text) {
+    folder.write(QStringLiteral("made.ics"), text);
+    return folder.path(QStringLiteral("made.ics"));
+}
+
 }  // namespace
 
 TEST(HostileCalendarImportTest, EndsWithinBoundsAndSaysWhatItMadeOfTheFile) {
     const QList<Case> cases{
+        {"components nested 20,000 deep",
+         [](const TempFolder& f) { return made(f, nestedEvents()); },
+         1,
+         {"nests BEGIN ... END more than 32 deep"}},
         {"a device without end",
          [](const TempFolder&) { return QStringLiteral("/dev/zero"); },
          1,
@@ -73,6 +107,10 @@ TEST(HostileCalendarImportTest, EndsWithinBoundsAndSaysWhatItMadeOfTheFile) {
          },
          1,
          {"is refused: it is not an iCalendar file"}},
+        {"an event with 200,000 extra dates",
+         [](const TempFolder& f) { return made(f, manyExtraDates()); },
+         0,
+         {"199000 more occurrences in the next 366 days are left out", "Added 1000 reminders."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
