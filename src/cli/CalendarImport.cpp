@@ -11,6 +11,7 @@
 #include "cli/CalendarParseErrors.h"
 #include "cli/CalendarRecurrence.h"
 #include "cli/CalendarTime.h"
+#include "cli/CalendarZoneRules.h"
 #include "scheduler/EntryChecks.h"
 
 namespace {
@@ -128,6 +129,9 @@ QString CalendarImport::read(const QByteArray& bytes) {
     if (const QString error = calendarparse::firstSeriousError(root.get()); !error.isEmpty()) {
         return QStringLiteral("libical cannot read it: %1").arg(error);
     }
+    if (const QString why = calendarzones::problem(root.get()); !why.isEmpty()) {
+        return why;
+    }
     for (icalcomponent* calendar : calendars) {
         collectReplaced(calendar);
     }
@@ -186,16 +190,18 @@ void CalendarImport::addItem(icalcomponent* calendar, icalcomponent* item) {
     const qint64 distance = std::abs(times.anchor().secsTo(times.reminderFor(times.anchor())));
     const CalendarRecurrence recurrence(calendar, item, times.anchorValue(), times.anchorTzid(),
                                         local_, QTime(kAllDayHour, 0));
+    if (const QString why = recurrence.unfollowable(); !why.isEmpty()) {
+        return refuse(text, why);
+    }
     const QSet<QDateTime> skip = replaced_.value(icalcomponent_get_uid(item));
     const qsizetype before = reminders_.size();
-    const bool spent = steps_ == 0;
-    const QList<QDateTime> anchors = recurrence.starts(now_.addDays(-2).addSecs(-distance),
-                                                       until.addDays(2).addSecs(distance), steps_);
-    const bool cut = steps_ == 0 && !spent;
+    bool cut = false;
+    const QList<QDateTime> anchors = recurrence.starts(
+        now_.addDays(-2).addSecs(-distance), until.addDays(2).addSecs(distance), steps_, cut);
     if (cut) {
         problems_ << QStringLiteral(
-                         "The recurring items repeat too often to follow them all: "
-                         "occurrences from \"%1\" on may be missing.")
+                         "\"%1\": it repeats too often to follow it all: some of its "
+                         "occurrences may be missing.")
                          .arg(shown(text));
     }
     for (const QDateTime& anchor : anchors) {

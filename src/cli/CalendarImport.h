@@ -29,8 +29,9 @@ struct ImportedReminder {
 // reminder editor would refuse (a past time, a text longer than a record
 // holds or with characters code page 1251 has not) is left out with a line
 // in problems() naming the item's summary. A file that would take libical
-// out of bounds (nesting deeper than calendars do) is refused before libical
-// goes there.
+// out of bounds (nesting deeper than calendars do, zone definitions that
+// expand without end) is refused before libical goes there, and its
+// recurrence rules are followed within a budget of libical's work.
 class CalendarImport {
   public:
     static constexpr qsizetype kMaxOccurrences = 1000;
@@ -62,8 +63,8 @@ class CalendarImport {
     QHash<QByteArray, QSet<QDateTime>> replaced_;
     QList<ImportedReminder> reminders_;
     QStringList problems_;
-    // Steps of the recurrence rules left to this import: a rule by the
-    // second from years back would otherwise keep it busy for hours on its
-    // way to the next year. A few seconds' worth.
-    qint64 steps_ = 500000;
+    // Steps of libical's iterators left to this import (CalendarRuleWork):
+    // a rule by the second would otherwise keep it busy for hours trying
+    // every second, whether or not one ever passes. A few seconds' worth.
+    qint64 steps_ = 200000;
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "cli/CalendarRuleWork.h"
 #include "cli/CalendarTime.h"
 
 namespace {
@@ -11,6 +12,16 @@ namespace {
 bool wallBefore(const icaltimetype& a, const icaltimetype& b) {
     return std::tie(a.year, a.month, a.day, a.hour, a.minute, a.second) <
            std::tie(b.year, b.month, b.day, b.hour, b.minute, b.second);
+}
+
+// The wall time in the form of the rule's start: its zone, a date or not.
+icaltimetype likeStart(icaltimetype wall, const icaltimetype& start) {
+    wall.zone = start.zone;
+    wall.is_date = start.is_date;
+    if (start.is_date) {
+        wall.hour = wall.minute = wall.second = 0;
+    }
+    return wall;
 }
 }  // namespace
 
@@ -34,13 +45,24 @@ bool CalendarRecurrence::recurs(icalcomponent* item) {
            icalcomponent_get_first_property(item, ICAL_RDATE_PROPERTY);
 }
 
+QString CalendarRecurrence::unfollowable() const {
+    for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_RRULE_PROPERTY); p;
+         p = icalcomponent_get_next_property(item_, ICAL_RRULE_PROPERTY)) {
+        const CalendarRuleWork work(icalproperty_get_rrule(p), start_);
+        if (work.verdict() == CalendarRuleWork::Verdict::Unfollowable) {
+            return work.reason();
+        }
+    }
+    return {};
+}
+
 std::optional<QDateTime> CalendarRecurrence::moment(icaltimetype value,
                                                     const QByteArray& tzid) const {
     return calendartime::moment(calendar_, value, tzid, local_, dayTime_);
 }
 
 QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTime& to,
-                                            qint64& steps) const {
+                                            qint64& steps, bool& cut) const {
     QList<QDateTime> found;
     const auto take = [&](const std::optional<QDateTime>& at) {
         if (at && *at >= from && *at < to) {
@@ -50,7 +72,7 @@ QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTi
     take(moment(start_, tzid_));
     for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_RRULE_PROPERTY); p;
          p = icalcomponent_get_next_property(item_, ICAL_RRULE_PROPERTY)) {
-        followRule(icalproperty_get_rrule(p), from, to, steps, found);
+        followRule(icalproperty_get_rrule(p), from, to, steps, cut, found);
     }
     for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_RDATE_PROPERTY); p;
          p = icalcomponent_get_next_property(item_, ICAL_RDATE_PROPERTY)) {
@@ -64,44 +86,67 @@ QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTi
     return found;
 }
 
-void CalendarRecurrence::followRule(const icalrecurrencetype& rule, const QDateTime& from,
-                                    const QDateTime& to, qint64& budget,
+// The iterator is told to end two days past the span (the UNTIL it works
+// to), and to begin two days before it where the rule has no count; what it
+// may take between those is paid for from the budget first, and where its
+// share is short it ends sooner.
+void CalendarRecurrence::followRule(icalrecurrencetype rule, const QDateTime& from,
+                                    const QDateTime& to, qint64& budget, bool& cut,
                                     QList<QDateTime>& found) const {
+    const CalendarRuleWork work(rule, start_);
+    if (work.verdict() != CalendarRuleWork::Verdict::Follow) {
+        return;
+    }
+    // Wall times two days outside the span are outside it in any zone.
+    const QDateTime early = from.addDays(-2);
+    const std::optional<QDateTime> first = moment(start_, tzid_);
+    const bool skipAhead = rule.count == 0 && first && *first < early;
+    const icaltimetype begin =
+        skipAhead ? likeStart(calendartime::wallTime(early), start_) : start_;
+    icaltimetype end = calendartime::wallTime(to.addDays(2));
+    if (!icaltime_is_null_time(rule.until) && wallBefore(rule.until, end)) {
+        end = rule.until;
+    }
+    if (!wallBefore(begin, end) || !work.mayOccurBetween(begin, end)) {
+        return;
+    }
+    qint64 paid = work.stepsBetween(begin, end);
+    if (paid > budget / 2) {
+        cut = true;
+        paid = budget / 2;
+        budget -= paid;
+        const icaltimetype reach = work.reachWithin(begin, paid);
+        // Short of the span, the steps it has would find nothing.
+        if (icaltime_is_null_time(reach) || wallBefore(reach, calendartime::wallTime(early))) {
+            return;
+        }
+        end = wallBefore(reach, end) ? reach : end;
+    } else {
+        budget -= paid;
+    }
+    rule.until = likeStart(end, start_);
     icalrecur_iterator* steps = icalrecur_iterator_new(rule, start_);
     if (!steps) {
         return;
     }
-    // A rule without a count may start at the span rather than years before
-    // it; two days early, for the zones' difference in wall time.
-    const QDateTime early = from.addDays(-2);
-    const std::optional<QDateTime> first = moment(start_, tzid_);
-    if (rule.count == 0 && first && *first < early) {
-        icaltimetype skip = calendartime::wallTime(early);
-        skip.zone = start_.zone;
-        skip.is_date = start_.is_date;
-        if (!icalrecur_iterator_set_start(steps, skip)) {
-            icalrecur_iterator_free(steps);
-            steps = icalrecur_iterator_new(rule, start_);
-        }
-    }
-    // Wall times two days outside the span are outside it in any zone: the
-    // steps before it need no conversion.
-    const icaltimetype wallFrom = calendartime::wallTime(early);
-    const icaltimetype wallTo = calendartime::wallTime(to.addDays(2));
-    for (; budget > 0; --budget) {
-        const icaltimetype next = icalrecur_iterator_next(steps);
-        if (icaltime_is_null_time(next) || wallBefore(wallTo, next)) {
-            break;
-        }
-        if (wallBefore(next, wallFrom)) {
-            continue;
-        }
-        const std::optional<QDateTime> at = moment(next, tzid_);
-        if (!at || *at >= to) {
-            break;
-        }
-        if (*at >= from) {
-            found << *at;
+    // Setting the start fails only where the rule has no time after it.
+    if (!skipAhead || icalrecur_iterator_set_start(steps, begin)) {
+        const icaltimetype wallFrom = calendartime::wallTime(early);
+        for (; paid > 0; --paid) {
+            const icaltimetype next = icalrecur_iterator_next(steps);
+            if (icaltime_is_null_time(next)) {
+                break;
+            }
+            if (wallBefore(next, wallFrom)) {
+                continue;
+            }
+            const std::optional<QDateTime> at = moment(next, tzid_);
+            if (!at || *at >= to) {
+                break;
+            }
+            if (*at >= from) {
+                found << *at;
+            }
         }
     }
     icalrecur_iterator_free(steps);

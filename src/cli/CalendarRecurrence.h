@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QString>
 
 #include "cli/LocalTimeZone.h"
 
@@ -22,14 +23,21 @@ class CalendarRecurrence {
 
     static bool recurs(icalcomponent* item);
 
-    // The starts in [from, to), in order, each once. Each step of a rule
-    // takes one of `steps`; a rule is followed no further once they are spent.
-    QList<QDateTime> starts(const QDateTime& from, const QDateTime& to, qint64& steps) const;
+    // Why a rule of the item is not followed, for the user; empty when all are.
+    QString unfollowable() const;
+
+    // The starts in [from, to), in order, each once. A rule takes the steps
+    // of its iterator's work (CalendarRuleWork) from `steps`, reckoned before
+    // it runs, at most half of them, so that one that repeats too often
+    // leaves steps for the rest; it is followed only as far as they reach,
+    // and `cut` says so.
+    QList<QDateTime> starts(const QDateTime& from, const QDateTime& to, qint64& steps,
+                            bool& cut) const;
 
   private:
     std::optional<QDateTime> moment(icaltimetype value, const QByteArray& tzid) const;
-    void followRule(const icalrecurrencetype& rule, const QDateTime& from, const QDateTime& to,
-                    qint64& budget, QList<QDateTime>& found) const;
+    void followRule(icalrecurrencetype rule, const QDateTime& from, const QDateTime& to,
+                    qint64& budget, bool& cut, QList<QDateTime>& found) const;
     void dropExcluded(QList<QDateTime>& found) const;
 
     icalcomponent* calendar_;

@@ -83,7 +83,7 @@ TEST(CalendarImportTest, ItemsBecomeRemindersAtTheirLocalTimes) {
          {"\"项目会议\": Эти знаки нельзя сохранить",
           "on about the quarterly …\": Текст напоминания длиннее 150"}},
         // A rule by the second since November: too many steps to follow.
-        {"secondly.ics", "Europe/Paris", {}, {"\"secondly\" on may be missing"}},
+        {"secondly.ics", "Europe/Paris", {}, {"\"secondly\": it repeats too often"}},
         // To-dos at their due time, or their alarm's; undated and done ones out.
         {"todo.ics",
          "UTC",
@@ -121,6 +121,21 @@ TEST(CalendarImportTest, ItemsBecomeRemindersAtTheirLocalTimes) {
          {"28.03.2027 04:30 Bakery", "27.03.2027 04:30 Pills", "28.03.2027 04:30 Pills",
           "29.03.2027 03:30 Pills", "28.03.2027 02:15 Floating"},
          {}},
+        // Rules that name no time are told from those that do, without
+        // libical's search for one.
+        {"rules-never.ics",
+         "Europe/Paris",
+         {},
+         {"\"Thirtieth of February\": no occurrence", "\"Fortieth day of a month\": no occurrence",
+          "\"March of every February\": no occurrence",
+          "\"Leap day of common years\": no occurrence",
+          "\"Thirty-first of April\": no occurrence"}},
+        // A rule by the second is followed as far as its share of libical's
+        // steps reaches; the rules after it in full.
+        {"rule-budget.ics",
+         "Europe/Paris",
+         {"16.12.2026 18:00 Choir", "23.12.2026 18:00 Choir", "30.12.2026 18:00 Choir"},
+         {"\"Every second of the 28th of February\": it repeats too often"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fixture + (' ' + c.zone).toStdString());

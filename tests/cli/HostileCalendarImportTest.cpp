@@ -87,6 +87,10 @@ QString made(const TempFolder& folder, const QByteArray& text) {
     return folder.path(QStringLiteral("made.ics"));
 }
 
+QString fixture(const char* name) {
+    return testData(QStringLiteral("ical/") + QLatin1String(name));
+}
+
 }  // namespace
 
 TEST(HostileCalendarImportTest, EndsWithinBoundsAndSaysWhatItMadeOfTheFile) {
@@ -95,6 +99,22 @@ TEST(HostileCalendarImportTest, EndsWithinBoundsAndSaysWhatItMadeOfTheFile) {
          [](const TempFolder& f) { return made(f, nestedEvents()); },
          1,
          {"nests BEGIN ... END more than 32 deep"}},
+        {"rules that never name a time",
+         [](const TempFolder&) { return fixture("rules-never.ics"); },
+         0,
+         {"\"Thirtieth of February\": no occurrence in the next 366 days.",
+          "\"Fortieth day of a month\": no occurrence",
+          "\"March of every February\": no occurrence",
+          "\"Leap day of common years\": no occurrence", "\"Thirty-first of April\": no occurrence",
+          "Added 0 reminders."}},
+        {"a rule by the second",
+         [](const TempFolder&) { return fixture("rule-budget.ics"); },
+         0,
+         {"\"Every second of the 28th of February\": it repeats too often"}},
+        {"a zone that changes by the hour since 1601",
+         [](const TempFolder&) { return fixture("zone-hourly.ics"); },
+         1,
+         {"its time zone \"Ticking/Hourly\" repeats more often than yearly"}},
         {"a device without end",
          [](const TempFolder&) { return QStringLiteral("/dev/zero"); },
          1,
