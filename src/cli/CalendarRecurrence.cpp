@@ -104,8 +104,8 @@ void CalendarRecurrence::followRule(icalrecurrencetype rule, const QDateTime& fr
     const icaltimetype begin =
         skipAhead ? likeStart(calendartime::wallTime(early), start_) : start_;
     icaltimetype end = calendartime::wallTime(to.addDays(2));
-    if (!icaltime_is_null_time(rule.until) && wallBefore(rule.until, end)) {
-        end = rule.until;
+    if (!icaltime_is_null_time(rule.until) && wallBefore(icaltime_normalize(rule.until), end)) {
+        end = icaltime_normalize(rule.until);
     }
     if (!wallBefore(begin, end) || !work.mayOccurBetween(begin, end)) {
         return;

@@ -234,7 +234,12 @@ bool CalendarRuleWork::mayOccurBetween(const icaltimetype& from, const icaltimet
 }
 
 qint64 CalendarRuleWork::stepsBetween(const icaltimetype& from, const icaltimetype& to) const {
-    const qint64 span = std::max<qint64>(0, asWall(from).secsTo(asWall(to)));
+    const QDateTime first = asWall(from);
+    const QDateTime last = asWall(to);
+    if (!first.isValid() || !last.isValid()) {
+        return std::numeric_limits<qint64>::max();  // no telling: more than any budget
+    }
+    const qint64 span = std::max<qint64>(0, first.secsTo(last));
     const qint64 periods = span / saturatedProduct(periodSeconds(), interval_) + 2;
     const qint64 each = candidatesPerPeriod() + (periodic() ? 1 : 0);
     const qint64 steps = saturatedProduct(periods, each);
