@@ -50,8 +50,14 @@ bool ScratchWriter::write(QByteArrayView piece, QString* error) {
             return fail(error, kInterrupted);
         }
     }
-    if (file_.write(piece.data(), piece.size()) != piece.size()) {
-        return failAndRemove(error);
+    // A write the disk takes only part of says nothing of why; the rest,
+    // written again, fails with the reason ("No space left on device").
+    for (qsizetype done = 0; done < piece.size();) {
+        const qint64 wrote = file_.write(piece.data() + done, piece.size() - done);
+        if (wrote <= 0) {
+            return failAndRemove(error);
+        }
+        done += wrote;
     }
     return true;
 }
