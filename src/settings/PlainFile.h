@@ -10,4 +10,11 @@ namespace plainfile {
 // that the caller's own message for a missing file stands.
 QString refusal(const QString& path);
 
+// The name a write of `path` ends in: a link there followed to its last
+// target, however far, so that a rewrite of that name keeps the user's link.
+// `path` itself, made absolute, when it is no link. A loop of links stops
+// after a few dozen steps at a link, which an open without following
+// links then refuses.
+QString linkEnd(const QString& path);
+
 }  // namespace plainfile
