@@ -227,6 +227,11 @@ int ScheduleCommand::remove(const QStringList& arguments) {
     key.time = cp1251::encode(time.time);
     const ProgramFolder folder(context_.programFolder);
     const ScheduleFiles files(folder);
+    // A pipe or device under the file's name reads as no entries at all:
+    // the refusal says what is wrong instead of "nothing is scheduled".
+    if (const QString error = files.refusal(kind); !error.isEmpty()) {
+        return context_.refuse(error);
+    }
     const ScheduleList entries = files.load(kind);
     const bool any = std::any_of(entries.begin(), entries.end(),
                                  [&](const ScheduleEntry& entry) { return entry.matches(key); });

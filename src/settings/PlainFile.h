@@ -17,4 +17,10 @@ QString refusal(const QString& path);
 // links then refuses.
 QString linkEnd(const QString& path);
 
+// Opens `path` with the open(2) `flags` (O_RDONLY or O_RDWR, perhaps
+// O_CREAT | O_EXCL), never following a link at its last name and never
+// waiting for a pipe's other end; anything but a regular file is refused.
+// The descriptor, or -1 with the reason in `why`.
+int openRegular(const QString& path, int flags, QString* why);
+
 }  // namespace plainfile

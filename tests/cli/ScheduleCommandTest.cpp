@@ -4,11 +4,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <limits>
 
 #include <QFile>
 #include <QTextStream>
 
+#include "FileKinds.h"
 #include "TempFolder.h"
 #include "ZoneGuard.h"
 #include "cli/ScheduleCommand.h"
@@ -368,4 +370,44 @@ TEST_F(ScheduleCommandTest, ExportedRemindersImportAsTheSameRecords) {
         << err.toStdString();
     EXPECT_EQ(err, QString());
     EXPECT_EQ(empty.read(QStringLiteral("system/napom.dat")), records);
+}
+
+// A pipe or a device as a schedule file: every command that changes it
+// refuses at once with status 1 and says why, where the record went into
+// /dev/null with status 0 or the import waited for ever on the pipe.
+TEST_F(ScheduleCommandTest, CommandsThatChangeAScheduleRefuseOneThatIsNoRegularFile) {
+    QTemporaryDir other;
+    const filekinds::Elsewhere elsewhere(other.path());
+    folder.write(QStringLiteral("job.sh"), "#!/bin/sh\n");
+    const QString calendar = testData(QStringLiteral("ical/chinese.ics"));
+    const ZoneGuard zone("UTC");
+    const struct {
+        QStringList arguments;
+        const char* file;
+    } commands[] = {
+        {{"remind", "18:05", "20.05.2027", "text"}, "system/napom.dat"},
+        {{"launch", "07:00", "01.01.2027", "job.sh"}, "system/run.dat"},
+        {{"import", calendar}, "system/napom.dat"},
+        {{"remove", "reminder", "20.05.2027", "18:05"}, "system/napom.dat"},
+        {{"remove", "launch", "01.01.2027", "07:00"}, "system/run.dat"},
+    };
+    for (const filekinds::Kind kind :
+         {filekinds::Kind::Fifo, filekinds::Kind::LinkToDevNull, filekinds::Kind::LinkToFifo}) {
+        for (const auto& c : commands) {
+            SCOPED_TRACE(std::string(filekinds::name(kind)) + ": " +
+                         c.arguments.join(' ').toStdString());
+            const QString path = folder.path(QLatin1String(c.file));
+            QFile::remove(path);
+            filekinds::plant(kind, path, elsewhere, "elsewhere");
+            const QString was = filekinds::found(path);
+            const int status =
+                filekinds::unhung<int>([&] { return run(c.arguments); }, {path, elsewhere.pipe});
+            EXPECT_EQ(status, 1);
+            EXPECT_TRUE(err.contains(QStringLiteral("не обычный файл"))) << err.toStdString();
+            EXPECT_EQ(filekinds::found(path), was);
+            EXPECT_TRUE(out.isEmpty()) << out.toStdString();
+            EXPECT_TRUE(notifier.asked.isEmpty());
+            QFile::remove(path);
+        }
+    }
 }
