@@ -91,4 +91,33 @@ int openRegular(const QString& path, int flags, QString* why) {
     return fd;
 }
 
+bool writesInto(const QString& path, const QString& folder) {
+    struct stat inside = {};
+    if (::stat(QFile::encodeName(folder).constData(), &inside) != 0) {
+        return false;
+    }
+    const QByteArray end = QFile::encodeName(linkEnd(path));
+    const qsizetype slash = end.lastIndexOf('/');
+    const QByteArray parent = slash <= 0 ? QByteArray("/") : end.left(slash);
+    char real[PATH_MAX];
+    if (::realpath(parent.constData(), real) == nullptr) {
+        return false;  // no such folder: nothing can be written there
+    }
+    // The real folder and every folder above it, by device and inode: a
+    // second mount of the folder is the folder too.
+    QByteArray at(real);
+    for (;;) {
+        struct stat st = {};
+        if (::stat(at.constData(), &st) == 0 && st.st_dev == inside.st_dev &&
+            st.st_ino == inside.st_ino) {
+            return true;
+        }
+        if (at == "/") {
+            return false;
+        }
+        const qsizetype up = at.lastIndexOf('/');
+        at = up <= 0 ? QByteArray("/") : at.left(up);
+    }
+}
+
 }  // namespace plainfile

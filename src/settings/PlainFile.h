@@ -23,4 +23,9 @@ QString linkEnd(const QString& path);
 // The descriptor, or -1 with the reason in `why`.
 int openRegular(const QString& path, int flags, QString* why);
 
+// Whether a write of `path` (through a link at it, as linkEnd() follows)
+// would put a file inside `folder` or a folder below it: compared by the real
+// folders, whatever "..", links and other spellings lead there.
+bool writesInto(const QString& path, const QString& folder);
+
 }  // namespace plainfile

@@ -372,6 +372,61 @@ TEST_F(ScheduleCommandTest, ExportedRemindersImportAsTheSameRecords) {
     EXPECT_EQ(empty.read(QStringLiteral("system/napom.dat")), records);
 }
 
+// An export onto a file of the system folder would replace the schedules or
+// the settings with calendar text: refused in a line, with status 1, however
+// the name reaches there, and nothing is written. Elsewhere, a link is
+// written through as before.
+TEST_F(ScheduleCommandTest, ExportRefusesEveryFileOfTheSystemFolderByItsRealPath) {
+    const QByteArray oldReminders = reminder(later, "18:00", "ужин").bytes();
+    const QByteArray oldLaunches = launch(later, "08:00", "/usr/bin/backup").bytes();
+    folder.write(QStringLiteral("system/napom.dat"), oldReminders);
+    folder.write(QStringLiteral("system/run.dat"), oldLaunches);
+    QTemporaryDir elsewhere;
+    const QString system = folder.path(QStringLiteral("system"));
+    const auto link = [&](const QString& target, const QString& name) {
+        ASSERT_TRUE(QFile::link(target, folder.path(name))) << name.toStdString();
+    };
+    link(system, QStringLiteral("sys-link"));
+    link(folder.path(QStringLiteral("system/napom.dat")), QStringLiteral("napom-link.ics"));
+    link(folder.path(QStringLiteral("system/new.ics")), QStringLiteral("dangling.ics"));
+    link(folder.path(QStringLiteral("napom-link.ics")), QStringLiteral("chain.ics"));
+    link(elsewhere.path() + QStringLiteral("/out.ics"), QStringLiteral("outside-link.ics"));
+    const QStringList systemFiles = QDir(system).entryList(QDir::AllEntries | QDir::System);
+
+    const struct {
+        QStringList arguments;
+        int status;
+    } cases[] = {
+        {{"export", "--all", "system/napom.dat"}, 1},
+        {{"export", "--launches", "system/run.dat"}, 1},
+        {{"export", "system/system.ini"}, 1},
+        {{"export", "system/new.ics"}, 1},
+        {{"export", "system/../system/napom.dat"}, 1},
+        {{"export", "skins/../system/./run.dat"}, 1},
+        {{"export", "sys-link/napom.dat"}, 1},
+        {{"export", "napom-link.ics"}, 1},
+        {{"export", "chain.ics"}, 1},
+        {{"export", "dangling.ics"}, 1},
+        {{"export", folder.path(QStringLiteral("system/napom.dat"))}, 1},
+        {{"export", "--all", "out.ics"}, 0},
+        {{"export", "outside-link.ics"}, 0},
+        {{"export", "skins/out.ics"}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(run(c.arguments), c.status) << err.toStdString();
+        EXPECT_EQ(err.count(QLatin1Char('\n')), c.status) << err.toStdString();
+        EXPECT_EQ(reminders(), oldReminders);
+        EXPECT_EQ(launches(), oldLaunches);
+        EXPECT_EQ(QDir(system).entryList(QDir::AllEntries | QDir::System), systemFiles);
+    }
+    EXPECT_TRUE(folder.read(QStringLiteral("out.ics")).startsWith("BEGIN:VCALENDAR"));
+    EXPECT_TRUE(QFileInfo(folder.path(QStringLiteral("outside-link.ics"))).isSymLink());
+    EXPECT_TRUE(filekinds::read(elsewhere.path() + QStringLiteral("/out.ics"))
+                    .startsWith("BEGIN:VCALENDAR"));
+    EXPECT_TRUE(notifier.asked.isEmpty());
+}
+
 // A pipe or a device as a schedule file: every command that changes it
 // refuses at once with status 1 and says why, where the record went into
 // /dev/null with status 0 or the import waited for ever on the pipe.
