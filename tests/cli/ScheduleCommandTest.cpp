@@ -17,6 +17,7 @@
 #include "platform/ReloadNotifier.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "settings/Cp1251.h"
 #include "settings/DayCount.h"
 
 namespace {
@@ -464,5 +465,40 @@ TEST_F(ScheduleCommandTest, CommandsThatChangeAScheduleRefuseOneThatIsNoRegularF
             EXPECT_TRUE(notifier.asked.isEmpty());
             QFile::remove(path);
         }
+    }
+}
+
+// A text is shown as it is stored, but no character of it reaches the
+// terminal as a control: a reminder cannot retitle, clear or move the
+// user's terminal. Ordinary texts print as ever, and JSON keeps them whole.
+TEST_F(ScheduleCommandTest, ListShowsControlCharactersEscaped) {
+    const struct {
+        QByteArray stored;  // code page 1251, as in the file
+        const char* shown;
+    } rows[] = {
+        {cp1251::encode(QStringLiteral("Купить хлеб")), "Купить хлеб"},
+        {"C:\\Programs\\first.exe", "C:\\Programs\\first.exe"},
+        {"a\r\nb\nc\rd\te", "a\\nb\\nc\\rd\\te"},
+        {"\x1b]0;owned\x07title", "\\e]0;owned\\x07title"},
+        {"\x1b[2J\x1b[Hcleared", "\\e[2J\\e[Hcleared"},
+        {QByteArray("nul\0byte", 8), "nul\\x00byte"},
+        {"\x08\x7f\x98\x1f", "\\x08\\x7f\\x98\\x1f"},
+        {"\x85\x96\xab\xbb", "…–«»"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shown);
+        QByteArray rec = reminder(later, "18:00", QString()).bytes();
+        rec[14] = char(row.stored.size());
+        rec.replace(15, row.stored.size(), row.stored);
+        folder.write(QStringLiteral("system/napom.dat"), rec);
+        ASSERT_EQ(run({"list", "--reminders"}), 0) << err.toStdString();
+        EXPECT_EQ(out, QStringLiteral("reminder\t2027-05-20\t18:00\t") +
+                           QString::fromUtf8(row.shown) + QLatin1Char('\n'));
+        ASSERT_EQ(run({"list", "--reminders", "--json"}), 0);
+        const QJsonArray json = QJsonDocument::fromJson(out.toUtf8()).array();
+        ASSERT_EQ(json.size(), 1);
+        QString whole = cp1251::decode(row.stored);
+        whole.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        EXPECT_EQ(json[0].toObject()[QStringLiteral("text")].toString(), whole);
     }
 }
