@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/ChronidexApp.h"
+#include "app/ProgramFolderEntry.h"
 #include "cli/ScheduleCommand.h"
 #include "desktop/Installation.h"
 #include "dialogs/FormFont.h"
@@ -26,37 +27,19 @@ int runCommandLine(int argc, char** argv) {
     const QString folder = installation.commandFolder(current);
     if (folder != current) {
         // A first command before the clock's first start finds the folder too.
-        for (const FolderLayout::Problem& problem : installation.layOutUserFolder()) {
-            err << "chronidex: cannot lay out " << problem.path << ": "
-                << (problem.reason.isEmpty() ? "the folder cannot be made" : problem.reason)
+        for (const FolderLayout::FolderProblems& problem :
+             FolderLayout::byFolder(installation.layOutUserFolder())) {
+            err << "chronidex: cannot lay out " << problem.folder << ": "
+                << (problem.notMade ? QStringLiteral("the folder cannot be made")
+                                    : QStringLiteral("%1 files not copied (%2)")
+                                          .arg(problem.files)
+                                          .arg(problem.reasons.join(QStringLiteral("; "))))
                 << '\n';
         }
     }
     LocalInstanceMarker marker;
     ScheduleCommand command(current, QDateTime::currentDateTime(), out, err, marker, folder);
     return command.run(QCoreApplication::arguments());
-}
-
-// The installed clock runs in the user's folder, laid out afresh with what
-// it lacks; elsewhere it runs in the current folder as it always has.
-QString enterProgramFolder(Platform& platform) {
-    const Installation installation(QCoreApplication::applicationFilePath());
-    const QString folder = installation.clockFolder(QDir::currentPath());
-    QStringList lines;
-    for (const FolderLayout::Problem& problem : installation.layOutUserFolder()) {
-        lines << (problem.reason.isEmpty()
-                      ? QStringLiteral("папка «%1» не создаётся").arg(problem.path)
-                      : QStringLiteral("«%1»: %2").arg(problem.path, problem.reason));
-    }
-    if (!lines.isEmpty()) {
-        platform.showError(QStringLiteral("Папка программы «%1» разложена не полностью:\n%2")
-                               .arg(folder, lines.join(QLatin1Char('\n'))));
-    }
-    // The launches' relative paths and the like: a folder that could not be
-    // made leaves the current one, but the clock still looks for its files
-    // where they belong and says what it misses.
-    QDir::setCurrent(folder);
-    return folder;
 }
 }  // namespace
 
@@ -97,7 +80,17 @@ int main(int argc, char** argv) {
     QApplication::setFont(formFont(11));
 
     LinuxPlatform platform(okcaption::beside);
-    const QString programFolder = enterProgramFolder(platform);
+    QString programFolder;
+    {
+        // The installed clock runs in the user's folder; elsewhere in the
+        // current folder.
+        const Installation installation(QCoreApplication::applicationFilePath());
+        ProgramFolderEntry entry(platform, installation);
+        programFolder = entry.enter();
+        if (entry.endRequested()) {
+            return 0;  // asked to end while the start showed its message
+        }
+    }
     ChronidexApp chronidex(platform);
     QObject::connect(&chronidex, &ChronidexApp::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
