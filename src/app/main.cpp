@@ -29,12 +29,14 @@ int runCommandLine(int argc, char** argv) {
         // A first command before the clock's first start finds the folder too.
         for (const FolderLayout::FolderProblems& problem :
              FolderLayout::byFolder(installation.layOutUserFolder())) {
-            err << "chronidex: cannot lay out " << problem.folder << ": "
-                << (problem.notMade ? QStringLiteral("the folder cannot be made")
-                                    : QStringLiteral("%1 files not copied (%2)")
-                                          .arg(problem.files)
-                                          .arg(problem.reasons.join(QStringLiteral("; "))))
-                << '\n';
+            err << "chronidex: cannot lay out " << problem.folder << ": ";
+            if (problem.notMade) {
+                err << "the folder cannot be made";
+            } else {
+                err << problem.files << " files not copied ("
+                    << problem.reasons.join(QLatin1String("; ")) << ')';
+            }
+            err << '\n';
         }
     }
     LocalInstanceMarker marker;

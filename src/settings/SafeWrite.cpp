@@ -46,8 +46,13 @@ bool replaceFile(const QString& path, const QByteArray& content, QString* error)
         return fail(error, QString::fromLocal8Bit(std::strerror(errno)));
     }
     ScratchWriter scratch(target, ScratchWriter::Naming::Beside);
-    return scratch.open(error) && scratch.write(content, error) &&
-           scratch.commitOver(target, error);
+    if (scratch.open(error) && scratch.write(content, error) && scratch.commitOver(target, error)) {
+        return true;
+    }
+    // Its random name is known to nobody else: a rewrite that gave up
+    // leaves nothing for the next start to clear away.
+    scratch.discard();
+    return false;
 }
 
 bool replaceThroughScratch(const QString& scratchPath, const QString& path,

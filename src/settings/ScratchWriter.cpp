@@ -190,8 +190,7 @@ bool ScratchWriter::commitOver(const QString& path, QString* error) {
         ::lstat(QFile::encodeName(scratchPath_).constData(), &named) != 0 ||
         ours.st_dev != named.st_dev || ours.st_ino != named.st_ino) {
         file_.close();
-        return fail(error,
-                    QStringLiteral("the scratch file %1 was replaced meanwhile").arg(scratchPath_));
+        return fail(error, QStringLiteral("временный файл «%1» подменён").arg(scratchPath_));
     }
     file_.close();
     if (!safewrite::mayProceed(safewrite::Step::Rename)) {
