@@ -1,9 +1,12 @@
 #include "scheduler/RecordRemoval.h"
 
+#include <fcntl.h>
+
 #include <QDir>
 #include <QFileInfo>
 
 #include "scheduler/ScheduleEntry.h"
+#include "settings/PlainFile.h"
 
 namespace {
 // Bytes per read of a rewrite, and so at most per write: few calls, and
@@ -16,8 +19,7 @@ RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize, 
       scratchPath_(std::move(scratchPath)),
       size_(recordSize),
       drops_(std::move(drops)),
-      main_(path_),
-      scratch_(scratchPath_) {}
+      target_(path_) {}
 
 RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize,
                              const ScheduleKey& key)
@@ -36,9 +38,18 @@ QString RecordRemoval::run() {
     if (!QFileInfo::exists(path_)) {
         return {};
     }
-    if (!QFileInfo(path_).isFile() || !main_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        return failed(QStringLiteral("Не удалось открыть файл расписания %1: %2"),
-                      main_.errorString());
+    linked_ = QFileInfo(path_).isSymLink();
+    target_ = linked_ ? plainfile::linkEnd(path_) : path_;
+    QString why;
+    const int fd = plainfile::openRegular(target_, O_RDONLY, &why);
+    if (fd < 0) {
+        return failed(QStringLiteral("Не удалось открыть файл расписания %1: %2"), why);
+    }
+    main_.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    if (linked_) {
+        scratch_.emplace(target_, ScratchWriter::Naming::Beside);
+    } else {
+        scratch_.emplace(scratchPath_);
     }
     in_ = QByteArray(qMax<qsizetype>(1, kWriteBuffer / size_) * size_, Qt::Uninitialized);
     if (const QString error = scan(); !error.isEmpty()) {
@@ -65,7 +76,7 @@ QString RecordRemoval::scan() {
     }
     if (main_.error() != QFileDevice::NoError) {
         if (begun_) {
-            scratch_.discard();
+            scratch_->discard();
         }
         return failed(QStringLiteral("Не удалось прочитать файл расписания %1: %2"),
                       main_.errorString());
@@ -108,8 +119,8 @@ bool RecordRemoval::take(qint64 got) {
 // the file already open, not read a second time.
 bool RecordRemoval::begin() {
     begun_ = true;
-    return scratch_.open(&why_) &&
-           (firstMatch_ <= 0 || scratch_.copyFrom(main_, 0, firstMatch_, &why_));
+    return scratch_->open(&why_) &&
+           (firstMatch_ <= 0 || scratch_->copyFrom(main_, 0, firstMatch_, &why_));
 }
 
 // Kept records next to each other in `in_` go out in one write.
@@ -117,15 +128,17 @@ bool RecordRemoval::writeRun(qint64 end) {
     const qint64 from = run_;
     run_ = -1;
     return from < 0 ||
-           scratch_.write(QByteArrayView(in_.constData() + from * size_, (end - from) * size_),
-                          &why_);
+           scratch_->write(QByteArrayView(in_.constData() + from * size_, (end - from) * size_),
+                           &why_);
 }
 
 QString RecordRemoval::finish() {
     if (firstMatch_ < 0) {
         return {};  // nothing to drop: the file stays as it is
     }
-    if (keptBytes_ == 0) {
+    // A link stays, for the user who put it there, and so does the file it
+    // ends in, empty: a schedule without records.
+    if (keptBytes_ == 0 && !linked_) {
         if (!QFile::remove(path_)) {
             return QStringLiteral("Не удалось удалить файл расписания %1.")
                 .arg(QDir::toNativeSeparators(path_));
@@ -133,7 +146,7 @@ QString RecordRemoval::finish() {
         QFile::remove(scratchPath_);  // one left over by an interrupted rewrite
         return {};
     }
-    if (!scratch_.commitOver(path_, &why_)) {
+    if ((!begun_ && !begin()) || !scratch_->commitOver(target_, &why_)) {
         return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
     }
     return {};

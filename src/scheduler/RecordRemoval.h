@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "scheduler/ScheduleKey.h"
 #include "settings/ScratchWriter.h"
@@ -15,6 +16,8 @@
 // the records before it are copied by the kernel, then the kept ones stream
 // after them. The file never gets shorter than its old or its new content:
 // the scratch file takes its name in one rename once complete on disk.
+// Through a link at the file's name the file it ends in is rewritten, with a
+// scratch file of its own beside it, and the link stays.
 class RecordRemoval {
   public:
     // `drops` sees each whole record once, in file order.
@@ -26,7 +29,8 @@ class RecordRemoval {
 
     // What went wrong, for the user; empty when done. A missing file is left
     // missing; when no record remains, neither the file nor a scratch file is
-    // left. A failure leaves the file as it was.
+    // left (through a link, the file it ends in stays, empty). Anything but a
+    // regular file is refused. A failure leaves the file as it was.
     QString run();
 
   private:
@@ -41,8 +45,10 @@ class RecordRemoval {
     QString scratchPath_;
     int size_;
     Drops drops_;
+    QString target_;       // the file rewritten: path_, or where a link there ends
+    bool linked_ = false;  // path_ is a link
     QFile main_;
-    ScratchWriter scratch_;
+    std::optional<ScratchWriter> scratch_;
     QByteArray in_;       // whole records per read
     bool begun_ = false;  // the scratch file is open
     qint64 keptBytes_ = 0;

@@ -15,8 +15,12 @@ class ReminderRecord;
 // The two schedule files of a program folder: reads them, appends a record,
 // removes every record of a key, and says what went wrong. A change waits
 // for one that another process (the clock, the command line) is making in
-// the same folder. What a change means (a reload, the due check held meanwhile, a message) is the
-// caller's.
+// the same folder. Every change refuses, at once, a schedule that is no
+// regular file (a pipe would hold it, a device swallow the records). A link
+// at the file's name is followed by all of them alike: the file it ends in
+// is the schedule, rewritten in its own folder, and the link stays, for a
+// user who keeps the schedule elsewhere. What a change means (a reload, the due check held
+// meanwhile, a message) is the caller's.
 class ScheduleFiles {
   public:
     // A list never holds more entries than this; a file far larger than any
@@ -53,11 +57,17 @@ class ScheduleFiles {
     // same day and time too. As remove() otherwise.
     QString removeEntries(ScheduleKind kind, const ScheduleList& entries) const;
 
+    // Why the kind's file is no schedule that could be changed (a folder, a
+    // pipe or device under its name), for the user; empty when it is a
+    // regular file or missing.
+    QString refusal(ScheduleKind kind) const;
+
     QString filePath(ScheduleKind kind) const;
     QString scratchPath(ScheduleKind kind) const;
 
   private:
     static QByteArray wholeRecord(ScheduleKind kind, const QByteArray& record);
+    static bool present(const QString& path);  // anything under the name, a link too
     QString busy(ScheduleKind kind) const;
     QString full(ScheduleKind kind, qint64 held, qint64 adding) const;
 

@@ -79,6 +79,8 @@ class FakePlatform : public Platform {
     std::deque<QString> answers;
     // Runs while a message is "on screen", to act as other timers would.
     std::function<void(const QString&)> onMessage;
+    // The same while an error message is up.
+    std::function<void(const QString&)> onError;
     bool shellOpenResult = true;
     std::optional<QString> nextAnswer();
     QString autostart;
