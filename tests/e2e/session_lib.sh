@@ -15,6 +15,7 @@
 #   session_shot FILE                a screenshot from the compositor
 #   session_raise_normal COLOUR X Y  an ordinary window, 600x400 at X,Y,
 #                                    raised and focused; prints its id
+#   session_walk_switcher            Alt+Tab once (KDE)
 # Every process of the session carries CHRONIDEX_SESSION_TAG in its
 # environment, also those D-Bus starts, and ends with the test.
 
@@ -301,9 +302,10 @@ EOF
     grep "$tag " "$session_log" | grep -v "$tag end" | sed "s/.*$tag //"
 }
 kwin_window() { kwin_windows | awk -v id="$(printf '0x%x' "$1")" '$1 == id'; }
-# Walk Through Windows, as Alt+Tab does it (keys do not reach the
-# compositor from here): its global shortcut, invoked over D-Bus.
-kwin_walk_through_windows() {
+# Alt+Tab once under KDE: its shortcut "Walk Through Windows" invoked over
+# D-Bus (keys from here do not reach the compositor).
+session_walk_switcher() {
+    [ "$session_name" = kde ] || fail "$session_name: no way to walk the window switcher"
     gdbus call --session --dest org.kde.kglobalaccel --object-path /component/kwin \
         --method org.kde.kglobalaccel.Component.invokeShortcut 'Walk Through Windows' >/dev/null
 }
