@@ -105,6 +105,8 @@ session_needs() {
 
 start_session() {
     session_name=$1
+    # What an earlier session of the same run left must not pass for this one's.
+    rm -rf "$session_env" "$session_env.bus" "$work/sway"
     case $1 in
         xfce) start_xfce ;;
         gnome) start_gnome ;;
