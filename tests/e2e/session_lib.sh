@@ -52,7 +52,7 @@ session_stop() {
         [ -e "$lock" ] || continue
         local pid n
         pid=$(tr -d ' \n' <"$lock" 2>/dev/null) || continue
-        case " $alive " in *" $pid "*) ;; *) continue ;; esac
+        grep -qx "$pid" <<<"$alive" || continue
         n=${lock#/tmp/.X}
         n=${n%-lock}
         rm -f "$lock" "/tmp/.X11-unix/X$n"
