@@ -59,11 +59,14 @@ at_home() {
     [ "$(session_geometry "$clock")" = "$(want_clock)" ] &&
         [ "$(session_geometry "$calendar")" = "$(want_calendar)" ]
 }
+# Away is unmapped, or (where the compositor moves windows whole, as sway
+# does) lying wholly beyond the work area's right edge; the screenshot then
+# shows whether any pixel remains.
 both_away() {
-    local id state
+    local id x state
     for id in "$clock" "$calendar"; do
-        read -r _ _ _ _ state <<<"$(session_geometry "$id")"
-        [ "$state" != IsViewable ] || return 1
+        read -r x _ _ _ state <<<"$(session_geometry "$id")"
+        [ "$state" != IsViewable ] || [ "$x" -ge $((ax + aw)) ] || return 1
     done
 }
 # The colours of the points "x,y ..." on a screenshot, one line.
