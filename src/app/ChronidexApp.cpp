@@ -4,6 +4,7 @@
 
 #include "autohide/HomeScreen.h"
 #include "platform/Platform.h"
+#include "scheduler/TodaysReminders.h"
 
 ChronidexApp::ChronidexApp(Platform& platform)
     : platform_(platform),
@@ -65,6 +66,7 @@ bool ChronidexApp::start(const QString& programFolder) {
     }
     wireTimers();
     wireMenu();
+    wireAccessibility();
     clock_.show();
     calendar_->show();
     if (pullTab_ && !state_.settings.noPullTab()) {
@@ -177,14 +179,25 @@ void ChronidexApp::wireMenu() {
     menu_.setAction(MenuItem::Exit, [this] { exitProgram(); });
 }
 
+// What a screen reader is told of the clock, and the menu key on the
+// calendar, which has no menu of its own.
+void ChronidexApp::wireAccessibility() {
+    spoken_ = std::make_unique<SpokenClock>(
+        clock_, platform_, AccessibleTexts(state_.programFolder, state_.settings),
+        [this](const QDate& day) { return schedule::todaysReminders(reminders_.list(), day); });
+    calendar_->onMenuKey = [this] { clock_.openMenu(); };
+}
+
 // Away, the clock comes back as at a click on the tab; at home it comes to
-// the front.
+// the front. Either way it takes the keyboard focus: a second start is how
+// the user reaches the clock without the mouse.
 void ChronidexApp::bringForward() {
     if (autoHide_ && autoHide_->isAway()) {
         autoHide_->tabClick();
-        return;
+    } else {
+        clock_.show();
+        clock_.raise();
     }
-    clock_.show();
-    clock_.raise();
     clock_.activateWindow();
+    clock_.setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -11,6 +11,7 @@
 #include "app/MenuDialogs.h"
 #include "app/ProgramRestart.h"
 #include "app/ProgramTimers.h"
+#include "app/SpokenClock.h"
 #include "autohide/AutoHide.h"
 #include "autohide/DialogProtocol.h"
 #include "autohide/ui/PullTabWindow.h"
@@ -44,6 +45,7 @@ class ChronidexApp : public QObject {
     ClockMenu& menu() { return menu_; }
     ClockState& state() { return state_; }
     ProgramTimers& timers() { return timers_; }
+    SpokenClock* spokenClock() { return spoken_.get(); }
     CalendarWindow* calendar() { return calendar_.get(); }
     PullTabWindow* pullTab() { return pullTab_.get(); }
     // The dialog a menu item opens; null for items that open none and for a
@@ -58,6 +60,7 @@ class ChronidexApp : public QObject {
     void createOtherWindows();
     void wireTimers();
     void wireMenu();
+    void wireAccessibility();
     void onFaceTick();
     void armFaceTick(QTime now);
     void redrawFaceIfSeen(QTime now);
@@ -83,6 +86,7 @@ class ChronidexApp : public QObject {
     ReminderDueCheck reminders_;
     LaunchDueCheck launches_;
     DueCheckTicks dueChecks_;
+    std::unique_ptr<SpokenClock> spoken_;
     bool restarting_ = false;
     bool ended_ = false;
     bool restartFailed_ = false;  // told once; the clock goes on with this instance

@@ -4,6 +4,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/AccessibleFactory.h"
 #include "app/ChronidexApp.h"
 #include "cli/ScheduleCommand.h"
 #include "desktop/Installation.h"
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
     }
     DisplayLoss::watch(argv);
     QApplication app(argc, argv);
+    installAccessibleFactory();
     DisplayLoss::started();
     QApplication::setApplicationName(QStringLiteral("Chronidex"));
     QApplication::setApplicationVersion(QStringLiteral(CHRONIDEX_VERSION));

@@ -1,0 +1,26 @@
+#include "access/ScreenReader.h"
+
+#include <QAccessible>
+
+namespace screenreader {
+namespace {
+
+class Switch : public QAccessible::ActivationObserver {
+  public:
+    Switch() : on_(QAccessible::isActive()) { QAccessible::installActivationObserver(this); }
+    void accessibilityActiveChanged(bool active) override { on_ = active; }
+    bool on() const { return on_; }
+
+  private:
+    bool on_;
+};
+
+}  // namespace
+
+bool listening() {
+    // Kept to the very end: Qt may throw its switch while it shuts down.
+    static const Switch* const followed = new Switch;
+    return followed->on();
+}
+
+}  // namespace screenreader
