@@ -8,10 +8,11 @@ CHRONIDEX_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-
     fonts-wine libical-dev dpkg-dev)
 # The desktops test runs the clock under real window managers, on a nested
 # two-screen server, and compares screenshots; the package check runs the
-# ecosystem's checkers on the Debian package.
+# ecosystem's checkers on the Debian package; the accessibility test reads
+# the clock over the AT-SPI bus as a screen reader does.
 CHRONIDEX_TEST_PACKAGES=(xvfb xauth xdotool x11-utils x11-apps imagemagick xserver-xephyr
     openbox xfwm4 icewm dbus wmctrl python3 python3-icalendar khal
-    lintian appstream desktop-file-utils man-db)
+    lintian appstream desktop-file-utils man-db at-spi2-core python3-pyatspi)
 # fuzz/run.sh: clang with libFuzzer and the sanitizer runtimes.
 CHRONIDEX_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -1,6 +1,7 @@
 #include "app/ChronidexApp.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 #include "autohide/HomeScreen.h"
 #include "platform/Platform.h"
@@ -169,7 +170,16 @@ void ChronidexApp::redrawFaceIfSeen(QTime now) {
 void ChronidexApp::wireMenu() {
     connect(&menu_, &QMenu::aboutToShow, this, [this] { autoHide_->menuOpened(); });
     connect(&menu_, &QMenu::aboutToHide, this, [this] { autoHide_->menuClosed(); });
-    clock_.onContextMenu = [this](const QPoint& at) { menu_.popup(at); };
+    clock_.onContextMenu = [this](const QPoint& at, bool fromKeyboard) {
+        menu_.popup(at);
+        // Opened from the keyboard, it starts on its first item, which a
+        // screen reader then reads out; as after the Down key, the item's
+        // submenu stays closed until asked for.
+        if (fromKeyboard) {
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QCoreApplication::sendEvent(&menu_, &down);
+        }
+    };
     for (MenuItem item :
          {MenuItem::AddReminder, MenuItem::AddLaunch, MenuItem::Language, MenuItem::Skins,
           MenuItem::Autostart, MenuItem::OtherSettings, MenuItem::Holidays, MenuItem::About}) {

@@ -23,7 +23,7 @@ ClockWindow::ClockWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHi
 
 void ClockWindow::openMenu() {
     if (onContextMenu) {
-        onContextMenu(mapToGlobal(rect().center()));
+        onContextMenu(mapToGlobal(rect().center()), true);
     }
 }
 
@@ -47,7 +47,7 @@ void ClockWindow::contextMenuEvent(QContextMenuEvent* event) {
     if (event->reason() == QContextMenuEvent::Keyboard) {
         openMenu();
     } else if (onContextMenu) {
-        onContextMenu(event->globalPos());
+        onContextMenu(event->globalPos(), false);
     }
 }
 

@@ -18,8 +18,9 @@ class ClockWindow : public QWidget {
 
     QFrame& facePanel() { return facePanel_; }
 
-    // Right click anywhere on the window, or the menu key while it has the focus.
-    std::function<void(const QPoint& globalPos)> onContextMenu;
+    // Right click anywhere on the window, or the menu key while it has the
+    // focus: a menu opened from the keyboard starts on its first item.
+    std::function<void(const QPoint& globalPos, bool fromKeyboard)> onContextMenu;
     // Opens the menu as the menu key does, at the middle of the window.
     void openMenu();
 

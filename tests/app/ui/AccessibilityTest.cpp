@@ -138,6 +138,9 @@ TEST_F(Accessibility, TheMenuOpensFromTheKeyboardAndShowsInTheTreeWhileOpen) {
         EXPECT_EQ(openMenuIn(application), nullptr);
         open();
         ASSERT_TRUE(app.menu().isVisible());
+        // On its first item, for the reader to read, with the item's submenu closed.
+        EXPECT_EQ(app.menu().activeAction(), app.menu().item(MenuItem::AddMenu));
+        EXPECT_FALSE(app.menu().item(MenuItem::AddMenu)->menu()->isVisible());
         QAccessibleInterface* menu = openMenuIn(application);
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(application->childCount(), windows + 1);
