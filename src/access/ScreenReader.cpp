@@ -15,12 +15,20 @@ class Switch : public QAccessible::ActivationObserver {
     bool on_;
 };
 
+const Switch& followed() {
+    // Kept to the very end: Qt may throw its switch while it shuts down.
+    static const Switch* const instance = new Switch;
+    return *instance;
+}
+
 }  // namespace
 
+void follow() {
+    followed();
+}
+
 bool listening() {
-    // Kept to the very end: Qt may throw its switch while it shuts down.
-    static const Switch* const followed = new Switch;
-    return followed->on();
+    return followed().on();
 }
 
 }  // namespace screenreader

@@ -7,7 +7,10 @@
 namespace screenreader {
 
 // Follows Qt's own switch (QAccessible::setActive), which the platform's
-// bridge throws when a listener comes or goes.
+// bridge throws when a listener comes or goes; it hears of the switch only
+// from the first call of either function on, so the program calls
+// follow() as soon as its application object is made.
+void follow();
 bool listening();
 
 }  // namespace screenreader

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "access/ApplicationAccessible.h"
+#include "access/ScreenReader.h"
 #include "app/ClockAccessible.h"
 #include "app/ClockWindow.h"
 #include "autohide/ui/PullTabAccessible.h"
@@ -45,6 +46,7 @@ QAccessibleInterface* programInterface(const QString& className, QObject* object
 void installAccessibleFactory() {
     static const bool installed = [] {
         QAccessible::installFactory(programInterface);
+        screenreader::follow();
         return true;
     }();
     Q_UNUSED(installed);
