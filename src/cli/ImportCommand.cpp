@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QSet>
 
-#include "cli/CalendarImport.h"
 #include "cli/CommandContext.h"
 #include "cli/ImportSource.h"
+#include "ical/ICalImport.h"
 #include "platform/ReloadNotifier.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFiles.h"
@@ -46,7 +46,7 @@ int ImportCommand::run(const QStringList& arguments) const {
                                        .arg(name)
                                        .arg(kMaxFileSize >> 20));
     }
-    CalendarImport calendar(context_.now);
+    ICalImport calendar(context_.now);
     if (const QString why = calendar.read(source.bytes); !why.isEmpty()) {
         return context_.refuse(QStringLiteral("%1 is refused: %2").arg(name, why));
     }

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "cli/LocalTimeZone.h"
+#include "ical/LocalTimeZone.h"
 
 struct icalcomponent_impl;
 
@@ -32,7 +32,7 @@ struct ImportedReminder {
 // out of bounds (nesting deeper than calendars do, zone definitions that
 // expand without end) is refused before libical goes there, and its
 // recurrence rules are followed within a budget of libical's work.
-class CalendarImport {
+class ICalImport {
   public:
     static constexpr qsizetype kMaxOccurrences = 1000;
     static constexpr int kDaysAhead = 366;
@@ -41,7 +41,7 @@ class CalendarImport {
     // a level by a recursion, and thousands of them run it out of stack.
     static constexpr int kMaxNesting = 32;
 
-    explicit CalendarImport(const QDateTime& now);
+    explicit ICalImport(const QDateTime& now);
 
     // Reads the file's text. Why it is no calendar that libical can read, in
     // one line; empty when it was read.
@@ -63,7 +63,7 @@ class CalendarImport {
     QHash<QByteArray, QSet<QDateTime>> replaced_;
     QList<ImportedReminder> reminders_;
     QStringList problems_;
-    // Steps of libical's iterators left to this import (CalendarRuleWork):
+    // Steps of libical's iterators left to this import (ICalRuleWork):
     // a rule by the second would otherwise keep it busy for hours trying
     // every second, whether or not one ever passes. A few seconds' worth.
     qint64 steps_ = 200000;

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "cli/CalendarRuleDays.h"
+#include "ical/ICalRuleDays.h"
 
 // The work libical 3.0's recurrence iterator does for a rule, reckoned
 // before it runs, so that an import can keep it within a budget. libical 3.0
@@ -14,7 +14,7 @@
 // monthly or yearly rule it searches month by month or year by year, up to
 // the year 20000 and whatever UNTIL says, for one its BY parts give days in.
 // A step here is one candidate time or one month or year searched.
-class CalendarRuleWork {
+class ICalRuleWork {
   public:
     enum class Verdict {
         Follow,
@@ -23,7 +23,7 @@ class CalendarRuleWork {
     };
 
     // `start` the wall time the rule repeats (its DTSTART).
-    CalendarRuleWork(const icalrecurrencetype& rule, const icaltimetype& start);
+    ICalRuleWork(const icalrecurrencetype& rule, const icaltimetype& start);
 
     Verdict verdict() const { return verdict_; }
     // Why the rule is not followed, for the user; empty when it is.
@@ -48,7 +48,7 @@ class CalendarRuleWork {
 
     icalrecurrencetype_frequency frequency_;
     int interval_;
-    CalendarRuleDays days_;
+    ICalRuleDays days_;
     int timesPerDay_ = 1;
     // The most months or years in a row, in the rule's steps, that give no
     // day: how long one search for the next may take.

@@ -8,7 +8,7 @@
 
 #include "TempFolder.h"
 #include "ZoneGuard.h"
-#include "cli/CalendarExport.h"
+#include "ical/ICalExport.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "settings/DayCount.h"
@@ -71,7 +71,7 @@ QDateTime startUtc(const Parsed& p, icalcomponent* event) {
 
 }  // namespace
 
-TEST(CalendarExport, EventsAtTheirLocalTimesWithAlarmsForRemindersOnly) {
+TEST(ICalExport, EventsAtTheirLocalTimesWithAlarmsForRemindersOnly) {
     const QDateTime stamp(QDate(2026, 12, 9), QTime(12, 0), QTimeZone::utc());
     const QList<ScheduleEntry> entries = {
         reminder(QDate(2026, 12, 24), "10:30", QStringLiteral("Купить ёлку,\r\nпотом; маме")),
@@ -107,7 +107,7 @@ TEST(CalendarExport, EventsAtTheirLocalTimesWithAlarmsForRemindersOnly) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.zone.toStdString());
         const ZoneGuard zone(c.zone.constData());
-        CalendarExport calendar(QTimeZone::systemTimeZone(), stamp);
+        ICalExport calendar(QTimeZone::systemTimeZone(), stamp);
         for (const ScheduleEntry& entry : entries) {
             calendar.add(entry);
         }

@@ -6,7 +6,7 @@
 #include <QtGlobal>
 
 #include "FuzzInput.h"
-#include "cli/CalendarImport.h"
+#include "ical/ICalImport.h"
 #include "scheduler/EntryChecks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }();
     Q_UNUSED(zoneSet);
     const QDateTime now(QDate(2026, 12, 10), QTime(12, 10, 30));
-    CalendarImport calendar(now);
+    ICalImport calendar(now);
     if (!calendar.read(fuzzinput::bytes(data, size)).isEmpty()) {
         fuzzinput::require(calendar.reminders().isEmpty());
         return 0;
@@ -30,6 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            EntryChecks::unstorableProblem(reminder.text).isEmpty());
         occurrences += reminder.occurrence ? 1 : 0;
     }
-    fuzzinput::require(occurrences <= CalendarImport::kMaxOccurrences);
+    fuzzinput::require(occurrences <= ICalImport::kMaxOccurrences);
     return 0;
 }

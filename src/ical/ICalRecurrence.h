@@ -7,19 +7,19 @@
 #include <QList>
 #include <QString>
 
-#include "cli/LocalTimeZone.h"
+#include "ical/LocalTimeZone.h"
 
 // The starts of a recurring event or to-do that fall in a span: those of its
 // rules and its extra dates, less its excluded dates, with its own start
 // counted first as calendars count it. A rule is followed in the wall time
 // of the item's own zone, so an occurrence keeps its local time across a
 // change to or from summer time. Starts are in local time.
-class CalendarRecurrence {
+class ICalRecurrence {
   public:
     // `start` the value of the property the rules repeat (DTSTART, or a
     // to-do's DUE) and its TZID; a date alone stands for `dayTime` of its day.
-    CalendarRecurrence(icalcomponent* calendar, icalcomponent* item, icaltimetype start,
-                       QByteArray tzid, const LocalTimeZone& local, QTime dayTime);
+    ICalRecurrence(icalcomponent* calendar, icalcomponent* item, icaltimetype start,
+                   QByteArray tzid, const LocalTimeZone& local, QTime dayTime);
 
     static bool recurs(icalcomponent* item);
 
@@ -27,7 +27,7 @@ class CalendarRecurrence {
     QString unfollowable() const;
 
     // The starts in [from, to), in order, each once. A rule takes the steps
-    // of its iterator's work (CalendarRuleWork) from `steps`, reckoned before
+    // of its iterator's work (ICalRuleWork) from `steps`, reckoned before
     // it runs, at most half of them, so that one that repeats too often
     // leaves steps for the rest; it is followed only as far as they reach,
     // and `cut` says so.

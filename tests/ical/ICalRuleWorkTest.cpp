@@ -4,14 +4,14 @@
 
 #include <cstdlib>
 
-#include "cli/CalendarRuleWork.h"
+#include "ical/ICalRuleWork.h"
 
 // Rules as calendar programs write them are followed, and libical finds
 // their first time at once; rules that name no time at all, which would keep
 // libical searching month by month up to the year 20000, are told from them
 // without libical.
-TEST(CalendarRuleWork, RulesThatNameNoTimeAreToldBeforeLibicalSearches) {
-    using Verdict = CalendarRuleWork::Verdict;
+TEST(ICalRuleWork, RulesThatNameNoTimeAreToldBeforeLibicalSearches) {
+    using Verdict = ICalRuleWork::Verdict;
     struct Case {
         const char* rule;
         const char* start;
@@ -46,7 +46,7 @@ TEST(CalendarRuleWork, RulesThatNameNoTimeAreToldBeforeLibicalSearches) {
         icalrecurrencetype rule = icalrecurrencetype_from_string(c.rule);
         const icaltimetype start = icaltime_from_string(c.start);
         ASSERT_NE(rule.freq, ICAL_NO_RECURRENCE);
-        const CalendarRuleWork work(rule, start);
+        const ICalRuleWork work(rule, start);
         EXPECT_EQ(work.verdict(), c.verdict);
         EXPECT_EQ(work.reason().isEmpty(), c.verdict != Verdict::Unfollowable);
         if (c.verdict == Verdict::Follow) {

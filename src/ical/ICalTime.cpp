@@ -1,6 +1,6 @@
-#include "cli/CalendarTime.h"
+#include "ical/ICalTime.h"
 
-#include "cli/LocalTimeZone.h"
+#include "ical/LocalTimeZone.h"
 
 namespace calendartime {
 

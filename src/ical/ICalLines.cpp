@@ -1,4 +1,4 @@
-#include "cli/CalendarLines.h"
+#include "ical/ICalLines.h"
 
 #include <QByteArrayView>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "cli/CalendarRuleDays.h"
+#include "ical/ICalRuleDays.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -30,7 +30,7 @@ bool contains(const QList<short>& part, int value) {
 
 }  // namespace
 
-CalendarRuleDays::CalendarRuleDays(const icalrecurrencetype& rule, const icaltimetype& start)
+ICalRuleDays::ICalRuleDays(const icalrecurrencetype& rule, const icaltimetype& start)
     : months_(partOf(rule.by_month, ICAL_BY_MONTH_SIZE)),
       monthDays_(partOf(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE)),
       yearDays_(partOf(rule.by_year_day, ICAL_BY_YEARDAY_SIZE)),
@@ -43,7 +43,7 @@ CalendarRuleDays::CalendarRuleDays(const icalrecurrencetype& rule, const icaltim
 
 // Each weekday of the list in a span of days, the first on `firstDow`: all
 // of them without a position, else the nth from the start or the end.
-CalendarRuleDays::Days CalendarRuleDays::weekdaysIn(int lastDay, int firstDow, int lastDow) const {
+ICalRuleDays::Days ICalRuleDays::weekdaysIn(int lastDay, int firstDow, int lastDow) const {
     Days days;
     for (const short encoded : weekdays_) {
         const int dow = icalrecurrencetype_day_day_of_week(encoded);
@@ -65,7 +65,7 @@ CalendarRuleDays::Days CalendarRuleDays::weekdaysIn(int lastDay, int firstDow, i
 
 // The month's days of BYMONTHDAY (else the start's day) at `offset` on;
 // a day the month has not is left out, and not counted.
-void CalendarRuleDays::addMonthDays(int year, int month, int offset, Days& days, int& total) const {
+void ICalRuleDays::addMonthDays(int year, int month, int offset, Days& days, int& total) const {
     const int length = QDate(year, month, 1).daysInMonth();
     const QList<short> wanted = hasMonthDays() ? monthDays_ : QList<short>{short(startDay_)};
     for (const short day : wanted) {
@@ -79,8 +79,7 @@ void CalendarRuleDays::addMonthDays(int year, int month, int offset, Days& days,
 
 // BYSETPOS counts the days in order, from the first or, negative, from the
 // last of `total`, which libical counts as it added them.
-CalendarRuleDays::Days CalendarRuleDays::setPositionsOf(const Days& days, int lastDay,
-                                                        int total) const {
+ICalRuleDays::Days ICalRuleDays::setPositionsOf(const Days& days, int lastDay, int total) const {
     Days kept;
     int count = 0;
     for (int day = 1; day <= lastDay; ++day) {
@@ -95,7 +94,7 @@ CalendarRuleDays::Days CalendarRuleDays::setPositionsOf(const Days& days, int la
     return kept;
 }
 
-bool CalendarRuleDays::monthHasDays(int year, int month) const {
+bool ICalRuleDays::monthHasDays(int year, int month) const {
     const QDate first(year, month, 1);
     const int length = first.daysInMonth();
     Days days;
@@ -113,7 +112,7 @@ bool CalendarRuleDays::monthHasDays(int year, int month) const {
     return days.any();
 }
 
-bool CalendarRuleDays::yearHasDays(int year) const {
+bool ICalRuleDays::yearHasDays(int year) const {
     if (hasWeekNumbers()) {
         return yearHasWeekDays(year);
     }
@@ -166,7 +165,7 @@ bool CalendarRuleDays::yearHasDays(int year) const {
     return days.any();
 }
 
-bool CalendarRuleDays::weekNumbersPlain() const {
+bool ICalRuleDays::weekNumbersPlain() const {
     const bool positionless = std::all_of(weekdays_.begin(), weekdays_.end(), [](short encoded) {
         return icalrecurrencetype_day_position(encoded) == 0;
     });
@@ -178,7 +177,7 @@ bool CalendarRuleDays::weekNumbersPlain() const {
 
 // libical marks a day for each week number alone; with weekdays, a day of
 // one of the weeks the year has.
-bool CalendarRuleDays::yearHasWeekDays(int year) const {
+bool ICalRuleDays::yearHasWeekDays(int year) const {
     if (!hasWeekdays()) {
         return true;
     }
@@ -189,14 +188,14 @@ bool CalendarRuleDays::yearHasWeekDays(int year) const {
     });
 }
 
-bool CalendarRuleDays::dayPasses(const QDate& day) const {
+bool ICalRuleDays::dayPasses(const QDate& day) const {
     return (!hasMonths() || contains(months_, day.month())) &&
            (!hasMonthDays() || contains(monthDays_, day.day())) &&
            (!hasYearDays() || contains(yearDays_, day.dayOfYear())) &&
            (!hasWeekdays() || contains(weekdays_, weekdayOf(day)));
 }
 
-int CalendarRuleDays::mostDaysInMonth() const {
+int ICalRuleDays::mostDaysInMonth() const {
     int weekdays = 0;
     for (const short encoded : weekdays_) {
         weekdays += icalrecurrencetype_day_position(encoded) == 0 ? 5 : 1;
@@ -208,7 +207,7 @@ int CalendarRuleDays::mostDaysInMonth() const {
     return std::min(most, 31);
 }
 
-int CalendarRuleDays::mostDaysInYear() const {
+int ICalRuleDays::mostDaysInYear() const {
     int most = 0;
     if (hasYearDays()) {
         most = int(yearDays_.size());

@@ -1,6 +1,6 @@
-#include "cli/CalendarItemTimes.h"
+#include "ical/ICalItemTimes.h"
 
-#include "cli/CalendarTime.h"
+#include "ical/ICalTime.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ icaltimetype valueOf(icalproperty* property) {
 
 }  // namespace
 
-CalendarItemTimes::CalendarItemTimes(icalcomponent* calendar, icalcomponent* item,
-                                     const LocalTimeZone& local, QTime dayTime)
+ICalItemTimes::ICalItemTimes(icalcomponent* calendar, icalcomponent* item,
+                             const LocalTimeZone& local, QTime dayTime)
     : calendar_(calendar), item_(item), local_(local), dayTime_(dayTime) {
     const bool todo = icalcomponent_isa(item) == ICAL_VTODO_COMPONENT;
     icalproperty* start = icalcomponent_get_first_property(item, ICAL_DTSTART_PROPERTY);
@@ -52,7 +52,7 @@ CalendarItemTimes::CalendarItemTimes(icalcomponent* calendar, icalcomponent* ite
     }
 }
 
-std::optional<QDateTime> CalendarItemTimes::momentOf(icalproperty* property) {
+std::optional<QDateTime> ICalItemTimes::momentOf(icalproperty* property) {
     const icaltimetype value = valueOf(property);
     const QByteArray tzid = calendartime::tzidOf(property);
     if (icaltime_is_null_time(value)) {
@@ -70,7 +70,7 @@ std::optional<QDateTime> CalendarItemTimes::momentOf(icalproperty* property) {
     return at;
 }
 
-QDateTime CalendarItemTimes::eventEnd(const QDateTime& start) {
+QDateTime ICalItemTimes::eventEnd(const QDateTime& start) {
     if (icalproperty* end = icalcomponent_get_first_property(item_, ICAL_DTEND_PROPERTY)) {
         return momentOf(end).value_or(start);
     }
@@ -82,7 +82,7 @@ QDateTime CalendarItemTimes::eventEnd(const QDateTime& start) {
 
 // The first display alarm's moment: a time of its own, or a distance from
 // the start or, when it says so, the end.
-std::optional<QDateTime> CalendarItemTimes::alarm(const QDateTime& start, const QDateTime& end) {
+std::optional<QDateTime> ICalItemTimes::alarm(const QDateTime& start, const QDateTime& end) {
     for (icalcomponent* a = icalcomponent_get_first_component(item_, ICAL_VALARM_COMPONENT); a;
          a = icalcomponent_get_next_component(item_, ICAL_VALARM_COMPONENT)) {
         icalproperty* action = icalcomponent_get_first_property(a, ICAL_ACTION_PROPERTY);
@@ -102,7 +102,7 @@ std::optional<QDateTime> CalendarItemTimes::alarm(const QDateTime& start, const 
     return std::nullopt;
 }
 
-QDateTime CalendarItemTimes::reminderFor(const QDateTime& anchor) const {
+QDateTime ICalItemTimes::reminderFor(const QDateTime& anchor) const {
     if (allDay_) {
         return local_.at(anchor.date().addDays(offset_), dayTime_);
     }

@@ -1,11 +1,11 @@
-#include "cli/CalendarRecurrence.h"
+#include "ical/ICalRecurrence.h"
 
 #include <QSet>
 #include <algorithm>
 #include <tuple>
 
-#include "cli/CalendarRuleWork.h"
-#include "cli/CalendarTime.h"
+#include "ical/ICalRuleWork.h"
+#include "ical/ICalTime.h"
 
 namespace {
 // Wall times in order, zones aside.
@@ -25,9 +25,8 @@ icaltimetype likeStart(icaltimetype wall, const icaltimetype& start) {
 }
 }  // namespace
 
-CalendarRecurrence::CalendarRecurrence(icalcomponent* calendar, icalcomponent* item,
-                                       icaltimetype start, QByteArray tzid,
-                                       const LocalTimeZone& local, QTime dayTime)
+ICalRecurrence::ICalRecurrence(icalcomponent* calendar, icalcomponent* item, icaltimetype start,
+                               QByteArray tzid, const LocalTimeZone& local, QTime dayTime)
     : calendar_(calendar),
       item_(item),
       start_(start),
@@ -40,29 +39,28 @@ CalendarRecurrence::CalendarRecurrence(icalcomponent* calendar, icalcomponent* i
     }
 }
 
-bool CalendarRecurrence::recurs(icalcomponent* item) {
+bool ICalRecurrence::recurs(icalcomponent* item) {
     return icalcomponent_get_first_property(item, ICAL_RRULE_PROPERTY) ||
            icalcomponent_get_first_property(item, ICAL_RDATE_PROPERTY);
 }
 
-QString CalendarRecurrence::unfollowable() const {
+QString ICalRecurrence::unfollowable() const {
     for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_RRULE_PROPERTY); p;
          p = icalcomponent_get_next_property(item_, ICAL_RRULE_PROPERTY)) {
-        const CalendarRuleWork work(icalproperty_get_rrule(p), start_);
-        if (work.verdict() == CalendarRuleWork::Verdict::Unfollowable) {
+        const ICalRuleWork work(icalproperty_get_rrule(p), start_);
+        if (work.verdict() == ICalRuleWork::Verdict::Unfollowable) {
             return work.reason();
         }
     }
     return {};
 }
 
-std::optional<QDateTime> CalendarRecurrence::moment(icaltimetype value,
-                                                    const QByteArray& tzid) const {
+std::optional<QDateTime> ICalRecurrence::moment(icaltimetype value, const QByteArray& tzid) const {
     return calendartime::moment(calendar_, value, tzid, local_, dayTime_);
 }
 
-QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTime& to,
-                                            qint64& steps, bool& cut) const {
+QList<QDateTime> ICalRecurrence::starts(const QDateTime& from, const QDateTime& to, qint64& steps,
+                                        bool& cut) const {
     QList<QDateTime> found;
     const auto take = [&](const std::optional<QDateTime>& at) {
         if (at && *at >= from && *at < to) {
@@ -90,11 +88,10 @@ QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTi
 // to), and to begin two days before it where the rule has no count; what it
 // may take between those is paid for from the budget first, and where its
 // share is short it ends sooner.
-void CalendarRecurrence::followRule(icalrecurrencetype rule, const QDateTime& from,
-                                    const QDateTime& to, qint64& budget, bool& cut,
-                                    QList<QDateTime>& found) const {
-    const CalendarRuleWork work(rule, start_);
-    if (work.verdict() != CalendarRuleWork::Verdict::Follow) {
+void ICalRecurrence::followRule(icalrecurrencetype rule, const QDateTime& from, const QDateTime& to,
+                                qint64& budget, bool& cut, QList<QDateTime>& found) const {
+    const ICalRuleWork work(rule, start_);
+    if (work.verdict() != ICalRuleWork::Verdict::Follow) {
         return;
     }
     // Wall times two days outside the span are outside it in any zone.
@@ -153,7 +150,7 @@ void CalendarRecurrence::followRule(icalrecurrencetype rule, const QDateTime& fr
 }
 
 // An excluded date alone drops every start on that day.
-void CalendarRecurrence::dropExcluded(QList<QDateTime>& found) const {
+void ICalRecurrence::dropExcluded(QList<QDateTime>& found) const {
     QSet<QDate> days;
     QSet<QDateTime> moments;
     for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_EXDATE_PROPERTY); p;

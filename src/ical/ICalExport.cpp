@@ -1,4 +1,4 @@
-#include "cli/CalendarExport.h"
+#include "ical/ICalExport.h"
 
 #include <libical/ical.h>
 
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "cli/CalendarTime.h"
+#include "ical/ICalTime.h"
 
 namespace {
 
@@ -21,12 +21,12 @@ std::optional<QTime> clockTime(const QString& text) {
 
 }  // namespace
 
-CalendarExport::CalendarExport(const QTimeZone& zone, const QDateTime& stamp)
+ICalExport::ICalExport(const QTimeZone& zone, const QDateTime& stamp)
     : zone_(zone), local_(stamp), stamp_(stamp) {}
 
 // Whether the zone's name says the events' local times: a zone other
 // programs know by it, that places each of them where the system does.
-bool CalendarExport::zoneNamesLocalTime() const {
+bool ICalExport::zoneNamesLocalTime() const {
     if (!zone_.isValid() || zone_.id() == "UTC" || zone_.id() == "Etc/UTC" ||
         !QTimeZone::isTimeZoneIdAvailable(zone_.id())) {
         return false;
@@ -39,7 +39,7 @@ bool CalendarExport::zoneNamesLocalTime() const {
 
 // The same entry gets the same UID at every export: its kind, day, time and
 // text; entries alike in all of them are told apart by their order.
-QString CalendarExport::uidFor(const ScheduleEntry& entry) {
+QString ICalExport::uidFor(const ScheduleEntry& entry) {
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(entry.kind == ScheduleKind::Reminders ? "reminder" : "launch");
     hash.addData(QByteArray::number(entry.julianDay));
@@ -55,7 +55,7 @@ QString CalendarExport::uidFor(const ScheduleEntry& entry) {
     return uid;
 }
 
-void CalendarExport::add(const ScheduleEntry& entry) {
+void ICalExport::add(const ScheduleEntry& entry) {
     const QDate day = entry.day();
     const std::optional<QTime> time = clockTime(entry.time());
     const bool reminder = entry.kind == ScheduleKind::Reminders;
@@ -70,7 +70,7 @@ void CalendarExport::add(const ScheduleEntry& entry) {
     events_ << Event{uidFor(entry), local_.at(day, *time), text.toUtf8(), reminder};
 }
 
-icalcomponent* CalendarExport::eventOf(const Event& entry, bool named) const {
+icalcomponent* ICalExport::eventOf(const Event& entry, bool named) const {
     icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(event, icalproperty_new_uid(entry.uid.toUtf8().constData()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(utcTime(stamp_)));
@@ -99,7 +99,7 @@ icalcomponent* CalendarExport::eventOf(const Event& entry, bool named) const {
 }
 
 // The zone's definition first, then the events.
-QByteArray CalendarExport::text() const {
+QByteArray ICalExport::text() const {
     const bool named = zoneNamesLocalTime();
     icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
     icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
@@ -124,8 +124,8 @@ QByteArray CalendarExport::text() const {
 // in force a day before the first event, then each change up to a day after
 // the last, at the local time it happens, as observances of their own (no
 // rules to extrapolate, which readers differ on).
-icalcomponent* CalendarExport::zoneDefinition(const QDateTime& earliest,
-                                              const QDateTime& latest) const {
+icalcomponent* ICalExport::zoneDefinition(const QDateTime& earliest,
+                                          const QDateTime& latest) const {
     icalcomponent* definition = icalcomponent_new(ICAL_VTIMEZONE_COMPONENT);
     icalcomponent_add_property(definition, icalproperty_new_tzid(zone_.id().constData()));
     const auto observance = [&](const QDateTime& at, int from, int to, bool daylight,

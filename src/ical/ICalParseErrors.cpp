@@ -1,4 +1,4 @@
-#include "cli/CalendarParseErrors.h"
+#include "ical/ICalParseErrors.h"
 
 #include <QByteArray>
 #include <QList>

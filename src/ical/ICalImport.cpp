@@ -1,4 +1,4 @@
-#include "cli/CalendarImport.h"
+#include "ical/ICalImport.h"
 
 #include <libical/ical.h>
 
@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <memory>
 
-#include "cli/CalendarItemTimes.h"
-#include "cli/CalendarLines.h"
-#include "cli/CalendarParseErrors.h"
-#include "cli/CalendarRecurrence.h"
-#include "cli/CalendarTime.h"
-#include "cli/CalendarZoneRules.h"
+#include "ical/ICalItemTimes.h"
+#include "ical/ICalLines.h"
+#include "ical/ICalParseErrors.h"
+#include "ical/ICalRecurrence.h"
+#include "ical/ICalTime.h"
+#include "ical/ICalZoneRules.h"
 #include "scheduler/EntryChecks.h"
 
 namespace {
@@ -101,10 +101,9 @@ QString shown(const QString& text) {
 
 }  // namespace
 
-CalendarImport::CalendarImport(const QDateTime& now)
-    : local_(now), now_(toMinute(local_.of(now))) {}
+ICalImport::ICalImport(const QDateTime& now) : local_(now), now_(toMinute(local_.of(now))) {}
 
-QString CalendarImport::read(const QByteArray& bytes) {
+QString ICalImport::read(const QByteArray& bytes) {
     const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decoded = utf8.decode(text);
@@ -146,7 +145,7 @@ QString CalendarImport::read(const QByteArray& bytes) {
 
 // An item with a RECURRENCE-ID takes the place of that occurrence of the
 // item of its UID.
-void CalendarImport::collectReplaced(icalcomponent* calendar) {
+void ICalImport::collectReplaced(icalcomponent* calendar) {
     for (icalcomponent* item : itemsIn(calendar)) {
         icalproperty* id = icalcomponent_get_first_property(item, ICAL_RECURRENCEID_PROPERTY);
         const char* uid = icalcomponent_get_uid(item);
@@ -162,12 +161,12 @@ void CalendarImport::collectReplaced(icalcomponent* calendar) {
     }
 }
 
-void CalendarImport::addItem(icalcomponent* calendar, icalcomponent* item) {
+void ICalImport::addItem(icalcomponent* calendar, icalcomponent* item) {
     const QString text = QString::fromUtf8(icalcomponent_get_summary(item));
     if (const QString why = notWanted(item); !why.isEmpty()) {
         return refuse(text, why);
     }
-    const CalendarItemTimes times(calendar, item, local_, QTime(kAllDayHour, 0));
+    const ICalItemTimes times(calendar, item, local_, QTime(kAllDayHour, 0));
     if (!times.problem().isEmpty()) {
         return refuse(text, times.problem());
     }
@@ -180,7 +179,7 @@ void CalendarImport::addItem(icalcomponent* calendar, icalcomponent* item) {
             return refuse(text, problem);
         }
     }
-    if (!CalendarRecurrence::recurs(item) ||
+    if (!ICalRecurrence::recurs(item) ||
         icalcomponent_get_first_property(item, ICAL_RECURRENCEID_PROPERTY)) {
         return addOnce(text, toMinute(times.reminderFor(times.anchor())));
     }
@@ -188,8 +187,8 @@ void CalendarImport::addItem(icalcomponent* calendar, icalcomponent* item) {
     // and two days for the zones' difference wider on each side.
     const QDateTime until = now_.addDays(kDaysAhead);
     const qint64 distance = std::abs(times.anchor().secsTo(times.reminderFor(times.anchor())));
-    const CalendarRecurrence recurrence(calendar, item, times.anchorValue(), times.anchorTzid(),
-                                        local_, QTime(kAllDayHour, 0));
+    const ICalRecurrence recurrence(calendar, item, times.anchorValue(), times.anchorTzid(), local_,
+                                    QTime(kAllDayHour, 0));
     if (const QString why = recurrence.unfollowable(); !why.isEmpty()) {
         return refuse(text, why);
     }
@@ -215,7 +214,7 @@ void CalendarImport::addItem(icalcomponent* calendar, icalcomponent* item) {
     }
 }
 
-void CalendarImport::addOnce(const QString& text, const QDateTime& at) {
+void ICalImport::addOnce(const QString& text, const QDateTime& at) {
     if (at < now_) {
         return refuse(text, QStringLiteral("%1 has already passed.")
                                 .arg(at.toString(QStringLiteral("dd.MM.yyyy HH:mm"))));
@@ -224,7 +223,7 @@ void CalendarImport::addOnce(const QString& text, const QDateTime& at) {
 }
 
 // Occurrences beyond the import's share go, the latest first.
-void CalendarImport::keepEarliestOccurrences() {
+void ICalImport::keepEarliestOccurrences() {
     QList<qsizetype> occurrences;
     for (qsizetype i = 0; i < reminders_.size(); ++i) {
         if (reminders_[i].occurrence) {
@@ -256,6 +255,6 @@ void CalendarImport::keepEarliestOccurrences() {
                      .arg(kMaxOccurrences);
 }
 
-void CalendarImport::refuse(const QString& text, const QString& problem) {
+void ICalImport::refuse(const QString& text, const QString& problem) {
     problems_ << QStringLiteral("\"%1\": %2").arg(shown(text), problem);
 }

@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QString>
 
-#include "cli/LocalTimeZone.h"
+#include "ical/LocalTimeZone.h"
 
 // When an event or a to-do wants its reminder. The anchor is the start its
 // recurrences repeat (an event's start; a to-do's start, else its due time);
@@ -14,10 +14,10 @@
 // (a to-do's due time), at the same distance from every occurrence's
 // anchor. An all-day item is reminded of at `dayTime` of its day, whatever
 // its alarms say. Moments are in local time.
-class CalendarItemTimes {
+class ICalItemTimes {
   public:
-    CalendarItemTimes(icalcomponent* calendar, icalcomponent* item, const LocalTimeZone& local,
-                      QTime dayTime);
+    ICalItemTimes(icalcomponent* calendar, icalcomponent* item, const LocalTimeZone& local,
+                  QTime dayTime);
 
     // Why the item names no moment, for the user; empty when it does.
     const QString& problem() const { return problem_; }

@@ -1,6 +1,6 @@
-#include "cli/LocalTimeZone.h"
+#include "ical/LocalTimeZone.h"
 
-#include "cli/CalendarTime.h"
+#include "ical/ICalTime.h"
 
 LocalTimeZone::LocalTimeZone(const QDateTime& now) {
     const QTimeZone system = QTimeZone::systemTimeZone();

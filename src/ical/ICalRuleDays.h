@@ -12,9 +12,9 @@
 // and whether a day passes the parts that only filter the times of a rule by
 // the day or more often. A part the rule leaves out takes the start's value
 // where libical does so (the start's day of the month, its month).
-class CalendarRuleDays {
+class ICalRuleDays {
   public:
-    CalendarRuleDays(const icalrecurrencetype& rule, const icaltimetype& start);
+    ICalRuleDays(const icalrecurrencetype& rule, const icaltimetype& start);
 
     bool monthHasDays(int year, int month) const;
     // A yearly rule by week numbers takes only weekdays without a position,

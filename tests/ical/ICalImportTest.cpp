@@ -4,7 +4,7 @@
 
 #include "TempFolder.h"
 #include "ZoneGuard.h"
-#include "cli/CalendarImport.h"
+#include "ical/ICalImport.h"
 
 // Files written the way calendar programs write them, read into reminders.
 namespace {
@@ -42,7 +42,7 @@ QDateTime now() {
 
 }  // namespace
 
-TEST(CalendarImportTest, ItemsBecomeRemindersAtTheirLocalTimes) {
+TEST(ICalImportTest, ItemsBecomeRemindersAtTheirLocalTimes) {
     const TempFolder folder;
     const QList<Case> cases{
         // UTC times, seen from Moscow; the past and the cancelled are left
@@ -140,7 +140,7 @@ TEST(CalendarImportTest, ItemsBecomeRemindersAtTheirLocalTimes) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fixture + (' ' + c.zone).toStdString());
         const ZoneGuard zone(c.zone.constData());
-        CalendarImport calendar(now());
+        ICalImport calendar(now());
         ASSERT_EQ(calendar.read(fixture(c.fixture)), QString());
         EXPECT_EQ(shown(calendar.reminders()), c.reminders);
         ASSERT_EQ(calendar.problems().size(), c.problems.size())
@@ -154,19 +154,19 @@ TEST(CalendarImportTest, ItemsBecomeRemindersAtTheirLocalTimes) {
 
 // An hourly series since 2020: the import takes the first 1000 hours from
 // now and says how many more there were.
-TEST(CalendarImportTest, ARecurrenceGivesAtMostAThousandOccurrencesOfTheNextYear) {
+TEST(ICalImportTest, ARecurrenceGivesAtMostAThousandOccurrencesOfTheNextYear) {
     const ZoneGuard paris("Europe/Paris");
-    CalendarImport calendar(now());
+    ICalImport calendar(now());
     ASSERT_EQ(calendar.read(fixture("hourly.ics")), QString());
     const QList<ImportedReminder>& got = calendar.reminders();
-    ASSERT_EQ(got.size(), CalendarImport::kMaxOccurrences);
+    ASSERT_EQ(got.size(), ICalImport::kMaxOccurrences);
     EXPECT_EQ(got.first().at, QDateTime(QDate(2026, 12, 10), QTime(13, 0)));
     EXPECT_EQ(got.last().at, got.first().at.addSecs(3600 * 999));
     ASSERT_EQ(calendar.problems().size(), 1);
     EXPECT_TRUE(calendar.problems().first().contains(QStringLiteral("at most 1000")));
 }
 
-TEST(CalendarImportTest, FilesThatAreNoCalendarAreRefusedWhole) {
+TEST(ICalImportTest, FilesThatAreNoCalendarAreRefusedWhole) {
     const QList<std::pair<const char*, const char*>> cases{
         {"not-a-calendar.txt", "not an iCalendar file"},
         {"truncated.ics", "not an iCalendar file"},
@@ -177,7 +177,7 @@ TEST(CalendarImportTest, FilesThatAreNoCalendarAreRefusedWhole) {
     };
     for (const auto& [name, reason] : cases) {
         SCOPED_TRACE(name);
-        CalendarImport calendar(now());
+        ICalImport calendar(now());
         const QString why = calendar.read(fixture(name));
         EXPECT_TRUE(why.contains(QLatin1String(reason))) << why.toStdString();
         EXPECT_FALSE(why.contains(QLatin1Char('\n')));
@@ -187,7 +187,7 @@ TEST(CalendarImportTest, FilesThatAreNoCalendarAreRefusedWhole) {
 
 // A line about an item names it by the start of its summary: one line,
 // however long the summary is or whatever characters it holds.
-TEST(CalendarImportTest, ALineAboutAnItemShowsItsSummaryCutAndEscaped) {
+TEST(ICalImportTest, ALineAboutAnItemShowsItsSummaryCutAndEscaped) {
     const ZoneGuard zone("UTC");
     const auto event = [](const QByteArray& uid, const QByteArray& summary) {
         return "BEGIN:VEVENT\r\nUID:" + uid +
@@ -196,7 +196,7 @@ TEST(CalendarImportTest, ALineAboutAnItemShowsItsSummaryCutAndEscaped) {
     };
     const QByteArray text = calendarOf(event("long", QByteArray(1 << 20, 'x')) +
                                        event("escapes", "\x1b]0;Owned\x07Title\\nsecond line"));
-    CalendarImport calendar(now());
+    ICalImport calendar(now());
     ASSERT_EQ(calendar.read(text), QString());
     ASSERT_EQ(calendar.problems().size(), 2);
     EXPECT_TRUE(calendar.problems()[0].startsWith(u'"' + QString(60, u'x') + QChar(0x2026) +
@@ -212,7 +212,7 @@ TEST(CalendarImportTest, ALineAboutAnItemShowsItsSummaryCutAndEscaped) {
 // libical reads 500 values of a line and drops the rest without a word; the
 // import takes them all: an extra date past them is an occurrence, and an
 // excluded one gives no reminder.
-TEST(CalendarImportTest, ValuesPastTheFiveHundredLibicalReadsOfALineCount) {
+TEST(ICalImportTest, ValuesPastTheFiveHundredLibicalReadsOfALineCount) {
     const ZoneGuard zone("UTC");
     QByteArray excluded;  // of 2030, outside the span
     QByteArray extra;     // of 2025, passed
@@ -228,7 +228,7 @@ TEST(CalendarImportTest, ValuesPastTheFiveHundredLibicalReadsOfALineCount) {
         "BEGIN:VEVENT\r\nUID:extra\r\nDTSTAMP:20261101T000000Z\r\nDTSTART:20270201T090000Z\r\n"
         "RDATE:" +
         extra + "20270205T090000Z\r\nSUMMARY:Extra\r\nEND:VEVENT\r\n");
-    CalendarImport calendar(now());
+    ICalImport calendar(now());
     ASSERT_EQ(calendar.read(text), QString());
     EXPECT_EQ(
         shown(calendar.reminders()),

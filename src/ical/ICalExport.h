@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <QTimeZone>
 
-#include "cli/LocalTimeZone.h"
+#include "ical/LocalTimeZone.h"
 #include "scheduler/ScheduleEntry.h"
 
 struct icalcomponent_impl;
@@ -23,11 +23,11 @@ struct icalcomponent_impl;
 // the system's local time has such a name and keeps to it; else (UTC, a
 // POSIX TZ rule, a zone file copied to /etc/localtime) in UTC, which every
 // reader places right.
-class CalendarExport {
+class ICalExport {
   public:
     // `zone` the system's as Qt names it ("Europe/Moscow", or one without a
     // usable name); `stamp` the moment of the export.
-    CalendarExport(const QTimeZone& zone, const QDateTime& stamp);
+    ICalExport(const QTimeZone& zone, const QDateTime& stamp);
 
     // Adds the entry as an event. One without a real day or an HH:MM time
     // names no moment: it gets a line in problems() instead.

@@ -1,4 +1,4 @@
-#include "cli/CalendarRuleWork.h"
+#include "ical/ICalRuleWork.h"
 
 #include <QDateTime>
 #include <QList>
@@ -80,7 +80,7 @@ qint64 saturatedProduct(qint64 a, qint64 b) {
 
 }  // namespace
 
-CalendarRuleWork::CalendarRuleWork(const icalrecurrencetype& rule, const icaltimetype& start)
+ICalRuleWork::ICalRuleWork(const icalrecurrencetype& rule, const icaltimetype& start)
     : frequency_(rule.freq), interval_(std::max<int>(1, rule.interval)), days_(rule, start) {
     // The time parts that add times to each day rather than filter them.
     if (frequency_ > ICAL_SECONDLY_RECURRENCE) {
@@ -135,13 +135,13 @@ CalendarRuleWork::CalendarRuleWork(const icalrecurrencetype& rule, const icaltim
     }
 }
 
-bool CalendarRuleWork::periodic() const {
+bool ICalRuleWork::periodic() const {
     return frequency_ == ICAL_MONTHLY_RECURRENCE || frequency_ == ICAL_YEARLY_RECURRENCE;
 }
 
 // The months or years the rule steps through, one cycle of the calendar
 // long: whether any gives days, and the longest run of those that give none.
-void CalendarRuleWork::searchPeriods(const icaltimetype& start) {
+void ICalRuleWork::searchPeriods(const icaltimetype& start) {
     const bool monthly = frequency_ == ICAL_MONTHLY_RECURRENCE;
     const int cycle = monthly ? kCycleYears * 12 : kCycleYears;
     const int visits = cycle / std::gcd(interval_, cycle);
@@ -175,7 +175,7 @@ void CalendarRuleWork::searchPeriods(const icaltimetype& start) {
     ++longestSearch_;
 }
 
-qint64 CalendarRuleWork::candidatesPerPeriod() const {
+qint64 ICalRuleWork::candidatesPerPeriod() const {
     qint64 days = 1;
     if (frequency_ == ICAL_WEEKLY_RECURRENCE && days_.hasWeekdays()) {
         days = std::min<qint64>(7, days_.weekdays().size());
@@ -188,13 +188,13 @@ qint64 CalendarRuleWork::candidatesPerPeriod() const {
 }
 
 // The shortest a period of the rule's frequency can be.
-qint64 CalendarRuleWork::periodSeconds() const {
+qint64 ICalRuleWork::periodSeconds() const {
     static constexpr std::array<qint64, 7> seconds{1,         60,         3600,       86400,
                                                    7 * 86400, 28 * 86400, 365 * 86400};
     return seconds[std::min<int>(frequency_, ICAL_YEARLY_RECURRENCE)];
 }
 
-bool CalendarRuleWork::mayOccurBetween(const icaltimetype& from, const icaltimetype& to) const {
+bool ICalRuleWork::mayOccurBetween(const icaltimetype& from, const icaltimetype& to) const {
     if (periodic()) {
         return true;
     }
@@ -233,7 +233,7 @@ bool CalendarRuleWork::mayOccurBetween(const icaltimetype& from, const icaltimet
     return false;
 }
 
-qint64 CalendarRuleWork::stepsBetween(const icaltimetype& from, const icaltimetype& to) const {
+qint64 ICalRuleWork::stepsBetween(const icaltimetype& from, const icaltimetype& to) const {
     const QDateTime first = asWall(from);
     const QDateTime last = asWall(to);
     if (!first.isValid() || !last.isValid()) {
@@ -246,7 +246,7 @@ qint64 CalendarRuleWork::stepsBetween(const icaltimetype& from, const icaltimety
     return steps > std::numeric_limits<qint64>::max() / 2 ? steps : steps + 3 * longestSearch_;
 }
 
-icaltimetype CalendarRuleWork::reachWithin(const icaltimetype& from, qint64 steps) const {
+icaltimetype ICalRuleWork::reachWithin(const icaltimetype& from, qint64 steps) const {
     const qint64 each = candidatesPerPeriod() + (periodic() ? 1 : 0);
     const qint64 periods = (steps - 3 * longestSearch_) / each - 2;
     if (periods < 1) {

@@ -1,10 +1,10 @@
-#include "cli/CalendarZoneRules.h"
+#include "ical/ICalZoneRules.h"
 
 #include <QByteArray>
 #include <QList>
 
-#include "cli/CalendarRuleWork.h"
-#include "cli/CalendarTime.h"
+#include "ical/ICalRuleWork.h"
+#include "ical/ICalTime.h"
 
 namespace calendarzones {
 
@@ -32,8 +32,8 @@ QString ruleProblem(icalrecurrencetype rule, const icaltimetype& start, qint64& 
         return QStringLiteral("repeats more often than yearly (%1)")
             .arg(QString::fromUtf8(icalrecurrencetype_as_string(&rule)).left(60));
     }
-    const CalendarRuleWork work(rule, start);
-    if (work.verdict() != CalendarRuleWork::Verdict::Follow) {
+    const ICalRuleWork work(rule, start);
+    if (work.verdict() != ICalRuleWork::Verdict::Follow) {
         return QStringLiteral("has a rule that names no time");
     }
     changes += work.stepsBetween(start, lastExpanded());
