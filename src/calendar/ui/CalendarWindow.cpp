@@ -108,20 +108,8 @@ void CalendarWindow::buildControls() {
 
     monthLabel_ = new Label3D(this);
     monthLabel_->setGeometry(0, kHeight - 18, kWidth, 18);
-    monthLabel_->setAlignment(Qt::AlignHCenter);
     monthLabel_->setCaption(QStringLiteral("Февраль"));
     monthLabel_->setFont(formFont(15));
-    monthLabel_->setFirstColor(Qt::white);
-    monthLabel_->setLastColor(syscolors::fromBgr(0x808000));  // teal
-    monthLabel_->setFillGradient(false);
-    monthLabel_->setGradientOrientation(GradientOrientation::Horizontal);
-    monthLabel_->setHighLightColor(syscolors::fromBgr(0x808080));  // gray
-    monthLabel_->setShadowColor(syscolors::fromBgr(0x008000));     // green
-    monthLabel_->setShadowSize(0);
-    monthLabel_->setBorderColor(Qt::black);
-    monthLabel_->setBorderWidth(1);
-    monthLabel_->setBorderStyle(Label3DBorderStyle::Raised);
-    monthLabel_->setBevel(Label3DBevel::Raised);
 }
 
 QColor CalendarWindow::cornerColour(const QImage& face) {
