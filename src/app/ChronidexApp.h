@@ -4,6 +4,7 @@
 #include <QTime>
 #include <memory>
 
+#include "app/AwaySleep.h"
 #include "app/ClockMenu.h"
 #include "app/ClockStartup.h"
 #include "app/ClockWindow.h"
@@ -61,6 +62,7 @@ class ChronidexApp : public QObject {
     void onFaceTick();
     void armFaceTick(QTime now);
     void redrawFaceIfSeen(QTime now);
+    void beforeWaiting();
     void bringForward();
     void exitProgram();
 
@@ -83,6 +85,7 @@ class ChronidexApp : public QObject {
     ReminderDueCheck reminders_;
     LaunchDueCheck launches_;
     DueCheckTicks dueChecks_;
+    AwaySleep awaySleep_;  // after the checks it asks
     bool restarting_ = false;
     bool ended_ = false;
     bool restartFailed_ = false;  // told once; the clock goes on with this instance

@@ -212,3 +212,13 @@ bool LinuxPlatform::placeWindow(QObject& window, QPoint topLeft) {
 QPoint LinuxPlatform::cursorPos() const {
     return QCursor::pos();
 }
+
+PointerArea* LinuxPlatform::pointerArea() const {
+    if (!qGuiApp || !qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        return nullptr;  // not on X11
+    }
+    if (!pointerArea_) {
+        pointerArea_ = std::make_unique<X11PointerArea>();
+    }
+    return pointerArea_.get();
+}
