@@ -12,6 +12,13 @@ AwaySleep::AwaySleep(Platform& platform, const DueCheckTicks& checks,
       dayChange_(std::move(dayChange)),
       wake_(std::move(wake)) {}
 
+AwaySleep::~AwaySleep() {
+    if (alarm_) {
+        alarm_->cancel();
+        alarm_->setHandler({});
+    }
+}
+
 bool AwaySleep::sleep() {
     if (!alarm_) {
         alarm_ = platform_.wallClockAlarm();

@@ -21,6 +21,9 @@ class AwaySleep {
     // run when the alarm rings; it calls sleep() again while away.
     AwaySleep(Platform& platform, const DueCheckTicks& checks, std::function<QDateTime()> dayChange,
               std::function<void()> wake);
+    ~AwaySleep();
+    AwaySleep(const AwaySleep&) = delete;
+    AwaySleep& operator=(const AwaySleep&) = delete;
 
     // Sleeps, or goes on sleeping with the alarm set anew; false when it
     // cannot.

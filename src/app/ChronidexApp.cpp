@@ -30,6 +30,7 @@ ChronidexApp::ChronidexApp(Platform& platform)
     connect(&clock_, &ClockWindow::closing, this, [this] {
         ended_ = true;
         timers_.stopAll();
+        awaySleep_.stop();
         emit finished();
     });
     // A log-out or `kill` ends the program the way the menu's Exit does.
