@@ -7,6 +7,7 @@ cd "$(dirname "$0")"
 source tools/packages.sh
 source tools/xvfb.sh
 chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}" "${CHRONIDEX_TEST_PACKAGES[@]}"
+chronidex_install_missing --no-install-recommends "${CHRONIDEX_SESSION_PACKAGES[@]}"
 
 sanitize=
 for arg in "$@"; do

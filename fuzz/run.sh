@@ -36,8 +36,11 @@ declare -A seeds=(
     [face_bitmap_fuzz]="data/skins/*.bmp tests/data/clockface/*.bmp"
     [about_jpeg_fuzz]="src/desktop/ui/about.jpg tests/data/desktop/*.jpg"
     # Less the long series, which take a second each and would leave the
-    # short run little else.
-    [calendar_import_fuzz]="$(ls tests/data/ical/* | grep -v -e secondly -e hourly | tr '\n' ' ')"
+    # short run little else; with the rules that name no time and the one
+    # by the second that spends its share of the steps (rules-never.ics,
+    # rule-budget.ics), and the nesting made below.
+    [calendar_import_fuzz]="$(ls tests/data/ical/* | grep -v -e /secondly.ics -e /hourly.ics |
+        tr '\n' ' ')"
 )
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && mapfile -t targets < <(printf '%s\n' "${!seeds[@]}" | sort)
@@ -63,6 +66,15 @@ for target in "${targets[@]}"; do
         printf '[Lang]\r\nLang=eng\r\n' >"$corpus/eng.ini"
         printf '[lang]\nlang=fre\n' >"$corpus/fre.ini"
         printf '[Lang]\nLang=rus, eng\n' >"$corpus/list.ini"
+    fi
+    if [ "$target" = calendar_import_fuzz ]; then
+        # Components nested just past the depth the import takes.
+        {
+            printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//seed//seed//EN\r\n'
+            for _ in $(seq 33); do printf 'BEGIN:VEVENT\r\n'; done
+            for _ in $(seq 33); do printf 'END:VEVENT\r\n'; done
+            printf 'END:VCALENDAR\r\n'
+        } >"$corpus/nested.ics"
     fi
     log=$scratch/$target.log
     status=0

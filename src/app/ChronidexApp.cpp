@@ -28,7 +28,7 @@ ChronidexApp::ChronidexApp(Platform& platform)
           [this] { onFaceTick(); }) {
     soundEndTold_ = platform_.player().setEndHandler([this] { startup_.soundEndCheck(); });
     connect(&clock_, &ClockWindow::closing, this, [this] {
-        ended_ = true;
+        state_.ending = true;
         timers_.stopAll();
         awaySleep_.stop();
         emit finished();
@@ -54,18 +54,24 @@ bool ChronidexApp::start(const QString& programFolder) {
     if (startup_.finish() == ClockStartup::Outcome::AnotherInstanceRuns) {
         return false;
     }
-    if (ended_) {
+    if (state_.ending) {
         return true;  // ended by a request while a message of the start was up
     }
     platform_.instanceMarker().setRaiseHandler([this] { bringForward(); });
-    // The due checks read the file again on their next tick.
+    // The due checks read the file again on their next tick: when the file
+    // changed on disk, and when a command line that shares the clock's
+    // runtime folder asks, which also reaches a clock whose folder gives no
+    // notifications.
+    scheduleWatch_ = std::make_unique<ScheduleFileWatch>(
+        state_.programFolder,
+        [this](ScheduleKind kind) { schedule::reloadFlag(state_, kind) = true; });
     platform_.instanceMarker().setReloadHandler([this](const QString& name) {
         if (const std::optional<ScheduleKind> kind = schedule::kindNamed(name)) {
             schedule::reloadFlag(state_, *kind) = true;
         }
     });
     createOtherWindows();
-    if (ended_) {
+    if (state_.ending) {
         return true;
     }
     wireTimers();

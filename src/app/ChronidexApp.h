@@ -22,6 +22,7 @@
 #include "dialogs/DialogContext.h"
 #include "scheduler/LaunchDueCheck.h"
 #include "scheduler/ReminderDueCheck.h"
+#include "scheduler/ScheduleFileWatch.h"
 
 class Platform;
 
@@ -39,7 +40,7 @@ class ChronidexApp : public QObject {
     bool start(const QString& programFolder);
     // True once the program has ended, the start included: a request to end
     // that came while the start showed a message ends it there.
-    bool ended() const { return ended_; }
+    bool ended() const { return state_.ending; }
 
     ClockWindow& clock() { return clock_; }
     ClockMenu& menu() { return menu_; }
@@ -85,9 +86,9 @@ class ChronidexApp : public QObject {
     ReminderDueCheck reminders_;
     LaunchDueCheck launches_;
     DueCheckTicks dueChecks_;
+    std::unique_ptr<ScheduleFileWatch> scheduleWatch_;
     AwaySleep awaySleep_;  // after the checks it asks
     bool restarting_ = false;
-    bool ended_ = false;
     bool restartFailed_ = false;  // told once; the clock goes on with this instance
     bool soundEndTold_ = false;   // the player calls us when its sound ends
 };

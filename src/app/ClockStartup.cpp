@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "scheduler/ScheduleKind.h"
 #include "settings/FormatNames.h"
+#include "settings/PlainFile.h"
 #include "settings/ScratchLeftovers.h"
 #include "settings/SettingsFile.h"
 #include "settings/SkinFiles.h"
@@ -95,6 +96,15 @@ void ClockStartup::removeScratchLeftovers() {
     const AutostartEntry autostart(platform_.autostartFolder(), QString(), QString());
     if (!autostart.path().isEmpty()) {
         targets << autostart.path();
+    }
+    // A rewrite through a link leaves its scratch file beside the file the
+    // link ends in: the schedules then have theirs there too.
+    const QStringList schedules{folder.path(schedule::fileName(ScheduleKind::Reminders)),
+                                folder.path(schedule::fileName(ScheduleKind::Launches))};
+    for (const QString& path : QStringList(targets) + schedules) {
+        if (QFileInfo(path).isSymLink()) {
+            targets << plainfile::linkEnd(path);
+        }
     }
     scratchleftovers::remove(targets, {folder.path(schedule::scratchName(ScheduleKind::Reminders)),
                                        folder.path(schedule::scratchName(ScheduleKind::Launches))});

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/ChronidexApp.h"
+#include "app/ProgramFolderEntry.h"
 #include "cli/LayOutCommand.h"
 #include "cli/ScheduleCommand.h"
 #include "desktop/Installation.h"
@@ -29,10 +30,16 @@ int runCommandLine(int argc, char** argv) {
     const QString folder = installation.commandFolder(current);
     if (folder != current) {
         // A first command before the clock's first start finds the folder too.
-        for (const FolderLayout::Problem& problem : installation.layOutUserFolder()) {
-            err << "chronidex: cannot lay out " << problem.path << ": "
-                << (problem.reason.isEmpty() ? "the folder cannot be made" : problem.reason)
-                << '\n';
+        for (const FolderLayout::FolderProblems& problem :
+             FolderLayout::byFolder(installation.layOutUserFolder())) {
+            err << "chronidex: cannot lay out " << problem.folder << ": ";
+            if (problem.notMade) {
+                err << "the folder cannot be made";
+            } else {
+                err << problem.files << " files not copied ("
+                    << problem.reasons.join(QLatin1String("; ")) << ')';
+            }
+            err << '\n';
         }
     }
     LocalInstanceMarker marker;
@@ -46,28 +53,6 @@ int runLayOut(int argc, char** argv) {
     QTextStream err(stderr);
     return LayOutCommand(QDir::currentPath(), QProcessEnvironment::systemEnvironment(), err)
         .run(QCoreApplication::arguments());
-}
-
-// The installed clock runs in the user's folder, laid out afresh with what
-// it lacks; elsewhere it runs in the current folder as it always has.
-QString enterProgramFolder(Platform& platform) {
-    const Installation installation(QCoreApplication::applicationFilePath());
-    const QString folder = installation.clockFolder(QDir::currentPath());
-    QStringList lines;
-    for (const FolderLayout::Problem& problem : installation.layOutUserFolder()) {
-        lines << (problem.reason.isEmpty()
-                      ? QStringLiteral("папка «%1» не создаётся").arg(problem.path)
-                      : QStringLiteral("«%1»: %2").arg(problem.path, problem.reason));
-    }
-    if (!lines.isEmpty()) {
-        platform.showError(QStringLiteral("Папка программы «%1» разложена не полностью:\n%2")
-                               .arg(folder, lines.join(QLatin1Char('\n'))));
-    }
-    // The launches' relative paths and the like: a folder that could not be
-    // made leaves the current one, but the clock still looks for its files
-    // where they belong and says what it misses.
-    QDir::setCurrent(folder);
-    return folder;
 }
 }  // namespace
 
@@ -118,7 +103,17 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(icon);
 
     LinuxPlatform platform(okcaption::beside);
-    const QString programFolder = enterProgramFolder(platform);
+    QString programFolder;
+    {
+        // The installed clock runs in the user's folder; elsewhere in the
+        // current folder.
+        const Installation installation(QCoreApplication::applicationFilePath());
+        ProgramFolderEntry entry(platform, installation);
+        programFolder = entry.enter();
+        if (entry.endRequested()) {
+            return 0;  // asked to end while the start showed its message
+        }
+    }
     ChronidexApp chronidex(platform);
     QObject::connect(&chronidex, &ChronidexApp::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -3,6 +3,7 @@
 #include <libical/ical.h>
 
 #include <QCryptographicHash>
+#include <algorithm>
 #include <optional>
 
 #include "cli/CalendarTime.h"
@@ -21,14 +22,19 @@ std::optional<QTime> clockTime(const QString& text) {
 }  // namespace
 
 CalendarExport::CalendarExport(const QTimeZone& zone, const QDateTime& stamp)
-    : events_(icalcomponent_new(ICAL_VCALENDAR_COMPONENT)), zone_(zone), stamp_(stamp) {}
+    : zone_(zone), local_(stamp), stamp_(stamp) {}
 
-bool CalendarExport::inUtc() const {
-    return !zone_.isValid() || zone_.id() == "UTC" || zone_.id() == "Etc/UTC";
-}
-
-CalendarExport::~CalendarExport() {
-    icalcomponent_free(events_);
+// Whether the zone's name says the events' local times: a zone other
+// programs know by it, that places each of them where the system does.
+bool CalendarExport::zoneNamesLocalTime() const {
+    if (!zone_.isValid() || zone_.id() == "UTC" || zone_.id() == "Etc/UTC" ||
+        !QTimeZone::isTimeZoneIdAvailable(zone_.id())) {
+        return false;
+    }
+    return std::all_of(events_.begin(), events_.end(), [&](const Event& event) {
+        return calendartime::wallMoment(event.start.date(), event.start.time(), zone_) ==
+               event.start;
+    });
 }
 
 // The same entry gets the same UID at every export: its kind, day, time and
@@ -61,51 +67,51 @@ void CalendarExport::add(const ScheduleEntry& entry) {
                               text, entry.time());
         return;
     }
-    const QDateTime start(day, *time, inUtc() ? QTimeZone::utc() : zone_);
-    if (!earliest_.isValid() || start < earliest_) {
-        earliest_ = start;
-    }
-    if (!latest_.isValid() || start > latest_) {
-        latest_ = start;
-    }
+    events_ << Event{uidFor(entry), local_.at(day, *time), text.toUtf8(), reminder};
+}
+
+icalcomponent* CalendarExport::eventOf(const Event& entry, bool named) const {
     icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(event, icalproperty_new_uid(uidFor(entry).toUtf8().constData()));
+    icalcomponent_add_property(event, icalproperty_new_uid(entry.uid.toUtf8().constData()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(utcTime(stamp_)));
-    icalproperty* dtstart = icalproperty_new_dtstart(inUtc() ? utcTime(start) : wallTime(start));
-    if (!inUtc()) {
+    icalproperty* dtstart = icalproperty_new_dtstart(named ? wallTime(entry.start.toTimeZone(zone_))
+                                                           : utcTime(entry.start));
+    if (named) {
         icalproperty_add_parameter(dtstart, icalparameter_new_tzid(zone_.id().constData()));
     }
     icalcomponent_add_property(event, dtstart);
-    const QByteArray summary = text.toUtf8();
-    icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
-    if (reminder) {
+    icalcomponent_add_property(event, icalproperty_new_summary(entry.summary.constData()));
+    if (entry.reminder) {
         icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
         icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
         icaltriggertype trigger{};
         trigger.time = icaltime_null_time();
         trigger.duration = icaldurationtype_null_duration();
         icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
-        icalcomponent_add_property(alarm, icalproperty_new_description(summary.constData()));
+        icalcomponent_add_property(alarm, icalproperty_new_description(entry.summary.constData()));
         icalcomponent_add_component(event, alarm);
     } else {
-        icalproperty* path = icalproperty_new_x(summary.constData());
+        icalproperty* path = icalproperty_new_x(entry.summary.constData());
         icalproperty_set_x_name(path, "X-CHRONIDEX-LAUNCH");
         icalcomponent_add_property(event, path);
     }
-    icalcomponent_add_component(events_, event);
+    return event;
 }
 
 // The zone's definition first, then the events.
 QByteArray CalendarExport::text() const {
+    const bool named = zoneNamesLocalTime();
     icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
     icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Chronidex//Chronidex//EN"));
-    if (!inUtc() && earliest_.isValid()) {
-        icalcomponent_add_component(calendar, zoneDefinition());
+    if (named && !events_.isEmpty()) {
+        const auto [earliest, latest] =
+            std::minmax_element(events_.begin(), events_.end(),
+                                [](const Event& a, const Event& b) { return a.start < b.start; });
+        icalcomponent_add_component(calendar, zoneDefinition(earliest->start, latest->start));
     }
-    for (icalcomponent* event = icalcomponent_get_first_component(events_, ICAL_VEVENT_COMPONENT);
-         event; event = icalcomponent_get_next_component(events_, ICAL_VEVENT_COMPONENT)) {
-        icalcomponent_add_component(calendar, icalcomponent_new_clone(event));
+    for (const Event& event : events_) {
+        icalcomponent_add_component(calendar, eventOf(event, named));
     }
     char* text = icalcomponent_as_ical_string_r(calendar);
     QByteArray out(text);
@@ -118,7 +124,8 @@ QByteArray CalendarExport::text() const {
 // in force a day before the first event, then each change up to a day after
 // the last, at the local time it happens, as observances of their own (no
 // rules to extrapolate, which readers differ on).
-icalcomponent* CalendarExport::zoneDefinition() const {
+icalcomponent* CalendarExport::zoneDefinition(const QDateTime& earliest,
+                                              const QDateTime& latest) const {
     icalcomponent* definition = icalcomponent_new(ICAL_VTIMEZONE_COMPONENT);
     icalcomponent_add_property(definition, icalproperty_new_tzid(zone_.id().constData()));
     const auto observance = [&](const QDateTime& at, int from, int to, bool daylight,
@@ -135,11 +142,11 @@ icalcomponent* CalendarExport::zoneDefinition() const {
         }
         icalcomponent_add_component(definition, part);
     };
-    const QDateTime from = earliest_.addDays(-1);
+    const QDateTime from = earliest.toTimeZone(zone_).addDays(-1);
     const int offset = zone_.offsetFromUtc(from);
     observance(from, offset, offset, zone_.isDaylightTime(from), zone_.abbreviation(from));
     int before = offset;
-    for (const QTimeZone::OffsetData& change : zone_.transitions(from, latest_.addDays(1))) {
+    for (const QTimeZone::OffsetData& change : zone_.transitions(from, latest.addDays(1))) {
         observance(change.atUtc, before, change.offsetFromUtc, change.daylightTimeOffset != 0,
                    change.abbreviation);
         before = change.offsetFromUtc;

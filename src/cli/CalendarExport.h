@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimeZone>
 
+#include "cli/LocalTimeZone.h"
 #include "scheduler/ScheduleEntry.h"
 
 struct icalcomponent_impl;
@@ -15,16 +17,17 @@ struct icalcomponent_impl;
 // other calendar programs read it: a reminder is an event at its day and
 // time, its text the summary, with a display alarm at the start; a launch is
 // an event whose path is in a property of this program's own
-// (X-CHRONIDEX-LAUNCH), so that no other program acts on it. Times are local,
-// in the clock's zone by its IANA name, with the zone's definition over the
-// events' span made from the system's zone data; in UTC they are UTC.
+// (X-CHRONIDEX-LAUNCH), so that no other program acts on it. Times are the
+// clock's local times: in its zone by its IANA name, with the zone's
+// definition over the events' span made from the system's zone data, where
+// the system's local time has such a name and keeps to it; else (UTC, a
+// POSIX TZ rule, a zone file copied to /etc/localtime) in UTC, which every
+// reader places right.
 class CalendarExport {
   public:
-    // `zone` the clock's ("Europe/Moscow"); `stamp` the moment of the export.
+    // `zone` the system's as Qt names it ("Europe/Moscow", or one without a
+    // usable name); `stamp` the moment of the export.
     CalendarExport(const QTimeZone& zone, const QDateTime& stamp);
-    ~CalendarExport();
-    CalendarExport(const CalendarExport&) = delete;
-    CalendarExport& operator=(const CalendarExport&) = delete;
 
     // Adds the entry as an event. One without a real day or an HH:MM time
     // names no moment: it gets a line in problems() instead.
@@ -35,16 +38,22 @@ class CalendarExport {
     const QStringList& problems() const { return problems_; }
 
   private:
-    QString uidFor(const ScheduleEntry& entry);
+    struct Event {
+        QString uid;
+        QDateTime start;  // local time
+        QByteArray summary;
+        bool reminder;
+    };
 
-    icalcomponent_impl* events_;  // a calendar holding the events alone
-    icalcomponent_impl* zoneDefinition() const;
-    bool inUtc() const;
+    QString uidFor(const ScheduleEntry& entry);
+    bool zoneNamesLocalTime() const;
+    icalcomponent_impl* eventOf(const Event& event, bool named) const;
+    icalcomponent_impl* zoneDefinition(const QDateTime& earliest, const QDateTime& latest) const;
 
     QTimeZone zone_;
+    LocalTimeZone local_;
     QDateTime stamp_;
-    QDateTime earliest_;  // of the events added
-    QDateTime latest_;
+    QList<Event> events_;
     QSet<QString> uids_;
     QStringList problems_;
 };

@@ -7,9 +7,11 @@
 #include <memory>
 
 #include "cli/CalendarItemTimes.h"
+#include "cli/CalendarLines.h"
 #include "cli/CalendarParseErrors.h"
 #include "cli/CalendarRecurrence.h"
 #include "cli/CalendarTime.h"
+#include "cli/CalendarZoneRules.h"
 #include "scheduler/EntryChecks.h"
 
 namespace {
@@ -72,10 +74,35 @@ QDateTime toMinute(const QDateTime& at) {
     return at.addSecs(-at.time().second()).addMSecs(-at.time().msec());
 }
 
+// An item's summary in a line about it: control characters escaped, so the
+// line stays one and cannot steer a terminal, and cut where it is long.
+QString shown(const QString& text) {
+    constexpr qsizetype kShownCharacters = 60;
+    QString line;
+    qsizetype i = 0;
+    for (qsizetype count = 0; i < text.size() && count < kShownCharacters; ++i, ++count) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n')) {
+            line += QStringLiteral("\\n");
+        } else if (c.category() == QChar::Other_Control) {
+            line += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        } else {
+            line += c;
+            if (c.isHighSurrogate() && i + 1 < text.size()) {
+                line += text.at(++i);
+            }
+        }
+    }
+    if (i < text.size()) {
+        line += QChar(0x2026);  // …
+    }
+    return line;
+}
+
 }  // namespace
 
-CalendarImport::CalendarImport(const QTimeZone& local, const QDateTime& now)
-    : local_(local), now_(toMinute(now.toTimeZone(local))) {}
+CalendarImport::CalendarImport(const QDateTime& now)
+    : local_(now), now_(toMinute(local_.of(now))) {}
 
 QString CalendarImport::read(const QByteArray& bytes) {
     const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
@@ -84,8 +111,14 @@ QString CalendarImport::read(const QByteArray& bytes) {
     if (utf8.hasError() || text.contains('\0')) {
         return QStringLiteral("it is not UTF-8 text, which an iCalendar file is.");
     }
+    if (calendarlines::nesting(text, kMaxNesting) > kMaxNesting) {
+        return QStringLiteral("it nests BEGIN ... END more than %1 deep, which no calendar does.")
+            .arg(kMaxNesting);
+    }
     icalerror_set_errors_are_fatal(0);
-    const Component root(icalparser_parse_string(text.constData()), icalcomponent_free);
+    const Component root(
+        icalparser_parse_string(calendarlines::withShortValueLists(text).constData()),
+        icalcomponent_free);
     const QList<icalcomponent*> calendars =
         root ? calendarsIn(root.get()) : QList<icalcomponent*>();
     if (calendars.isEmpty()) {
@@ -95,6 +128,9 @@ QString CalendarImport::read(const QByteArray& bytes) {
     }
     if (const QString error = calendarparse::firstSeriousError(root.get()); !error.isEmpty()) {
         return QStringLiteral("libical cannot read it: %1").arg(error);
+    }
+    if (const QString why = calendarzones::problem(root.get()); !why.isEmpty()) {
+        return why;
     }
     for (icalcomponent* calendar : calendars) {
         collectReplaced(calendar);
@@ -154,17 +190,19 @@ void CalendarImport::addItem(icalcomponent* calendar, icalcomponent* item) {
     const qint64 distance = std::abs(times.anchor().secsTo(times.reminderFor(times.anchor())));
     const CalendarRecurrence recurrence(calendar, item, times.anchorValue(), times.anchorTzid(),
                                         local_, QTime(kAllDayHour, 0));
+    if (const QString why = recurrence.unfollowable(); !why.isEmpty()) {
+        return refuse(text, why);
+    }
     const QSet<QDateTime> skip = replaced_.value(icalcomponent_get_uid(item));
     const qsizetype before = reminders_.size();
-    const bool spent = steps_ == 0;
-    const QList<QDateTime> anchors = recurrence.starts(now_.addDays(-2).addSecs(-distance),
-                                                       until.addDays(2).addSecs(distance), steps_);
-    const bool cut = steps_ == 0 && !spent;
+    bool cut = false;
+    const QList<QDateTime> anchors = recurrence.starts(
+        now_.addDays(-2).addSecs(-distance), until.addDays(2).addSecs(distance), steps_, cut);
     if (cut) {
         problems_ << QStringLiteral(
-                         "The recurring items repeat too often to follow them all: "
-                         "occurrences from \"%1\" on may be missing.")
-                         .arg(text);
+                         "\"%1\": it repeats too often to follow it all: some of its "
+                         "occurrences may be missing.")
+                         .arg(shown(text));
     }
     for (const QDateTime& anchor : anchors) {
         const QDateTime at = toMinute(times.reminderFor(anchor));
@@ -219,7 +257,5 @@ void CalendarImport::keepEarliestOccurrences() {
 }
 
 void CalendarImport::refuse(const QString& text, const QString& problem) {
-    QString shown = text;
-    shown.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    problems_ << QStringLiteral("\"%1\": %2").arg(shown, problem);
+    problems_ << QStringLiteral("\"%1\": %2").arg(shown(text), problem);
 }

@@ -7,12 +7,13 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
-#include <QTimeZone>
+
+#include "cli/LocalTimeZone.h"
 
 struct icalcomponent_impl;
 
-// A reminder an iCalendar file asks for: its moment in the clock's zone and
-// its text, line breaks as "\n".
+// A reminder an iCalendar file asks for: its moment in local time, the
+// clock's, and its text, line breaks as "\n".
 struct ImportedReminder {
     QDateTime at;
     QString text;
@@ -22,19 +23,25 @@ struct ImportedReminder {
 // The reminders of an iCalendar file (RFC 5545), read by libical: one for
 // each event, and for each to-do with a due time, at the time of its first
 // display alarm, else at its start (a to-do's due time). Times in UTC, with
-// a TZID or floating are brought to the clock's zone. A recurring item gives
+// a TZID or floating are brought to local time. A recurring item gives
 // its occurrences of the next 366 days, at most 1000 of them in all, the
 // earliest. An all-day item is reminded of at 09:00 of its day. What the
 // reminder editor would refuse (a past time, a text longer than a record
 // holds or with characters code page 1251 has not) is left out with a line
-// in problems() naming the item's summary.
+// in problems() naming the item's summary. A file that would take libical
+// out of bounds (nesting deeper than calendars do, zone definitions that
+// expand without end) is refused before libical goes there, and its
+// recurrence rules are followed within a budget of libical's work.
 class CalendarImport {
   public:
     static constexpr qsizetype kMaxOccurrences = 1000;
     static constexpr int kDaysAhead = 366;
     static constexpr int kAllDayHour = 9;
+    // Calendars nest three deep (VCALENDAR, VEVENT, VALARM); libical parses
+    // a level by a recursion, and thousands of them run it out of stack.
+    static constexpr int kMaxNesting = 32;
 
-    CalendarImport(const QTimeZone& local, const QDateTime& now);
+    explicit CalendarImport(const QDateTime& now);
 
     // Reads the file's text. Why it is no calendar that libical can read, in
     // one line; empty when it was read.
@@ -50,14 +57,14 @@ class CalendarImport {
     void keepEarliestOccurrences();
     void refuse(const QString& text, const QString& problem);
 
-    QTimeZone local_;
+    LocalTimeZone local_;
     QDateTime now_;
     // The occurrences that items of their own replace, by UID.
     QHash<QByteArray, QSet<QDateTime>> replaced_;
     QList<ImportedReminder> reminders_;
     QStringList problems_;
-    // Steps of the recurrence rules left to this import: a rule by the
-    // second from years back would otherwise keep it busy for hours on its
-    // way to the next year. A few seconds' worth.
-    qint64 steps_ = 500000;
+    // Steps of libical's iterators left to this import (CalendarRuleWork):
+    // a rule by the second would otherwise keep it busy for hours trying
+    // every second, whether or not one ever passes. A few seconds' worth.
+    qint64 steps_ = 200000;
 };

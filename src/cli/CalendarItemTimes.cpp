@@ -20,7 +20,7 @@ icaltimetype valueOf(icalproperty* property) {
 }  // namespace
 
 CalendarItemTimes::CalendarItemTimes(icalcomponent* calendar, icalcomponent* item,
-                                     const QTimeZone& local, QTime dayTime)
+                                     const LocalTimeZone& local, QTime dayTime)
     : calendar_(calendar), item_(item), local_(local), dayTime_(dayTime) {
     const bool todo = icalcomponent_isa(item) == ICAL_VTODO_COMPONENT;
     icalproperty* start = icalcomponent_get_first_property(item, ICAL_DTSTART_PROPERTY);
@@ -104,7 +104,7 @@ std::optional<QDateTime> CalendarItemTimes::alarm(const QDateTime& start, const 
 
 QDateTime CalendarItemTimes::reminderFor(const QDateTime& anchor) const {
     if (allDay_) {
-        return QDateTime(anchor.date().addDays(offset_), dayTime_, local_);
+        return local_.at(anchor.date().addDays(offset_), dayTime_);
     }
     return anchor.addSecs(offset_);
 }

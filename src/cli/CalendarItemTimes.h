@@ -5,17 +5,18 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
-#include <QTimeZone>
+
+#include "cli/LocalTimeZone.h"
 
 // When an event or a to-do wants its reminder. The anchor is the start its
 // recurrences repeat (an event's start; a to-do's start, else its due time);
 // the reminder falls at the item's first display alarm, else at its start
 // (a to-do's due time), at the same distance from every occurrence's
 // anchor. An all-day item is reminded of at `dayTime` of its day, whatever
-// its alarms say.
+// its alarms say. Moments are in local time.
 class CalendarItemTimes {
   public:
-    CalendarItemTimes(icalcomponent* calendar, icalcomponent* item, const QTimeZone& local,
+    CalendarItemTimes(icalcomponent* calendar, icalcomponent* item, const LocalTimeZone& local,
                       QTime dayTime);
 
     // Why the item names no moment, for the user; empty when it does.
@@ -35,7 +36,7 @@ class CalendarItemTimes {
 
     icalcomponent* calendar_;
     icalcomponent* item_;
-    QTimeZone local_;
+    const LocalTimeZone& local_;
     QTime dayTime_;
     icaltimetype anchorValue_ = icaltime_null_time();
     QByteArray anchorTzid_;

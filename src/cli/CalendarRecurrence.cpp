@@ -1,8 +1,10 @@
 #include "cli/CalendarRecurrence.h"
 
+#include <QSet>
 #include <algorithm>
 #include <tuple>
 
+#include "cli/CalendarRuleWork.h"
 #include "cli/CalendarTime.h"
 
 namespace {
@@ -11,11 +13,21 @@ bool wallBefore(const icaltimetype& a, const icaltimetype& b) {
     return std::tie(a.year, a.month, a.day, a.hour, a.minute, a.second) <
            std::tie(b.year, b.month, b.day, b.hour, b.minute, b.second);
 }
+
+// The wall time in the form of the rule's start: its zone, a date or not.
+icaltimetype likeStart(icaltimetype wall, const icaltimetype& start) {
+    wall.zone = start.zone;
+    wall.is_date = start.is_date;
+    if (start.is_date) {
+        wall.hour = wall.minute = wall.second = 0;
+    }
+    return wall;
+}
 }  // namespace
 
 CalendarRecurrence::CalendarRecurrence(icalcomponent* calendar, icalcomponent* item,
-                                       icaltimetype start, QByteArray tzid, const QTimeZone& local,
-                                       QTime dayTime)
+                                       icaltimetype start, QByteArray tzid,
+                                       const LocalTimeZone& local, QTime dayTime)
     : calendar_(calendar),
       item_(item),
       start_(start),
@@ -33,13 +45,24 @@ bool CalendarRecurrence::recurs(icalcomponent* item) {
            icalcomponent_get_first_property(item, ICAL_RDATE_PROPERTY);
 }
 
+QString CalendarRecurrence::unfollowable() const {
+    for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_RRULE_PROPERTY); p;
+         p = icalcomponent_get_next_property(item_, ICAL_RRULE_PROPERTY)) {
+        const CalendarRuleWork work(icalproperty_get_rrule(p), start_);
+        if (work.verdict() == CalendarRuleWork::Verdict::Unfollowable) {
+            return work.reason();
+        }
+    }
+    return {};
+}
+
 std::optional<QDateTime> CalendarRecurrence::moment(icaltimetype value,
                                                     const QByteArray& tzid) const {
     return calendartime::moment(calendar_, value, tzid, local_, dayTime_);
 }
 
 QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTime& to,
-                                            qint64& steps) const {
+                                            qint64& steps, bool& cut) const {
     QList<QDateTime> found;
     const auto take = [&](const std::optional<QDateTime>& at) {
         if (at && *at >= from && *at < to) {
@@ -49,7 +72,7 @@ QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTi
     take(moment(start_, tzid_));
     for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_RRULE_PROPERTY); p;
          p = icalcomponent_get_next_property(item_, ICAL_RRULE_PROPERTY)) {
-        followRule(icalproperty_get_rrule(p), from, to, steps, found);
+        followRule(icalproperty_get_rrule(p), from, to, steps, cut, found);
     }
     for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_RDATE_PROPERTY); p;
          p = icalcomponent_get_next_property(item_, ICAL_RDATE_PROPERTY)) {
@@ -63,44 +86,67 @@ QList<QDateTime> CalendarRecurrence::starts(const QDateTime& from, const QDateTi
     return found;
 }
 
-void CalendarRecurrence::followRule(const icalrecurrencetype& rule, const QDateTime& from,
-                                    const QDateTime& to, qint64& budget,
+// The iterator is told to end two days past the span (the UNTIL it works
+// to), and to begin two days before it where the rule has no count; what it
+// may take between those is paid for from the budget first, and where its
+// share is short it ends sooner.
+void CalendarRecurrence::followRule(icalrecurrencetype rule, const QDateTime& from,
+                                    const QDateTime& to, qint64& budget, bool& cut,
                                     QList<QDateTime>& found) const {
+    const CalendarRuleWork work(rule, start_);
+    if (work.verdict() != CalendarRuleWork::Verdict::Follow) {
+        return;
+    }
+    // Wall times two days outside the span are outside it in any zone.
+    const QDateTime early = from.addDays(-2);
+    const std::optional<QDateTime> first = moment(start_, tzid_);
+    const bool skipAhead = rule.count == 0 && first && *first < early;
+    const icaltimetype begin =
+        skipAhead ? likeStart(calendartime::wallTime(early), start_) : start_;
+    icaltimetype end = calendartime::wallTime(to.addDays(2));
+    if (!icaltime_is_null_time(rule.until) && wallBefore(icaltime_normalize(rule.until), end)) {
+        end = icaltime_normalize(rule.until);
+    }
+    if (!wallBefore(begin, end) || !work.mayOccurBetween(begin, end)) {
+        return;
+    }
+    qint64 paid = work.stepsBetween(begin, end);
+    if (paid > budget / 2) {
+        cut = true;
+        paid = budget / 2;
+        budget -= paid;
+        const icaltimetype reach = work.reachWithin(begin, paid);
+        // Short of the span, the steps it has would find nothing.
+        if (icaltime_is_null_time(reach) || wallBefore(reach, calendartime::wallTime(early))) {
+            return;
+        }
+        end = wallBefore(reach, end) ? reach : end;
+    } else {
+        budget -= paid;
+    }
+    rule.until = likeStart(end, start_);
     icalrecur_iterator* steps = icalrecur_iterator_new(rule, start_);
     if (!steps) {
         return;
     }
-    // A rule without a count may start at the span rather than years before
-    // it; two days early, for the zones' difference in wall time.
-    const QDateTime early = from.addDays(-2);
-    const std::optional<QDateTime> first = moment(start_, tzid_);
-    if (rule.count == 0 && first && *first < early) {
-        icaltimetype skip = calendartime::wallTime(early);
-        skip.zone = start_.zone;
-        skip.is_date = start_.is_date;
-        if (!icalrecur_iterator_set_start(steps, skip)) {
-            icalrecur_iterator_free(steps);
-            steps = icalrecur_iterator_new(rule, start_);
-        }
-    }
-    // Wall times two days outside the span are outside it in any zone: the
-    // steps before it need no conversion.
-    const icaltimetype wallFrom = calendartime::wallTime(early);
-    const icaltimetype wallTo = calendartime::wallTime(to.addDays(2));
-    for (; budget > 0; --budget) {
-        const icaltimetype next = icalrecur_iterator_next(steps);
-        if (icaltime_is_null_time(next) || wallBefore(wallTo, next)) {
-            break;
-        }
-        if (wallBefore(next, wallFrom)) {
-            continue;
-        }
-        const std::optional<QDateTime> at = moment(next, tzid_);
-        if (!at || *at >= to) {
-            break;
-        }
-        if (*at >= from) {
-            found << *at;
+    // Setting the start fails only where the rule has no time after it.
+    if (!skipAhead || icalrecur_iterator_set_start(steps, begin)) {
+        const icaltimetype wallFrom = calendartime::wallTime(early);
+        for (; paid > 0; --paid) {
+            const icaltimetype next = icalrecur_iterator_next(steps);
+            if (icaltime_is_null_time(next)) {
+                break;
+            }
+            if (wallBefore(next, wallFrom)) {
+                continue;
+            }
+            const std::optional<QDateTime> at = moment(next, tzid_);
+            if (!at || *at >= to) {
+                break;
+            }
+            if (*at >= from) {
+                found << *at;
+            }
         }
     }
     icalrecur_iterator_free(steps);
@@ -108,15 +154,20 @@ void CalendarRecurrence::followRule(const icalrecurrencetype& rule, const QDateT
 
 // An excluded date alone drops every start on that day.
 void CalendarRecurrence::dropExcluded(QList<QDateTime>& found) const {
+    QSet<QDate> days;
+    QSet<QDateTime> moments;
     for (icalproperty* p = icalcomponent_get_first_property(item_, ICAL_EXDATE_PROPERTY); p;
          p = icalcomponent_get_next_property(item_, ICAL_EXDATE_PROPERTY)) {
         const icaltimetype value = icalproperty_get_exdate(p);
-        const std::optional<QDateTime> at = moment(value, calendartime::tzidOf(p));
-        if (!at) {
-            continue;
+        if (const std::optional<QDateTime> at = moment(value, calendartime::tzidOf(p))) {
+            if (value.is_date) {
+                days.insert(at->date());
+            } else {
+                moments.insert(*at);
+            }
         }
-        found.removeIf([&](const QDateTime& start) {
-            return value.is_date ? start.date() == at->date() : start == *at;
-        });
     }
+    found.removeIf([&](const QDateTime& start) {
+        return days.contains(start.date()) || moments.contains(start);
+    });
 }

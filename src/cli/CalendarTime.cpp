@@ -1,22 +1,16 @@
 #include "cli/CalendarTime.h"
 
+#include "cli/LocalTimeZone.h"
+
 namespace calendartime {
 
 namespace {
 
-QDateTime wallOf(const icaltimetype& value, const QTimeZone& zone) {
-    return QDateTime(QDate(value.year, value.month, value.day),
-                     QTime(value.hour, value.minute, value.second), zone);
-}
-
-// A zone of the system's data under the TZID, or under the IANA name of the
-// Windows name some programs write without a definition.
-QTimeZone systemZone(const QByteArray& tzid) {
-    if (QTimeZone::isTimeZoneIdAvailable(tzid)) {
-        return QTimeZone(tzid);
-    }
-    const QByteArray iana = QTimeZone::windowsIdToDefaultIanaId(tzid);
-    return iana.isEmpty() ? QTimeZone() : QTimeZone(iana);
+std::optional<QDateTime> fromLibicalZone(icaltimetype value, icaltimezone* zone,
+                                         const LocalTimeZone& local) {
+    value.zone = nullptr;
+    return local.of(
+        QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(value, zone), Qt::UTC));
 }
 
 }  // namespace
@@ -45,33 +39,48 @@ QByteArray tzidOf(icalproperty* property) {
     return tzid ? QByteArray(icalparameter_get_tzid(tzid)) : QByteArray();
 }
 
-bool zoneKnown(icalcomponent* calendar, const QByteArray& tzid) {
-    return tzid.isEmpty() || icalcomponent_get_timezone(calendar, tzid.constData()) ||
-           systemZone(tzid).isValid() || icaltimezone_get_builtin_timezone(tzid.constData());
+QTimeZone namedZone(const QByteArray& tzid) {
+    return QTimeZone::isTimeZoneIdAvailable(tzid) ? QTimeZone(tzid) : QTimeZone();
+}
+
+QDateTime wallMoment(const QDate& day, const QTime& time, const QTimeZone& zone) {
+    const QDateTime at(day, time, zone);
+    if (at.isValid() || !day.isValid() || !time.isValid()) {
+        return at;
+    }
+    // In the gap of a change forward: the offset of a day earlier.
+    const QDateTime wall(day, time, Qt::UTC);
+    return wall.addSecs(-zone.offsetFromUtc(wall.addDays(-1))).toTimeZone(zone);
 }
 
 std::optional<QDateTime> moment(icalcomponent* calendar, icaltimetype value, const QByteArray& tzid,
-                                const QTimeZone& local, QTime dayTime) {
+                                const LocalTimeZone& local, QTime dayTime) {
+    const QDate day(value.year, value.month, value.day);
     if (value.is_date) {
-        return QDateTime(QDate(value.year, value.month, value.day), dayTime, local);
+        return local.at(day, dayTime);
     }
+    const QTime time(value.hour, value.minute, value.second);
     if (icaltime_is_utc(value)) {
-        return wallOf(value, QTimeZone::utc()).toTimeZone(local);
+        return local.of(QDateTime(day, time, Qt::UTC));
     }
     if (tzid.isEmpty()) {
-        return wallOf(value, local);
+        return local.at(day, time);
     }
-    // The file's own definition is what its writer meant by the name.
+    // The system's data of a zone it knows by name: some programs define a
+    // zone by only the changes they expect their events to need (khal the
+    // next two), which misplaces every time past them.
+    if (const QTimeZone zone = namedZone(tzid); zone.isValid()) {
+        return local.of(wallMoment(day, time, zone));
+    }
+    // Else the file's own definition is what its writer meant by the name.
     if (icaltimezone* own = icalcomponent_get_timezone(calendar, tzid.constData())) {
-        value.zone = nullptr;
-        return QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(value, own), local);
+        return fromLibicalZone(value, own, local);
     }
-    if (const QTimeZone zone = systemZone(tzid); zone.isValid()) {
-        return wallOf(value, zone).toTimeZone(local);
+    if (const QByteArray iana = QTimeZone::windowsIdToDefaultIanaId(tzid); !iana.isEmpty()) {
+        return local.of(wallMoment(day, time, QTimeZone(iana)));
     }
     if (icaltimezone* builtin = icaltimezone_get_builtin_timezone(tzid.constData())) {
-        value.zone = nullptr;
-        return QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(value, builtin), local);
+        return fromLibicalZone(value, builtin, local);
     }
     return std::nullopt;
 }

@@ -7,11 +7,14 @@
 #include <QTimeZone>
 #include <optional>
 
+class LocalTimeZone;
+
 // Between libical's time values and Qt's moments. libical keeps a value as
 // its wall time with, at most, a pointer to a zone; a value whose property
-// names a TZID is turned into a moment here: through the file's own zone
-// definition first, then the system's zone data (IANA or Windows names),
-// then libical's own zones.
+// names a TZID is turned into a moment here: through the system's zone data
+// when it knows the TZID by its IANA name, else through the file's own zone
+// definition, the system's data under a Windows name, libical's own zones.
+// Moments come out in local time, the clock's (LocalTimeZone).
 namespace calendartime {
 
 // The moment's wall time, with no zone.
@@ -22,14 +25,18 @@ icaltimetype utcTime(const QDateTime& moment);
 // The TZID parameter of a time property; empty for UTC and floating times.
 QByteArray tzidOf(icalproperty* property);
 
-// Whether a value with this TZID can be placed in time, given the calendar
-// (a VCALENDAR, which may define zones) it comes from.
-bool zoneKnown(icalcomponent* calendar, const QByteArray& tzid);
+// The system's zone of that IANA name; an invalid zone when it has none.
+QTimeZone namedZone(const QByteArray& tzid);
 
-// The moment `value` names, shown in `local`: a UTC value as UTC, one with a
-// TZID in that zone, a floating one in `local`. A value that is a date alone
-// is its day at `dayTime`, in `local`. Nothing for a zone that is not known.
+// The moment of a wall time in `zone`. A time that a change to summer time
+// skips is read with the offset before the change, as RFC 5545 says: 02:30
+// on that night is 03:30.
+QDateTime wallMoment(const QDate& day, const QTime& time, const QTimeZone& zone);
+
+// The moment `value` names, in local time: a UTC value as UTC, one with a
+// TZID in that zone, a floating one as local time. A value that is a date
+// alone is its day at `dayTime`. Nothing for a zone that is not known.
 std::optional<QDateTime> moment(icalcomponent* calendar, icaltimetype value, const QByteArray& tzid,
-                                const QTimeZone& local, QTime dayTime);
+                                const LocalTimeZone& local, QTime dayTime);
 
 }  // namespace calendartime

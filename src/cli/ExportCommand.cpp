@@ -7,6 +7,7 @@
 #include "cli/CalendarExport.h"
 #include "cli/CommandContext.h"
 #include "scheduler/ScheduleFiles.h"
+#include "settings/PlainFile.h"
 #include "settings/ProgramFolder.h"
 
 int ExportCommand::run(const QStringList& arguments) const {
@@ -34,6 +35,16 @@ int ExportCommand::run(const QStringList& arguments) const {
         reminders = true;
     }
     const ProgramFolder folder(context_.programFolder);
+    const QString path =
+        file.isEmpty() ? QString() : QDir(context_.currentFolder).absoluteFilePath(file);
+    // The schedules, the settings and the rest of the system folder are the
+    // program's own: an export onto one of them would replace it with text.
+    const QString system = folder.path(QStringLiteral("\\system"));
+    if (!file.isEmpty() && plainfile::writesInto(path, system)) {
+        return context_.refuse(
+            QStringLiteral("Cannot write %1: it lies in the program's own system folder %2.")
+                .arg(file, QDir::toNativeSeparators(system)));
+    }
     const ScheduleFiles files(folder);
     CalendarExport calendar(QTimeZone::systemTimeZone(), context_.now);
     for (const auto& [kind, wanted] : {std::pair{ScheduleKind::Reminders, reminders},
@@ -49,7 +60,7 @@ int ExportCommand::run(const QStringList& arguments) const {
         context_.out << QString::fromUtf8(calendar.text());
         return command::Done;
     }
-    QSaveFile out(QDir(context_.currentFolder).absoluteFilePath(file));
+    QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(calendar.text()) < 0 || !out.commit()) {
         return context_.refuse(QStringLiteral("Cannot write %1: %2.").arg(file, out.errorString()));
     }

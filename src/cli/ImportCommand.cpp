@@ -1,12 +1,11 @@
 #include "cli/ImportCommand.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSet>
-#include <QTimeZone>
 
 #include "cli/CalendarImport.h"
 #include "cli/CommandContext.h"
+#include "cli/ImportSource.h"
 #include "platform/ReloadNotifier.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFiles.h"
@@ -21,6 +20,7 @@ QByteArray sameness(const ScheduleEntry& entry) {
 }
 
 // Far beyond any calendar a person keeps; libical would hold all of it.
+// Whatever the file says, no more than this is read.
 constexpr qint64 kMaxFileSize = 64 << 20;
 }  // namespace
 
@@ -29,21 +29,25 @@ int ImportCommand::run(const QStringList& arguments) const {
         return context_.usage(QStringLiteral("import takes one iCalendar file."));
     }
     const QString& name = arguments.first();
-    QFile file(QDir(context_.currentFolder).absoluteFilePath(name));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return context_.refuse(QStringLiteral("Cannot read %1: %2.").arg(name, file.errorString()));
+    const ImportSource source =
+        ImportSource::read(QDir(context_.currentFolder).absoluteFilePath(name), kMaxFileSize);
+    switch (source.outcome) {
+        case ImportSource::Outcome::Read:
+            break;
+        case ImportSource::Outcome::CannotRead:
+            return context_.refuse(QStringLiteral("Cannot read %1: %2.").arg(name, source.error));
+        case ImportSource::Outcome::Folder:
+            return context_.refuse(QStringLiteral("%1 is refused: it is a folder.").arg(name));
+        case ImportSource::Outcome::Device:
+            return context_.refuse(
+                QStringLiteral("%1 is refused: it is a device, not a file with an end.").arg(name));
+        case ImportSource::Outcome::TooLarge:
+            return context_.refuse(QStringLiteral("%1 is refused: it is larger than %2 MiB.")
+                                       .arg(name)
+                                       .arg(kMaxFileSize >> 20));
     }
-    if (file.size() > kMaxFileSize) {
-        return context_.refuse(QStringLiteral("%1 is refused: it is larger than %2 MiB.")
-                                   .arg(name)
-                                   .arg(kMaxFileSize >> 20));
-    }
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return context_.refuse(QStringLiteral("Cannot read %1: %2.").arg(name, file.errorString()));
-    }
-    CalendarImport calendar(QTimeZone::systemTimeZone(), context_.now);
-    if (const QString why = calendar.read(text); !why.isEmpty()) {
+    CalendarImport calendar(context_.now);
+    if (const QString why = calendar.read(source.bytes); !why.isEmpty()) {
         return context_.refuse(QStringLiteral("%1 is refused: %2").arg(name, why));
     }
     QStringList problems = calendar.problems();

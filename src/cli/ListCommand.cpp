@@ -10,13 +10,34 @@
 
 namespace {
 
-// One line per entry: tabs and line breaks inside a text would break it.
-QString oneLine(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\\n"));
-    text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    text.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
-    text.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
-    return text;
+// One line per entry, and nothing in it that a terminal acts on: a line
+// break or tab would split the line, and the other control characters (an
+// escape sequence above all) could move the cursor, retitle or clear the
+// terminal. Each is shown as an escape, CR LF as one \n: \n, \r, \t, \e, and
+// \xNN for the rest, the C1 controls included.
+QString oneLine(const QString& text) {
+    QString line;
+    line.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            continue;  // the \n that follows stands for both
+        }
+        if (c == u'\n') {
+            line += QStringLiteral("\\n");
+        } else if (c == u'\r') {
+            line += QStringLiteral("\\r");
+        } else if (c == u'\t') {
+            line += QStringLiteral("\\t");
+        } else if (c == 0x1b) {
+            line += QStringLiteral("\\e");
+        } else if (c < 0x20 || (c >= 0x7f && c < 0xa0)) {
+            line += QStringLiteral("\\x%1").arg(int(c), 2, 16, QLatin1Char('0'));
+        } else {
+            line += QChar(c);
+        }
+    }
+    return line;
 }
 
 // One entry for scripts: {"kind", "date", "time", "text" or "path"}; a day

@@ -62,7 +62,8 @@ QString ScheduleCommand::helpText() const {
         "                                     print the schedule, one entry a line:\n"
         "                                     kind<TAB>YYYY-MM-DD<TAB>HH:MM<TAB>text or "
         "path\n"
-        "                                     (line breaks in a text as \\n); with --json\n"
+        "                                     (control characters escaped: \\n, \\t, \\r,\n"
+        "                                     \\e, \\xNN); with --json\n"
         "                                     a JSON array of {kind, date, time, text|path}\n"
         "  remove KIND DD.MM.YYYY HH:MM       remove every reminder or launch of that\n"
         "                                     day and time (KIND: reminder or launch)\n"
@@ -227,6 +228,11 @@ int ScheduleCommand::remove(const QStringList& arguments) {
     key.time = cp1251::encode(time.time);
     const ProgramFolder folder(context_.programFolder);
     const ScheduleFiles files(folder);
+    // A pipe or device under the file's name reads as no entries at all:
+    // the refusal says what is wrong instead of "nothing is scheduled".
+    if (const QString error = files.refusal(kind); !error.isEmpty()) {
+        return context_.refuse(error);
+    }
     const ScheduleList entries = files.load(kind);
     const bool any = std::any_of(entries.begin(), entries.end(),
                                  [&](const ScheduleEntry& entry) { return entry.matches(key); });

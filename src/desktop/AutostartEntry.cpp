@@ -1,9 +1,10 @@
 #include "desktop/AutostartEntry.h"
 
+#include "settings/SafeWrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -41,16 +42,7 @@ bool AutostartEntry::create() const {
     if (!QDir().mkpath(startupFolder_)) {
         return false;
     }
-    QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const QByteArray bytes = text(programFolder_, executable_).toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return safewrite::replaceFile(path(), text(programFolder_, executable_).toUtf8(), nullptr);
 }
 
 bool AutostartEntry::remove() const {

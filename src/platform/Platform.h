@@ -172,7 +172,4 @@ class Platform : public WallClock, public Notices {
     // log-out, `kill`, Ctrl+C in a terminal): the program should end as its
     // own Exit does.
     virtual void setEndRequestHandler(std::function<void()> handler) { (void)handler; }
-    // True once that request came: a notice it cut short was not read, so
-    // what it announced must stay where it is.
-    virtual bool ending() const { return false; }
 };

@@ -72,6 +72,11 @@ qint64 DueCheck::nextDueMinute() const {
     return order_.firstAfter(walkedMinute_);
 }
 
+bool DueCheck::isStuck(const ScheduleEntry& entry) const {
+    return std::any_of(stuck_.cbegin(), stuck_.cend(),
+                       [&](const ScheduleEntry& other) { return entry.sameAs(other); });
+}
+
 void DueCheck::reloadList() {
     // The old list goes before the new one is read, so a large schedule is
     // not held twice; a walk under way keeps its own copy.
@@ -83,10 +88,7 @@ void DueCheck::reloadList() {
     } else {
         list_.clear();
         for (const ScheduleEntry& entry : loaded) {
-            const bool stuck =
-                std::any_of(stuck_.cbegin(), stuck_.cend(),
-                            [&](const ScheduleKey& key) { return entry.matches(key); });
-            if (!stuck) {
+            if (!isStuck(entry)) {
                 list_.append(entry);
             }
         }
@@ -104,9 +106,15 @@ void DueCheck::tick() {
     noteClockJump(now);
     bool& reload = schedule::reloadFlag(state_, kind_);
     if (reload) {
+        // Lowered before the overdue check, whose own removals ask for no
+        // reload: a change made while its notices are open (an editor, the
+        // command line, another program) asks again and is read next tick.
+        reload = false;
         reloadList();
         catchUp();
-        reload = false;
+        if (state_.ending) {
+            return;
+        }
         now = platform_.now();
     }
     qint64 minute = wallMinute(now);
@@ -115,51 +123,23 @@ void DueCheck::tick() {
     }
     walkedMinute_ = minute;
     // The walk goes over the list it started with, whatever a removal asks,
-    // and on in file order from each entry it announced.
+    // and on in file order from each entry it announced. An entry of the
+    // same minute that the walk leaves behind, when an announcement outlasted
+    // the minute, stays in the file and is reported after the reload.
     const ScheduleList walk = list_;
     const DueOrder order = order_;
     for (qsizetype i = order.next(minute, DueOrder::kNone); i != DueOrder::kNone;
          i = order.next(minute, i)) {
-        const ScheduleEntry& entry = walk[i];
-        const ScheduleKey key = entry.key();
-        if (handled_.contains(key)) {
+        if (handled_.contains(i)) {
             continue;
         }
         stopTimer();
-        fire(entry);
-        announceRestOfKey(walk, i, key);
-        if (platform_.ending()) {
+        fire(walk[i]);
+        if (state_.ending) {
             return;  // the notice was cut short by the end: the entry stays
         }
-        remove(key);
+        remove(walk[i], i, true);
         minute = wallMinute(platform_.now());
-    }
-}
-
-// The removal takes every record of the key, so every entry of it is
-// announced first: still in its minute as due, or, when the announcement
-// before it kept the walk waiting past that minute, as overdue. Otherwise a
-// second reminder of the same minute would go from the file unseen.
-void DueCheck::announceRestOfKey(const ScheduleList& walk, qsizetype fired,
-                                 const ScheduleKey& key) {
-    bool textsLoaded = false;
-    for (qsizetype j = fired + 1; j < walk.size(); ++j) {
-        const ScheduleEntry& entry = walk[j];
-        if (!entry.matches(key)) {
-            continue;
-        }
-        const QDateTime now = platform_.now();
-        const int minute = now.time().hour() * 60 + now.time().minute();
-        if (now.date().toJulianDay() == entry.julianDay && minute == entry.dueMinute) {
-            fire(entry);
-            continue;
-        }
-        if (!textsLoaded) {
-            texts_.load(state_.programFolder, state_.settings, &platform_);
-            textsLoaded = true;
-        }
-        platform_.showMessage(overdueNotice(
-            overdueHeader(texts_), texts_.line(sections::overdue::DateTimeSeparator), entry));
     }
 }
 
@@ -174,20 +154,22 @@ void DueCheck::catchUp() {
     QDateTime now = platform_.now();
     qint64 today = now.date().toJulianDay();
     int minute = now.time().hour() * 60 + now.time().minute();
-    for (const ScheduleEntry& entry : walk) {
+    for (qsizetype i = 0; i < walk.size(); ++i) {
+        const ScheduleEntry& entry = walk[i];
         const bool overdue =
             entry.julianDay < today || (entry.julianDay == today && minute >= entry.overdueFrom);
         if (!overdue) {
             continue;
         }
-        const ScheduleKey key = entry.key();
         stopTimer();
         platform_.showMessage(overdueNotice(header, separator, entry));
-        startTimer();
-        if (platform_.ending()) {
+        if (state_.ending) {
             return;  // cut short by the end of the program: reported again next time
         }
-        remove(key);
+        startTimer();
+        // The overdue entries stay in the list until the next reload, their
+        // minute past.
+        remove(entry, i, false);
         now = platform_.now();  // the notice waited for the user
         today = now.date().toJulianDay();
         minute = now.time().hour() * 60 + now.time().minute();
@@ -195,18 +177,20 @@ void DueCheck::catchUp() {
     startTimer();
 }
 
-void DueCheck::remove(const ScheduleKey& key) {
-    handled_.append(key);
+void DueCheck::remove(const ScheduleEntry& entry, qsizetype index, bool requestReload) {
+    handled_.insert(index);
     // An entry that stays in its file is kept out of the lists read later,
     // so it is not announced again every minute.
-    if (const QString error = files_.remove(kind_, key); !error.isEmpty()) {
+    if (const QString error = files_.removeEntries(kind_, {entry}); !error.isEmpty()) {
         platform_.showError(error);
-        if (!stuck_.contains(key)) {
-            stuck_.append(key);
+        if (!isStuck(entry)) {
+            stuck_.append(entry);
         }
     }
-    // The list read next holds what the file now holds.
-    schedule::reloadFlag(state_, kind_) = true;
+    if (requestReload) {
+        // The list read next holds what the file now holds.
+        schedule::reloadFlag(state_, kind_) = true;
+    }
     startTimer();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include "locale/LanguageSection.h"
@@ -16,9 +17,11 @@ class Platform;
 // What the reminder and the launch due checks share. Once a second the tick
 // reloads the schedule when its flag is up (and then reports what is
 // overdue, in file order), and fires every entry of the current minute, found
-// through the entries' order by due minute; each entry that
-// fired or was reported is removed from the file with every record of its key,
-// once every entry of that key has been announced.
+// through the entries' order by due minute. Each entry that fired or was
+// reported takes its own record from the file and no other: one added while
+// its notice was open, for the same day and time too, stays to be announced
+// in turn. A notice that the program's end closed was not read: its entry
+// stays for the next start.
 class DueCheck {
   public:
     DueCheck(ScheduleKind kind, ClockState& state, ClockTimers timers, Platform& platform);
@@ -61,8 +64,8 @@ class DueCheck {
 
     void reloadList();
     void noteClockJump(const QDateTime& now);
-    void announceRestOfKey(const ScheduleList& walk, qsizetype fired, const ScheduleKey& key);
-    void remove(const ScheduleKey& key);
+    void remove(const ScheduleEntry& entry, qsizetype index, bool requestReload);
+    bool isStuck(const ScheduleEntry& entry) const;
     void stopTimer();
     void startTimer();
 
@@ -72,12 +75,13 @@ class DueCheck {
     LanguageSection texts_;
     ScheduleList list_;
     DueOrder order_;
-    qint64 walkedMinute_ = kNotWalked;    // the wall-clock minute of the last walk
+    qint64 walkedMinute_ = kNotWalked;  // the wall-clock minute of the last walk
     qint64 lastTickMinute_ = kNotWalked;  // the wall-clock minute the last tick began in
-    // Keys fired or reported from the current list; after the clock is set
-    // back they would match again before the next reload.
-    QList<ScheduleKey> handled_;
-    // Keys whose records could not be removed: announcing them again at every
-    // reload would bring the same box back without end.
-    QList<ScheduleKey> stuck_;
+    // The places in the current list of the entries fired or reported from
+    // it; after the clock is set back they would match again before the next
+    // reload.
+    QSet<qsizetype> handled_;
+    // Entries whose records could not be removed: announcing them again at
+    // every reload would bring the same box back without end.
+    ScheduleList stuck_;
 };

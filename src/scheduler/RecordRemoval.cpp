@@ -1,9 +1,12 @@
 #include "scheduler/RecordRemoval.h"
 
+#include <fcntl.h>
+
 #include <QDir>
 #include <QFileInfo>
 
 #include "scheduler/ScheduleEntry.h"
+#include "settings/PlainFile.h"
 
 namespace {
 // Bytes per read of a rewrite, and so at most per write: few calls, and
@@ -11,29 +14,42 @@ namespace {
 constexpr qsizetype kWriteBuffer = 1 << 20;
 }  // namespace
 
-RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize,
-                             const ScheduleKey& key)
+RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize, Drops drops)
     : path_(std::move(path)),
       scratchPath_(std::move(scratchPath)),
       size_(recordSize),
-      day_(ScheduleEntry::dayNumber(key.day)),
-      time_(key.time),
-      main_(path_),
-      scratch_(scratchPath_) {}
+      drops_(std::move(drops)),
+      target_(path_) {}
+
+RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize,
+                             const ScheduleKey& key)
+    : RecordRemoval(std::move(path), std::move(scratchPath), recordSize,
+                    [day = ScheduleEntry::dayNumber(key.day), time = key.time](QByteArrayView rec) {
+                        return ScheduleEntry::recordMatches(rec, day, time);
+                    }) {}
 
 QString RecordRemoval::failed(const QString& what, const QString& why) const {
     return what.arg(QDir::toNativeSeparators(path_), why);
 }
 
 QString RecordRemoval::run() {
-    // Two entries of one key fired in one walk, or a second line of a key
-    // deleted from the list: the first removal took the file away already.
+    // A second line of a key deleted from the list, or the file emptied by
+    // another program meanwhile: nothing is left to take.
     if (!QFileInfo::exists(path_)) {
         return {};
     }
-    if (!QFileInfo(path_).isFile() || !main_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        return failed(QStringLiteral("Не удалось открыть файл расписания %1: %2"),
-                      main_.errorString());
+    linked_ = QFileInfo(path_).isSymLink();
+    target_ = linked_ ? plainfile::linkEnd(path_) : path_;
+    QString why;
+    const int fd = plainfile::openRegular(target_, O_RDONLY, &why);
+    if (fd < 0) {
+        return failed(QStringLiteral("Не удалось открыть файл расписания %1: %2"), why);
+    }
+    main_.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    if (linked_) {
+        scratch_.emplace(target_, ScratchWriter::Naming::Beside);
+    } else {
+        scratch_.emplace(scratchPath_);
     }
     in_ = QByteArray(qMax<qsizetype>(1, kWriteBuffer / size_) * size_, Qt::Uninitialized);
     if (const QString error = scan(); !error.isEmpty()) {
@@ -43,7 +59,7 @@ QString RecordRemoval::run() {
     return finish();
 }
 
-// Reads the file through, looking for the key's records and streaming the
+// Reads the file through, looking for the records to drop and streaming the
 // kept ones once the first of them was found.
 QString RecordRemoval::scan() {
     for (;;) {
@@ -60,7 +76,7 @@ QString RecordRemoval::scan() {
     }
     if (main_.error() != QFileDevice::NoError) {
         if (begun_) {
-            scratch_.discard();
+            scratch_->discard();
         }
         return failed(QStringLiteral("Не удалось прочитать файл расписания %1: %2"),
                       main_.errorString());
@@ -73,7 +89,7 @@ bool RecordRemoval::take(qint64 got) {
     const qint64 whole = got / size_;
     for (qint64 r = 0; r < whole; ++r) {
         const QByteArrayView rec(in_.constData() + r * size_, size_);
-        if (ScheduleEntry::recordMatches(rec, day_, time_)) {
+        if (drops_(rec)) {
             if (firstMatch_ < 0) {
                 firstMatch_ = offset_ + r * size_;
                 if (firstMatch_ > 0 && !begin()) {
@@ -99,12 +115,12 @@ bool RecordRemoval::take(qint64 got) {
     return writeRun(whole);
 }
 
-// The records before the first one of the key are copied by the kernel from
+// The records before the first one dropped are copied by the kernel from
 // the file already open, not read a second time.
 bool RecordRemoval::begin() {
     begun_ = true;
-    return scratch_.open(&why_) &&
-           (firstMatch_ <= 0 || scratch_.copyFrom(main_, 0, firstMatch_, &why_));
+    return scratch_->open(&why_) &&
+           (firstMatch_ <= 0 || scratch_->copyFrom(main_, 0, firstMatch_, &why_));
 }
 
 // Kept records next to each other in `in_` go out in one write.
@@ -112,15 +128,17 @@ bool RecordRemoval::writeRun(qint64 end) {
     const qint64 from = run_;
     run_ = -1;
     return from < 0 ||
-           scratch_.write(QByteArrayView(in_.constData() + from * size_, (end - from) * size_),
-                          &why_);
+           scratch_->write(QByteArrayView(in_.constData() + from * size_, (end - from) * size_),
+                           &why_);
 }
 
 QString RecordRemoval::finish() {
     if (firstMatch_ < 0) {
-        return {};  // nothing of the key: the file stays as it is
+        return {};  // nothing to drop: the file stays as it is
     }
-    if (keptBytes_ == 0) {
+    // A link stays, for the user who put it there, and so does the file it
+    // ends in, empty: a schedule without records.
+    if (keptBytes_ == 0 && !linked_) {
         if (!QFile::remove(path_)) {
             return QStringLiteral("Не удалось удалить файл расписания %1.")
                 .arg(QDir::toNativeSeparators(path_));
@@ -128,7 +146,7 @@ QString RecordRemoval::finish() {
         QFile::remove(scratchPath_);  // one left over by an interrupted rewrite
         return {};
     }
-    if (!scratch_.commitOver(path_, &why_)) {
+    if ((!begun_ && !begin()) || !scratch_->commitOver(target_, &why_)) {
         return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
     }
     return {};

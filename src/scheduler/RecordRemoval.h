@@ -3,23 +3,34 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <functional>
+#include <optional>
 
 #include "scheduler/ScheduleKey.h"
 #include "settings/ScratchWriter.h"
 
-// One rewrite of a schedule file without every record of one key, in one
-// pass. Nothing is written until a record of the key is found; the scratch
+// One rewrite of a schedule file without the records it is told to drop
+// (every record of one key, or the records of entries already announced), in
+// one pass. Nothing is written until a record to drop is found; the scratch
 // file is begun once there is something to keep past the first one of them:
 // the records before it are copied by the kernel, then the kept ones stream
 // after them. The file never gets shorter than its old or its new content:
 // the scratch file takes its name in one rename once complete on disk.
+// Through a link at the file's name the file it ends in is rewritten, with a
+// scratch file of its own beside it, and the link stays.
 class RecordRemoval {
   public:
+    // `drops` sees each whole record once, in file order.
+    using Drops = std::function<bool(QByteArrayView record)>;
+
+    RecordRemoval(QString path, QString scratchPath, int recordSize, Drops drops);
+    // Every record of `key`.
     RecordRemoval(QString path, QString scratchPath, int recordSize, const ScheduleKey& key);
 
     // What went wrong, for the user; empty when done. A missing file is left
     // missing; when no record remains, neither the file nor a scratch file is
-    // left. A failure leaves the file as it was.
+    // left (through a link, the file it ends in stays, empty). Anything but a
+    // regular file is refused. A failure leaves the file as it was.
     QString run();
 
   private:
@@ -33,14 +44,15 @@ class RecordRemoval {
     QString path_;
     QString scratchPath_;
     int size_;
-    qint64 day_;
-    QByteArray time_;
+    Drops drops_;
+    QString target_;       // the file rewritten: path_, or where a link there ends
+    bool linked_ = false;  // path_ is a link
     QFile main_;
-    ScratchWriter scratch_;
+    std::optional<ScratchWriter> scratch_;
     QByteArray in_;       // whole records per read
     bool begun_ = false;  // the scratch file is open
     qint64 keptBytes_ = 0;
-    qint64 firstMatch_ = -1;  // file offset of the first record of the key
+    qint64 firstMatch_ = -1;  // file offset of the first record dropped
     qint64 offset_ = 0;       // of the first record in `in_`
     qint64 run_ = -1;         // first kept record in `in_` not yet written
     QString why_;

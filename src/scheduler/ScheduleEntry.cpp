@@ -31,6 +31,11 @@ QByteArrayView shortString(QByteArrayView record, int offset, int capacity) {
     return QByteArrayView(record.data() + offset + 1, length);
 }
 
+// A reminder's text, or a launch's path.
+int textCapacity(ScheduleKind kind) {
+    return kind == ScheduleKind::Reminders ? 150 : 250;
+}
+
 int digit(char c) {
     return c >= '0' && c <= '9' ? c - '0' : -1;
 }
@@ -87,8 +92,7 @@ ScheduleEntry ScheduleEntry::fromRecord(ScheduleKind kind, QByteArrayView record
     entry.dueMinute = dueMinuteOf(time);
     entry.overdueFrom =
         entry.dueMinute != kNever ? qint16(entry.dueMinute + 1) : overdueFromOf(time);
-    const int capacity = kind == ScheduleKind::Reminders ? 150 : 250;
-    const QByteArrayView text = shortString(record, kTextOffset, capacity);
+    const QByteArrayView text = shortString(record, kTextOffset, textCapacity(kind));
     entry.textOffset = quint32(texts.size());
     entry.textLength = quint8(text.size());
     texts.append(text);
@@ -115,6 +119,19 @@ QDate ScheduleEntry::day() const {
 
 bool ScheduleEntry::matches(const ScheduleKey& key) const {
     return day() == key.day && timeBytes() == key.time;
+}
+
+bool ScheduleEntry::sameAs(const ScheduleEntry& other) const {
+    return kind == other.kind && julianDay == other.julianDay && timeBytes() == other.timeBytes() &&
+           textBytes() == other.textBytes();
+}
+
+bool ScheduleEntry::readsAs(QByteArrayView record) const {
+    if (record.size() < schedule::recordSize(kind)) {
+        return false;
+    }
+    return dayOf(record) == julianDay && shortString(record, kTimeOffset, 5) == timeBytes() &&
+           shortString(record, kTextOffset, textCapacity(kind)) == textBytes();
 }
 
 bool ScheduleEntry::recordMatches(QByteArrayView record, qint64 day, QByteArrayView time) {

@@ -60,6 +60,12 @@ struct ScheduleEntry {
     QDate day() const;     // invalid for a date that names no day
     ScheduleKey key() const { return {day(), timeBytes().toByteArray()}; }
     bool matches(const ScheduleKey& key) const;
+    // The same entry as the user sees it: kind, day, time text and text or
+    // path, byte for byte; what the reader ignores (a date's fraction,
+    // padding) does not count.
+    bool sameAs(const ScheduleEntry& other) const;
+    // Whether a whole record of the entry's kind reads as this entry.
+    bool readsAs(QByteArrayView record) const;
 
     // The Julian day (or kNoDay) of a key's day, and whether one whole record
     // of either kind is of the key, read straight from its bytes.

@@ -1,5 +1,7 @@
 #include "scheduler/ScheduleFiles.h"
 
+#include <fcntl.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFileReader.h"
 #include "settings/FolderLock.h"
+#include "settings/PlainFile.h"
 #include "settings/ProgramFolder.h"
 #include "settings/ScratchWriter.h"
 
@@ -36,6 +39,17 @@ QString ScheduleFiles::busy(ScheduleKind kind) const {
         .arg(QDir::toNativeSeparators(filePath(kind)));
 }
 
+// A write that would take the file past what the readers read.
+QString ScheduleFiles::full(ScheduleKind kind, qint64 held, qint64 adding) const {
+    return QStringLiteral(
+               "Файл расписания %1 содержит записей: %2; ещё %3 превысили бы предел в "
+               "%4 записей, дальше которого файл не читается. Ничего не добавлено.")
+        .arg(QDir::toNativeSeparators(filePath(kind)))
+        .arg(held)
+        .arg(adding)
+        .arg(kMaxEntries);
+}
+
 QString ScheduleFiles::append(const ReminderRecord& record) const {
     return append(ScheduleKind::Reminders, record.bytes());
 }
@@ -53,40 +67,43 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
     if (!lock.held()) {
         return busy(kind);
     }
-    QFile file(path);
-    const bool existed = QFileInfo::exists(path);
-    qint64 end = 0;
-    if (existed) {
-        // Never recreate a file that exists: that would throw its records away.
-        if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
-            return QStringLiteral("Не удалось открыть файл расписания %1: %2")
-                .arg(native, file.errorString());
-        }
-        // After the last whole record: a partial record at the end is overwritten.
-        end = file.size() / size * size;
-        if (end != file.pos() && !file.seek(end)) {
-            return QStringLiteral("Не удалось записать файл расписания %1: %2")
-                .arg(native, file.errorString());
-        }
-    } else {
+    const QString target = plainfile::linkEnd(path);
+    const bool existed = present(target);
+    if (!existed && !QFileInfo(path).isSymLink()) {
         QDir().mkpath(QFileInfo(path).absolutePath());
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-            return QStringLiteral("Не удалось создать файл расписания %1: %2")
-                .arg(native, file.errorString());
-        }
+    }
+    // Never recreate a file that exists: that would throw its records away.
+    QString why;
+    const int fd =
+        plainfile::openRegular(target, existed ? O_RDWR : O_RDWR | O_CREAT | O_EXCL, &why);
+    if (fd < 0) {
+        return (existed ? QStringLiteral("Не удалось открыть файл расписания %1: %2")
+                        : QStringLiteral("Не удалось создать файл расписания %1: %2"))
+            .arg(native, why);
+    }
+    QFile file;
+    file.open(fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    // After the last whole record: a partial record at the end is overwritten.
+    const qint64 end = existed ? file.size() / size * size : 0;
+    if (end / size >= kMaxEntries) {
+        return full(kind, end / size, 1);
+    }
+    if (end != file.pos() && !file.seek(end)) {
+        return QStringLiteral("Не удалось записать файл расписания %1: %2")
+            .arg(native, file.errorString());
     }
     // One write of the whole record; if the disk takes only part of it, the
     // part is cut off again so the file keeps whole records only.
     if (file.write(rec) != size) {
-        const QString why = file.errorString();
+        const QString failure = file.errorString();
         if (existed) {
             file.resize(end);
             file.close();
         } else {
             file.close();
-            QFile::remove(path);
+            QFile::remove(target);
         }
-        return QStringLiteral("Не удалось записать файл расписания %1: %2").arg(native, why);
+        return QStringLiteral("Не удалось записать файл расписания %1: %2").arg(native, failure);
     }
     file.close();
     return {};
@@ -109,21 +126,29 @@ QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& rec
     if (!lock.held()) {
         return busy(kind);
     }
-    QFile file(path);
+    const QString target = plainfile::linkEnd(path);
+    const bool linked = QFileInfo(path).isSymLink();
+    QFile file;
     qint64 kept = 0;
-    if (QFileInfo::exists(path)) {
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-            return QStringLiteral("Не удалось открыть файл расписания %1: %2")
-                .arg(native, file.errorString());
+    if (present(target)) {
+        QString why;
+        const int fd = plainfile::openRegular(target, O_RDONLY, &why);
+        if (fd < 0) {
+            return QStringLiteral("Не удалось открыть файл расписания %1: %2").arg(native, why);
         }
+        file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
         kept = file.size() / size * size;
-    } else {
+    } else if (!linked) {
         QDir().mkpath(QFileInfo(path).absolutePath());
     }
-    ScratchWriter scratch(scratchPath(kind));
+    if (kept / size + records.size() > kMaxEntries) {
+        return full(kind, kept / size, records.size());
+    }
+    ScratchWriter scratch(linked ? target : scratchPath(kind),
+                          linked ? ScratchWriter::Naming::Beside : ScratchWriter::Naming::Fixed);
     QString why;
     if (!scratch.open(&why) || (kept > 0 && !scratch.copyFrom(file, 0, kept, &why)) ||
-        !scratch.write(added, &why) || !scratch.commitOver(path, &why)) {
+        !scratch.write(added, &why) || !scratch.commitOver(target, &why)) {
         return QStringLiteral("Не удалось переписать файл расписания %1: %2").arg(native, why);
     }
     return {};
@@ -139,10 +164,46 @@ ScheduleList ScheduleFiles::load(ScheduleKind kind) const {
     return fresh;
 }
 
+QString ScheduleFiles::refusal(ScheduleKind kind) const {
+    const QString why = plainfile::refusal(filePath(kind));
+    if (why.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("Не удалось открыть файл расписания %1: %2")
+        .arg(QDir::toNativeSeparators(filePath(kind)), why);
+}
+
+bool ScheduleFiles::present(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
 QString ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) const {
     const FolderLock lock(QFileInfo(filePath(kind)).absolutePath());
     if (!lock.held()) {
         return busy(kind);
     }
     return RecordRemoval(filePath(kind), scratchPath(kind), schedule::recordSize(kind), key).run();
+}
+
+QString ScheduleFiles::removeEntries(ScheduleKind kind, const ScheduleList& entries) const {
+    if (entries.isEmpty()) {
+        return {};
+    }
+    const FolderLock lock(QFileInfo(filePath(kind)).absolutePath());
+    if (!lock.held()) {
+        return busy(kind);
+    }
+    ScheduleList left = entries;
+    const RecordRemoval::Drops drops = [left](QByteArrayView record) mutable {
+        for (qsizetype i = 0; i < left.size(); ++i) {
+            if (left[i].readsAs(record)) {
+                left.removeAt(i);
+                return true;
+            }
+        }
+        return false;
+    };
+    return RecordRemoval(filePath(kind), scratchPath(kind), schedule::recordSize(kind), drops)
+        .run();
 }

@@ -15,24 +15,32 @@ class ReminderRecord;
 // The two schedule files of a program folder: reads them, appends a record,
 // removes every record of a key, and says what went wrong. A change waits
 // for one that another process (the clock, the command line) is making in
-// the same folder. What a change means (a reload, the due check held meanwhile, a message) is the
-// caller's.
+// the same folder. Every change refuses, at once, a schedule that is no
+// regular file (a pipe would hold it, a device swallow the records). A link
+// at the file's name is followed by all of them alike: the file it ends in
+// is the schedule, rewritten in its own folder, and the link stays, for a
+// user who keeps the schedule elsewhere. What a change means (a reload, the due check held
+// meanwhile, a message) is the caller's.
 class ScheduleFiles {
   public:
     // A list never holds more entries than this; a file far larger than any
-    // schedule (random bytes, a foreign file) is not read past it.
+    // schedule (random bytes, a foreign file) is not read past it. A write
+    // that would take a file past it is refused: what it added would never
+    // be read.
     static constexpr qsizetype kMaxEntries = 100000;
 
     explicit ScheduleFiles(const ProgramFolder& folder);
 
     // Adds the record at the end of the kind's file, after its last whole
     // record, creating the file when it does not exist; a failure leaves no
-    // part of the record behind. What went wrong, for the user; empty when done.
+    // part of the record behind, a file that holds kMaxEntries records is
+    // left as it is. What went wrong, for the user; empty when done.
     QString append(ScheduleKind kind, const QByteArray& record) const;
     QString append(const ReminderRecord& record) const;
     QString append(const LaunchRecord& record) const;
     // Adds the records after the file's last whole record in one rewrite, so
-    // that a crash or a full disk leaves the file with all of them or none.
+    // that a crash or a full disk leaves the file with all of them or none;
+    // none when they would take it past kMaxEntries.
     QString appendAll(ScheduleKind kind, const QList<QByteArray>& records) const;
 
     // The kind's entries in file order. A missing file, a file without a
@@ -43,13 +51,25 @@ class ScheduleFiles {
     // the caller holds the kind's due check meanwhile. What went wrong, for
     // the user; empty when done.
     QString remove(ScheduleKind kind, const ScheduleKey& key) const;
+    // Rewrites the kind's file without one record for each of `entries`: the
+    // first, in file order, that reads as the entry and was not taken for
+    // another. Records the entries were not read from stay, those of the
+    // same day and time too. As remove() otherwise.
+    QString removeEntries(ScheduleKind kind, const ScheduleList& entries) const;
+
+    // Why the kind's file is no schedule that could be changed (a folder, a
+    // pipe or device under its name), for the user; empty when it is a
+    // regular file or missing.
+    QString refusal(ScheduleKind kind) const;
 
     QString filePath(ScheduleKind kind) const;
     QString scratchPath(ScheduleKind kind) const;
 
   private:
     static QByteArray wholeRecord(ScheduleKind kind, const QByteArray& record);
+    static bool present(const QString& path);  // anything under the name, a link too
     QString busy(ScheduleKind kind) const;
+    QString full(ScheduleKind kind, qint64 held, qint64 adding) const;
 
     const ProgramFolder& folder_;
 };

@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "settings/FormatNames.h"
 #include "settings/ProgramFolder.h"
@@ -55,6 +56,28 @@ std::optional<FolderLayout::Problem> FolderLayout::writeLanguageBootstrap() cons
         return problem;
     }
     return std::nullopt;
+}
+
+QList<FolderLayout::FolderProblems> FolderLayout::byFolder(const QList<Problem>& problems) {
+    QList<FolderProblems> folders;
+    for (const Problem& problem : problems) {
+        const bool folderItself = problem.reason.isEmpty();
+        const QString folder = folderItself ? problem.path : QFileInfo(problem.path).absolutePath();
+        auto it = std::find_if(folders.begin(), folders.end(),
+                               [&](const FolderProblems& seen) { return seen.folder == folder; });
+        if (it == folders.end()) {
+            it = folders.insert(folders.end(), FolderProblems{folder, false, 0, {}});
+        }
+        if (folderItself) {
+            it->notMade = true;
+            continue;
+        }
+        ++it->files;
+        if (!it->reasons.contains(problem.reason)) {
+            it->reasons << problem.reason;
+        }
+    }
+    return folders;
 }
 
 QList<FolderLayout::Problem> FolderLayout::copyMissing() const {

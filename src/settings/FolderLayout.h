@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // A program folder laid out from a supplied one the way ./run.sh lays it
@@ -19,6 +20,17 @@ class FolderLayout {
         QString path;    // the file not copied, or the folder not made
         QString reason;  // the system's word for a file; empty for a folder
     };
+
+    // The problems gathered by folder, in the order first met, so that a box
+    // or a terminal tells one line a folder and not one a file (a folder
+    // that cannot be made fails every file that belongs in it).
+    struct FolderProblems {
+        QString folder;
+        bool notMade = false;  // the folder itself could not be made
+        int files = 0;         // files of it that could not be copied
+        QStringList reasons;   // the system's words for those, each once
+    };
+    static QList<FolderProblems> byFolder(const QList<Problem>& problems);
 
     // `languageBootstrap`, when not empty, is the language bootstrap file a
     // folder laid out anew gets: one without settings yet, so that its first

@@ -10,4 +10,22 @@ namespace plainfile {
 // that the caller's own message for a missing file stands.
 QString refusal(const QString& path);
 
+// The name a write of `path` ends in: a link there followed to its last
+// target, however far, so that a rewrite of that name keeps the user's link.
+// `path` itself, made absolute, when it is no link. A loop of links stops
+// after a few dozen steps at a link, which an open without following
+// links then refuses.
+QString linkEnd(const QString& path);
+
+// Opens `path` with the open(2) `flags` (O_RDONLY or O_RDWR, perhaps
+// O_CREAT | O_EXCL), never following a link at its last name and never
+// waiting for a pipe's other end; anything but a regular file is refused.
+// The descriptor, or -1 with the reason in `why`.
+int openRegular(const QString& path, int flags, QString* why);
+
+// Whether a write of `path` (through a link at it, as linkEnd() follows)
+// would put a file inside `folder` or a folder below it: compared by the real
+// folders, whatever "..", links and other spellings lead there.
+bool writesInto(const QString& path, const QString& folder);
+
 }  // namespace plainfile

@@ -1,10 +1,12 @@
 #include "settings/SafeWrite.h"
 
+#include "settings/PlainFile.h"
 #include "settings/ScratchWriter.h"
 
+#include <unistd.h>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 namespace safewrite {
 
@@ -22,8 +24,6 @@ bool fail(QString* error, const QString& text) {
     return false;
 }
 
-const QString kInterrupted = QStringLiteral("interrupted");
-
 }  // namespace
 
 bool mayProceed(Step step) {
@@ -35,30 +35,24 @@ void setFaultSeam(FaultSeam s) {
 }
 
 bool replaceFile(const QString& path, const QByteArray& content, QString* error) {
-    if (!mayProceed(Step::Create)) {
-        return fail(error, kInterrupted);
+    // A link keeps pointing where the user put it: the file it ends in is
+    // the one replaced, in its own folder, where the rename cannot fail for
+    // crossing file systems.
+    const QString target = plainfile::linkEnd(path);
+    // As a save in place would fail: a file the user may not write is not
+    // replaced just because its folder may be written.
+    const QByteArray native = QFile::encodeName(target);
+    if (::access(native.constData(), F_OK) == 0 && ::access(native.constData(), W_OK) != 0) {
+        return fail(error, QString::fromLocal8Bit(std::strerror(errno)));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return fail(error, file.errorString());
+    ScratchWriter scratch(target, ScratchWriter::Naming::Beside);
+    if (scratch.open(error) && scratch.write(content, error) && scratch.commitOver(target, error)) {
+        return true;
     }
-    if (!mayProceed(Step::Write)) {
-        file.cancelWriting();
-        return fail(error, kInterrupted);
-    }
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return fail(error, file.errorString());
-    }
-    if (!mayProceed(Step::Flush) || !mayProceed(Step::Rename)) {
-        file.cancelWriting();
-        return fail(error, kInterrupted);
-    }
-    // commit() flushes, syncs to disk and renames over the target.
-    if (!file.commit()) {
-        return fail(error, file.errorString());
-    }
-    return true;
+    // Its random name is known to nobody else: a rewrite that gave up
+    // leaves nothing for the next start to clear away.
+    scratch.discard();
+    return false;
 }
 
 bool replaceThroughScratch(const QString& scratchPath, const QString& path,

@@ -18,7 +18,9 @@ void setFaultSeam(FaultSeam seam);
 // Whether the seam lets the step go ahead (always, without a seam).
 bool mayProceed(Step step);
 
-// Replaces `path` with `content` through a temporary file in the same folder.
+// Replaces `path` with `content` through a scratch file of a random name in
+// the same folder ("system.ini.aBcDeF"). A link at `path` stays: the file it
+// ends in is replaced, beside which the scratch file then lies.
 bool replaceFile(const QString& path, const QByteArray& content, QString* error);
 
 // Writes `content` to `scratchPath` and renames it over `path`, for the

@@ -1,5 +1,7 @@
 #include "settings/ScratchLeftovers.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,19 +10,22 @@ namespace scratchleftovers {
 
 namespace {
 
-// QTemporaryFile replaces the six X of "<target>.XXXXXX" with ASCII letters.
+// "<target>.XXXXXX", the six X ASCII letters: QTemporaryFile's pattern, which
+// ScratchWriter's names beside a target follow.
 constexpr int kRandomLength = 6;
 
 bool isAsciiLetter(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-bool removeRegular(const QString& path, QStringList& removed) {
+// A link under a scratch name goes too: no save makes one, and the link is
+// removed itself, never what it points to.
+bool removeScratch(const QString& path, QStringList& removed) {
     const QFileInfo info(path);
-    if (info.isSymLink() || !info.isFile()) {
+    if (!info.isSymLink() && !info.isFile()) {
         return false;
     }
-    if (QFile::remove(path)) {
+    if (::unlink(QFile::encodeName(path).constData()) == 0) {
         removed << path;
         return true;
     }
@@ -48,16 +53,16 @@ QStringList remove(const QStringList& targets, const QStringList& fixedScratch) 
         const QFileInfo info(target);
         const QDir folder = info.dir();
         const QString base = info.fileName();
-        const QStringList candidates =
-            folder.entryList({base + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+        const QStringList candidates = folder.entryList({base + QStringLiteral(".*")},
+                                                        QDir::Files | QDir::Hidden | QDir::System);
         for (const QString& name : candidates) {
             if (isScratchOf(name, base)) {
-                removeRegular(folder.filePath(name), removed);
+                removeScratch(folder.filePath(name), removed);
             }
         }
     }
     for (const QString& path : fixedScratch) {
-        removeRegular(path, removed);
+        removeScratch(path, removed);
     }
     return removed;
 }

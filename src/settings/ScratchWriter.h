@@ -10,9 +10,20 @@
 // same steps as safewrite::replaceThroughScratch: Create on open, Write
 // before the first piece, Flush and Rename on commit. A step that fails for
 // real removes the scratch file; one stopped by the seam leaves it, as a crash would.
+//
+// The scratch file is always a new file of its own, made with O_EXCL and
+// never through a link: whatever lies under its name (a file a killed rewrite
+// left, a link to a file elsewhere) is taken away by its name first, and
+// what a link points to is never opened. The rename moves that file, and only
+// it, to the target's name.
 class ScratchWriter {
   public:
-    explicit ScratchWriter(const QString& scratchPath);
+    enum class Naming {
+        Fixed,   // `path` is the scratch file (the schedules' nappr.dat, runpr.dat)
+        Beside,  // `path` is the target; the scratch file is its name, a dot and
+                 // six random letters, the names a killed save is known by
+    };
+    explicit ScratchWriter(const QString& path, Naming naming = Naming::Fixed);
 
     bool open(QString* error);
     bool write(QByteArrayView piece, QString* error);
@@ -20,15 +31,21 @@ class ScratchWriter {
     // the kernel without passing through the program; the source's position
     // stays where it was. A source shorter than that is an error.
     bool copyFrom(QFile& source, qint64 offset, qint64 bytes, QString* error);
+    // `path` keeps its permissions, which the new content takes over.
     bool commitOver(const QString& path, QString* error);
     // Gives up: the scratch file is closed and removed, the target untouched.
     void discard();
 
+    const QString& scratchPath() const { return scratchPath_; }
+
   private:
+    int create(QString* error);
     bool failAndRemove(QString* error);
     bool copyThroughBuffer(QFile& source, qint64 offset, qint64 bytes, QString* error);
 
-    QString scratchPath_;
+    QString path_;
+    Naming naming_;
+    QString scratchPath_;  // once made
     QFile file_;
     bool wrote_ = false;
 };

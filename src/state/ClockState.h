@@ -19,4 +19,8 @@ struct ClockState {
     bool skinHasNoSound = false;
     bool reloadReminders = true;
     bool reloadLaunches = true;
+    // The clock window has closed: the program ends, by its Exit, a restart
+    // (the nightly one too) or the system's request. A notice that the end
+    // closed was not read.
+    bool ending = false;
 };

@@ -6,6 +6,8 @@
 #include <limits>
 #include <memory>
 
+#include "TempFolder.h"
+#include "ZoneGuard.h"
 #include "cli/CalendarExport.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
@@ -80,18 +82,32 @@ TEST(CalendarExport, EventsAtTheirLocalTimesWithAlarmsForRemindersOnly) {
         reminder(QDate(2027, 6, 20), "09:00", QStringLiteral("Лето")),  // the same again
     };
     struct Case {
-        const char* zone;
+        QByteArray zone;        // the system's, as TZ names it
         QStringList utcStarts;  // of the events in order, in UTC
+        bool named;             // the times local, in the zone by its name
     };
+    // Local time without a name that other programs know (a POSIX rule, a
+    // zone file copied to /etc/localtime) goes out in UTC.
+    const TempFolder folder;
     const Case cases[] = {
         {"Europe/Paris",
-         {"2026-12-24 09:30", "2027-06-20 07:00", "2026-12-24 07:00", "2027-06-20 07:00"}},
-        {"UTC", {"2026-12-24 10:30", "2027-06-20 09:00", "2026-12-24 08:00", "2027-06-20 09:00"}},
+         {"2026-12-24 09:30", "2027-06-20 07:00", "2026-12-24 07:00", "2027-06-20 07:00"},
+         true},
+        {"UTC",
+         {"2026-12-24 10:30", "2027-06-20 09:00", "2026-12-24 08:00", "2027-06-20 09:00"},
+         false},
+        {"CET-1CEST",
+         {"2026-12-24 09:30", "2027-06-20 07:00", "2026-12-24 07:00", "2027-06-20 07:00"},
+         false},
+        {copiedZone(folder.root(), "Asia/Tokyo"),
+         {"2026-12-24 01:30", "2027-06-20 00:00", "2026-12-23 23:00", "2027-06-20 00:00"},
+         false},
     };
     QStringList firstUids;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.zone);
-        CalendarExport calendar(QTimeZone(c.zone), stamp);
+        SCOPED_TRACE(c.zone.toStdString());
+        const ZoneGuard zone(c.zone.constData());
+        CalendarExport calendar(QTimeZone::systemTimeZone(), stamp);
         for (const ScheduleEntry& entry : entries) {
             calendar.add(entry);
         }
@@ -106,6 +122,10 @@ TEST(CalendarExport, EventsAtTheirLocalTimesWithAlarmsForRemindersOnly) {
             uids << property(e, ICAL_UID_PROPERTY);
         }
         EXPECT_EQ(starts, c.utcStarts);
+        icalproperty* dtstart =
+            icalcomponent_get_first_property(p.events[0], ICAL_DTSTART_PROPERTY);
+        EXPECT_EQ(icalproperty_get_first_parameter(dtstart, ICAL_TZID_PARAMETER) != nullptr,
+                  c.named);
         EXPECT_EQ(QSet<QString>(uids.begin(), uids.end()).size(), 4);  // the twins told apart
         if (firstUids.isEmpty()) {
             firstUids = uids;

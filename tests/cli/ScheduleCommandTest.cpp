@@ -4,18 +4,23 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <limits>
 
 #include <QFile>
 #include <QTextStream>
 
+#include "FileKinds.h"
 #include "TempFolder.h"
 #include "ZoneGuard.h"
 #include "cli/ScheduleCommand.h"
 #include "platform/ReloadNotifier.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "scheduler/ScheduleFiles.h"
+#include "settings/Cp1251.h"
 #include "settings/DayCount.h"
+#include "settings/ProgramFolder.h"
 
 namespace {
 
@@ -343,6 +348,55 @@ TEST_F(ScheduleCommandTest, ImportAppendsEveryItemOrNothing) {
     EXPECT_EQ(run({"import", "a.ics", "b.ics"}), 2);
 }
 
+// With as many records as the readers read, every writer of the command line
+// refuses, with status 1 and nothing written or asked; one record fewer and
+// it adds what still fits.
+TEST_F(ScheduleCommandTest, WritersStopAtTheRecordsTheReadersRead) {
+    constexpr qsizetype kMax = ScheduleFiles::kMaxEntries;
+    folder.write(QStringLiteral("job.sh"), "#!/bin/sh\n");
+    const QString twoItems = testData(QStringLiteral("ical/outlook-cyrillic.ics"));
+    struct Case {
+        QStringList arguments;
+        bool reminders;  // else launches
+        qsizetype held;
+        int status;
+    };
+    const Case cases[] = {
+        {{"remind", "10:00", "20.05.2027", "last"}, true, kMax - 1, 0},
+        {{"remind", "10:00", "20.05.2027", "one too many"}, true, kMax, 1},
+        {{"launch", "10:00", "20.05.2027", "job.sh"}, false, kMax - 1, 0},
+        {{"launch", "10:00", "20.05.2027", "job.sh"}, false, kMax, 1},
+        {{"import", twoItems}, true, kMax - 2, 0},
+        {{"import", twoItems}, true, kMax - 1, 1},
+    };
+    const ZoneGuard zone("UTC");
+    for (const Case& c : cases) {
+        const std::string shown =
+            c.arguments.join(' ').toStdString() + " onto " + std::to_string(c.held);
+        const QString name =
+            c.reminders ? QStringLiteral("system/napom.dat") : QStringLiteral("system/run.dat");
+        const QByteArray held = (c.reminders ? reminder(later, "09:00", "old").bytes()
+                                             : launch(later, "09:00", "/bin/old").bytes())
+                                    .repeated(c.held);
+        folder.write(name, held);
+        notifier.asked.clear();
+        EXPECT_EQ(run(c.arguments), c.status) << shown << ": " << err.toStdString();
+        const ScheduleList read =
+            ScheduleFiles(ProgramFolder(folder.root()))
+                .load(c.reminders ? ScheduleKind::Reminders : ScheduleKind::Launches);
+        if (c.status == 0) {
+            EXPECT_EQ(read.size(), kMax) << shown;  // every one added is read
+            EXPECT_FALSE(notifier.asked.isEmpty()) << shown;
+        } else {
+            EXPECT_TRUE(err.contains(QString::number(kMax))) << shown << ": " << err.toStdString();
+            EXPECT_EQ(folder.read(name), held) << shown;
+            EXPECT_TRUE(notifier.asked.isEmpty()) << shown;
+            EXPECT_TRUE(out.isEmpty()) << shown;
+        }
+        QFile::remove(folder.path(name));
+    }
+}
+
 // A hundred reminders through an iCalendar file into an empty program
 // folder, in a zone with summer time: the same records, byte for byte.
 TEST_F(ScheduleCommandTest, ExportedRemindersImportAsTheSameRecords) {
@@ -368,4 +422,134 @@ TEST_F(ScheduleCommandTest, ExportedRemindersImportAsTheSameRecords) {
         << err.toStdString();
     EXPECT_EQ(err, QString());
     EXPECT_EQ(empty.read(QStringLiteral("system/napom.dat")), records);
+}
+
+// An export onto a file of the system folder would replace the schedules or
+// the settings with calendar text: refused in a line, with status 1, however
+// the name reaches there, and nothing is written. Elsewhere, a link is
+// written through as before.
+TEST_F(ScheduleCommandTest, ExportRefusesEveryFileOfTheSystemFolderByItsRealPath) {
+    const QByteArray oldReminders = reminder(later, "18:00", "ужин").bytes();
+    const QByteArray oldLaunches = launch(later, "08:00", "/usr/bin/backup").bytes();
+    folder.write(QStringLiteral("system/napom.dat"), oldReminders);
+    folder.write(QStringLiteral("system/run.dat"), oldLaunches);
+    QTemporaryDir elsewhere;
+    const QString system = folder.path(QStringLiteral("system"));
+    const auto link = [&](const QString& target, const QString& name) {
+        ASSERT_TRUE(QFile::link(target, folder.path(name))) << name.toStdString();
+    };
+    link(system, QStringLiteral("sys-link"));
+    link(folder.path(QStringLiteral("system/napom.dat")), QStringLiteral("napom-link.ics"));
+    link(folder.path(QStringLiteral("system/new.ics")), QStringLiteral("dangling.ics"));
+    link(folder.path(QStringLiteral("napom-link.ics")), QStringLiteral("chain.ics"));
+    link(elsewhere.path() + QStringLiteral("/out.ics"), QStringLiteral("outside-link.ics"));
+    const QStringList systemFiles = QDir(system).entryList(QDir::AllEntries | QDir::System);
+
+    const struct {
+        QStringList arguments;
+        int status;
+    } cases[] = {
+        {{"export", "--all", "system/napom.dat"}, 1},
+        {{"export", "--launches", "system/run.dat"}, 1},
+        {{"export", "system/system.ini"}, 1},
+        {{"export", "system/new.ics"}, 1},
+        {{"export", "system/../system/napom.dat"}, 1},
+        {{"export", "skins/../system/./run.dat"}, 1},
+        {{"export", "sys-link/napom.dat"}, 1},
+        {{"export", "napom-link.ics"}, 1},
+        {{"export", "chain.ics"}, 1},
+        {{"export", "dangling.ics"}, 1},
+        {{"export", folder.path(QStringLiteral("system/napom.dat"))}, 1},
+        {{"export", "--all", "out.ics"}, 0},
+        {{"export", "outside-link.ics"}, 0},
+        {{"export", "skins/out.ics"}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(run(c.arguments), c.status) << err.toStdString();
+        EXPECT_EQ(err.count(QLatin1Char('\n')), c.status) << err.toStdString();
+        EXPECT_EQ(reminders(), oldReminders);
+        EXPECT_EQ(launches(), oldLaunches);
+        EXPECT_EQ(QDir(system).entryList(QDir::AllEntries | QDir::System), systemFiles);
+    }
+    EXPECT_TRUE(folder.read(QStringLiteral("out.ics")).startsWith("BEGIN:VCALENDAR"));
+    EXPECT_TRUE(QFileInfo(folder.path(QStringLiteral("outside-link.ics"))).isSymLink());
+    EXPECT_TRUE(filekinds::read(elsewhere.path() + QStringLiteral("/out.ics"))
+                    .startsWith("BEGIN:VCALENDAR"));
+    EXPECT_TRUE(notifier.asked.isEmpty());
+}
+
+// A pipe or a device as a schedule file: every command that changes it
+// refuses at once with status 1 and says why, where the record went into
+// /dev/null with status 0 or the import waited for ever on the pipe.
+TEST_F(ScheduleCommandTest, CommandsThatChangeAScheduleRefuseOneThatIsNoRegularFile) {
+    QTemporaryDir other;
+    const filekinds::Elsewhere elsewhere(other.path());
+    folder.write(QStringLiteral("job.sh"), "#!/bin/sh\n");
+    const QString calendar = testData(QStringLiteral("ical/chinese.ics"));
+    const ZoneGuard zone("UTC");
+    const struct {
+        QStringList arguments;
+        const char* file;
+    } commands[] = {
+        {{"remind", "18:05", "20.05.2027", "text"}, "system/napom.dat"},
+        {{"launch", "07:00", "01.01.2027", "job.sh"}, "system/run.dat"},
+        {{"import", calendar}, "system/napom.dat"},
+        {{"remove", "reminder", "20.05.2027", "18:05"}, "system/napom.dat"},
+        {{"remove", "launch", "01.01.2027", "07:00"}, "system/run.dat"},
+    };
+    for (const filekinds::Kind kind :
+         {filekinds::Kind::Fifo, filekinds::Kind::LinkToDevNull, filekinds::Kind::LinkToFifo}) {
+        for (const auto& c : commands) {
+            SCOPED_TRACE(std::string(filekinds::name(kind)) + ": " +
+                         c.arguments.join(' ').toStdString());
+            const QString path = folder.path(QLatin1String(c.file));
+            QFile::remove(path);
+            filekinds::plant(kind, path, elsewhere, "elsewhere");
+            const QString was = filekinds::found(path);
+            const int status =
+                filekinds::unhung<int>([&] { return run(c.arguments); }, {path, elsewhere.pipe});
+            EXPECT_EQ(status, 1);
+            EXPECT_TRUE(err.contains(QStringLiteral("не обычный файл"))) << err.toStdString();
+            EXPECT_EQ(filekinds::found(path), was);
+            EXPECT_TRUE(out.isEmpty()) << out.toStdString();
+            EXPECT_TRUE(notifier.asked.isEmpty());
+            QFile::remove(path);
+        }
+    }
+}
+
+// A text is shown as it is stored, but no character of it reaches the
+// terminal as a control: a reminder cannot retitle, clear or move the
+// user's terminal. Ordinary texts print as ever, and JSON keeps them whole.
+TEST_F(ScheduleCommandTest, ListShowsControlCharactersEscaped) {
+    const struct {
+        QByteArray stored;  // code page 1251, as in the file
+        const char* shown;
+    } rows[] = {
+        {cp1251::encode(QStringLiteral("Купить хлеб")), "Купить хлеб"},
+        {"C:\\Programs\\first.exe", "C:\\Programs\\first.exe"},
+        {"a\r\nb\nc\rd\te", "a\\nb\\nc\\rd\\te"},
+        {"\x1b]0;owned\x07title", "\\e]0;owned\\x07title"},
+        {"\x1b[2J\x1b[Hcleared", "\\e[2J\\e[Hcleared"},
+        {QByteArray("nul\0byte", 8), "nul\\x00byte"},
+        {"\x08\x7f\x98\x1f", "\\x08\\x7f\\x98\\x1f"},
+        {"\x85\x96\xab\xbb", "…–«»"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shown);
+        QByteArray rec = reminder(later, "18:00", QString()).bytes();
+        rec[14] = char(row.stored.size());
+        rec.replace(15, row.stored.size(), row.stored);
+        folder.write(QStringLiteral("system/napom.dat"), rec);
+        ASSERT_EQ(run({"list", "--reminders"}), 0) << err.toStdString();
+        EXPECT_EQ(out, QStringLiteral("reminder\t2027-05-20\t18:00\t") +
+                           QString::fromUtf8(row.shown) + QLatin1Char('\n'));
+        ASSERT_EQ(run({"list", "--reminders", "--json"}), 0);
+        const QJsonArray json = QJsonDocument::fromJson(out.toUtf8()).array();
+        ASSERT_EQ(json.size(), 1);
+        QString whole = cp1251::decode(row.stored);
+        whole.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        EXPECT_EQ(json[0].toObject()[QStringLiteral("text")].toString(), whole);
+    }
 }

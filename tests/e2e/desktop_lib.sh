@@ -67,20 +67,26 @@ start_desktop() {
     esac
     if [ -n "$wm_pid" ]; then
         pids+=("$wm_pid")
-        # Announced is not yet ready (xfwm4 announces itself early): ready is
-        # when a window mapped now is managed, listed in _NET_CLIENT_LIST.
-        local probe listed=
-        probe=$(plain_window white 50x50+0+0) ||
-            fail "$wm: no window to probe with ($(desktop_state))"
-        for _ in $(seq 150); do
-            xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -qi "$(printf '0x%x' "$probe")" &&
-                { listed=1; break; }
-            sleep 0.1
-        done
-        [ -n "$listed" ] || fail "$wm: manages no window after 15 s"
-        xdotool windowkill "$probe" 2>/dev/null || true
-        sleep 0.3
+        wait_managing "$wm"
     fi
+}
+
+# Waits until the window manager of $DISPLAY manages windows; $1 names it
+# for a failure's message. Announced is not yet ready (xfwm4 announces itself
+# early): ready is when a window mapped now is managed, listed in
+# _NET_CLIENT_LIST.
+wait_managing() {
+    local probe listed=
+    probe=$(plain_window white 50x50+0+0) ||
+        fail "$1: no window to probe with ($(desktop_state))"
+    for _ in $(seq 150); do
+        xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -qi "$(printf '0x%x' "$probe")" &&
+            { listed=1; break; }
+        sleep 0.1
+    done
+    [ -n "$listed" ] || fail "$1: manages no window after 15 s"
+    xdotool windowkill "$probe" 2>/dev/null || true
+    sleep 0.3
 }
 
 # For a failure's message: which of the desktop's processes still run, and

@@ -82,4 +82,33 @@ for signal in TERM INT HUP; do
     echo "SIG$signal with a start-up message open: ended with 0 after $took ms"
 done
 cp "$work/Classic.skn" "$program/skins/Classic.skn"
+
+# The installed program lays the user's folder out before the clock exists,
+# and says in one message what it could not: a line a folder, however many
+# files belong in it. A signal while that message is up ends the program
+# there too.
+installed="$work/installed"
+mkdir -p "$installed/${CHRONIDEX_INSTALL_BIN:?}" "$installed/${CHRONIDEX_INSTALL_SUPPLIED:?}"
+cp "$CHRONIDEX_BIN" "$installed/$CHRONIDEX_INSTALL_BIN/chronidex"
+cp -a "$CHRONIDEX_SOURCE/data/." "$installed/$CHRONIDEX_INSTALL_SUPPLIED/"
+user="$work/data/chronidex"
+mkdir -p "$user"
+: >"$user/skins"      # files where the folders of 27 and 12 files belong
+: >"$user/prazdniki"
+for signal in TERM INT HUP; do
+    (cd "$work" && XDG_DATA_HOME="$work/data" exec "$installed/$CHRONIDEX_INSTALL_BIN/chronidex") \
+        >"$work/clock.log" 2>&1 &
+    clock_pid=$!
+    pids+=("$clock_pid")
+    wait_window Chronidex >/dev/null || { cat "$work/clock.log"; fail "no message for the user's folder"; }
+    # Beside the box, its text on standard error in one line, "\n" between its lines.
+    message=$(grep -m1 -F "$user" "$work/clock.log") || { cat "$work/clock.log"; fail "no line for the box"; }
+    lines=$(($(grep -o '\\n' <<<"$message" | wc -l) + 1))
+    [ "$lines" -eq 3 ] || fail "the message has $lines lines for two folders: $message"
+    sent=$(date +%s%N)
+    end_with "$signal" "with the user's folder's message open"
+    took=$((($(date +%s%N) - sent) / 1000000))
+    [ "$took" -le 2000 ] || fail "SIG$signal with the user's folder's message open: ended after $took ms"
+    echo "SIG$signal with the user's folder's message open: ended with 0 after $took ms"
+done
 echo "ok"

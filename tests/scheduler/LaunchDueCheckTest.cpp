@@ -109,3 +109,28 @@ TEST_F(LaunchCheck, ALaunchFallsDueWhileAReminderBoxIsOpen) {
     EXPECT_TRUE(timers.reminderCheck.enabled());
     EXPECT_TRUE(timers.launchCheck.enabled());
 }
+
+// A launch added for the day and time of an open overdue notice was not
+// reported with it: it stays in the file and is reported in turn, never
+// started.
+TEST_F(LaunchCheck, ALaunchAddedForTheMinuteOfAnOpenNoticeIsReportedInTurn) {
+    const QString first = program(QStringLiteral("first"));
+    const QString second = program(QStringLiteral("second"));
+    addLaunch(today(), "08:00", first);
+    platform.onMessage = [&](const QString& text) {
+        if (text.endsWith(first)) {
+            addLaunch(today(), "08:00", second);
+            state.reloadLaunches = true;  // as the file's watch or the command line asks
+        }
+    };
+    at(8, 30);
+    launches.launchTick();
+    ASSERT_EQ(launchesInFile(), 1);
+    EXPECT_EQ(files.load(ScheduleKind::Launches)[0].text(), second);
+    at(8, 30, 1);
+    launches.launchTick();
+    ASSERT_EQ(platform.messages.size(), 2);
+    EXPECT_TRUE(platform.messages[1].endsWith(QStringLiteral(" в 08:00\r") + second));
+    EXPECT_TRUE(platform.opened.isEmpty());
+    EXPECT_EQ(launchesInFile(), 0);
+}

@@ -99,9 +99,10 @@ TEST_F(ReminderCheck, TwoRemindersOfOneMinuteAreBothAnnouncedInOneWalk) {
     EXPECT_TRUE(timers.reminderCheck.enabled());
 }
 
-// The removal after a box takes every record of its key: a second reminder
-// of that minute is shown before it goes, as overdue when the first box
-// outlasted the minute. Nothing else in the file changes.
+// Every reminder of a key is shown before its record goes: a second one of
+// the same minute as due in the same walk when the first box was dismissed
+// within the minute, as overdue at the next tick when the box outlasted it.
+// Nothing else in the file changes.
 TEST_F(ReminderCheck, EveryReminderOfAKeyIsShownBeforeItsRecordGoes) {
     struct Case {
         const char* dismissed;
@@ -128,6 +129,8 @@ TEST_F(ReminderCheck, EveryReminderOfAKeyIsShownBeforeItsRecordGoes) {
         };
         at(10, 30, 0);
         reminders.reminderTick();
+        platform.clock.setTime(c.closedAt.addSecs(1));
+        reminders.reminderTick();
         platform.onMessage = {};
         EXPECT_EQ(platform.messages, (QStringList{QStringLiteral("первое"), c.second}))
             << c.dismissed;
@@ -137,18 +140,93 @@ TEST_F(ReminderCheck, EveryReminderOfAKeyIsShownBeforeItsRecordGoes) {
     }
 }
 
-// A log-out closes an open notice: nobody read it, so its reminder stays in
-// the file, to come again at the next start as overdue.
+// A reminder added for the day and time of an open notice (by the command
+// line, the editor or another program) was not read with it: when the notice
+// is dismissed it stays in the file and is shown in turn, due while its
+// minute lasts, overdue after.
+TEST_F(ReminderCheck, AReminderAddedForTheMinuteOfAnOpenNoticeIsShownInTurn) {
+    const QString overdueSecond = QStringLiteral("Просрочено напоминание\r") + shortDate(today()) +
+                                  QStringLiteral(" в 10:30\rвторое");
+    struct Case {
+        const char* what;
+        QTime shownAt;
+        QTime closedAt;
+        QString second;
+    };
+    const Case cases[] = {
+        {"due, dismissed within its minute", QTime(10, 30, 0), QTime(10, 30, 30),
+         QStringLiteral("второе")},
+        {"due, dismissed minutes later", QTime(10, 30, 0), QTime(10, 34, 0), overdueSecond},
+        {"overdue", QTime(10, 45, 0), QTime(10, 45, 20), overdueSecond},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(folder.path(QStringLiteral("system/napom.dat")));
+        platform.messages.clear();
+        addReminder(today(), "10:30", QStringLiteral("первое"));
+        platform.onMessage = [&](const QString& text) {
+            if (text.endsWith(QStringLiteral("первое"))) {
+                addReminder(today(), "10:30", QStringLiteral("второе"));
+                state.reloadReminders = true;  // as the file's watch or the command line asks
+                platform.clock.setTime(c.closedAt);
+            }
+        };
+        platform.clock.setTime(c.shownAt);
+        state.reloadReminders = true;
+        reminders.reminderTick();
+        ASSERT_EQ(platform.messages.size(), 1) << c.what;
+        ASSERT_EQ(remindersInFile(), 1) << c.what;
+        EXPECT_EQ(files.load(ScheduleKind::Reminders)[0].text(), QStringLiteral("второе"))
+            << c.what;
+
+        platform.clock.setTime(c.closedAt.addSecs(1));
+        reminders.reminderTick();
+        platform.onMessage = {};
+        ASSERT_EQ(platform.messages.size(), 2) << c.what;
+        EXPECT_EQ(platform.messages[1], c.second) << c.what;
+        EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat"))) << c.what;
+        EXPECT_TRUE(timers.reminderCheck.enabled()) << c.what;
+    }
+}
+
+// The clock's own removals change the file under its watch, which asks for
+// a reload: the reminder read back from the file then is gone, so nothing is
+// announced twice, and the others stay.
+TEST_F(ReminderCheck, ReloadsAfterItsOwnRemovalsAnnounceNothingTwice) {
+    for (const QTime& shown : {QTime(10, 30, 0), QTime(10, 45, 0)}) {  // due, then overdue
+        QFile::remove(folder.path(QStringLiteral("system/napom.dat")));
+        platform.messages.clear();
+        addReminder(today(), "10:30", QStringLiteral("один раз"));
+        addReminder(today(), "11:00", QStringLiteral("позже"));
+        platform.clock.setTime(shown);
+        state.reloadReminders = true;
+        reminders.reminderTick();
+        for (int second = 1; second <= 3; ++second) {
+            platform.clock.setTime(shown.addSecs(second));
+            state.reloadReminders = true;
+            reminders.reminderTick();
+        }
+        EXPECT_EQ(platform.messages.size(), 1) << shown.minute();
+        ASSERT_EQ(remindersInFile(), 1) << shown.minute();
+        EXPECT_EQ(files.load(ScheduleKind::Reminders)[0].text(), QStringLiteral("позже"));
+    }
+}
+
+// A notice that the end of the program closed (a log-out, the Exit, a
+// restart): nobody read it, so its reminder stays in the file, to come again
+// at the next start as overdue, and no later one is shown.
 TEST_F(ReminderCheck, ANoticeCutShortByTheEndLeavesItsReminder) {
     for (const QTime& at : {QTime(10, 30, 0), QTime(11, 0, 0)}) {  // due, then overdue
         QFile::remove(folder.path(QStringLiteral("system/napom.dat")));
+        platform.messages.clear();
         addReminder(today(), "10:30", QStringLiteral("не прочитано"));
+        addReminder(today(), "10:30", QStringLiteral("и это"));
         const QByteArray before = folder.read(QStringLiteral("system/napom.dat"));
-        platform.endingNow = false;
-        platform.onMessage = [&](const QString&) { platform.endingNow = true; };
+        state.ending = false;
+        platform.onMessage = [&](const QString&) { state.ending = true; };
         platform.clock.setTime(at);
         state.reloadReminders = true;
         reminders.reminderTick();
+        EXPECT_EQ(platform.messages.size(), 1) << at.hour();
         EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), before) << at.hour();
     }
 }
@@ -191,7 +269,7 @@ TEST_F(ReminderCheck, MissingOrDamagedFilesNeverStopTheCheck) {
     folder.write(QStringLiteral("system/napom.dat"), bytes);
     state.reloadReminders = true;
     reminders.reminderTick();
-    // Both 09:00 entries are reported, the first removal having taken both.
+    // Both 09:00 entries are reported, and each takes its own record.
     ASSERT_EQ(platform.messages.size(), 2);
     EXPECT_TRUE(platform.messages[1].endsWith(QStringLiteral("\rsecond, same key")));
     EXPECT_EQ(folder.read(QStringLiteral("system/napom.dat")), bytes.mid(168 * 2, 168));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <csignal>
 #include <future>
 #include <thread>
 
@@ -168,10 +170,21 @@ TEST_F(ScheduleFilesTest, AppendGoesAfterTheLastWholeRecordAndKeepsTheOthers) {
 }
 
 TEST_F(ScheduleFilesTest, AppendFailuresAreToldAndLeaveNoHalfRecord) {
-    // A full disk: the file opens, the write fails.
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), folder.path(kReminders)));
-    EXPECT_TRUE(files.append(reminder(46091, "10:30", QStringLiteral("x")))
-                    .contains(QStringLiteral("napom.dat")));
+    // A disk that takes only part of the record: here a limit on the file's
+    // size (a link to /dev/full is no schedule and refused before any write).
+    const QByteArray old = reminder(46090, "09:00", QStringLiteral("old")).bytes() + "tail";
+    folder.write(kReminders, old);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit was = {};
+    ::getrlimit(RLIMIT_FSIZE, &was);
+    rlimit limit = was;
+    limit.rlim_cur = 168 + 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const QString error = files.append(reminder(46091, "10:30", QStringLiteral("x")));
+    ::setrlimit(RLIMIT_FSIZE, &was);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_TRUE(error.contains(QStringLiteral("napom.dat"))) << error.toStdString();
+    EXPECT_EQ(folder.read(kReminders), old.left(168));
 
     // Something that exists but is no file is not replaced by a new one.
     QDir(folder.root()).mkpath(kLaunches);

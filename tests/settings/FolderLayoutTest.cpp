@@ -134,3 +134,40 @@ TEST(FolderLayout, OnlyAFolderWithoutSettingsGetsTheLanguageBootstrap) {
         EXPECT_EQ(contents(to), c.after) << c.name;
     }
 }
+
+// A folder that cannot be made fails every file that belongs in it, and a
+// folder that cannot be written every file copied into it: told once a
+// folder, with how many files and why, each reason once.
+TEST(FolderLayout, ProblemsAreGatheredOnceAFolder) {
+    using Problem = FolderLayout::Problem;
+    const QList<Problem> problems{
+        {"/u/skins", ""},
+        {"/u/prazdniki/1.prz", "Permission denied"},
+        {"/u/skins", ""},
+        {"/u/prazdniki/2.prz", "Permission denied"},
+        {"/u/skins/deep", ""},
+        {"/u/prazdniki/3.prz", "No space left on device"},
+        {"/u/lang/English.lng", "Permission denied"},
+    };
+    const struct {
+        const char* folder;
+        bool notMade;
+        int files;
+        QStringList reasons;
+    } expected[] = {
+        {"/u/skins", true, 0, {}},
+        {"/u/prazdniki", false, 3, {"Permission denied", "No space left on device"}},
+        {"/u/skins/deep", true, 0, {}},
+        {"/u/lang", false, 1, {"Permission denied"}},
+    };
+    const QList<FolderLayout::FolderProblems> folders = FolderLayout::byFolder(problems);
+    ASSERT_EQ(folders.size(), qsizetype(std::size(expected)));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(expected[i].folder);
+        EXPECT_EQ(folders[i].folder, QLatin1String(expected[i].folder));
+        EXPECT_EQ(folders[i].notMade, expected[i].notMade);
+        EXPECT_EQ(folders[i].files, expected[i].files);
+        EXPECT_EQ(folders[i].reasons, expected[i].reasons);
+    }
+    EXPECT_TRUE(FolderLayout::byFolder({}).isEmpty());
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -18,7 +19,10 @@
 
 // The writers are stopped with SIGKILL at random points by a process of
 // their own, and every file must then hold its whole old or its whole new
-// content, and the next writer must go on from there. CHRONIDEX_KILLS sets
+// content, and the next writer must go on from there. Before some writes a
+// link or a hard link to a file outside the folder lies at each of the
+// schedules' scratch names: the scratch files are made new, so that file
+// never changes, and the start's clean-up takes the links away. CHRONIDEX_KILLS sets
 // the number of kills (the suite's default keeps the test to a few seconds),
 // CHRONIDEX_KILL_SEED replays a run whose seed a failure printed.
 
@@ -123,6 +127,11 @@ QStringList removeLeftovers(const TempFolder& folder) {
                                      program.path(schedule::scratchName(ScheduleKind::Launches))});
 }
 
+// The schedules' scratch files, whose names are fixed.
+const QStringList kFixedScratch{QStringLiteral("system/nappr.dat"),
+                                QStringLiteral("system/runpr.dat")};
+const QByteArray kBait = "a file outside the program folder\n";
+
 // Files the clock's start must leave alone although they look like ours.
 const QStringList kLookAlikes{
     QStringLiteral("system/system.ini.bak"), QStringLiteral("system/napom.dat.aBcDeF"),
@@ -139,6 +148,10 @@ TEST(KillTest, EveryKillLeavesEachFileWholeAtItsOldOrNewContentAndTheWritersGoOn
     std::printf("kill test: %d kills, CHRONIDEX_KILL_SEED=%u\n", kills, seed);
     std::mt19937 random(seed);
     TempFolder folder;
+    TempFolder outside;
+    outside.write(QStringLiteral("thesis.txt"), kBait);
+    const QString bait = outside.path(QStringLiteral("thesis.txt"));
+    int links = 0;  // kills before which links lay at the scratch names
     QDir(folder.root()).mkpath(QStringLiteral("autostart"));
     for (const QString& name : kLookAlikes) {
         folder.write(name, "not ours");
@@ -159,10 +172,26 @@ TEST(KillTest, EveryKillLeavesEachFileWholeAtItsOldOrNewContentAndTheWritersGoOn
                          .arg(delayUs)
                          .arg(seed)
                          .toStdString());
+        // Someone else's file under a scratch name, a link or a hard link to a
+        // file outside the folder: the next rewrite takes the name away and
+        // never writes into that file.
+        const int planted = int(random() % 3);
+        if (planted != 0) {
+            ++links;
+            for (const QString& scratch : kFixedScratch) {
+                const QByteArray name = QFile::encodeName(folder.path(scratch));
+                ::unlink(name.constData());
+                const QByteArray target = QFile::encodeName(bait);
+                ASSERT_EQ(planted == 1 ? ::symlink(target.constData(), name.constData())
+                                       : ::link(target.constData(), name.constData()),
+                          0);
+            }
+        }
         const KilledWrite kill =
             KilledWrite::run(QStringLiteral(CHRONIDEX_KILL_WRITER), folder.root(), writer,
                              generation[writer], delayUs);
         ASSERT_TRUE(kill.why.isEmpty()) << qPrintable(kill.why);
+        ASSERT_EQ(outside.read(QStringLiteral("thesis.txt")), kBait);
 
         const killgen::FileContents disk = onDisk(folder, writer);
         const bool old = disk == killgen::expected(writer, folder.root(), kill.done);
@@ -207,9 +236,9 @@ TEST(KillTest, EveryKillLeavesEachFileWholeAtItsOldOrNewContentAndTheWritersGoOn
         std::printf(" %s %d", qPrintable(killgen::name(writer)), generation[writer]);
     }
     std::printf(
-        "\nkill test: %d kills left their scratch files for the next writer; removed at "
-        "a later start:",
-        keptLeftovers);
+        "\nkill test: %d kills left their scratch files for the next writer, %d found links "
+        "at the schedules' scratch names; removed at a later start:",
+        keptLeftovers, links);
     for (auto it = leftovers.cbegin(); it != leftovers.cend(); ++it) {
         std::printf(" %s %d", qPrintable(it.key()), it.value());
     }

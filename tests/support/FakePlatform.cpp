@@ -45,6 +45,9 @@ void FakePlatform::showMessage(const QString& text) {
 
 void FakePlatform::showError(const QString& text) {
     errors << text;
+    if (onError) {
+        onError(text);
+    }
 }
 
 std::optional<QString> FakePlatform::askText(const QString& caption, const QString& prompt,

@@ -108,7 +108,6 @@ class FakePlatform : public Platform {
     void setEndRequestHandler(std::function<void()> handler) override {
         endRequest = std::move(handler);
     }
-    bool ending() const override { return endingNow; }
     WallClockAlarm* wallClockAlarm() override { return hasAlarm ? &alarm : nullptr; }
     PointerArea* pointerArea() const override { return tellsPointerEntry ? &edge : nullptr; }
     void adoptDesktopWindow(QObject& window, bool onTop) override {
@@ -126,6 +125,8 @@ class FakePlatform : public Platform {
     std::deque<QString> answers;
     // Runs while a message is "on screen", to act as other timers would.
     std::function<void(const QString&)> onMessage;
+    // The same while an error message is up.
+    std::function<void(const QString&)> onError;
     bool shellOpenResult = true;
     std::optional<QString> nextAnswer();
     QString autostart;
@@ -141,7 +142,6 @@ class FakePlatform : public Platform {
     std::function<void()> endRequest;  // what a log-out or `kill` would call
     // The desktop's windows, and which stay on top.
     QList<std::pair<QObject*, bool>> adopted;
-    bool endingNow = false;  // as after a log-out's request to end
     FakeWallClockAlarm alarm;
     bool hasAlarm = true;
     mutable FakePointerArea edge;

@@ -3,6 +3,8 @@
 #include <time.h>
 
 #include <QByteArray>
+#include <QFile>
+#include <QString>
 #include <QtGlobal>
 
 // The process's time zone set through TZ for a scope, then put back.
@@ -28,3 +30,12 @@ class ZoneGuard {
     QByteArray saved_;
     bool hadZone_;
 };
+
+// A TZ value for the zone's file copied into `folder`, as a zone file copied
+// to /etc/localtime is: the system's local time then has no zone name.
+inline QByteArray copiedZone(const QString& folder, const char* zone) {
+    const QString copy = folder + QStringLiteral("/localtime");
+    QFile::remove(copy);
+    QFile::copy(QStringLiteral("/usr/share/zoneinfo/") + QLatin1String(zone), copy);
+    return ':' + QFile::encodeName(copy);
+}

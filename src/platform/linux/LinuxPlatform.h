@@ -36,7 +36,6 @@ class LinuxPlatform : public Platform {
     WallClockAlarm* wallClockAlarm() override { return alarm_.valid() ? &alarm_ : nullptr; }
     PointerArea* pointerArea() const override;
     void setEndRequestHandler(std::function<void()> handler) override;
-    bool ending() const override { return ending_; }
 
   private:
     QList<Monitor> readMonitors() const;

@@ -109,3 +109,24 @@ TEST_F(LaunchEditorTest, RefusalsKeepTheDialogOpenAndCancelWritesNothing) {
     EXPECT_FALSE(folder.exists(QStringLiteral("system/run.dat")));
     EXPECT_TRUE(state.reloadLaunches);
 }
+
+// The readers read ScheduleFiles::kMaxEntries records: the last one that fits
+// is stored, one more is refused with the error box, and the dialog stays.
+TEST_F(LaunchEditorTest, ALaunchPastTheRecordsTheReadersReadIsRefused) {
+    constexpr qsizetype kMax = ScheduleFiles::kMaxEntries;
+    const QByteArray one = fixture(QStringLiteral("built_launch.bin"));
+    for (const qsizetype held : {kMax - 1, kMax}) {
+        folder.write(QStringLiteral("system/run.dat"), one.repeated(held));
+        platform.errors.clear();
+        activate(editor);
+        editor.pathField()->setText(QStringLiteral("/usr/bin/xterm"));
+        editor.okButton()->click();
+        const bool fits = held < kMax;
+        EXPECT_EQ(stored().size(), (held + (fits ? 1 : 0)) * 272) << held;
+        EXPECT_EQ(editor.isVisible(), !fits) << held;
+        EXPECT_EQ(platform.errors.size(), fits ? 0 : 1) << held;
+        if (!fits) {
+            EXPECT_TRUE(platform.errors[0].contains(QString::number(kMax)));
+        }
+    }
+}

@@ -176,3 +176,26 @@ TEST_F(ReminderEditorTest, ARefusalBoxDoesNotWipeWhatTheUserIsCorrecting) {
     QApplication::sendEvent(&editor, &back);
     EXPECT_TRUE(editor.textField()->toPlainText().isEmpty());
 }
+
+// The readers read ScheduleFiles::kMaxEntries records: the last one that fits
+// is stored, one more is refused with the error box, and the dialog keeps
+// what was typed.
+TEST_F(ReminderEditorTest, AReminderPastTheRecordsTheReadersReadIsRefused) {
+    constexpr qsizetype kMax = ScheduleFiles::kMaxEntries;
+    const QByteArray one = fixture(QStringLiteral("built_reminder.bin"));
+    for (const qsizetype held : {kMax - 1, kMax}) {
+        folder.write(QStringLiteral("system/napom.dat"), one.repeated(held));
+        platform.errors.clear();
+        activate(editor);
+        editor.textField()->setPlainText(QStringLiteral("ещё одно"));
+        editor.okButton()->click();
+        const bool fits = held < kMax;
+        EXPECT_EQ(stored().size(), (held + (fits ? 1 : 0)) * 168) << held;
+        EXPECT_EQ(editor.isVisible(), !fits) << held;
+        EXPECT_EQ(platform.errors.size(), fits ? 0 : 1) << held;
+        if (!fits) {
+            EXPECT_TRUE(platform.errors[0].contains(QString::number(kMax)));
+            EXPECT_EQ(editor.textField()->toPlainText(), QStringLiteral("ещё одно"));
+        }
+    }
+}

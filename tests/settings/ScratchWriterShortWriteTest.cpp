@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include "TempFolder.h"
+#include "settings/ScratchWriter.h"
+
+// A disk that takes only part of a write, as a full one does (here a limit
+// on the file's size, which cuts a write short the same way): the error
+// names the system's reason for the rest, not "Unknown error", and the
+// scratch file is gone.
+TEST(ScratchWriterShortWrite, SaysWhyTheRestWasNotWritten) {
+    const TempFolder folder;
+    const QString scratchPath = folder.path(QStringLiteral("system/nappr.dat"));
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{1000, saved.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    ScratchWriter scratch(scratchPath);
+    QString error;
+    const bool opened = scratch.open(&error);
+    const bool wrote = scratch.write(QByteArray(168 * 20, 'x'), &error);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    ASSERT_TRUE(opened) << error.toStdString();
+    EXPECT_FALSE(wrote);
+    EXPECT_EQ(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_FALSE(QFile::exists(scratchPath));
+}
