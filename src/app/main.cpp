@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/AccessibleFactory.h"
 #include "app/ChronidexApp.h"
 #include "app/ProgramFolderEntry.h"
 #include "cli/LayOutCommand.h"
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
     }
     DisplayLoss::watch(argv);
     QApplication app(argc, argv);
+    installAccessibleFactory();
     DisplayLoss::started();
     QApplication::setApplicationName(QStringLiteral("Chronidex"));
     QApplication::setApplicationVersion(QStringLiteral(CHRONIDEX_VERSION));
