@@ -143,7 +143,7 @@ one_run() {
         -v scale="$scale" 'BEGIN {
         s = t / 1e9
         cms = c / 1e6 / s; xms = x / 1e6 / s
-        printf "idle %s scale %s: cpu chronidex=%.3f xclock=%.3f ms/s ratio=%.1f | wakeups chronidex=%.1f xclock=%.1f /s | peak_rss chronidex=%.1f xclock=%.1f MiB | map chronidex=%d ms (cpu %d ms) | xvfb=%.3f ms/s | threads=%d | %d s after %d s\n",
+        printf "idle %s scale %s: cpu chronidex=%.3f xclock=%.3f ms/s ratio=%.2f | wakeups chronidex=%.1f xclock=%.1f /s | peak_rss chronidex=%.1f xclock=%.1f MiB | map chronidex=%d ms (cpu %d ms) | xvfb=%.3f ms/s | threads=%d | %d s after %d s\n",
             mode, scale, cms, xms, (xms > 0 ? cms / xms : 0), cs / s, xs / s, ch, xh, map, mapcpu,
             v / 1e6 / s, th, secs, warm
     }'
