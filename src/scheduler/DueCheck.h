@@ -75,7 +75,7 @@ class DueCheck {
     LanguageSection texts_;
     ScheduleList list_;
     DueOrder order_;
-    qint64 walkedMinute_ = kNotWalked;  // the wall-clock minute of the last walk
+    qint64 walkedMinute_ = kNotWalked;    // the wall-clock minute of the last walk
     qint64 lastTickMinute_ = kNotWalked;  // the wall-clock minute the last tick began in
     // The places in the current list of the entries fired or reported from
     // it; after the clock is set back they would match again before the next
