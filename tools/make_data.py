@@ -723,7 +723,7 @@ HOLIDAYS = {1: [1, 2, 3, 4, 5, 6, 7, 8], 2: [23], 3: [8], 5: [1, 9], 6: [12], 11
 SECTIONS = [  # header, number of text lines
     ("[funupu]", 3), ("[month]", 12), ("[nedelya]", 8), ("[funlang]", 2),
     ("[funskin]", 2), ("[funholi]", 8), ("[funmem]", 5), ("[funaut]", 5),
-    ("[funrun]", 7), ("[funoth]", 7),
+    ("[funrun]", 7), ("[funoth]", 7), ("[funnot]", 6),
 ]
 
 LANGUAGES = {
@@ -747,6 +747,10 @@ LANGUAGES = {
         "[funrun]": ["Запуск", "Час", "Мин", "Файл", "Обзор", "Отмена", "Программы"],
         "[funoth]": ["Другие", "Автоматически убирать с экрана", "Без кнопки",
                      "Время скрытия", "Отмена", "Удалить", "Без звука"],
+        # Putting a reminder off and the desktop's notifications; the
+        # original program skips the section.
+        "[funnot]": ["Отложить", "Отложить на", "мин", "Уведомлять через рабочий стол",
+                     "Отложить (10 мин)", "Напоминание"],
     },
     "English.lng": {
         "[funupu]": ["Missed reminder", "Missed program launch", " at "],
@@ -766,6 +770,8 @@ LANGUAGES = {
         "[funrun]": ["Launch", "Hour", "Min", "File", "Browse\u2026", "Cancel", "Programs"],
         "[funoth]": ["Other settings", "Hide automatically",
                      "No pull tab", "Hide delay", "Cancel", "Delete", "No sound"],
+        "[funnot]": ["Later", "Put off by", "min", "Notify through the desktop",
+                     "Later (10 min)", "Reminder"],
     },
     # Code page 1251 has no accented Latin letters: the French texts are
     # worded to need none where French allows it, and put a no-break space
@@ -789,6 +795,8 @@ LANGUAGES = {
                      "Programmes"],
         "[funoth]": ["Autres options", "Masquer automatiquement", "Sans languette",
                      "Attente (s)", "Annuler", "Supprimer", "Sans son"],
+        "[funnot]": ["Plus tard", "Reporter de", "min", "Notifier par le bureau",
+                     "Plus tard (10 min)", "Rappel"],
     },
 }
 

@@ -59,6 +59,10 @@ void ReminderRecord::setText(const QString& text) {
     record::setShortString(bytes_, kText, kTextCapacity, cp1251::encode(withCrLf(text)));
 }
 
+void ReminderRecord::setTextBytes(QByteArrayView bytes) {
+    record::setShortString(bytes_, kText, kTextCapacity, bytes);
+}
+
 ScheduleKey ReminderRecord::key() const {
     return ScheduleKey::of(date(), timeBytes());
 }

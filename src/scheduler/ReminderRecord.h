@@ -35,6 +35,8 @@ class ReminderRecord {
     // Line breaks are stored as CR LF, as files from other writers of the
     // format hold them; the cut to 150 bytes applies to the stored form.
     void setText(const QString& text);
+    // The text's stored bytes as they are, cut to 150.
+    void setTextBytes(QByteArrayView bytes);
 
     ScheduleKey key() const;
 
