@@ -40,15 +40,16 @@ bool FakeInstanceMarker::anotherInstanceRuns() {
 
 void FakePlatform::showMessage(const QString& text) {
     messages << text;
-    if (onMessage) {
-        onMessage(text);
+    // A copy: a handler may clear itself, and must not be destroyed while it runs.
+    if (const auto handler = onMessage) {
+        handler(text);
     }
 }
 
 void FakePlatform::showError(const QString& text) {
     errors << text;
-    if (onError) {
-        onError(text);
+    if (const auto handler = onError) {
+        handler(text);
     }
 }
 
