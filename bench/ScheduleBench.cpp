@@ -121,6 +121,7 @@ class NoRestart : public ProgramControl {
     bool restartProgram(const std::function<void(SettingsRecord&)>&, QString*) override {
         return false;
     }
+    QString executable() const override { return {}; }
 };
 
 // Notes when the list's viewport gets its first paint event; the paint itself

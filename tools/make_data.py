@@ -723,7 +723,7 @@ HOLIDAYS = {1: [1, 2, 3, 4, 5, 6, 7, 8], 2: [23], 3: [8], 5: [1, 9], 6: [12], 11
 SECTIONS = [  # header, number of text lines
     ("[funupu]", 3), ("[month]", 12), ("[nedelya]", 8), ("[funlang]", 2),
     ("[funskin]", 2), ("[funholi]", 8), ("[funmem]", 5), ("[funaut]", 5),
-    ("[funrun]", 7), ("[funoth]", 7), ("[funnot]", 6),
+    ("[funrun]", 7), ("[funoth]", 7), ("[funacc]", 11), ("[funnot]", 6),
 ]
 
 LANGUAGES = {
@@ -747,6 +747,10 @@ LANGUAGES = {
         "[funrun]": ["Запуск", "Час", "Мин", "Файл", "Обзор", "Отмена", "Программы"],
         "[funoth]": ["Другие", "Автоматически убирать с экрана", "Без кнопки",
                      "Время скрытия", "Отмена", "Удалить", "Без звука"],
+        # Spoken by a screen reader only; the original program skips the section.
+        "[funacc]": ["Напоминания на сегодня:", "Убрать часы", "Показать часы",
+                     "выходной", "сегодня", "Дата", "Больше", "Меньше",
+                     "Напоминания и запуски", "напоминание", "запуск"],
         # Putting a reminder off and the desktop's notifications; the
         # original program skips the section.
         "[funnot]": ["Отложить", "Отложить на", "мин", "Уведомлять через рабочий стол",
@@ -770,6 +774,9 @@ LANGUAGES = {
         "[funrun]": ["Launch", "Hour", "Min", "File", "Browse\u2026", "Cancel", "Programs"],
         "[funoth]": ["Other settings", "Hide automatically",
                      "No pull tab", "Hide delay", "Cancel", "Delete", "No sound"],
+        "[funacc]": ["Reminders today:", "Hide the clock", "Show the clock",
+                     "holiday", "today", "Date", "Up", "Down",
+                     "Reminders and launches", "reminder", "launch"],
         "[funnot]": ["Later", "Put off by", "min", "Notify through the desktop",
                      "Later (10 min)", "Reminder"],
     },
@@ -795,6 +802,9 @@ LANGUAGES = {
                      "Programmes"],
         "[funoth]": ["Autres options", "Masquer automatiquement", "Sans languette",
                      "Attente (s)", "Annuler", "Supprimer", "Sans son"],
+        "[funacc]": ["Rappels du jour\u00a0:", "Masquer l'horloge", "Afficher l'horloge",
+                     "jour ferie", "aujourd'hui", "Date", "Plus", "Moins",
+                     "Rappels et lancements", "rappel", "lancement"],
         "[funnot]": ["Plus tard", "Reporter de", "min", "Notifier par le bureau",
                      "Plus tard (10 min)", "Rappel"],
     },

@@ -1,9 +1,12 @@
 #include "app/ChronidexApp.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QKeyEvent>
 
 #include "autohide/HomeScreen.h"
 #include "platform/Platform.h"
+#include "scheduler/TodaysReminders.h"
 
 ChronidexApp::ChronidexApp(Platform& platform)
     : platform_(platform),
@@ -21,11 +24,15 @@ ChronidexApp::ChronidexApp(Platform& platform)
       face_(state_, platform, faceView_),
       dialogs_(context_, [this] { return menu_.item(MenuItem::About)->text(); }),
       reminders_(state_, timers_.switches(), platform),
-      launches_(state_, timers_.switches(), platform) {
+      launches_(state_, timers_.switches(), platform),
+      awaySleep_(
+          platform, dueChecks_, [this] { return startup_.startDate().addDays(1).startOfDay(); },
+          [this] { onFaceTick(); }) {
     soundEndTold_ = platform_.player().setEndHandler([this] { startup_.soundEndCheck(); });
     connect(&clock_, &ClockWindow::closing, this, [this] {
         state_.ending = true;
         timers_.stopAll();
+        awaySleep_.stop();
         emit finished();
     });
     // A log-out or `kill` ends the program the way the menu's Exit does.
@@ -71,6 +78,7 @@ bool ChronidexApp::start(const QString& programFolder) {
     }
     wireTimers();
     wireMenu();
+    wireAccessibility();
     clock_.show();
     calendar_->show();
     if (pullTab_ && !state_.settings.noPullTab()) {
@@ -79,6 +87,10 @@ bool ChronidexApp::start(const QString& programFolder) {
     armFaceTick(platform_.now().time());
     timers_.reminderCheck.enable();
     timers_.launchCheck.enable();
+    // Whatever the events just handled changed (a reload asked for, a check
+    // switched on again) is looked at before the program sleeps.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &ChronidexApp::beforeWaiting);
     return true;
 }
 
@@ -129,8 +141,12 @@ void ChronidexApp::wireTimers() {
     });
     connect(&timers_.edgeWatch, &QTimer::timeout, this, [&autoHide] { autoHide.edgeWatchTick(); });
     connect(&timers_.faceTick, &QTimer::timeout, this, &ChronidexApp::onFaceTick);
-    dueChecks_.addCheck(timers_.reminderCheck, [this] { reminders_.reminderTick(); });
-    dueChecks_.addCheck(timers_.launchCheck, [this] { launches_.launchTick(); });
+    dueChecks_.addCheck(
+        timers_.reminderCheck, [this] { reminders_.reminderTick(); },
+        [this] { return reminders_.nextDueMinute(); });
+    dueChecks_.addCheck(
+        timers_.launchCheck, [this] { launches_.launchTick(); },
+        [this] { return launches_.nextDueMinute(); });
 }
 
 void ChronidexApp::onFaceTick() {
@@ -139,8 +155,8 @@ void ChronidexApp::onFaceTick() {
     const QDateTime now = platform_.now();
     startup_.soundEndCheck();
     redrawFaceIfSeen(now.time());
-    armFaceTick(now.time());
     dueChecks_.secondTick(now);
+    armFaceTick(now.time());  // after the checks are asked for: a sleep waits for them
     // Checked at every tick, and the ticks fall on the second boundaries, so
     // the restart comes within the first second of the new date, after a
     // clock change too. When it fails this instance goes on: the face and the
@@ -158,9 +174,16 @@ void ChronidexApp::armFaceTick(QTime now) {
     // The face changes with the second, so the tick waits for the next one.
     // What gives no notice of its own is looked at ten times a second: skin
     // files in a folder that cannot be watched, a sound whose end the player
-    // does not tell.
+    // does not tell. Away, nothing of the face is seen: the program sleeps
+    // until the due checks or the day change want it.
     constexpr int kPollMs = 100;
-    const bool poll = !face_.watchesSkin() || (state_.soundPlaying && !soundEndTold_);
+    const bool soundPoll = state_.soundPlaying && !soundEndTold_;
+    if (autoHide_ && autoHide_->isAway() && !soundPoll && awaySleep_.sleep()) {
+        timers_.faceTick.stop();
+        return;
+    }
+    awaySleep_.stop();
+    const bool poll = !face_.watchesSkin() || soundPoll;
     timers_.faceTick.start(poll ? kPollMs : 1000 - now.msec());
 }
 
@@ -169,13 +192,39 @@ void ChronidexApp::redrawFaceIfSeen(QTime now) {
     // same as on screen for nothing.
     if (!autoHide_ || !autoHide_->isAway()) {
         face_.drawClockFace(now);
+        if (awaySleep_.sleeping()) {
+            armFaceTick(now);  // back in view: the face ticks again
+        }
     }
+}
+
+// A check that ran after the tick, or a reload asked for meanwhile, may want
+// the program at another moment; a sound started by a check whose end the
+// player does not tell has to be looked at.
+void ChronidexApp::beforeWaiting() {
+    if (!awaySleep_.sleeping()) {
+        return;
+    }
+    if (state_.soundPlaying && !soundEndTold_) {
+        armFaceTick(platform_.now().time());
+        return;
+    }
+    awaySleep_.settle();
 }
 
 void ChronidexApp::wireMenu() {
     connect(&menu_, &QMenu::aboutToShow, this, [this] { autoHide_->menuOpened(); });
     connect(&menu_, &QMenu::aboutToHide, this, [this] { autoHide_->menuClosed(); });
-    clock_.onContextMenu = [this](const QPoint& at) { menu_.popup(at); };
+    clock_.onContextMenu = [this](const QPoint& at, bool fromKeyboard) {
+        menu_.popup(at);
+        // Opened from the keyboard, it starts on its first item, which a
+        // screen reader then reads out; as after the Down key, the item's
+        // submenu stays closed until asked for.
+        if (fromKeyboard) {
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QCoreApplication::sendEvent(&menu_, &down);
+        }
+    };
     for (MenuItem item :
          {MenuItem::AddReminder, MenuItem::AddLaunch, MenuItem::Language, MenuItem::Skins,
           MenuItem::Autostart, MenuItem::OtherSettings, MenuItem::Holidays, MenuItem::About}) {
@@ -185,13 +234,24 @@ void ChronidexApp::wireMenu() {
     menu_.setAction(MenuItem::Exit, [this] { exitProgram(); });
 }
 
+// What a screen reader is told of the clock, and the menu key on the
+// calendar, which has no menu of its own.
+void ChronidexApp::wireAccessibility() {
+    spoken_ = std::make_unique<SpokenClock>(
+        clock_, platform_, AccessibleTexts(state_.programFolder, state_.settings),
+        [this](const QDate& day) { return schedule::todaysReminders(reminders_.list(), day); });
+    calendar_->onMenuKey = [this] { clock_.openMenu(); };
+}
+
 // Away, the clock comes back as at a click on the tab; at home it comes to
-// the front.
+// the front. Either way it takes the keyboard focus: a second start is how
+// the user reaches the clock without the mouse.
 void ChronidexApp::bringForward() {
     if (autoHide_ && autoHide_->isAway()) {
         autoHide_->tabClick();
-        return;
+    } else {
+        slide_->showClock();
     }
-    slide_->showClock();
     clock_.activateWindow();
+    clock_.setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QStringList>
+#include <optional>
 
 struct CommandContext;
+struct ImportedReminder;
+class ScheduleFiles;
 
 // `import FILE`: the events and to-dos of an iCalendar file added to the
 // reminders, all in one rewrite of the file or none; each item left out is
@@ -13,5 +18,14 @@ class ImportCommand {
     int run(const QStringList& arguments) const;
 
   private:
+    // The file's bytes; the status of the refusal when it cannot be read.
+    std::optional<int> read(const QString& name, QByteArray& bytes) const;
+    // The reminders' records that the schedule does not hold yet, counting
+    // those it does in `repeated`.
+    QList<QByteArray> newRecords(const QList<ImportedReminder>& reminders,
+                                 const ScheduleFiles& files, qsizetype& repeated) const;
+    // Appends the records in one rewrite and says how many were added.
+    int add(const ScheduleFiles& files, const QList<QByteArray>& records) const;
+
     const CommandContext& context_;
 };

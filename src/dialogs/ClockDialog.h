@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
+#include <QPushButton>
 #include <functional>
 
 class DialogProtocol;
@@ -10,7 +12,9 @@ class Platform;
 // whole run, pausing auto-hide while open. Each time it becomes the active
 // window it marks itself open and runs activated(); whenever it closes (a
 // button, the close box, Escape) it marks itself closed and runs closed().
-// F1 asks for the help topic given.
+// F1 asks for the help topic given. From the keyboard, Escape cancels and
+// Enter presses the focused button, or the dialog's confirm button when the
+// focus is on no button.
 class ClockDialog : public QDialog {
     Q_OBJECT
   public:
@@ -34,6 +38,15 @@ class ClockDialog : public QDialog {
     // on the second kind only, so a refusal never wipes what the user was
     // correcting.
     bool returningFromOwnBox();
+    // Runs `box`, which returns whether it showed one of the dialog's own
+    // boxes. The platform's boxes are windows of their own that need not be
+    // modal to Qt: closing one makes the dialog active again, which must not
+    // count as the user coming back.
+    void withOwnBox(const std::function<bool()>& box);
+
+    // The button Enter presses (the dialog's OK), looking as it did: no
+    // default-button frame is drawn for it.
+    void setConfirmButton(QPushButton* button) { confirmButton_ = button; }
 
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -44,4 +57,7 @@ class ClockDialog : public QDialog {
     std::function<void(int)> showHelp_;
     int helpTopic_;
     bool lentToOwnBox_ = false;
+    bool boxOpen_ = false;        // withOwnBox() is showing a box
+    bool returnPending_ = false;  // the activation that ends that box is still to come
+    QPointer<QPushButton> confirmButton_;
 };

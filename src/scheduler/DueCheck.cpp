@@ -48,12 +48,28 @@ void DueCheck::startTimer() {
 
 // A whole minute between the starts of two ticks went unchecked (suspend, the
 // clock set forward, a daylight-saving gap, or a tick held up by a notice):
-// reload, so the overdue check reports at once what the walk never saw.
+// reload, so the overdue check reports at once what the walk never saw. A
+// span in which no entry fell due skipped nothing: the program sleeps through
+// such spans on purpose.
 void DueCheck::noteClockJump(const QDateTime& now) {
-    if (lastTick_.isValid() && wallMinute(now) > wallMinute(lastTick_) + 1) {
+    const qint64 current = wallMinute(now);
+    if (lastTickMinute_ != kNotWalked && current > lastTickMinute_ + 1 &&
+        order_.firstAfter(lastTickMinute_) < current) {
         schedule::reloadFlag(state_, kind_) = true;
     }
-    lastTick_ = now;
+    lastTickMinute_ = current;
+}
+
+qint64 DueCheck::nextDueMinute() const {
+    if (schedule::reloadFlag(state_, kind_) || walkedMinute_ == kNotWalked) {
+        return kDueNow;
+    }
+    // Minutes that a notice of the last tick kept the walk from are looked at
+    // by the next one.
+    if (order_.firstAfter(lastTickMinute_) < walkedMinute_) {
+        return kDueNow;
+    }
+    return order_.firstAfter(walkedMinute_);
 }
 
 bool DueCheck::isStuck(const ScheduleEntry& entry) const {

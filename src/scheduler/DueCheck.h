@@ -30,6 +30,14 @@ class DueCheck {
     // The list the next walk goes over.
     const ScheduleList& list() const { return list_; }
 
+    // When the next tick has something to do, as a wall-clock minute (day *
+    // 1440 + minute of the day, as DueOrder counts): kDueNow while the list
+    // is to be read or the current minute has not been walked, kNeverDue
+    // while no entry waits. Between two ticks a program may sleep until then.
+    static constexpr qint64 kDueNow = std::numeric_limits<qint64>::min();
+    static constexpr qint64 kNeverDue = DueOrder::kNoMinute;
+    qint64 nextDueMinute() const;
+
     // The notice for an overdue entry: header, CR, the day in the short date
     // format, the separator, the time text, CR, the text or path.
     static QString overdueNotice(const QString& header, const QString& separator,
@@ -72,8 +80,8 @@ class DueCheck {
     LanguageSection texts_;
     ScheduleList list_;
     DueOrder order_;
-    qint64 walkedMinute_ = kNotWalked;  // the wall-clock minute of the last walk
-    QDateTime lastTick_;
+    qint64 walkedMinute_ = kNotWalked;    // the wall-clock minute of the last walk
+    qint64 lastTickMinute_ = kNotWalked;  // the wall-clock minute the last tick began in
     // The places in the current list of the entries fired or reported from
     // it; after the clock is set back they would match again before the next
     // reload.

@@ -3,8 +3,10 @@
 #include <QFile>
 
 #include "FakePlatform.h"
+#include "locale/AccessibleTexts.h"
 #include "locale/LanguageFile.h"
 #include "locale/LanguageSection.h"
+#include "locale/NoticeTexts.h"
 #include "settings/Cp1251.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsRecord.h"
@@ -24,7 +26,7 @@ struct Section {
 };
 const Section kSections[] = {{"[funupu]", 3},  {"[month]", 12},  {"[nedelya]", 8}, {"[funlang]", 2},
                              {"[funskin]", 2}, {"[funholi]", 8}, {"[funmem]", 5},  {"[funaut]", 5},
-                             {"[funrun]", 7},  {"[funoth]", 7}};
+                             {"[funrun]", 7},  {"[funoth]", 7},  {"[funacc]", 11}, {"[funnot]", 6}};
 
 QString pathOf(const char* name) {
     return kTree.path(QStringLiteral("\\lang\\") + QString::fromUtf8(name));
@@ -124,6 +126,16 @@ TEST(SuppliedRussianFile, CarriesTheBuiltInTexts) {
                         {5, "Отмена"},
                         {6, "Удалить"},
                         {7, "Без звука"}});
+    // What a screen reader says is the same with this file as without it.
+    const QStringList access = loaded("Русский.lng", "[funacc]");
+    for (int n = 1; n <= sections::access::kLineCount; ++n) {
+        EXPECT_EQ(access.value(n - 1), AccessibleTexts::builtIn(sections::access::Line(n))) << n;
+    }
+    // So are the notices' and the notifications' texts.
+    const QStringList notices = loaded("Русский.lng", "[funnot]");
+    for (int n = 1; n <= sections::notices::kLineCount; ++n) {
+        EXPECT_EQ(notices.value(n - 1), NoticeTexts::builtIn(sections::notices::Line(n))) << n;
+    }
 
     QStringList months;
     ASSERT_TRUE(LanguageFile(pathOf("Русский.lng")).readList(QStringLiteral("[month]"), months));

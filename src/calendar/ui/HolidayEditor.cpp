@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -46,6 +47,7 @@ HolidayEditor::HolidayEditor(DialogContext& context, QWidget* parent)
     monthBox_->addItems(kBuiltInMonths);
     monthBox_->move(120, 32);
     monthBox_->resize(89, monthBox_->sizeHint().height());
+    monthLabel_->setBuddy(monthBox_);
     connect(monthBox_, &QComboBox::currentIndexChanged, this, &HolidayEditor::monthBoxChanged);
     connect(monthBox_, &QComboBox::editTextChanged, this, &HolidayEditor::monthBoxChanged);
 
@@ -71,6 +73,16 @@ HolidayEditor::HolidayEditor(DialogContext& context, QWidget* parent)
     cancelButton_->setAutoDefault(false);
     connect(acceptButton_, &QPushButton::clicked, this, &HolidayEditor::saveMonth);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    nameControls();
+}
+
+// The month box is named by its label (a screen reader on this system
+// names a combo box by its text, and finds its label by the buddy), the list
+// by the dialog's caption.
+void HolidayEditor::nameControls() {
+    monthBox_->setAccessibleName(monthLabel_->text());
+    monthBox_->lineEdit()->setAccessibleName(monthLabel_->text());
+    dayList_->setAccessibleName(windowTitle());
 }
 
 QStringList HolidayEditor::entries() const {
@@ -87,48 +99,23 @@ void HolidayEditor::setEntries(const QStringList& entries) {
     dayList_->addItems(entries);
 }
 
-void HolidayEditor::beforeBox() {
-    boxOpen_ = true;
-}
-
-// When the box has already handed the focus back, its return has been seen
-// (while it was open); otherwise the next activation is that return.
-void HolidayEditor::afterBox(bool shown) {
-    boxOpen_ = false;
-    if (shown) {
-        returnPending_ = !isActiveWindow();
-    }
-}
-
 void HolidayEditor::report(const QString& error) {
-    beforeBox();
-    context_.platform.showError(error);
-    afterBox(true);
-}
-
-bool HolidayEditor::event(QEvent* e) {
-    if (e->type() == QEvent::WindowDeactivate && !boxOpen_) {
-        returnPending_ = false;  // the user went elsewhere; coming back reloads
-    }
-    return ClockDialog::event(e);
-}
-
-void HolidayEditor::closed() {
-    returnPending_ = false;
+    withOwnBox([&] {
+        context_.platform.showError(error);
+        return true;
+    });
 }
 
 void HolidayEditor::activated() {
-    if (boxOpen_ || returnPending_) {
-        returnPending_ = false;
-        return;
+    if (returningFromOwnBox()) {
+        return;  // the list stays as the user left it
     }
     const ProgramFolder& folder = context_.state.programFolder;
     const SettingsRecord& settings = context_.state.settings;
     // An unreadable language file is reported by the section; the dialog
     // then keeps what it showed, which still belongs together.
-    beforeBox();
-    const bool loaded = texts_.load(folder, settings, &context_.platform);
-    afterBox(!loaded);
+    bool loaded = false;
+    withOwnBox([&] { return !(loaded = texts_.load(folder, settings, &context_.platform)); });
     if (!loaded) {
         return;
     }
@@ -155,6 +142,7 @@ void HolidayEditor::activated() {
     cancelButton_->setText(texts_.line(sections::holidays::CancelButton));
     addDayAction_->setText(texts_.line(sections::holidays::AddDayItem));
     deleteDayAction_->setText(texts_.line(sections::holidays::DeleteDayItem));
+    nameControls();
     readMonth();
 }
 
@@ -209,12 +197,13 @@ void HolidayEditor::listMenuOpening() {
 }
 
 void HolidayEditor::addDay() {
-    beforeBox();
-    const std::optional<QString> answer =
-        context_.platform.askText(texts_.line(sections::holidays::NewDayCaption),
-                                  texts_.line(sections::holidays::NewDayPrompt),
-                                  texts_.line(sections::holidays::CancelButton));
-    afterBox(true);
+    std::optional<QString> answer;
+    withOwnBox([&] {
+        answer = context_.platform.askText(texts_.line(sections::holidays::NewDayCaption),
+                                           texts_.line(sections::holidays::NewDayPrompt),
+                                           texts_.line(sections::holidays::CancelButton));
+        return true;
+    });
     if (!answer || answer->isEmpty()) {
         return;
     }

@@ -220,3 +220,19 @@ bool LinuxPlatform::placeWindow(QObject& window, QPoint topLeft) {
 QPoint LinuxPlatform::cursorPos() const {
     return QCursor::pos();
 }
+
+PointerArea* LinuxPlatform::pointerArea() const {
+    if (!qGuiApp || !qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        return nullptr;  // not on X11
+    }
+    // On XWayland the compositor gives the pointer only to windows it has a
+    // surface for, and an input-only window has none: the entry would never
+    // come, so the pointer is looked at as before.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        return nullptr;
+    }
+    if (!pointerArea_) {
+        pointerArea_ = std::make_unique<X11PointerArea>();
+    }
+    return pointerArea_.get();
+}

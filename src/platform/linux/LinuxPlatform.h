@@ -6,7 +6,9 @@
 #include "platform/linux/SoundModulePlayer.h"
 #include "platform/linux/SwayDesktop.h"
 #include "platform/linux/TerminationSignals.h"
+#include "platform/linux/TimerFdAlarm.h"
 #include "platform/linux/X11DesktopWindows.h"
+#include "platform/linux/X11PointerArea.h"
 
 // The platform boundary on a Linux desktop (X11, or XWayland under Wayland).
 // The caption of a box's OK button is the program's to choose, by the text
@@ -34,6 +36,8 @@ class LinuxPlatform : public Platform {
     void adoptDesktopWindow(QObject& window, bool onTop) override;
     bool placeWindow(QObject& window, QPoint topLeft) override;
     void setDesktopChangedHandler(std::function<void()> handler) override;
+    WallClockAlarm* wallClockAlarm() override { return alarm_.valid() ? &alarm_ : nullptr; }
+    PointerArea* pointerArea() const override;
     void setEndRequestHandler(std::function<void()> handler) override;
 
   private:
@@ -46,8 +50,10 @@ class LinuxPlatform : public Platform {
     TerminationSignals signals_;
     DBusNotifier notifier_;
     X11DesktopWindows desktopWindows_;
-    std::unique_ptr<SwayDesktop> sway_;               // under sway only
-    mutable std::optional<QList<Monitor>> monitors_;  // until they change
+    TimerFdAlarm alarm_;
+    mutable std::unique_ptr<X11PointerArea> pointerArea_;  // made when first asked for
+    std::unique_ptr<SwayDesktop> sway_;                    // under sway only
+    mutable std::optional<QList<Monitor>> monitors_;       // until they change
     std::function<void()> desktopChanged_;
     bool ending_ = false;  // asked to end: no more boxes
     bool cachesMonitors_ = false;

@@ -2,6 +2,7 @@
 
 #include "dialogs/ClockDialog.h"
 #include "dialogs/DialogContext.h"
+#include "locale/AccessibleTexts.h"
 #include "locale/LanguageSection.h"
 #include "locale/NoticeTexts.h"
 #include "scheduler/ScheduleFiles.h"
@@ -56,10 +57,12 @@ class OtherSettingsDialog : public ClockDialog {
     void hideDelayEdited(const QString& text);
     void storeSettings();
     void deleteSelected();
+    void nameControls();
 
     DialogContext& context_;
     ScheduleFiles files_;
     LanguageSection texts_;
+    AccessibleTexts spokenTexts_;
     NoticeTexts noticeTexts_;
     QFrame* optionsPanel_;
     QFrame* listPanel_;

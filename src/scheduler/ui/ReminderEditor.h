@@ -2,6 +2,7 @@
 
 #include "dialogs/ClockDialog.h"
 #include "dialogs/DialogContext.h"
+#include "locale/AccessibleTexts.h"
 #include "locale/LanguageSection.h"
 #include "scheduler/ScheduleFiles.h"
 
@@ -40,10 +41,12 @@ class ReminderEditor : public ClockDialog {
   private:
     void addReminder();
     void keepTextWithinRecord();
+    void nameControls();
 
     DialogContext& context_;
     ScheduleFiles files_;
     LanguageSection texts_;
+    AccessibleTexts spokenTexts_;
     QLineEdit* hourField_;
     QLineEdit* minuteField_;
     UpDownArrows* hourArrows_;
