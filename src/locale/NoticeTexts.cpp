@@ -1,9 +1,7 @@
 #include "locale/NoticeTexts.h"
 
 NoticeTexts::NoticeTexts(const ProgramFolder& folder, const SettingsRecord& settings)
-    : folder_(folder),
-      settings_(settings),
-      section_(QLatin1String(sections::notices::kHeader)) {}
+    : folder_(folder), settings_(settings), section_(QLatin1String(sections::notices::kHeader)) {}
 
 QString NoticeTexts::line(sections::notices::Line which) const {
     if (!loaded_) {

@@ -57,8 +57,8 @@ TEST_F(DesktopNotification, EachOutcomeEndsTheReminderOrBringsUpTheBox) {
 
         ASSERT_EQ(platform.notifier.shown.size(), 1);
         EXPECT_EQ(platform.messages, c.box ? QStringList{kText} : QStringList{});
-        EXPECT_EQ(timesInFile(), c.putOffUntil ? QStringList{todayAt(c.putOffUntil)}
-                                               : QStringList{});
+        EXPECT_EQ(timesInFile(),
+                  c.putOffUntil ? QStringList{todayAt(c.putOffUntil)} : QStringList{});
         EXPECT_TRUE(timers.reminderCheck.enabled());
         // The skin's sound plays as with the box.
         EXPECT_EQ(platform.sound.log.count(QStringLiteral("play")), 1);

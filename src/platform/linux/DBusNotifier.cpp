@@ -48,8 +48,8 @@ QDBusArgument& operator<<(QDBusArgument& out, const ImageData& image) {
 
 const QDBusArgument& operator>>(const QDBusArgument& in, ImageData& image) {
     in.beginStructure();
-    in >> image.width >> image.height >> image.rowStride >> image.hasAlpha >>
-        image.bitsPerSample >> image.channels >> image.data;
+    in >> image.width >> image.height >> image.rowStride >> image.hasAlpha >> image.bitsPerSample >>
+        image.channels >> image.data;
     in.endStructure();
     return in;
 }
@@ -64,10 +64,8 @@ std::optional<ImageData> programIcon() {
     if (!qGuiApp) {
         return std::nullopt;
     }
-    const QImage image = QGuiApplication::windowIcon()
-                             .pixmap(48, 48)
-                             .toImage()
-                             .convertToFormat(QImage::Format_RGBA8888);
+    const QImage image = QGuiApplication::windowIcon().pixmap(48, 48).toImage().convertToFormat(
+        QImage::Format_RGBA8888);
     if (image.isNull()) {
         return std::nullopt;
     }
@@ -75,8 +73,7 @@ std::optional<ImageData> programIcon() {
     data.width = image.width();
     data.height = image.height();
     data.rowStride = int(image.bytesPerLine());
-    data.data = QByteArray(reinterpret_cast<const char*>(image.constBits()),
-                           image.sizeInBytes());
+    data.data = QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
     return data;
 }
 
@@ -122,8 +119,8 @@ bool DBusNotifier::connectBus() {
                   SLOT(actionInvoked(uint, QString, QDBusMessage)));
     bus_->connect(QString(), kPath, kInterface, QStringLiteral("NotificationClosed"), this,
                   SLOT(notificationClosed(uint, uint, QDBusMessage)));
-    watcher_ = new QDBusServiceWatcher(kService, *bus_,
-                                       QDBusServiceWatcher::WatchForOwnerChange, this);
+    watcher_ =
+        new QDBusServiceWatcher(kService, *bus_, QDBusServiceWatcher::WatchForOwnerChange, this);
     connect(watcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString&, const QString& oldOwner, const QString&) {
                 ownerChanged(oldOwner);

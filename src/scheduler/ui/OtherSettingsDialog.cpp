@@ -80,8 +80,8 @@ void OtherSettingsDialog::buildOptions() {
     hideDelayBox_->setValue(1);
     soundOffBox_ = new QCheckBox(QStringLiteral("Без звука"), optionsPanel_);
     soundOffBox_->setGeometry(232, 40, 97, 17);
-    desktopNoticesBox_ = new QCheckBox(
-        NoticeTexts::builtIn(sections::notices::DesktopBox), optionsPanel_);
+    desktopNoticesBox_ =
+        new QCheckBox(NoticeTexts::builtIn(sections::notices::DesktopBox), optionsPanel_);
     desktopNoticesBox_->setGeometry(40, 62, 320, 17);
 }
 
@@ -219,8 +219,8 @@ void OtherSettingsDialog::hideDelayEdited(const QString& text) {
 
 void OtherSettingsDialog::storeSettings() {
     // The program's own options first: the restart below reads them back.
-    const QString optionsError = context_.state.options.write(
-        context_.state.programFolder.path(formatnames::optionsFile()));
+    const QString optionsError =
+        context_.state.options.write(context_.state.programFolder.path(formatnames::optionsFile()));
     if (!optionsError.isEmpty()) {
         context_.platform.showError(optionsError);
         return;
