@@ -114,4 +114,20 @@ enum Line {
 };
 }  // namespace access
 
+// Putting a reminder off and the desktop's notifications. The original
+// program knows no such section and passes over it, as over any text between
+// sections.
+namespace notices {
+inline constexpr char kHeader[] = "[funnot]";
+enum Line {
+    LaterButton = 1,
+    LaterChooser,
+    MinuteUnit,
+    DesktopBox,
+    LaterAction,
+    NotificationTitle,
+    kLineCount = NotificationTitle
+};
+}  // namespace notices
+
 }  // namespace sections

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/DesktopNotifier.h"
 #include "platform/Monitor.h"
 
 // Everything the program asks of the system goes through this boundary: the
@@ -102,6 +103,24 @@ class WallClock {
     virtual QDateTime now() const = 0;
 };
 
+// What a reminder's notice offers beside its confirming button: putting the
+// reminder off by one of a few spans of minutes.
+struct PutOffChoice {
+    QList<int> minutes{5, 10, 15, 30, 60};
+    int preselected = 10;
+    QString laterCaption;  // the button that puts it off
+    QString chooserName;   // the minutes' chooser, as a screen reader names it
+    QString minuteUnit;    // after each number of minutes
+};
+
+// What the user did with a reminder's notice. A notice that the program's
+// end closed counts as confirmed here; the caller knows of the end.
+struct ReminderAnswer {
+    enum class Choice { Confirmed, PutOff };
+    Choice choice = Choice::Confirmed;
+    int minutes = 0;  // how long it was put off
+};
+
 // The user's notices, for those that only tell.
 class Notices {
   public:
@@ -112,6 +131,12 @@ class Notices {
     virtual void showMessage(const QString& text) = 0;
     // The general error message box for a failed operation.
     virtual void showError(const QString& text) = 0;
+    // The notice of a reminder: as showMessage, with a way to put it off.
+    virtual ReminderAnswer showReminder(const QString& text, const PutOffChoice& later) {
+        (void)later;
+        showMessage(text);
+        return {};
+    }
 };
 
 class Platform : public WallClock, public Notices {
@@ -125,6 +150,9 @@ class Platform : public WallClock, public Notices {
 
     virtual SoundPlayer& player() = 0;
     virtual InstanceMarker& instanceMarker() = 0;
+    // The desktop's notification service; null where the program cannot
+    // reach one at all.
+    virtual DesktopNotifier* desktopNotifier() { return nullptr; }
 
     // Hands a file, folder or link to the program associated with it, or starts
     // an executable file directly; never through a shell command line. Returns

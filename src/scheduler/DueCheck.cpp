@@ -134,11 +134,15 @@ void DueCheck::tick() {
             continue;
         }
         stopTimer();
-        fire(walk[i]);
+        const bool done = fire(walk[i]);
         if (state_.ending) {
             return;  // the notice was cut short by the end: the entry stays
         }
-        remove(walk[i], i, true);
+        if (done) {
+            remove(walk[i], i, true);
+        } else {
+            keep(i);
+        }
         minute = wallMinute(platform_.now());
     }
 }
@@ -162,18 +166,35 @@ void DueCheck::catchUp() {
             continue;
         }
         stopTimer();
-        platform_.showMessage(overdueNotice(header, separator, entry));
+        const bool done = report(entry, overdueNotice(header, separator, entry));
         if (state_.ending) {
             return;  // cut short by the end of the program: reported again next time
         }
         startTimer();
         // The overdue entries stay in the list until the next reload, their
         // minute past.
-        remove(entry, i, false);
+        if (done) {
+            remove(entry, i, false);
+        } else {
+            keep(i);
+        }
         now = platform_.now();  // the notice waited for the user
         today = now.date().toJulianDay();
         minute = now.time().hour() * 60 + now.time().minute();
     }
+    startTimer();
+}
+
+bool DueCheck::report(const ScheduleEntry&, const QString& notice) {
+    platform_.showMessage(notice);
+    return true;
+}
+
+// Not fired again from this list: the reload at the next tick reports it as
+// overdue, so an entry whose record stays is not left unseen.
+void DueCheck::keep(qsizetype index) {
+    handled_.insert(index);
+    schedule::reloadFlag(state_, kind_) = true;
     startTimer();
 }
 

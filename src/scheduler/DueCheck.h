@@ -48,7 +48,11 @@ class DueCheck {
     void catchUp();
 
     // Announces a due entry (sound and box, or sound and program start).
-    virtual void fire(const ScheduleEntry& entry) = 0;
+    // False when its record is to stay in the file: then it is reported
+    // again after the next reload.
+    virtual bool fire(const ScheduleEntry& entry) = 0;
+    // Shows the notice of an overdue entry; false as for fire().
+    virtual bool report(const ScheduleEntry& entry, const QString& notice);
     // Line 1 or 2 of "[funupu]".
     virtual QString overdueHeader(const LanguageSection& texts) const = 0;
 
@@ -65,6 +69,7 @@ class DueCheck {
     void reloadList();
     void noteClockJump(const QDateTime& now);
     void remove(const ScheduleEntry& entry, qsizetype index, bool requestReload);
+    void keep(qsizetype index);
     bool isStuck(const ScheduleEntry& entry) const;
     void stopTimer();
     void startTimer();

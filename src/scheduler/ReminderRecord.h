@@ -19,4 +19,6 @@ class ReminderRecord : public ScheduleRecord<168, 150> {
     // Line breaks are stored as CR LF, as files from other writers of the
     // format hold them; the cut to 150 bytes applies to the stored form.
     void setText(const QString& text);
+    // The text's stored bytes as they are, cut to 150.
+    void setTextBytes(QByteArrayView bytes) { setTailBytes(bytes.toByteArray()); }
 };

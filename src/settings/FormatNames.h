@@ -11,6 +11,11 @@ namespace formatnames {
 inline QString settingsFile() {
     return QStringLiteral("\\system\\system.ini");
 }
+// Options of this program's own, which the settings record has no room for:
+// the original program neither reads nor writes it.
+inline QString optionsFile() {
+    return QStringLiteral("\\system\\options.ini");
+}
 // Written by an installer to pick the first language; read once and deleted.
 inline QString languageBootstrapFile() {
     return QStringLiteral("\\system\\lang.ini");

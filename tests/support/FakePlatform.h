@@ -87,11 +87,33 @@ class FakePointerArea : public PointerArea {
     std::function<void()> entered;
 };
 
+// A notification service whose user answers as scripted: each notice shown
+// gets the next outcome of `outcomes`, from the event loop, or none at all
+// when they have run out (the notice stays open).
+class FakeDesktopNotifier : public DesktopNotifier {
+  public:
+    void show(const DesktopNotice& notice, std::function<void(Outcome)> done) override;
+    void withdraw() override;
+
+    QList<DesktopNotice> shown;
+    std::deque<Outcome> outcomes;
+    // Runs, from the event loop, while a notice with no outcome left is open.
+    std::function<void()> whileOpen;
+    int withdrawn = 0;
+
+  private:
+    std::function<void(Outcome)> done_;
+};
+
 class FakePlatform : public Platform {
   public:
     QDateTime now() const override { return clock; }
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
+    // Recorded among `messages`; answered from `reminderAnswers`, confirmed
+    // when they have run out.
+    ReminderAnswer showReminder(const QString& text, const PutOffChoice& later) override;
+    DesktopNotifier* desktopNotifier() override { return hasNotifier ? &notifier : nullptr; }
     std::optional<QString> askText(const QString& caption, const QString& prompt,
                                    const QString& cancelCaption) override;
     std::optional<QString> chooseFile(const QStringList& filters) override;
@@ -116,6 +138,10 @@ class FakePlatform : public Platform {
 
     QDateTime clock = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
     QStringList messages;
+    std::deque<ReminderAnswer> reminderAnswers;
+    QList<PutOffChoice> putOffChoices;  // one for each reminder's notice
+    FakeDesktopNotifier notifier;
+    bool hasNotifier = false;
     QStringList errors;
     QStringList opened;   // "<mode> <target>"
     QStringList started;  // "<program> in <folder>"

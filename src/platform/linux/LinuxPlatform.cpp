@@ -1,6 +1,7 @@
 #include "platform/linux/LinuxPlatform.h"
 
 #include "platform/linux/MessageBox.h"
+#include "platform/linux/ReminderNoticeBox.h"
 #include "platform/linux/X11Monitors.h"
 
 #include <QApplication>
@@ -55,6 +56,13 @@ void LinuxPlatform::showMessage(const QString& text) {
         return;
     }
     messagebox::show(QMessageBox::NoIcon, text, okCaption_(text));
+}
+
+ReminderAnswer LinuxPlatform::showReminder(const QString& text, const PutOffChoice& later) {
+    if (ending_) {
+        return {};
+    }
+    return ReminderNoticeBox::ask(text, later, okCaption_(text));
 }
 
 // The program ends as by its Exit, wherever the request finds it. A modal box

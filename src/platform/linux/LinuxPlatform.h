@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/linux/DBusNotifier.h"
 #include "platform/linux/LocalInstanceMarker.h"
 #include "platform/linux/SoundModulePlayer.h"
 #include "platform/linux/SwayDesktop.h"
@@ -20,11 +21,13 @@ class LinuxPlatform : public Platform {
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
+    ReminderAnswer showReminder(const QString& text, const PutOffChoice& later) override;
     std::optional<QString> askText(const QString& caption, const QString& prompt,
                                    const QString& cancelCaption) override;
     std::optional<QString> chooseFile(const QStringList& filters) override;
     SoundPlayer& player() override { return player_; }
     InstanceMarker& instanceMarker() override { return marker_; }
+    DesktopNotifier* desktopNotifier() override { return &notifier_; }
     bool shellOpen(const QString& target, ShowMode mode) override;
     bool startDetached(const QString& program, const QString& workingFolder) override;
     QString autostartFolder() const override;
@@ -45,6 +48,7 @@ class LinuxPlatform : public Platform {
     SoundModulePlayer player_;
     LocalInstanceMarker marker_;
     TerminationSignals signals_;
+    DBusNotifier notifier_;
     X11DesktopWindows desktopWindows_;
     TimerFdAlarm alarm_;
     mutable std::unique_ptr<X11PointerArea> pointerArea_;  // made when first asked for

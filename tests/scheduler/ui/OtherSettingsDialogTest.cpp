@@ -136,6 +136,42 @@ TEST_F(OtherSettings, OkStoresTheOptionsThroughARestart) {
     EXPECT_EQ(program.restarts, 2);
 }
 
+TEST_F(OtherSettings, TheDesktopNotificationsBoxActsAtOnceAndOkStoresItInTheOptionsFile) {
+    const QString optionsFile = QStringLiteral("system/options.ini");
+    struct Case {
+        const char* what;
+        bool before;
+        bool clicked;
+        bool okay;  // OK, or Cancel
+    };
+    const Case cases[] = {{"switched on, OK", false, true, true},
+                          {"switched off, OK", true, true, true},
+                          {"left as it was, OK", true, false, true},
+                          {"switched on, Cancel", false, true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(folder.path(optionsFile));
+        state.options.setDesktopNotifications(c.before);
+        activate(other);
+        EXPECT_EQ(other.desktopNoticesBox()->isChecked(), c.before);
+        EXPECT_EQ(other.desktopNoticesBox()->text(),
+                  QStringLiteral("Уведомлять через рабочий стол"));
+        if (c.clicked) {
+            other.desktopNoticesBox()->click();
+        }
+        const bool now = c.before != c.clicked;
+        EXPECT_EQ(state.options.desktopNotifications(), now);
+        (c.okay ? other.okButton() : other.cancelButton())->click();
+        if (c.okay) {
+            EXPECT_EQ(ProgramOptions::read(folder.path(optionsFile)).desktopNotifications(), now);
+            // The settings record stays 60 bytes, the option in a file of its own.
+            EXPECT_EQ(folder.read(QStringLiteral("system/system.ini")).size(), 60);
+        } else {
+            EXPECT_FALSE(folder.exists(optionsFile));
+        }
+    }
+}
+
 TEST_F(OtherSettings, ASoundOffOnlyForASilentSkinIsNotStored) {
     state.skinHasNoSound = true;
     state.settings.setSoundOff(true);
