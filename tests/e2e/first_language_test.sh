@@ -40,16 +40,12 @@ win=$(wait_window chas) || { cat "$work/fresh.log"; fail "no clock window"; }
 # The menu is Russian; the language chooser it opens takes the French caption.
 eval "$(xdotool getwindowgeometry --shell "$win")"
 xdotool mousemove --sync $((X + 95)) $((Y + 95))
-brings_up xdotool click 3
-xdotool key Up Up Up           # from the bottom: "Выход", "Помощь", "Настройки"
-brings_up xdotool key Right    # opens "Настройки" on its first item, "Язык"
+open_submenu Up Up Up         # from the bottom: "Выход", "Помощь", "Настройки"; on "Язык"
 xdotool key Return
 wait_window 'Choix de la langue' >/dev/null || fail "no French language chooser"
 xdotool key Escape
 # The about box takes its caption from its Russian menu item.
-brings_up xdotool click 3
-xdotool key Up Up              # "Помощь"
-brings_up xdotool key Right    # on "Справка"
+open_submenu Up Up            # "Помощь", on "Справка"
 xdotool key Down Return        # "О программе"
 wait_until 100 named 'О программе' || fail "no Russian about box"
 kill -0 "$clock_pid" || fail "the clock ended"

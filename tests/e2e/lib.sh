@@ -62,6 +62,26 @@ brings_up() {
     "$@"
     wait_until 50 new_window_since "$before" || fail "'$*' brought up no window"
 }
+# Opens the clock's menu at the pointer, walks it with the keys given and
+# opens the submenu they reach. A popup takes the keyboard a moment after it
+# shows, and keys typed in that moment are lost on a loaded machine: the walk
+# is tried again from a closed menu then.
+open_submenu() {
+    local before
+    for _ in 1 2 3; do
+        before=$(visible_windows)
+        xdotool click 3
+        if wait_until 50 new_window_since "$before"; then
+            sleep 0.2
+            before=$(visible_windows)
+            xdotool key "$@" Right
+            wait_until 30 new_window_since "$before" && return 0
+        fi
+        xdotool key Escape Escape
+        sleep 0.5
+    done
+    fail "the menu walked with '$*' opened no submenu"
+}
 screen_width() { xdpyinfo | awk '/dimensions:/ && !w { split($2, d, "x"); w = d[1] } END { print w }'; }
 
 # Schedule records as the program writes them. A day-count date (whole days since 1899-12-30) as the 8 little-endian bytes

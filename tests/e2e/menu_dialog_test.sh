@@ -7,10 +7,9 @@ start_clock
 win=$(wait_window chas) || { cat "$work/clock.log"; fail "no clock window"; }
 eval "$(xdotool getwindowgeometry --shell "$win")"
 xdotool mousemove --sync $((X + 95)) $((Y + 95))
-brings_up xdotool click 3
-# From the bottom: "Выход", then (separators are skipped) "Помощь".
-xdotool key Up Up
-brings_up xdotool key Right # opens "Помощь" on its first item, "Справка"
+# From the bottom: "Выход", then (separators are skipped) "Помощь", which
+# opens on its first item, "Справка".
+open_submenu Up Up
 xdotool key Down Return     # "О программе"
 # Find the about box by its size: its caption, from the menu item, must be
 # there at once, without a click or a window manager.

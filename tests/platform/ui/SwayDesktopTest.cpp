@@ -71,7 +71,12 @@ class FakeSway {
         thread_.join();
         ::close(listener_);
     }
+    // The events connection is taken on a thread of its own: wait for it, or
+    // a loaded machine loses the event to a socket not yet accepted.
     void tellNewWindow(unsigned window) {
+        for (int waited = 0; events_ < 0 && waited < 500; ++waited) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
         const QByteArray body =
             QStringLiteral(R"({"change":"new","container":{"window":%1}})").arg(window).toUtf8();
         send(events_, SwayIpc::frame(SwayIpc::kEventBit | 3, body));
