@@ -48,6 +48,9 @@ QString ReminderRecord::time() const {
 void ReminderRecord::setTime(const QString& time) {
     record::setShortString(bytes_, kTime, kTimeCapacity, cp1251::encode(time));
 }
+void ReminderRecord::setTimeBytes(const QByteArray& time) {
+    record::setShortString(bytes_, kTime, kTimeCapacity, time);
+}
 
 QByteArray ReminderRecord::textBytes() const {
     return record::shortString(bytes_, kText, kTextCapacity);
@@ -57,6 +60,9 @@ QString ReminderRecord::text() const {
 }
 void ReminderRecord::setText(const QString& text) {
     record::setShortString(bytes_, kText, kTextCapacity, cp1251::encode(withCrLf(text)));
+}
+void ReminderRecord::setTextBytes(const QByteArray& text) {
+    record::setShortString(bytes_, kText, kTextCapacity, text);
 }
 
 ScheduleKey ReminderRecord::key() const {

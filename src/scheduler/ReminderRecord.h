@@ -27,6 +27,7 @@ class ReminderRecord {
     QByteArray timeBytes() const;
     QString time() const;
     void setTime(const QString& time);  // cp1251, cut to 5 bytes
+    void setTimeBytes(const QByteArray& time);  // as stored, cut to 5 bytes
 
     QByteArray textBytes() const;
     // The text as stored; line breaks stay as they are (CR LF, or a lone LF
@@ -35,6 +36,7 @@ class ReminderRecord {
     // Line breaks are stored as CR LF, as files from other writers of the
     // format hold them; the cut to 150 bytes applies to the stored form.
     void setText(const QString& text);
+    void setTextBytes(const QByteArray& text);  // as stored, cut to 150 bytes
 
     ScheduleKey key() const;
 
