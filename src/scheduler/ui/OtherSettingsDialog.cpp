@@ -35,7 +35,9 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
       files_(context.state.programFolder),
-      texts_(QLatin1String(sections::other::kHeader)) {
+      reminders_(context.state.programFolder),
+      texts_(QLatin1String(sections::other::kHeader)),
+      repeatTexts_(context.state.programFolder, context.state.settings) {
     setWindowTitle(QStringLiteral("Другие"));
     setFixedSize(382, 227);
     optionsPanel_ = panel(this, 0, 65);
@@ -158,6 +160,8 @@ void OtherSettingsDialog::activated() {
 
 void OtherSettingsDialog::fillList() {
     delegate_->loadIcons();
+    repeatTexts_.reload(context_.state.settings);
+    scheduleModel_->setRuleNames([this](RepeatRule rule) { return repeatTexts_.ruleName(rule); });
     scheduleModel_->setLines(ScheduleLines::read(context_.state.programFolder));
 }
 
@@ -224,7 +228,9 @@ void OtherSettingsDialog::deleteSelected() {
     if (timer) {
         timer->disable();
     }
-    const QString error = files_.remove(kind, key);
+    // A reminder's rule goes with it.
+    const QString error = kind == ScheduleKind::Reminders ? reminders_.removeKey(key)
+                                                          : files_.remove(kind, key);
     if (!error.isEmpty()) {
         context_.platform.showError(error);
     }

@@ -3,6 +3,8 @@
 #include "dialogs/ClockDialog.h"
 #include "dialogs/DialogContext.h"
 #include "locale/LanguageSection.h"
+#include "locale/RepeatTexts.h"
+#include "scheduler/RepeatingReminders.h"
 #include "scheduler/ScheduleFiles.h"
 
 class QAction;
@@ -56,7 +58,9 @@ class OtherSettingsDialog : public ClockDialog {
 
     DialogContext& context_;
     ScheduleFiles files_;
+    RepeatingReminders reminders_;
     LanguageSection texts_;
+    RepeatTexts repeatTexts_;
     QFrame* optionsPanel_;
     QFrame* listPanel_;
     QFrame* buttonPanel_;

@@ -48,8 +48,18 @@ QVariant ScheduleListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     switch (role) {
-        case Qt::DisplayRole:
-            return lines_.text(index.row());
+        case Qt::DisplayRole: {
+            // The rule goes between the day and the text, where a long text
+            // cannot push it out of sight.
+            const RepeatRule rule = lines_.rule(index.row());
+            if (rule == RepeatRule::Never || !ruleNames_) {
+                return lines_.text(index.row());
+            }
+            const ScheduleEntry& entry = lines_.entry(index.row());
+            return entry.time().leftJustified(5, QLatin1Char(' ')) + QStringLiteral("  ") +
+                   ScheduleLines::dateText(entry.day()) + QStringLiteral("  [") +
+                   ruleNames_(rule) + QStringLiteral("]  ") + entry.text();
+        }
         case ScheduleLineDelegate::kKindRole:
             return int(lines_.entry(index.row()).kind);
         default:
