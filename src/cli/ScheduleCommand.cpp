@@ -38,7 +38,8 @@ QString takeRepeat(QStringList& arguments) {
     }
     const QString option = arguments.takeAt(at);
     if (option.startsWith(QStringLiteral("--repeat="))) {
-        return option.mid(9);
+        const QString word = option.mid(9);
+        return word.isEmpty() ? QString() : word;
     }
     return at < arguments.size() ? arguments.takeAt(at) : QString();
 }

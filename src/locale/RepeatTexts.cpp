@@ -5,7 +5,8 @@ RepeatTexts::RepeatTexts(ProgramFolder folder, SettingsRecord settings)
       settings_(std::move(settings)),
       section_(QLatin1String(sections::repeat::kHeader)) {}
 
-void RepeatTexts::reload(const SettingsRecord& settings) {
+void RepeatTexts::reload(const ProgramFolder& folder, const SettingsRecord& settings) {
+    folder_ = folder;
     settings_ = settings;
     loaded_ = false;
 }

@@ -16,8 +16,8 @@ class RepeatTexts {
   public:
     RepeatTexts(ProgramFolder folder, SettingsRecord settings);
 
-    // Reads the section again, for a language chosen since.
-    void reload(const SettingsRecord& settings);
+    // Reads the section again, for a language (or folder) chosen since.
+    void reload(const ProgramFolder& folder, const SettingsRecord& settings);
 
     QString line(sections::repeat::Line which) const;
     // The editor's and the schedule list's name of a rule.

@@ -15,8 +15,8 @@ void ReminderDueCheck::fire(const ScheduleEntry& entry) {
 
 QString ReminderDueCheck::listReloaded() {
     // The language may have changed since the last reload.
-    texts_.reload(state_.settings);
-    const RepeatFile::Read read = reminders_.rules();
+    texts_.reload(state_.programFolder, state_.settings);
+    const RepeatFile::Read read = reminders_.readRules();
     rules_ = RepeatMatch(list(), read.entries);
     return ruleFileTrouble(read);
 }

@@ -7,7 +7,7 @@
 #include "settings/DayCount.h"
 
 RepeatingReminders::RepeatingReminders(const ProgramFolder& folder)
-    : files_(folder), rules_(folder) {}
+    : folder_(folder), files_(folder) {}
 
 QString RepeatingReminders::add(const ReminderRecord& record, RepeatRule rule,
                                 bool* recordAdded) const {
@@ -24,7 +24,7 @@ QString RepeatingReminders::add(const ReminderRecord& record, RepeatRule rule,
         return {};
     }
     const RepeatEntry entry = RepeatEntry::of(rule, daycount::toDate(record.date()), record);
-    return rules_.update([&](QList<RepeatEntry>& entries) { entries.append(entry); }).error;
+    return rules().update([&](QList<RepeatEntry>& entries) { entries.append(entry); }).error;
 }
 
 RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& entry,
@@ -35,7 +35,7 @@ RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& e
     QDate next;
     // First the rule learns the day to come, as `then`: from here on it
     // holds the old record or the new one, whichever the file has.
-    const RepeatFile::Update marked = rules_.update([&](QList<RepeatEntry>& entries) {
+    const RepeatFile::Update marked = rules().update([&](QList<RepeatEntry>& entries) {
         const auto found = std::find_if(entries.begin(), entries.end(),
                                         [&](const RepeatEntry& r) { return r.holds(entry); });
         if (found == entries.end() || !shownDay.isValid()) {
@@ -71,7 +71,7 @@ RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& e
     const bool replaced = outcome.error.isEmpty();
     // Then the rule takes the day the file now holds; after a failed
     // rewrite it keeps the day the file still holds.
-    const RepeatFile::Update settled = rules_.update([&](QList<RepeatEntry>& entries) {
+    const RepeatFile::Update settled = rules().update([&](QList<RepeatEntry>& entries) {
         for (RepeatEntry& r : entries) {
             if (r == *rule) {
                 if (replaced) {
@@ -92,7 +92,7 @@ RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& e
 QString RepeatingReminders::removeKey(const ScheduleKey& key) const {
     // The rules first: a crash between the two writes leaves the reminder
     // ordinary, not a rule that could take hold of another record later.
-    const RepeatFile::Update dropped = rules_.update([&](QList<RepeatEntry>& entries) {
+    const RepeatFile::Update dropped = rules().update([&](QList<RepeatEntry>& entries) {
         entries.removeIf([&](const RepeatEntry& r) { return r.ofKey(key); });
     });
     if (const QString error = files_.remove(ScheduleKind::Reminders, key); !error.isEmpty()) {

@@ -40,9 +40,12 @@ class RepeatingReminders {
     // Removes every reminder of the key, and the rules of those.
     QString removeKey(const ScheduleKey& key) const;
 
-    RepeatFile::Read rules() const { return rules_.read(); }
+    RepeatFile::Read readRules() const { return rules().read(); }
 
   private:
+    // Made at each use: the folder may be set after this object was made.
+    RepeatFile rules() const { return RepeatFile(folder_); }
+
+    const ProgramFolder& folder_;
     ScheduleFiles files_;
-    RepeatFile rules_;
 };

@@ -160,7 +160,7 @@ void OtherSettingsDialog::activated() {
 
 void OtherSettingsDialog::fillList() {
     delegate_->loadIcons();
-    repeatTexts_.reload(context_.state.settings);
+    repeatTexts_.reload(context_.state.programFolder, context_.state.settings);
     scheduleModel_->setRuleNames([this](RepeatRule rule) { return repeatTexts_.ruleName(rule); });
     scheduleModel_->setLines(ScheduleLines::read(context_.state.programFolder));
 }

@@ -89,7 +89,7 @@ void ReminderEditor::activated() {
     textField_->clear();
     textField_->setFocus();
     repeatChoice_->setCurrentIndex(0);
-    repeatTexts_.reload(context_.state.settings);
+    repeatTexts_.reload(context_.state.programFolder, context_.state.settings);
     nameRepeatChoices();
     // An unreadable language file is reported by the section; the controls
     // then keep their texts, and the fields are reset all the same.
