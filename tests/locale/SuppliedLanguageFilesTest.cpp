@@ -5,6 +5,7 @@
 #include "FakePlatform.h"
 #include "locale/LanguageFile.h"
 #include "locale/LanguageSection.h"
+#include "locale/RepeatTexts.h"
 #include "settings/Cp1251.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsRecord.h"
@@ -24,7 +25,7 @@ struct Section {
 };
 const Section kSections[] = {{"[funupu]", 3},  {"[month]", 12},  {"[nedelya]", 8}, {"[funlang]", 2},
                              {"[funskin]", 2}, {"[funholi]", 8}, {"[funmem]", 5},  {"[funaut]", 5},
-                             {"[funrun]", 7},  {"[funoth]", 7}};
+                             {"[funrun]", 7},  {"[funoth]", 7},  {"[funrep]", 10}};
 
 QString pathOf(const char* name) {
     return kTree.path(QStringLiteral("\\lang\\") + QString::fromUtf8(name));
@@ -124,6 +125,11 @@ TEST(SuppliedRussianFile, CarriesTheBuiltInTexts) {
                         {5, "Отмена"},
                         {6, "Удалить"},
                         {7, "Без звука"}});
+    // The repeating reminders read the same with this file as without it.
+    const QStringList repeat = loaded("Русский.lng", "[funrep]");
+    for (int n = 1; n <= sections::repeat::kLineCount; ++n) {
+        EXPECT_EQ(repeat.value(n - 1), RepeatTexts::builtIn(sections::repeat::Line(n))) << n;
+    }
 
     QStringList months;
     ASSERT_TRUE(LanguageFile(pathOf("Русский.lng")).readList(QStringLiteral("[month]"), months));
