@@ -8,6 +8,7 @@
 #include "cli/ImportSource.h"
 #include "platform/ReloadNotifier.h"
 #include "scheduler/ReminderRecord.h"
+#include "scheduler/RepeatFile.h"
 #include "scheduler/ScheduleFiles.h"
 #include "settings/DayCount.h"
 #include "settings/ProgramFolder.h"
@@ -59,6 +60,7 @@ int ImportCommand::run(const QStringList& arguments) const {
         present.insert(sameness(entry));
     }
     QList<QByteArray> records;
+    QList<RepeatEntry> rules;
     qsizetype repeated = 0;
     for (const ImportedReminder& reminder : calendar.reminders()) {
         ReminderRecord rec;
@@ -73,6 +75,9 @@ int ImportCommand::run(const QStringList& arguments) const {
         }
         present.insert(key);
         records << rec.bytes();
+        if (reminder.rule != RepeatRule::Never) {
+            rules << RepeatEntry::of(reminder.rule, reminder.anchor, rec);
+        }
     }
     if (repeated > 0) {
         problems << QStringLiteral(
@@ -84,12 +89,26 @@ int ImportCommand::run(const QStringList& arguments) const {
     if (const QString error = files.appendAll(ScheduleKind::Reminders, records); !error.isEmpty()) {
         return context_.refuse(error);
     }
+    // The records first, as the editor adds them: a rule that fails leaves
+    // its reminder an ordinary one.
+    if (!rules.isEmpty()) {
+        const RepeatFile::Update update = RepeatFile(folder).update(
+            [&](QList<RepeatEntry>& entries) { entries.append(rules); });
+        if (!update.error.isEmpty()) {
+            context_.report({update.error});
+        }
+    }
     if (!records.isEmpty()) {
         context_.notifier.askReload(schedule::messageName(ScheduleKind::Reminders));
     }
     context_.out << (records.size() == 1
                          ? QStringLiteral("Added 1 reminder.")
-                         : QStringLiteral("Added %1 reminders.").arg(records.size()))
-                 << '\n';
+                         : QStringLiteral("Added %1 reminders.").arg(records.size()));
+    if (!rules.isEmpty()) {
+        context_.out << QStringLiteral(" %1 of them repeat%2.")
+                            .arg(rules.size())
+                            .arg(rules.size() == 1 ? QStringLiteral("s") : QString());
+    }
+    context_.out << '\n';
     return command::Done;
 }
