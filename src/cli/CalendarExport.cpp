@@ -77,9 +77,9 @@ icalcomponent* CalendarExport::eventOf(const Event& entry, bool named) const {
     icalcomponent_add_property(event, icalproperty_new_uid(entry.uid.toUtf8().constData()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(utcTime(stamp_)));
     const bool floating = !named && !entry.rrule.isEmpty();
-    icalproperty* dtstart = icalproperty_new_dtstart(
-        named ? wallTime(entry.start.toTimeZone(zone_))
-              : (floating ? wallTime(entry.start) : utcTime(entry.start)));
+    icalproperty* dtstart =
+        icalproperty_new_dtstart(named ? wallTime(entry.start.toTimeZone(zone_))
+                                       : (floating ? wallTime(entry.start) : utcTime(entry.start)));
     if (named) {
         icalproperty_add_parameter(dtstart, icalparameter_new_tzid(zone_.id().constData()));
     }
@@ -120,8 +120,8 @@ QByteArray CalendarExport::text() const {
         // the coming years, for readers that go by the definition alone.
         const bool repeats = std::any_of(events_.begin(), events_.end(),
                                          [](const Event& e) { return !e.rrule.isEmpty(); });
-        const QDateTime through = repeats ? std::max(latest->start, stamp_).addYears(kRepeatYears)
-                                          : latest->start;
+        const QDateTime through =
+            repeats ? std::max(latest->start, stamp_).addYears(kRepeatYears) : latest->start;
         icalcomponent_add_component(calendar, zoneDefinition(earliest->start, through));
     }
     for (const Event& event : events_) {

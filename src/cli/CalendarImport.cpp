@@ -225,9 +225,8 @@ void CalendarImport::addItem(icalcomponent* calendar, icalcomponent* item) {
 }
 
 bool CalendarImport::keepRepeating(icalcomponent* item, const QString& text,
-                                  const QList<QDateTime>& occurrences) {
-    if (occurrences.isEmpty() ||
-        icalcomponent_count_properties(item, ICAL_RRULE_PROPERTY) != 1 ||
+                                   const QList<QDateTime>& occurrences) {
+    if (occurrences.isEmpty() || icalcomponent_count_properties(item, ICAL_RRULE_PROPERTY) != 1 ||
         icalcomponent_count_properties(item, ICAL_RDATE_PROPERTY) != 0 ||
         icalcomponent_count_properties(item, ICAL_EXDATE_PROPERTY) != 0 ||
         icalcomponent_count_properties(item, ICAL_EXRULE_PROPERTY) != 0) {
@@ -236,14 +235,14 @@ bool CalendarImport::keepRepeating(icalcomponent* item, const QString& text,
     const icalrecurrencetype rule =
         icalproperty_get_rrule(icalcomponent_get_first_property(item, ICAL_RRULE_PROPERTY));
     const QDateTime first = occurrences.first();
-    const std::optional<calendarrepeat::Guess> guess =
-        calendarrepeat::guess(rule, first.date());
+    const std::optional<calendarrepeat::Guess> guess = calendarrepeat::guess(rule, first.date());
     if (!guess) {
         return false;
     }
     // Ours must give exactly libical's occurrences over the span, each at
     // the same wall-clock minute.
-    const Recurrence ours(guess->rule, guess->anchor, first.time().hour() * 60 + first.time().minute());
+    const Recurrence ours(guess->rule, guess->anchor,
+                          first.time().hour() * 60 + first.time().minute());
     Recurrence::Moment at{first.date(), ours.minute()};
     if (ours.firstFrom(at) != at) {
         return false;

@@ -67,9 +67,8 @@ QByteArray rrule(RepeatRule rule, const QDate& anchor) {
 }
 
 std::optional<Guess> guess(const icalrecurrencetype& r, const QDate& first) {
-    if (r.count != 0 || !icaltime_is_null_time(r.until) || r.interval != 1 ||
-        !empty(r.by_second) || !empty(r.by_minute) || !empty(r.by_hour) ||
-        !empty(r.by_year_day) || !empty(r.by_week_no)) {
+    if (r.count != 0 || !icaltime_is_null_time(r.until) || r.interval != 1 || !empty(r.by_second) ||
+        !empty(r.by_minute) || !empty(r.by_hour) || !empty(r.by_year_day) || !empty(r.by_week_no)) {
         return std::nullopt;
     }
     const QList<int> days = values(r.by_day);
@@ -95,11 +94,10 @@ std::optional<Guess> guess(const icalrecurrencetype& r, const QDate& first) {
             }
             // The month's last day, or the last of some days from the 28th.
             const int last = monthDays.contains(-1) ? 31
-                             : monthDays.isEmpty()  ? first.day()
-                                                    : *std::max_element(monthDays.begin(),
-                                                                        monthDays.end());
-            return Guess{RepeatRule::Monthly,
-                         last > 28 ? monthWithDay(first, last) : first};
+                             : monthDays.isEmpty()
+                                 ? first.day()
+                                 : *std::max_element(monthDays.begin(), monthDays.end());
+            return Guess{RepeatRule::Monthly, last > 28 ? monthWithDay(first, last) : first};
         }
         case ICAL_YEARLY_RECURRENCE: {
             if (!days.isEmpty()) {

@@ -92,8 +92,8 @@ int ImportCommand::run(const QStringList& arguments) const {
     // The records first, as the editor adds them: a rule that fails leaves
     // its reminder an ordinary one.
     if (!rules.isEmpty()) {
-        const RepeatFile::Update update = RepeatFile(folder).update(
-            [&](QList<RepeatEntry>& entries) { entries.append(rules); });
+        const RepeatFile::Update update =
+            RepeatFile(folder).update([&](QList<RepeatEntry>& entries) { entries.append(rules); });
         if (!update.error.isEmpty()) {
             context_.report({update.error});
         }

@@ -102,13 +102,16 @@ QString ScheduleCommand::helpText() const {
         "  export [--reminders|--launches|--all] [FILE]\n"
         "                                     write the schedule as an iCalendar file\n"
         "                                     (standard output without FILE); reminders\n"
-        "                                     unless asked otherwise\n"
+        "                                     unless asked otherwise; a repeating one\n"
+        "                                     with its RRULE\n"
         "  import FILE                        add the events and to-dos of an iCalendar\n"
         "                                     file as reminders: at the first display\n"
         "                                     alarm, else at the start (a to-do's due\n"
-        "                                     time); all-day ones at 09:00; recurring\n"
-        "                                     ones for the next 366 days, at most 1000\n"
-        "                                     occurrences; what the reminder editor\n"
+        "                                     time); all-day ones at 09:00; one whose\n"
+        "                                     rule a repeating reminder keeps (no end)\n"
+        "                                     as one; other recurring ones for the next\n"
+        "                                     366 days, at most 1000 occurrences; what\n"
+        "                                     the reminder editor\n"
         "                                     would refuse is named and left out\n"
         "\n"
         "Options:\n"
@@ -184,8 +187,8 @@ int ScheduleCommand::remind(const QStringList& given) {
     const QString repeat = takeRepeat(arguments);
     RepeatRule rule = RepeatRule::Never;
     if (repeat.isNull()) {
-        return context_.usage(QStringLiteral(
-            "--repeat takes one of daily, workdays, weekly, monthly, yearly."));
+        return context_.usage(
+            QStringLiteral("--repeat takes one of daily, workdays, weekly, monthly, yearly."));
     }
     if (!repeat.isEmpty()) {
         const std::optional<RepeatRule> named = repeatrule::fromKeyword(repeat);
@@ -295,8 +298,9 @@ int ScheduleCommand::remove(const QStringList& arguments) {
             QStringLiteral("Nothing is scheduled on %1 at %2.").arg(arguments[1], time.time));
     }
     // A reminder's rule goes with it.
-    const QString error = kind == ScheduleKind::Reminders ? RepeatingReminders(folder).removeKey(key)
-                                                          : files.remove(kind, key);
+    const QString error = kind == ScheduleKind::Reminders
+                              ? RepeatingReminders(folder).removeKey(key)
+                              : files.remove(kind, key);
     if (!error.isEmpty()) {
         return context_.refuse(error);
     }

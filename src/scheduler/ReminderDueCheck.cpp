@@ -49,8 +49,7 @@ QString ReminderDueCheck::overdueNote(qsizetype index, const QDateTime& now) con
         return {};
     }
     const Recurrence recurrence = rule->recurrence();
-    const qint64 missed =
-        recurrence.missed({day, rule->minute()}, Recurrence::Moment::of(now));
+    const qint64 missed = recurrence.missed({day, rule->minute()}, Recurrence::Moment::of(now));
     return texts_.missedLine(missed);
 }
 

@@ -26,7 +26,7 @@ class ReminderRecord {
 
     QByteArray timeBytes() const;
     QString time() const;
-    void setTime(const QString& time);  // cp1251, cut to 5 bytes
+    void setTime(const QString& time);          // cp1251, cut to 5 bytes
     void setTimeBytes(const QByteArray& time);  // as stored, cut to 5 bytes
 
     QByteArray textBytes() const;

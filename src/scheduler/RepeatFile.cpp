@@ -102,8 +102,7 @@ std::optional<RepeatEntry> parseLine(QByteArrayView line) {
         return std::nullopt;
     }
     RepeatEntry entry;
-    const std::optional<RepeatRule> rule =
-        repeatrule::fromKeyword(QString::fromLatin1(fields[0]));
+    const std::optional<RepeatRule> rule = repeatrule::fromKeyword(QString::fromLatin1(fields[0]));
     const std::optional<QByteArray> time = unescaped(fields[4]);
     const std::optional<QByteArray> text = unescaped(fields[5]);
     if (!rule || !time || !text) {
@@ -134,8 +133,8 @@ QByteArray RepeatFile::text(const QList<RepeatEntry>& entries) {
         out += repeatrule::keyword(entry.rule).toLatin1() + '\t' +
                entry.anchor.toString(Qt::ISODate).toLatin1() + '\t' +
                entry.day.toString(Qt::ISODate).toLatin1() + '\t' +
-               (entry.then.isValid() ? entry.then.toString(Qt::ISODate).toLatin1() : "-") +
-               '\t' + escaped(entry.time) + '\t' + escaped(entry.text) + "\r\n";
+               (entry.then.isValid() ? entry.then.toString(Qt::ISODate).toLatin1() : "-") + '\t' +
+               escaped(entry.time) + '\t' + escaped(entry.text) + "\r\n";
     }
     return out;
 }

@@ -37,9 +37,9 @@ class RepeatFile {
 
     struct Read {
         QList<RepeatEntry> entries;
-        bool missing = false;   // no file under the name
-        int unreadable = 0;     // lines (the first one among them) that were not rules
-        QString failure;        // why the file could not be read at all; empty when it was
+        bool missing = false;  // no file under the name
+        int unreadable = 0;    // lines (the first one among them) that were not rules
+        QString failure;       // why the file could not be read at all; empty when it was
         bool damaged() const { return unreadable > 0 || !failure.isEmpty(); }
     };
 

@@ -57,8 +57,7 @@ RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& e
         // No rule (or none that could be read or marked): an ordinary
         // reminder, announced once and gone.
         outcome.error = files_.removeEntries(ScheduleKind::Reminders, {entry});
-        if (outcome.error.isEmpty() && !marked.error.isEmpty() &&
-            marked.before.failure.isEmpty()) {
+        if (outcome.error.isEmpty() && !marked.error.isEmpty() && marked.before.failure.isEmpty()) {
             outcome.error = marked.error;
         }
         return outcome;

@@ -27,7 +27,7 @@ class RepeatingReminders {
     QString add(const ReminderRecord& record, RepeatRule rule, bool* recordAdded = nullptr) const;
 
     struct Outcome {
-        QString error;        // for the user; empty when done
+        QString error;            // for the user; empty when done
         RepeatFile::Read before;  // the rules as read, for the caller to report damage
         bool advanced = false;    // a repeating reminder's next occurrence took its place
     };

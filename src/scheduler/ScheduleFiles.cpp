@@ -207,8 +207,7 @@ QString ScheduleFiles::replaceEntries(ScheduleKind kind, const ScheduleList& ent
     // The records the rewrite keeps and adds must stay within what the
     // readers read; the ones it drops are not counted, as they may be gone.
     if (!added.isEmpty()) {
-        const qint64 held =
-            QFileInfo(plainfile::linkEnd(filePath(kind))).size() / size;
+        const qint64 held = QFileInfo(plainfile::linkEnd(filePath(kind))).size() / size;
         if (held + added.size() - entries.size() > kMaxEntries) {
             return full(kind, held, added.size());
         }

@@ -46,8 +46,8 @@ TEST(Recurrence, TheNextOccurrenceAfterNow) {
          at(2026, 3, 14, 0), at(2026, 3, 16)},
         {"workdays, Tuesday to Wednesday", RepeatRule::Workdays, QDate(2026, 3, 9),
          at(2026, 3, 10, 600), at(2026, 3, 11)},
-        {"workdays from a Sunday anchor", RepeatRule::Workdays, QDate(2026, 3, 8),
-         at(2026, 3, 1), at(2026, 3, 9)},
+        {"workdays from a Sunday anchor", RepeatRule::Workdays, QDate(2026, 3, 8), at(2026, 3, 1),
+         at(2026, 3, 9)},
         {"weekly on the anchor's weekday", RepeatRule::Weekly, QDate(2026, 3, 11),
          at(2026, 3, 11, 600), at(2026, 3, 18)},
         {"weekly over the year's end", RepeatRule::Weekly, QDate(2026, 12, 30),
@@ -66,16 +66,15 @@ TEST(Recurrence, TheNextOccurrenceAfterNow) {
          at(2026, 2, 28, 600), at(2026, 3, 31)},
         {"monthly over the year's end", RepeatRule::Monthly, QDate(2026, 1, 15),
          at(2026, 12, 15, 600), at(2027, 1, 15)},
-        {"monthly, earlier in the month", RepeatRule::Monthly, QDate(2026, 1, 15),
-         at(2026, 6, 2), at(2026, 6, 15)},
-        {"yearly", RepeatRule::Yearly, QDate(2026, 3, 10), at(2026, 3, 10, 600),
-         at(2027, 3, 10)},
+        {"monthly, earlier in the month", RepeatRule::Monthly, QDate(2026, 1, 15), at(2026, 6, 2),
+         at(2026, 6, 15)},
+        {"yearly", RepeatRule::Yearly, QDate(2026, 3, 10), at(2026, 3, 10, 600), at(2027, 3, 10)},
         {"yearly 29 February to 28 February", RepeatRule::Yearly, QDate(2028, 2, 29),
          at(2028, 2, 29, 600), at(2029, 2, 28)},
         {"yearly 28 February back to 29 February", RepeatRule::Yearly, QDate(2028, 2, 29),
          at(2031, 2, 28, 600), at(2032, 2, 29)},
-        {"yearly at the year's end", RepeatRule::Yearly, QDate(2026, 12, 31),
-         at(2026, 12, 31, 600), at(2027, 12, 31)},
+        {"yearly at the year's end", RepeatRule::Yearly, QDate(2026, 12, 31), at(2026, 12, 31, 600),
+         at(2027, 12, 31)},
     };
     for (const NextRow& row : rows) {
         const Recurrence recurrence(row.rule, row.anchor, k0800);
@@ -137,8 +136,8 @@ TEST(Recurrence, FirstOccurrenceFromADay) {
          at(2026, 3, 11)},
         {"workdays set on a Saturday", RepeatRule::Workdays, QDate(2026, 3, 14), at(2026, 3, 14),
          at(2026, 3, 16)},
-        {"monthly on the 31st from April", RepeatRule::Monthly, QDate(2026, 1, 31),
-         at(2026, 4, 1), at(2026, 4, 30)},
+        {"monthly on the 31st from April", RepeatRule::Monthly, QDate(2026, 1, 31), at(2026, 4, 1),
+         at(2026, 4, 30)},
         {"never", RepeatRule::Never, QDate(2026, 3, 10), at(2026, 3, 10), {QDate(), k0800}},
     };
     for (const auto& row : rows) {

@@ -43,19 +43,35 @@ TEST_F(RepeatingCheck, AnAnnouncedReminderGivesWayToItsNextOccurrence) {
     const struct {
         const char* what;
         RepeatRule rule;
-        QDate day;          // the occurrence in the file
-        QDateTime now;      // the tick
-        QDate next;         // the occurrence written in its place
-        QString missed;     // the overdue notice's last line; empty for a due one
+        QDate day;       // the occurrence in the file
+        QDateTime now;   // the tick
+        QDate next;      // the occurrence written in its place
+        QString missed;  // the overdue notice's last line; empty for a due one
     } rows[] = {
-        {"daily, due", RepeatRule::Daily, QDate(2026, 3, 10),
-         QDateTime(QDate(2026, 3, 10), QTime(8, 0, 5)), QDate(2026, 3, 11), {}},
-        {"workdays, due on a Friday", RepeatRule::Workdays, QDate(2026, 3, 13),
-         QDateTime(QDate(2026, 3, 13), QTime(8, 0, 5)), QDate(2026, 3, 16), {}},
-        {"monthly on the 31st, due", RepeatRule::Monthly, QDate(2026, 3, 31),
-         QDateTime(QDate(2026, 3, 31), QTime(8, 0, 5)), QDate(2026, 4, 30), {}},
-        {"yearly on 29 February, due", RepeatRule::Yearly, QDate(2028, 2, 29),
-         QDateTime(QDate(2028, 2, 29), QTime(8, 0, 5)), QDate(2029, 2, 28), {}},
+        {"daily, due",
+         RepeatRule::Daily,
+         QDate(2026, 3, 10),
+         QDateTime(QDate(2026, 3, 10), QTime(8, 0, 5)),
+         QDate(2026, 3, 11),
+         {}},
+        {"workdays, due on a Friday",
+         RepeatRule::Workdays,
+         QDate(2026, 3, 13),
+         QDateTime(QDate(2026, 3, 13), QTime(8, 0, 5)),
+         QDate(2026, 3, 16),
+         {}},
+        {"monthly on the 31st, due",
+         RepeatRule::Monthly,
+         QDate(2026, 3, 31),
+         QDateTime(QDate(2026, 3, 31), QTime(8, 0, 5)),
+         QDate(2026, 4, 30),
+         {}},
+        {"yearly on 29 February, due",
+         RepeatRule::Yearly,
+         QDate(2028, 2, 29),
+         QDateTime(QDate(2028, 2, 29), QTime(8, 0, 5)),
+         QDate(2029, 2, 28),
+         {}},
         {"daily, four days down", RepeatRule::Daily, QDate(2026, 3, 6),
          QDateTime(QDate(2026, 3, 10), QTime(9, 0)), QDate(2026, 3, 11),
          QStringLiteral("Пропущено повторений: 5")},
@@ -133,7 +149,8 @@ TEST_F(RepeatingCheck, ARuleFileInTroubleLosesNoReminderAndIsToldOnce) {
         SCOPED_TRACE(row.what);
         TempFolder fresh;
         state.programFolder = ProgramFolder(fresh.root());
-        fresh.write(QStringLiteral("lang/Русский.lng"), folder.read(QStringLiteral("lang/Русский.lng")));
+        fresh.write(QStringLiteral("lang/Русский.lng"),
+                    folder.read(QStringLiteral("lang/Русский.lng")));
         FakePlatform shown;
         ReminderDueCheck check(state, timers.view(), shown);
         shown.clock = QDateTime(QDate(2026, 3, 10), QTime(7, 0));
@@ -150,13 +167,15 @@ TEST_F(RepeatingCheck, ARuleFileInTroubleLosesNoReminderAndIsToldOnce) {
         check.reminderTick();
         ASSERT_TRUE(shown.errors.isEmpty());
         row.harm(fresh);
-        for (const QTime time : {QTime(7, 30), QTime(8, 0), QTime(8, 1), QTime(8, 2), QTime(9, 0)}) {
+        for (const QTime time :
+             {QTime(7, 30), QTime(8, 0), QTime(8, 1), QTime(8, 2), QTime(9, 0)}) {
             shown.clock = QDateTime(QDate(2026, 3, 10), time);
             state.reloadReminders = true;
             check.reminderTick();
             check.reminderTick();
         }
-        EXPECT_EQ(shown.messages, (QStringList{QStringLiteral("первое"), QStringLiteral("второе")}));
+        EXPECT_EQ(shown.messages,
+                  (QStringList{QStringLiteral("первое"), QStringLiteral("второе")}));
         ASSERT_EQ(shown.errors.size(), 1) << qPrintable(shown.errors.join('\n'));
         EXPECT_TRUE(shown.errors.first().startsWith(QString::fromUtf8(row.told)))
             << qPrintable(shown.errors.first());
@@ -176,7 +195,8 @@ TEST_F(RepeatingCheck, TheNextOccurrenceKeepsItsTimeOverADaylightSavingChange) {
     const struct {
         QDate day;
         QDate next;
-    } rows[] = {{QDate(2026, 3, 28), QDate(2026, 3, 29)}, {QDate(2026, 10, 24), QDate(2026, 10, 25)}};
+    } rows[] = {{QDate(2026, 3, 28), QDate(2026, 3, 29)},
+                {QDate(2026, 10, 24), QDate(2026, 10, 25)}};
     for (const auto& row : rows) {
         QFile::remove(folder.path(QStringLiteral("system/napom.dat")));
         QFile::remove(folder.path(QStringLiteral("system/repeat.dat")));

@@ -5,9 +5,9 @@
 
 #include "KilledWrite.h"
 #include "TempFolder.h"
+#include "scheduler/ReminderRecord.h"
 #include "scheduler/RepeatFile.h"
 #include "scheduler/RepeatingReminders.h"
-#include "scheduler/ReminderRecord.h"
 #include "settings/DayCount.h"
 #include "settings/ProgramFolder.h"
 
@@ -51,11 +51,14 @@ TEST(RepeatKillTest, EveryKillLeavesTheReminderOnceAndStillRepeating) {
     int advanced = 0;
     for (int k = 0; k < kills; ++k) {
         const int delayUs = int(random() % 20000);
-        SCOPED_TRACE(QStringLiteral("kill %1 after %2 us, seed %3").arg(k + 1).arg(delayUs).arg(seed)
+        SCOPED_TRACE(QStringLiteral("kill %1 after %2 us, seed %3")
+                         .arg(k + 1)
+                         .arg(delayUs)
+                         .arg(seed)
                          .toStdString());
-        const KilledWrite kill = KilledWrite::run(QStringLiteral(CHRONIDEX_KILL_WRITER),
-                                                  folder.root(), killgen::Writer::Repeats,
-                                                  generation, delayUs);
+        const KilledWrite kill =
+            KilledWrite::run(QStringLiteral(CHRONIDEX_KILL_WRITER), folder.root(),
+                             killgen::Writer::Repeats, generation, delayUs);
         ASSERT_TRUE(kill.why.isEmpty()) << qPrintable(kill.why);
         const QDate done = day.addDays(kill.done - generation);
 

@@ -68,7 +68,7 @@ const QList<Writer>& writers() {
 }
 
 QString name(Writer writer) {
-    static const char* const names[] = {"reminders", "launches", "settings",
+    static const char* const names[] = {"reminders", "launches",  "settings",
                                         "holidays",  "autostart", "repeats"};
     return QLatin1String(names[int(writer)]);
 }

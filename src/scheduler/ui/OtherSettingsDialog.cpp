@@ -229,8 +229,8 @@ void OtherSettingsDialog::deleteSelected() {
         timer->disable();
     }
     // A reminder's rule goes with it.
-    const QString error = kind == ScheduleKind::Reminders ? reminders_.removeKey(key)
-                                                          : files_.remove(kind, key);
+    const QString error =
+        kind == ScheduleKind::Reminders ? reminders_.removeKey(key) : files_.remove(kind, key);
     if (!error.isEmpty()) {
         context_.platform.showError(error);
     }

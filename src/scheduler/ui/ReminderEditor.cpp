@@ -113,8 +113,8 @@ void ReminderEditor::activated() {
 void ReminderEditor::nameRepeatChoices() {
     repeatLabel_->setText(repeatTexts_.line(sections::repeat::RepeatLabel));
     for (int i = 0; i < repeatChoice_->count(); ++i) {
-        repeatChoice_->setItemText(i,
-                                   repeatTexts_.ruleName(RepeatRule(repeatChoice_->itemData(i).toInt())));
+        repeatChoice_->setItemText(
+            i, repeatTexts_.ruleName(RepeatRule(repeatChoice_->itemData(i).toInt())));
     }
     repeatChoice_->setAccessibleName(repeatLabel_->text());
 }

@@ -16,8 +16,8 @@ class QPushButton;
 class UpDownArrows;
 
 // The reminder editor: a day, an hour, a minute, a text and how it repeats,
-// added to "napom.dat" (and the rule to the rule file) on OK. Every activation empties the text and resets the fields
-// to the current time and day; every closing asks the reminder due check to
+// added to "napom.dat" (and the rule to the rule file) on OK. Every activation empties the text and
+// resets the fields to the current time and day; every closing asks the reminder due check to
 // reload, so a reminder whose minute has passed is reported at once.
 class ReminderEditor : public ClockDialog {
     Q_OBJECT

@@ -57,8 +57,8 @@ QVariant ScheduleListModel::data(const QModelIndex& index, int role) const {
             }
             const ScheduleEntry& entry = lines_.entry(index.row());
             return entry.time().leftJustified(5, QLatin1Char(' ')) + QStringLiteral("  ") +
-                   ScheduleLines::dateText(entry.day()) + QStringLiteral("  [") +
-                   ruleNames_(rule) + QStringLiteral("]  ") + entry.text();
+                   ScheduleLines::dateText(entry.day()) + QStringLiteral("  [") + ruleNames_(rule) +
+                   QStringLiteral("]  ") + entry.text();
         }
         case ScheduleLineDelegate::kKindRole:
             return int(lines_.entry(index.row()).kind);

@@ -1,7 +1,7 @@
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFile>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
