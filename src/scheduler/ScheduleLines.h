@@ -32,6 +32,8 @@ class ScheduleLines {
     RepeatRule rule(qsizetype i) const {
         return i < rules_.size() ? RepeatRule(rules_[i]) : RepeatRule::Never;
     }
+    // Whether some line may show a rule.
+    bool mayRepeat() const { return !rules_.isEmpty(); }
     void removeAt(qsizetype i) {
         entries_.removeAt(i);
         if (i < rules_.size()) {

@@ -1,6 +1,7 @@
 #include "scheduler/ui/ScheduleListModel.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <array>
 
 #include "scheduler/ui/ScheduleLineDelegate.h"
@@ -117,6 +118,16 @@ int ScheduleListModel::widestLine(const QFontMetrics& metrics, const QFont& font
         widestRow < 0
             ? 0
             : metrics.horizontalAdvance(ScheduleLineDelegate::singleLine(lines_.text(widestRow)));
+    // A repeating line shows its rule too: room for the longest name, on
+    // whichever line it stands.
+    if (widestRow >= 0 && lines_.mayRepeat() && ruleNames_) {
+        int rule = 0;
+        for (const RepeatRule each : repeatrule::repeating()) {
+            rule = std::max(
+                rule, metrics.horizontalAdvance(QStringLiteral("[%1]  ").arg(ruleNames_(each))));
+        }
+        widest_ += rule;
+    }
     widestFont_ = font;
     return widest_;
 }
