@@ -39,7 +39,7 @@ declare -A seeds=(
     # short run little else; with the rules that name no time and the one
     # by the second that spends its share of the steps (rules-never.ics,
     # rule-budget.ics), and the nesting made below.
-    [calendar_import_fuzz]="$(ls tests/data/ical/* | grep -v -e /secondly.ics -e /hourly.ics |
+    [ical_import_fuzz]="$(ls tests/data/ical/* | grep -v -e /secondly.ics -e /hourly.ics |
         tr '\n' ' ')"
 )
 targets=("$@")
@@ -67,7 +67,7 @@ for target in "${targets[@]}"; do
         printf '[lang]\nlang=fre\n' >"$corpus/fre.ini"
         printf '[Lang]\nLang=rus, eng\n' >"$corpus/list.ini"
     fi
-    if [ "$target" = calendar_import_fuzz ]; then
+    if [ "$target" = ical_import_fuzz ]; then
         # Components nested just past the depth the import takes.
         {
             printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//seed//seed//EN\r\n'

@@ -723,7 +723,7 @@ HOLIDAYS = {1: [1, 2, 3, 4, 5, 6, 7, 8], 2: [23], 3: [8], 5: [1, 9], 6: [12], 11
 SECTIONS = [  # header, number of text lines
     ("[funupu]", 3), ("[month]", 12), ("[nedelya]", 8), ("[funlang]", 2),
     ("[funskin]", 2), ("[funholi]", 8), ("[funmem]", 5), ("[funaut]", 5),
-    ("[funrun]", 7), ("[funoth]", 7), ("[funrep]", 10),
+    ("[funrun]", 7), ("[funoth]", 7), ("[funacc]", 11), ("[funrep]", 10),
 ]
 
 LANGUAGES = {
@@ -747,6 +747,10 @@ LANGUAGES = {
         "[funrun]": ["Запуск", "Час", "Мин", "Файл", "Обзор", "Отмена", "Программы"],
         "[funoth]": ["Другие", "Автоматически убирать с экрана", "Без кнопки",
                      "Время скрытия", "Отмена", "Удалить", "Без звука"],
+        # Spoken by a screen reader only; the original program skips the section.
+        "[funacc]": ["Напоминания на сегодня:", "Убрать часы", "Показать часы",
+                     "выходной", "сегодня", "Дата", "Больше", "Меньше",
+                     "Напоминания и запуски", "напоминание", "запуск"],
         # Repeating reminders; the original program skips the section.
         "[funrep]": ["Повтор", "нет", "каждый день", "по рабочим дням",
                      "каждую неделю", "каждый месяц", "каждый год",
@@ -774,6 +778,9 @@ LANGUAGES = {
         "[funrun]": ["Launch", "Hour", "Min", "File", "Browse\u2026", "Cancel", "Programs"],
         "[funoth]": ["Other settings", "Hide automatically",
                      "No pull tab", "Hide delay", "Cancel", "Delete", "No sound"],
+        "[funacc]": ["Reminders today:", "Hide the clock", "Show the clock",
+                     "holiday", "today", "Date", "Up", "Down",
+                     "Reminders and launches", "reminder", "launch"],
         "[funrep]": ["Repeat", "never", "every day", "every working day",
                      "every week", "every month", "every year",
                      "Occurrences missed:",
@@ -804,6 +811,9 @@ LANGUAGES = {
                      "Programmes"],
         "[funoth]": ["Autres options", "Masquer automatiquement", "Sans languette",
                      "Attente (s)", "Annuler", "Supprimer", "Sans son"],
+        "[funacc]": ["Rappels du jour\u00a0:", "Masquer l'horloge", "Afficher l'horloge",
+                     "jour ferie", "aujourd'hui", "Date", "Plus", "Moins",
+                     "Rappels et lancements", "rappel", "lancement"],
         "[funrep]": ["Repeter", "jamais", "chaque jour", "chaque jour ouvrable",
                      "chaque semaine", "chaque mois", "chaque annee",
                      "Occurrences manquees\u00a0:",

@@ -1,9 +1,11 @@
 #include "app/ChronidexApp.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 #include "autohide/HomeScreen.h"
 #include "platform/Platform.h"
+#include "scheduler/TodaysReminders.h"
 
 ChronidexApp::ChronidexApp(Platform& platform)
     : platform_(platform),
@@ -71,6 +73,7 @@ bool ChronidexApp::start(const QString& programFolder) {
     }
     wireTimers();
     wireMenu();
+    wireAccessibility();
     clock_.show();
     calendar_->show();
     if (pullTab_ && !state_.settings.noPullTab()) {
@@ -175,7 +178,16 @@ void ChronidexApp::redrawFaceIfSeen(QTime now) {
 void ChronidexApp::wireMenu() {
     connect(&menu_, &QMenu::aboutToShow, this, [this] { autoHide_->menuOpened(); });
     connect(&menu_, &QMenu::aboutToHide, this, [this] { autoHide_->menuClosed(); });
-    clock_.onContextMenu = [this](const QPoint& at) { menu_.popup(at); };
+    clock_.onContextMenu = [this](const QPoint& at, bool fromKeyboard) {
+        menu_.popup(at);
+        // Opened from the keyboard, it starts on its first item, which a
+        // screen reader then reads out; as after the Down key, the item's
+        // submenu stays closed until asked for.
+        if (fromKeyboard) {
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QCoreApplication::sendEvent(&menu_, &down);
+        }
+    };
     for (MenuItem item :
          {MenuItem::AddReminder, MenuItem::AddLaunch, MenuItem::Language, MenuItem::Skins,
           MenuItem::Autostart, MenuItem::OtherSettings, MenuItem::Holidays, MenuItem::About}) {
@@ -185,13 +197,24 @@ void ChronidexApp::wireMenu() {
     menu_.setAction(MenuItem::Exit, [this] { exitProgram(); });
 }
 
+// What a screen reader is told of the clock, and the menu key on the
+// calendar, which has no menu of its own.
+void ChronidexApp::wireAccessibility() {
+    spoken_ = std::make_unique<SpokenClock>(
+        clock_, platform_, AccessibleTexts(state_.programFolder, state_.settings),
+        [this](const QDate& day) { return schedule::todaysReminders(reminders_.list(), day); });
+    calendar_->onMenuKey = [this] { clock_.openMenu(); };
+}
+
 // Away, the clock comes back as at a click on the tab; at home it comes to
-// the front.
+// the front. Either way it takes the keyboard focus: a second start is how
+// the user reaches the clock without the mouse.
 void ChronidexApp::bringForward() {
     if (autoHide_ && autoHide_->isAway()) {
         autoHide_->tabClick();
-        return;
+    } else {
+        slide_->showClock();
     }
-    slide_->showClock();
     clock_.activateWindow();
+    clock_.setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -11,6 +11,7 @@
 #include "app/MenuDialogs.h"
 #include "app/ProgramRestart.h"
 #include "app/ProgramTimers.h"
+#include "app/SpokenClock.h"
 #include "autohide/AutoHide.h"
 #include "autohide/DialogProtocol.h"
 #include "autohide/ui/PullTabWindow.h"
@@ -45,6 +46,7 @@ class ChronidexApp : public QObject {
     ClockMenu& menu() { return menu_; }
     ClockState& state() { return state_; }
     ProgramTimers& timers() { return timers_; }
+    SpokenClock* spokenClock() { return spoken_.get(); }
     CalendarWindow* calendar() { return calendar_.get(); }
     PullTabWindow* pullTab() { return pullTab_.get(); }
     // The dialog a menu item opens; null for items that open none and for a
@@ -59,6 +61,7 @@ class ChronidexApp : public QObject {
     void createOtherWindows();
     void wireTimers();
     void wireMenu();
+    void wireAccessibility();
     void onFaceTick();
     void armFaceTick(QTime now);
     void redrawFaceIfSeen(QTime now);
@@ -85,6 +88,7 @@ class ChronidexApp : public QObject {
     LaunchDueCheck launches_;
     DueCheckTicks dueChecks_;
     std::unique_ptr<ScheduleFileWatch> scheduleWatch_;
+    std::unique_ptr<SpokenClock> spoken_;
     bool restarting_ = false;
     bool restartFailed_ = false;  // told once; the clock goes on with this instance
     bool soundEndTold_ = false;   // the player calls us when its sound ends

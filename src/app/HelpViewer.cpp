@@ -5,6 +5,9 @@
 
 HelpViewer::HelpViewer() {
     setWindowTitle(QStringLiteral("Chronidex"));
+    // A screen reader would take the window for the clock, which it names
+    // Chronidex too: it is named as the menu item that opens it.
+    setAccessibleName(QStringLiteral("Справка"));
     setOpenExternalLinks(true);
     // The pages leave the margin around the text to the viewer.
     document()->setDocumentMargin(14);

@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/AccessibleFactory.h"
 #include "app/ChronidexApp.h"
 #include "app/ProgramFolderEntry.h"
 #include "cli/LayOutCommand.h"
@@ -54,39 +55,23 @@ int runLayOut(int argc, char** argv) {
     return LayOutCommand(QDir::currentPath(), QProcessEnvironment::systemEnvironment(), err)
         .run(QCoreApplication::arguments());
 }
-}  // namespace
 
-int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    if (LayOutCommand::wanted(arguments)) {
-        return runLayOut(argc, argv);
-    }
-    if (ScheduleCommand::wanted(arguments)) {
-        return runCommandLine(argc, argv);
-    }
-    TerminationSignals::holdUntilHandled();
-    // The clock places its own windows, which Wayland does not allow: run on
-    // XWayland there unless the user chose a platform.
+// The clock places its own windows, which Wayland does not allow: run on
+// XWayland there unless the user chose a platform. Qt's shared-memory image
+// upload waits for the X server after every frame, a round trip and a
+// wake-up each second for the face's few changed pixels; sent over the
+// connection they cost less.
+void preferX11() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
-    // Qt's shared-memory image upload waits for the X server after every
-    // frame, a round trip and a wake-up each second for the face's few
-    // changed pixels; sent over the connection they cost less.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
-    // Qt would abort without a display; a start without one says so in a line.
-    if (!DisplayLoss::displayOpens()) {
-        return 1;
-    }
-    DisplayLoss::watch(argv);
-    QApplication app(argc, argv);
-    DisplayLoss::started();
+}
+
+void describeApplication() {
     QApplication::setApplicationName(QStringLiteral("Chronidex"));
     QApplication::setApplicationVersion(QStringLiteral(CHRONIDEX_VERSION));
     // Only tool windows and dialogs: closing the last message box must not
@@ -101,6 +86,31 @@ int main(int argc, char** argv) {
         icon.addFile(QStringLiteral(":/icon/%1.png").arg(QLatin1String(size)));
     }
     QApplication::setWindowIcon(icon);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (LayOutCommand::wanted(arguments)) {
+        return runLayOut(argc, argv);
+    }
+    if (ScheduleCommand::wanted(arguments)) {
+        return runCommandLine(argc, argv);
+    }
+    TerminationSignals::holdUntilHandled();
+    preferX11();
+    // Qt would abort without a display; a start without one says so in a line.
+    if (!DisplayLoss::displayOpens()) {
+        return 1;
+    }
+    DisplayLoss::watch(argv);
+    QApplication app(argc, argv);
+    installAccessibleFactory();
+    DisplayLoss::started();
+    describeApplication();
 
     LinuxPlatform platform(okcaption::beside);
     QString programFolder;

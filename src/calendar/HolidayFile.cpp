@@ -6,6 +6,7 @@
 
 #include "settings/Cp1251.h"
 #include "settings/FormatNames.h"
+#include "settings/PlainFile.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SafeWrite.h"
 
@@ -54,13 +55,8 @@ std::optional<QStringList> read(const QString& path, QString* error) {
         why = QStringLiteral("для этого месяца нет файла праздников");
     } else if (!info.exists()) {
         why = QStringLiteral("файл не найден");
-    } else if (info.isDir()) {
-        why = QStringLiteral("это папка");
-    } else if (!info.isFile()) {
-        // A device or pipe might never end.
-        why = QStringLiteral("это не обычный файл");
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        why = file.errorString();
+    } else if (why = plainfile::refusal(path); why.isEmpty() && !file.open(QIODevice::ReadOnly)) {
+        why = file.errorString();  // a folder, device or pipe was refused above
     }
     if (!why.isEmpty()) {
         fail(error,

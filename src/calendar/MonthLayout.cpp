@@ -21,6 +21,9 @@ MonthLayout::MonthLayout(const QDate& today, const QStringList& weekdayTexts)
     const int mondayBased = first.dayOfWeek() - 1;
     const int startColumn = weekStart_ == WeekStart::Monday ? mondayBased : (mondayBased + 1) % 7;
     const int days = today.daysInMonth();
+    days_ = days;
+    startColumn_ = startColumn;
+    weekRows_ = (startColumn + days + kColumns - 1) / kColumns;
     int column = startColumn;
     int row = 1;
     for (int day = 1; day <= days; ++day) {
@@ -43,6 +46,16 @@ void MonthLayout::markHolidays(const QStringList& lines) {
             cell.red = true;
         }
     }
+}
+
+bool MonthLayout::findDay(int day, int* column, int* row) const {
+    if (day < 1 || day > days_) {
+        return false;
+    }
+    const int at = startColumn_ + day - 1;
+    *column = at % kColumns;
+    *row = 1 + at / kColumns;
+    return true;
 }
 
 const MonthLayout::Cell& MonthLayout::cell(int column, int row) const {

@@ -37,6 +37,12 @@ class MonthLayout {
     void markHolidays(const QStringList& lines);
 
     const Cell& cell(int column, int row) const;
+    // The rows 1 to 6 that hold days: 4 to 6 for a month, 0 without one.
+    int weekRows() const { return weekRows_; }
+    // How many days the month has, and where day `day` stands; false for a
+    // day outside the month.
+    int days() const { return days_; }
+    bool findDay(int day, int* column, int* row) const;
     WeekStart weekStart() const { return weekStart_; }
     int sundayColumn() const { return weekStart_ == WeekStart::Monday ? 6 : 0; }
     int month() const { return month_; }
@@ -45,4 +51,7 @@ class MonthLayout {
     std::array<Cell, kColumns * kRows> cells_;
     WeekStart weekStart_;
     int month_ = 0;
+    int days_ = 0;
+    int weekRows_ = 0;
+    int startColumn_ = 0;
 };

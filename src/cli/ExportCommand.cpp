@@ -4,8 +4,8 @@
 #include <QSaveFile>
 #include <QTimeZone>
 
-#include "cli/CalendarExport.h"
 #include "cli/CommandContext.h"
+#include "ical/ICalExport.h"
 #include "scheduler/RepeatFile.h"
 #include "scheduler/ScheduleFiles.h"
 #include "settings/PlainFile.h"
@@ -47,7 +47,7 @@ int ExportCommand::run(const QStringList& arguments) const {
                 .arg(file, QDir::toNativeSeparators(system)));
     }
     const ScheduleFiles files(folder);
-    CalendarExport calendar(QTimeZone::systemTimeZone(), context_.now);
+    ICalExport calendar(QTimeZone::systemTimeZone(), context_.now);
     for (const auto& [kind, wanted] : {std::pair{ScheduleKind::Reminders, reminders},
                                        std::pair{ScheduleKind::Launches, launches}}) {
         if (wanted) {

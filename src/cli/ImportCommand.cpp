@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QSet>
 
-#include "cli/CalendarImport.h"
 #include "cli/CommandContext.h"
 #include "cli/ImportSource.h"
+#include "ical/ICalImport.h"
 #include "platform/ReloadNotifier.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/RepeatFile.h"
@@ -30,11 +30,37 @@ int ImportCommand::run(const QStringList& arguments) const {
         return context_.usage(QStringLiteral("import takes one iCalendar file."));
     }
     const QString& name = arguments.first();
+    QByteArray bytes;
+    if (const std::optional<int> refused = read(name, bytes)) {
+        return *refused;
+    }
+    ICalImport calendar(context_.now);
+    if (const QString why = calendar.read(bytes); !why.isEmpty()) {
+        return context_.refuse(QStringLiteral("%1 is refused: %2").arg(name, why));
+    }
+    const ProgramFolder folder(context_.programFolder);
+    const ScheduleFiles files(folder);
+    qsizetype repeated = 0;
+    QList<RepeatEntry> rules;
+    const QList<QByteArray> records = newRecords(calendar.reminders(), files, repeated, rules);
+    QStringList problems = calendar.problems();
+    if (repeated > 0) {
+        problems << QStringLiteral(
+                        "%1 of the reminders are in the schedule already: not added "
+                        "again.")
+                        .arg(repeated);
+    }
+    context_.report(problems);
+    return add(folder, files, records, rules);
+}
+
+std::optional<int> ImportCommand::read(const QString& name, QByteArray& bytes) const {
     const ImportSource source =
         ImportSource::read(QDir(context_.currentFolder).absoluteFilePath(name), kMaxFileSize);
     switch (source.outcome) {
         case ImportSource::Outcome::Read:
-            break;
+            bytes = source.bytes;
+            return std::nullopt;
         case ImportSource::Outcome::CannotRead:
             return context_.refuse(QStringLiteral("Cannot read %1: %2.").arg(name, source.error));
         case ImportSource::Outcome::Folder:
@@ -47,22 +73,19 @@ int ImportCommand::run(const QStringList& arguments) const {
                                        .arg(name)
                                        .arg(kMaxFileSize >> 20));
     }
-    CalendarImport calendar(context_.now);
-    if (const QString why = calendar.read(source.bytes); !why.isEmpty()) {
-        return context_.refuse(QStringLiteral("%1 is refused: %2").arg(name, why));
-    }
-    QStringList problems = calendar.problems();
-    const ProgramFolder folder(context_.programFolder);
-    const ScheduleFiles files(folder);
-    // A file imported again, or one that repeats an item, adds nothing twice.
+    return context_.refuse(QStringLiteral("Cannot read %1.").arg(name));
+}
+
+// A file imported again, or one that repeats an item, adds nothing twice.
+QList<QByteArray> ImportCommand::newRecords(const QList<ImportedReminder>& reminders,
+                                            const ScheduleFiles& files, qsizetype& repeated,
+                                            QList<RepeatEntry>& rules) const {
     QSet<QByteArray> present;
     for (const ScheduleEntry& entry : files.load(ScheduleKind::Reminders)) {
         present.insert(sameness(entry));
     }
     QList<QByteArray> records;
-    QList<RepeatEntry> rules;
-    qsizetype repeated = 0;
-    for (const ImportedReminder& reminder : calendar.reminders()) {
+    for (const ImportedReminder& reminder : reminders) {
         ReminderRecord rec;
         rec.setDate(daycount::fromDate(reminder.at.date()));
         rec.setTime(reminder.at.toString(QStringLiteral("HH:mm")));
@@ -79,13 +102,11 @@ int ImportCommand::run(const QStringList& arguments) const {
             rules << RepeatEntry::of(reminder.rule, reminder.anchor, rec);
         }
     }
-    if (repeated > 0) {
-        problems << QStringLiteral(
-                        "%1 of the reminders are in the schedule already: not added "
-                        "again.")
-                        .arg(repeated);
-    }
-    context_.report(problems);
+    return records;
+}
+
+int ImportCommand::add(const ProgramFolder& folder, const ScheduleFiles& files,
+                       const QList<QByteArray>& records, const QList<RepeatEntry>& rules) const {
     if (const QString error = files.appendAll(ScheduleKind::Reminders, records); !error.isEmpty()) {
         return context_.refuse(error);
     }

@@ -20,11 +20,14 @@ ChooserDialog::ChooserDialog(DialogContext context, const ChooserSetup& setup, Q
 
     fileList_ = new QListWidget(this);
     fileList_->setGeometry(88, 24, 145, 97);
+    fileList_->setFocusPolicy(Qt::NoFocus);
     fileList_->hide();
 
     list_ = new QListWidget(this);
     list_->setGeometry(88, 24, 145, 97);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The list has no label: the caption says what it offers.
+    list_->setAccessibleName(setup.caption);
 
     okButton_ = new QPushButton(QStringLiteral("Ок"), this);
     okButton_->setGeometry(72, 144, 75, 25);
@@ -55,6 +58,7 @@ void ChooserDialog::prepare() {
         return;
     }
     setWindowTitle(section_.line(sections::chooser::Caption));
+    list_->setAccessibleName(windowTitle());
     cancelButton_->setText(section_.line(sections::chooser::CancelButton));
     okButton_->setText(okcaption::beside(section_.line(sections::chooser::CancelButton)));
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <utility>
 
 #include "autohide/DialogProtocol.h"
@@ -55,6 +56,18 @@ void ClockDialog::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F1 && showHelp_ && helpTopic_ > 0) {
         showHelp_(helpTopic_);
         return;
+    }
+    // Reaches here when the focused control leaves Enter alone: a line
+    // edit, a list, a button that is not pressed by Enter of itself.
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = e->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* pressed = focused ? focused : confirmButton_.data();
+        if (pressed && pressed->isVisible() && pressed->isEnabled()) {
+            pressed->click();
+            return;
+        }
     }
     QDialog::keyPressEvent(e);
 }

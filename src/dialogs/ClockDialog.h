@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
+#include <QPushButton>
 #include <functional>
 
 class DialogProtocol;
@@ -10,7 +12,9 @@ class Platform;
 // whole run, pausing auto-hide while open. Each time it becomes the active
 // window it marks itself open and runs activated(); whenever it closes (a
 // button, the close box, Escape) it marks itself closed and runs closed().
-// F1 asks for the help topic given.
+// F1 asks for the help topic given. From the keyboard, Escape cancels and
+// Enter presses the focused button, or the dialog's confirm button when the
+// focus is on no button.
 class ClockDialog : public QDialog {
     Q_OBJECT
   public:
@@ -35,6 +39,10 @@ class ClockDialog : public QDialog {
     // correcting.
     bool returningFromOwnBox();
 
+    // The button Enter presses (the dialog's OK), looking as it did: no
+    // default-button frame is drawn for it.
+    void setConfirmButton(QPushButton* button) { confirmButton_ = button; }
+
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void done(int result) override;
@@ -44,4 +52,5 @@ class ClockDialog : public QDialog {
     std::function<void(int)> showHelp_;
     int helpTopic_;
     bool lentToOwnBox_ = false;
+    QPointer<QPushButton> confirmButton_;
 };

@@ -8,11 +8,13 @@
 WrappingCheckBox::WrappingCheckBox(const QString& text, QWidget* parent)
     : QCheckBox(parent), caption_(text) {
     setProperty("fitsItself", true);
+    setAccessibleName(caption_);  // read as one line, without the breaks put in to fit
     wrap();
 }
 
 void WrappingCheckBox::setCaption(const QString& text) {
     caption_ = text;
+    setAccessibleName(caption_);
     wrap();
 }
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "settings/Cp1251.h"
+#include "settings/PlainFile.h"
 
 namespace {
 
@@ -106,10 +107,8 @@ bool openForReading(QFile& file, QString* error) {
     QString why;
     if (!info.exists()) {
         why = QStringLiteral("файл не найден");
-    } else if (info.isDir()) {
-        why = QStringLiteral("это папка");
-    } else if (!info.isFile()) {
-        why = QStringLiteral("это не обычный файл");
+    } else if (why = plainfile::refusal(file.fileName()); !why.isEmpty()) {
+        // a folder, device or pipe: told as such below
     } else if (!file.open(QIODevice::ReadOnly)) {
         why = file.errorString();
     } else {

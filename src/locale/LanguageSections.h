@@ -92,6 +92,27 @@ enum Line {
 };
 }  // namespace other
 
+// What a screen reader says of the things that show it no text: the clock's
+// reminders of the day, the pull tab, the calendar's days, the editors' date
+// and arrows, the schedule list. The original program knows no such section
+// and passes over it, as over any text between sections.
+namespace access {
+inline constexpr char kHeader[] = "[funacc]";
+enum Line {
+    RemindersToday = 1,
+    HideClock,
+    ShowClock,
+    Holiday,
+    Today,
+    DateField,
+    UpArrow,
+    DownArrow,
+    ScheduleList,
+    ReminderLine,
+    LaunchLine,
+    kLineCount = LaunchLine
+};
+}  // namespace access
 // The repeating reminders: the editor's choice, the schedule list's names of
 // the rules, the missed count of an overdue notice and the rule file's
 // troubles. The original program knows no such section and passes over it,

@@ -24,6 +24,6 @@ class ScheduleTime {
 
     static QString twoDigits(int value);
 
-  private:
+    // The whole number a field holds (digits only, spaces around ignored).
     static bool number(const QString& text, int* value);
 };

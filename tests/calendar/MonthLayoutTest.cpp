@@ -203,3 +203,34 @@ TEST(MonthLayoutDays, InvalidDateShowsNoDays) {
     EXPECT_EQ(layout.cell(0, 0).text, QStringLiteral("Пн"));
     EXPECT_TRUE(layout.cell(-1, 9).text.isEmpty());
 }
+
+// What a screen reader walks: the rows that hold days, and where each day is.
+TEST(MonthLayoutWeeks, WeekRowsAndDayPlacesMatchTheCells) {
+    struct Case {
+        QDate today;
+        bool mondayFirst;
+        int weekRows;
+    };
+    const Case cases[] = {
+        {QDate(2027, 2, 10), true, 4},   // 28 days from a Monday
+        {QDate(2026, 3, 10), true, 6},   // 31 days from a Sunday
+        {QDate(2026, 3, 10), false, 5},  // the same month from Sunday
+        {QDate(2015, 2, 1), false, 4},   // 28 days from a Sunday
+        {QDate(), true, 0},              // no month at all
+    };
+    for (const Case& c : cases) {
+        const MonthLayout layout(c.today, c.mondayFirst ? mondayFirst() : sundayFirst());
+        EXPECT_EQ(layout.weekRows(), c.weekRows) << c.today.toString().toStdString();
+        EXPECT_EQ(layout.days(), c.today.isValid() ? c.today.daysInMonth() : 0);
+        for (int day = 0; day <= 32; ++day) {
+            int col = -1, row = -1;
+            const bool found = layout.findDay(day, &col, &row);
+            const std::pair<int, int> expected = find(layout, day);
+            EXPECT_EQ(found, expected.first >= 0) << day;
+            if (found) {
+                EXPECT_EQ(std::make_pair(col, row), expected) << day;
+                EXPECT_LE(row, layout.weekRows()) << day;
+            }
+        }
+    }
+}

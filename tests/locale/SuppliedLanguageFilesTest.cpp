@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "FakePlatform.h"
+#include "locale/AccessibleTexts.h"
 #include "locale/LanguageFile.h"
 #include "locale/LanguageSection.h"
 #include "locale/RepeatTexts.h"
@@ -25,7 +26,8 @@ struct Section {
 };
 const Section kSections[] = {{"[funupu]", 3},  {"[month]", 12},  {"[nedelya]", 8}, {"[funlang]", 2},
                              {"[funskin]", 2}, {"[funholi]", 8}, {"[funmem]", 5},  {"[funaut]", 5},
-                             {"[funrun]", 7},  {"[funoth]", 7},  {"[funrep]", 10}};
+                             {"[funrun]", 7},  {"[funoth]", 7},  {"[funacc]", 11},
+                             {"[funrep]", 10}};
 
 QString pathOf(const char* name) {
     return kTree.path(QStringLiteral("\\lang\\") + QString::fromUtf8(name));
@@ -125,6 +127,11 @@ TEST(SuppliedRussianFile, CarriesTheBuiltInTexts) {
                         {5, "Отмена"},
                         {6, "Удалить"},
                         {7, "Без звука"}});
+    // What a screen reader says is the same with this file as without it.
+    const QStringList access = loaded("Русский.lng", "[funacc]");
+    for (int n = 1; n <= sections::access::kLineCount; ++n) {
+        EXPECT_EQ(access.value(n - 1), AccessibleTexts::builtIn(sections::access::Line(n))) << n;
+    }
     // The repeating reminders read the same with this file as without it.
     const QStringList repeat = loaded("Русский.lng", "[funrep]");
     for (int n = 1; n <= sections::repeat::kLineCount; ++n) {

@@ -1,11 +1,13 @@
 #include "autohide/ui/PullTabWindow.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
 
+#include "access/ScreenReader.h"
 #include "autohide/ui/RegionFromBitmap.h"
 #include "clockface/ui/SkinPicture.h"
 #include "settings/FormatNames.h"
@@ -14,7 +16,8 @@
 PullTabWindow::PullTabWindow(const ClockState& state, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus),
-      state_(state) {
+      state_(state),
+      texts_(state.programFolder, state.settings) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(formatnames::tabWindow());
     setPicture(TabPicture::OnScreen, QString());
@@ -40,7 +43,18 @@ QImage PullTabWindow::plainTab(TabPicture kind) {
     return image;
 }
 
+QString PullTabWindow::spokenName() const {
+    return texts_.line(kind_ == TabPicture::OnScreen ? sections::access::HideClock
+                                                     : sections::access::ShowClock);
+}
+
 void PullTabWindow::setPicture(TabPicture kind, const QString& path) {
+    const bool turned = kind != kind_;
+    kind_ = kind;
+    if (turned && screenreader::listening()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     // Only a regular file: the image reader would wait on a pipe for ever.
     QImage loaded = path.isEmpty() || !QFileInfo(path).isFile() ? QImage() : readSkinPicture(path);
     skinPicture_ = !loaded.isNull() && loaded.width() > 0 && loaded.height() > 0;

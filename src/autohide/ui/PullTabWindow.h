@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "autohide/SlideWindows.h"
+#include "locale/AccessibleTexts.h"
 
 struct ClockState;
 
@@ -12,6 +13,9 @@ struct ClockState;
 // the clock it has no taskbar button (the platform marks it); it stays above
 // other windows and never takes the focus. Where auto-hide runs without the tab, the window
 // hides itself the first time it is painted.
+//
+// A screen reader knows it as a push button named for what a press does,
+// hiding the clock or showing it again (PullTabAccessible).
 class PullTabWindow : public QWidget {
     Q_OBJECT
   public:
@@ -26,6 +30,14 @@ class PullTabWindow : public QWidget {
     const QImage& picture() const { return picture_; }
     // False while the plain tab stands in for a missing picture.
     bool hasSkinPicture() const { return skinPicture_; }
+    // Which of the two pictures it shows: what a click will do.
+    TabPicture kind() const { return kind_; }
+
+    // What a screen reader calls the tab: "hide the clock" while it is on
+    // screen, "show the clock" while it is away.
+    QString spokenName() const;
+    // A click, as from the mouse.
+    void click() { emit clicked(); }
 
   signals:
     void clicked();
@@ -41,5 +53,7 @@ class PullTabWindow : public QWidget {
     const ClockState& state_;
     QImage picture_;
     bool skinPicture_ = false;
+    TabPicture kind_ = TabPicture::OnScreen;
+    AccessibleTexts texts_;
     bool pressed_ = false;
 };

@@ -1,11 +1,17 @@
 #include "calendar/ui/CalendarWindow.h"
 
+#include <QAccessible>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPalette>
 
+#include "access/MenuKey.h"
+#include "access/ScreenReader.h"
 #include "calendar/HolidayFile.h"
 #include "calendar/MonthLayout.h"
+#include "calendar/ui/CalendarAccessible.h"
 #include "calendar/widgets/ColourGrid.h"
 #include "calendar/widgets/Label3D.h"
 #include "calendar/widgets/RaisedPanel.h"
@@ -52,8 +58,10 @@ CalendarWindow::CalendarWindow(const QRect& clock, const QColor& faceCorner,
                                const QDate& today, Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       monthNames_(kMonths + 1),
-      weekdayTexts_(MonthLayout::kWeekdayTexts) {
+      weekdayTexts_(MonthLayout::kWeekdayTexts),
+      accessibleTexts_(folder, settings) {
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(formatnames::calendarWindow());
     buildControls();
     move(clock.left(), clock.top() + clock.height());
@@ -100,20 +108,8 @@ void CalendarWindow::buildControls() {
 
     monthLabel_ = new Label3D(this);
     monthLabel_->setGeometry(0, kHeight - 18, kWidth, 18);
-    monthLabel_->setAlignment(Qt::AlignHCenter);
     monthLabel_->setCaption(QStringLiteral("Февраль"));
     monthLabel_->setFont(formFont(15));
-    monthLabel_->setFirstColor(Qt::white);
-    monthLabel_->setLastColor(syscolors::fromBgr(0x808000));  // teal
-    monthLabel_->setFillGradient(false);
-    monthLabel_->setGradientOrientation(GradientOrientation::Horizontal);
-    monthLabel_->setHighLightColor(syscolors::fromBgr(0x808080));  // gray
-    monthLabel_->setShadowColor(syscolors::fromBgr(0x008000));     // green
-    monthLabel_->setShadowSize(0);
-    monthLabel_->setBorderColor(Qt::black);
-    monthLabel_->setBorderWidth(1);
-    monthLabel_->setBorderStyle(Label3DBorderStyle::Raised);
-    monthLabel_->setBevel(Label3DBevel::Raised);
 }
 
 QColor CalendarWindow::cornerColour(const QImage& face) {
@@ -149,6 +145,83 @@ void CalendarWindow::fillMonthGrid(const QDate& today, const ProgramFolder& fold
         layout.markHolidays(*lines);
     }
     showLayout(layout);
+    layout_ = layout;
+    year_ = today.year();
+    readingDay_ = today.day();
+}
+
+QString CalendarWindow::title() const {
+    if (!layout_) {
+        return {};
+    }
+    return monthNames_.value(layout_->month()) + QLatin1Char(' ') + QString::number(year_);
+}
+
+// Shown without taking the focus, the calendar takes it when clicked.
+void CalendarWindow::mousePressEvent(QMouseEvent* event) {
+    activateWindow();
+    setFocus(Qt::MouseFocusReason);
+    QWidget::mousePressEvent(event);
+}
+
+void CalendarWindow::keyPressEvent(QKeyEvent* event) {
+    if (menukey::opensMenu(*event)) {
+        if (onMenuKey) {
+            onMenuKey();
+        }
+        return;
+    }
+    const int days = layout_ ? layout_->days() : 0;
+    int day = readingDay_;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            day -= 1;
+            break;
+        case Qt::Key_Right:
+            day += 1;
+            break;
+        case Qt::Key_Up:
+            day -= MonthLayout::kColumns;
+            break;
+        case Qt::Key_Down:
+            day += MonthLayout::kColumns;
+            break;
+        case Qt::Key_Home:
+            day = 1;
+            break;
+        case Qt::Key_End:
+            day = days;
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    if (days > 0 && day >= 1 && day <= days) {
+        readDay(day);
+    }
+}
+
+// The day is only read out: the grid shows no cursor.
+void CalendarWindow::readDay(int day) {
+    readingDay_ = day;
+    if (!screenreader::listening() || !hasFocus()) {
+        return;
+    }
+    int col = 0;
+    int row = 0;
+    layout_->findDay(day, &col, &row);
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(CalendarAccessible::childIndex(col, row));
+    QAccessible::updateAccessibility(&event);
+}
+
+// The calendar has no menu of its own; only the menu key reaches the clock's.
+void CalendarWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard && onMenuKey) {
+        onMenuKey();
+        return;
+    }
+    event->ignore();
 }
 
 void CalendarWindow::showLayout(const MonthLayout& layout) {

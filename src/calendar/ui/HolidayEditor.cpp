@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -46,6 +47,7 @@ HolidayEditor::HolidayEditor(DialogContext& context, QWidget* parent)
     monthBox_->addItems(kBuiltInMonths);
     monthBox_->move(120, 32);
     monthBox_->resize(89, monthBox_->sizeHint().height());
+    monthLabel_->setBuddy(monthBox_);
     connect(monthBox_, &QComboBox::currentIndexChanged, this, &HolidayEditor::monthBoxChanged);
     connect(monthBox_, &QComboBox::editTextChanged, this, &HolidayEditor::monthBoxChanged);
 
@@ -71,6 +73,16 @@ HolidayEditor::HolidayEditor(DialogContext& context, QWidget* parent)
     cancelButton_->setAutoDefault(false);
     connect(acceptButton_, &QPushButton::clicked, this, &HolidayEditor::saveMonth);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    nameControls();
+}
+
+// The month box is named by its label (a screen reader on this system
+// names a combo box by its text, and finds its label by the buddy), the list
+// by the dialog's caption.
+void HolidayEditor::nameControls() {
+    monthBox_->setAccessibleName(monthLabel_->text());
+    monthBox_->lineEdit()->setAccessibleName(monthLabel_->text());
+    dayList_->setAccessibleName(windowTitle());
 }
 
 QStringList HolidayEditor::entries() const {
@@ -155,6 +167,7 @@ void HolidayEditor::activated() {
     cancelButton_->setText(texts_.line(sections::holidays::CancelButton));
     addDayAction_->setText(texts_.line(sections::holidays::AddDayItem));
     deleteDayAction_->setText(texts_.line(sections::holidays::DeleteDayItem));
+    nameControls();
     readMonth();
 }
 

@@ -60,6 +60,7 @@ class HolidayEditor : public ClockDialog {
 
     int selectedMonth() const;
     void setEntries(const QStringList& entries);
+    void nameControls();
     void report(const QString& error);
     void beforeBox();
     void afterBox(bool shown);

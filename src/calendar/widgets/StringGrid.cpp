@@ -41,10 +41,6 @@ void StringGrid::setColor(const QColor& color) {
     color_ = color;
     update();
 }
-void StringGrid::setFixedColor(const QColor& color) {
-    fixedColor_ = color;
-    update();
-}
 void StringGrid::setFontColor(const QColor& color) {
     fontColor_ = color;
     update();

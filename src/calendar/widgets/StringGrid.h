@@ -38,8 +38,9 @@ class StringGrid : public QWidget {
     // The background of ordinary cells and of the area beyond the last cell.
     const QColor& color() const { return color_; }
     void setColor(const QColor& color);
+    // The background of fixed cells: the button face, as the grid never
+    // sets another.
     const QColor& fixedColor() const { return fixedColor_; }
-    void setFixedColor(const QColor& color);
     const QColor& fontColor() const { return fontColor_; }
     void setFontColor(const QColor& color);
     const QColor& gridLineColor() const { return gridLineColor_; }

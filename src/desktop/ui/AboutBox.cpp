@@ -53,6 +53,7 @@ AboutBox::AboutBox(DialogContext context, std::function<QString()> caption, QWid
 
     acknowledgementList_ = new QListWidget(this);
     acknowledgementList_->setUniformItemSizes(true);
+    acknowledgementList_->setAccessibleName(QStringLiteral("Благодарности"));  // thanks
     acknowledgementList_->addItems(acknowledgementLines());
     // Whole lines only: the list ends below the last line that fits its place.
     const int frames = 2 * acknowledgementList_->frameWidth();
@@ -72,6 +73,8 @@ AboutBox::AboutBox(DialogContext context, std::function<QString()> caption, QWid
     webLink_->setUrl(web);
     webLink_->setText(web);
     placeLabel(webLink_, 16, 144, 104, 13);
+    setTabOrder(acknowledgementList_, webLink_);
+    setTabOrder(webLink_, emailLink_);
 }
 
 void AboutBox::activated() {

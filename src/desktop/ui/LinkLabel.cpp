@@ -1,11 +1,13 @@
 #include "desktop/ui/LinkLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "platform/Platform.h"
 
 LinkLabel::LinkLabel(Platform& platform, QWidget* parent) : QLabel(parent), platform_(platform) {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     applyLook();
 }
 
@@ -70,4 +72,12 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (hot_) {
         openLink();
     }
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) {
+        openLink();
+        return;
+    }
+    QLabel::keyPressEvent(e);
 }

@@ -64,6 +64,11 @@ std::unique_ptr<QMessageBox> make(QMessageBox::Icon icon, const QString& text,
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     box->setTextFormat(Qt::PlainText);
     box->button(QMessageBox::Ok)->setText(okCaption);
+    // A screen reader reads the text as written, without the break
+    // opportunities put in for the eye.
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        label->setAccessibleName(plainText(box->text()));
+    }
     if (icon == QMessageBox::NoIcon) {
         dropIconGutter(*box);
     }

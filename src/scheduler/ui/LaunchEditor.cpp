@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "access/ScreenReader.h"
 #include "locale/LanguageSections.h"
 #include "locale/OkCaption.h"
 #include "platform/Platform.h"
@@ -19,7 +20,8 @@ LaunchEditor::LaunchEditor(DialogContext& context, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
       files_(context.state.programFolder),
-      texts_(QLatin1String(sections::launch::kHeader)) {
+      texts_(QLatin1String(sections::launch::kHeader)),
+      spokenTexts_(context.state.programFolder, context.state.settings) {
     setWindowTitle(QStringLiteral("Запуск"));
     setFixedSize(401, 183);
 
@@ -54,6 +56,8 @@ LaunchEditor::LaunchEditor(DialogContext& context, QWidget* parent)
     connect(browseButton_, &QPushButton::clicked, this, &LaunchEditor::browse);
     connect(okButton_, &QPushButton::clicked, this, &LaunchEditor::addLaunch);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    setConfirmButton(okButton_);
+    nameControls();
 
     setTabOrder(hourField_, minuteField_);
     setTabOrder(minuteField_, pathField_);
@@ -80,12 +84,29 @@ void LaunchEditor::activated() {
         cancelButton_->setText(texts_.line(sections::launch::CancelButton));
         okButton_->setText(okcaption::beside(texts_.line(sections::launch::CancelButton)));
         fileTypes_ = texts_.line(sections::launch::FileTypes);
+        nameControls();
     }
     const QDateTime now = context_.platform.now();
     hourField_->setText(now.toString(QStringLiteral("HH")));
     minuteField_->setText(now.toString(QStringLiteral("mm")));
     dateField_->setDate(now.date());
     pathField_->setFocus();  // its text stays: the path entered the time before
+}
+
+// The fields are named by their labels; what shows no text of its own (the
+// date, the arrows) is named for a screen reader while one listens.
+void LaunchEditor::nameControls() {
+    hourField_->setAccessibleName(hourLabel_->text());
+    minuteField_->setAccessibleName(minuteLabel_->text());
+    pathField_->setAccessibleName(pathLabel_->text());
+    if (!screenreader::listening()) {
+        return;
+    }
+    dateField_->setAccessibleName(spokenTexts_.line(sections::access::DateField));
+    for (UpDownArrows* arrows : {hourArrows_, minuteArrows_}) {
+        arrows->setButtonNames(spokenTexts_.line(sections::access::UpArrow),
+                               spokenTexts_.line(sections::access::DownArrow));
+    }
 }
 
 void LaunchEditor::browse() {

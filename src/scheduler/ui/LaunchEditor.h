@@ -2,6 +2,7 @@
 
 #include "dialogs/ClockDialog.h"
 #include "dialogs/DialogContext.h"
+#include "locale/AccessibleTexts.h"
 #include "locale/LanguageSection.h"
 #include "scheduler/ScheduleFiles.h"
 
@@ -39,10 +40,12 @@ class LaunchEditor : public ClockDialog {
   private:
     void browse();
     void addLaunch();
+    void nameControls();
 
     DialogContext& context_;
     ScheduleFiles files_;
     LanguageSection texts_;
+    AccessibleTexts spokenTexts_;
     QString fileTypes_;  // line 7: the chooser's name for programs
     QLineEdit* hourField_;
     QLineEdit* minuteField_;

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "access/ScreenReader.h"
 #include "dialogs/WrappingCheckBox.h"
 #include "locale/LanguageSections.h"
 #include "locale/OkCaption.h"
@@ -37,6 +38,7 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
       files_(context.state.programFolder),
       reminders_(context.state.programFolder),
       texts_(QLatin1String(sections::other::kHeader)),
+      spokenTexts_(context.state.programFolder, context.state.settings),
       repeatTexts_(context.state.programFolder, context.state.settings) {
     setWindowTitle(QStringLiteral("Другие"));
     setFixedSize(382, 227);
@@ -54,6 +56,8 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     setTabOrder(soundOffBox_, scheduleList_);
     setTabOrder(scheduleList_, okButton_);
     setTabOrder(okButton_, cancelButton_);
+    setConfirmButton(okButton_);
+    nameControls();
 }
 
 void OtherSettingsDialog::buildOptions() {
@@ -153,9 +157,23 @@ void OtherSettingsDialog::activated() {
         okButton_->setText(okcaption::beside(texts_.line(sections::other::CancelButton)));
         deleteAction_->setText(texts_.line(sections::other::DeleteItem));
         soundOffBox_->setText(texts_.line(sections::other::SoundOffBox));
+        nameControls();
     }
     hideDelayBox_->setValue(settings.hideDelay());
     scheduleList_->setFocus();
+}
+
+// The delay field is named by its label; the list, which has none, is
+// named for a screen reader while one listens, and its lines say their kind,
+// which only their icon shows.
+void OtherSettingsDialog::nameControls() {
+    hideDelayBox_->setAccessibleName(hideDelayLabel_->text());
+    if (!screenreader::listening()) {
+        return;
+    }
+    scheduleList_->setAccessibleName(spokenTexts_.line(sections::access::ScheduleList));
+    scheduleModel_->setSpokenKinds(spokenTexts_.line(sections::access::ReminderLine),
+                                   spokenTexts_.line(sections::access::LaunchLine));
 }
 
 void OtherSettingsDialog::fillList() {

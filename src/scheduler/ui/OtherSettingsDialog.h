@@ -2,6 +2,7 @@
 
 #include "dialogs/ClockDialog.h"
 #include "dialogs/DialogContext.h"
+#include "locale/AccessibleTexts.h"
 #include "locale/LanguageSection.h"
 #include "locale/RepeatTexts.h"
 #include "scheduler/RepeatingReminders.h"
@@ -55,11 +56,13 @@ class OtherSettingsDialog : public ClockDialog {
     void hideDelayEdited(const QString& text);
     void storeSettings();
     void deleteSelected();
+    void nameControls();
 
     DialogContext& context_;
     ScheduleFiles files_;
     RepeatingReminders reminders_;
     LanguageSection texts_;
+    AccessibleTexts spokenTexts_;
     RepeatTexts repeatTexts_;
     QFrame* optionsPanel_;
     QFrame* listPanel_;

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "access/ScreenReader.h"
 #include "locale/LanguageSections.h"
 #include "locale/OkCaption.h"
 #include "platform/Platform.h"
@@ -22,6 +23,7 @@ ReminderEditor::ReminderEditor(DialogContext& context, QWidget* parent)
       context_(context),
       reminders_(context.state.programFolder),
       texts_(QLatin1String(sections::reminder::kHeader)),
+      spokenTexts_(context.state.programFolder, context.state.settings),
       repeatTexts_(context.state.programFolder, context.state.settings) {
     setWindowTitle(QStringLiteral("Напоминания"));
     setFixedSize(397, 273);
@@ -71,6 +73,8 @@ ReminderEditor::ReminderEditor(DialogContext& context, QWidget* parent)
     cancelButton_->setAutoDefault(false);
     connect(okButton_, &QPushButton::clicked, this, &ReminderEditor::addReminder);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    setConfirmButton(okButton_);
+    nameControls();
 
     setTabOrder(hourField_, minuteField_);
     setTabOrder(minuteField_, hourArrows_);
@@ -101,11 +105,28 @@ void ReminderEditor::activated() {
         textLabel_->adjustSize();
         cancelButton_->setText(texts_.line(sections::reminder::CancelButton));
         okButton_->setText(okcaption::beside(texts_.line(sections::reminder::CancelButton)));
+        nameControls();
     }
     const QDateTime now = context_.platform.now();
     hourField_->setText(now.toString(QStringLiteral("HH")));
     minuteField_->setText(now.toString(QStringLiteral("mm")));
     dateField_->setDate(now.date());
+}
+
+// The fields are named by their labels; what shows no text of its own (the
+// date, the arrows) is named for a screen reader while one listens.
+void ReminderEditor::nameControls() {
+    hourField_->setAccessibleName(hourLabel_->text());
+    minuteField_->setAccessibleName(minuteLabel_->text());
+    textField_->setAccessibleName(textLabel_->text());
+    if (!screenreader::listening()) {
+        return;
+    }
+    dateField_->setAccessibleName(spokenTexts_.line(sections::access::DateField));
+    for (UpDownArrows* arrows : {hourArrows_, minuteArrows_}) {
+        arrows->setButtonNames(spokenTexts_.line(sections::access::UpArrow),
+                               spokenTexts_.line(sections::access::DownArrow));
+    }
 }
 
 // The label names the choice for a screen reader too: it shows no text of

@@ -2,6 +2,7 @@
 
 #include "dialogs/ClockDialog.h"
 #include "dialogs/DialogContext.h"
+#include "locale/AccessibleTexts.h"
 #include "locale/LanguageSection.h"
 #include "locale/RepeatTexts.h"
 #include "scheduler/RepeatingReminders.h"
@@ -44,11 +45,13 @@ class ReminderEditor : public ClockDialog {
   private:
     void addReminder();
     void keepTextWithinRecord();
+    void nameControls();
     void nameRepeatChoices();
 
     DialogContext& context_;
     RepeatingReminders reminders_;
     LanguageSection texts_;
+    AccessibleTexts spokenTexts_;
     RepeatTexts repeatTexts_;
     QLineEdit* hourField_;
     QLineEdit* minuteField_;

@@ -40,6 +40,11 @@ int ScheduleListModel::removeKey(ScheduleKind kind, const ScheduleKey& key) {
     return first;
 }
 
+void ScheduleListModel::setSpokenKinds(const QString& reminder, const QString& launch) {
+    spokenReminder_ = reminder;
+    spokenLaunch_ = launch;
+}
+
 int ScheduleListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : shown_;
 }
@@ -63,6 +68,16 @@ QVariant ScheduleListModel::data(const QModelIndex& index, int role) const {
         }
         case ScheduleLineDelegate::kKindRole:
             return int(lines_.entry(index.row()).kind);
+        case Qt::AccessibleTextRole: {
+            const QString& kind = lines_.entry(index.row()).kind == ScheduleKind::Reminders
+                                      ? spokenReminder_
+                                      : spokenLaunch_;
+            if (kind.isEmpty()) {
+                return {};
+            }
+            // What the line shows, its rule too.
+            return kind + QStringLiteral(": ") + data(index, Qt::DisplayRole).toString();
+        }
         default:
             return {};
     }

@@ -34,6 +34,10 @@ class ScheduleListModel : public QAbstractListModel {
     // lines or the font change.
     int widestLine(const QFontMetrics& metrics, const QFont& font) const;
 
+    // The words a screen reader says before a line of each kind, which the
+    // list shows by an icon alone. Until they are given it reads the bare lines.
+    void setSpokenKinds(const QString& reminder, const QString& launch);
+
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     bool canFetchMore(const QModelIndex& parent) const override;
@@ -41,6 +45,8 @@ class ScheduleListModel : public QAbstractListModel {
 
   private:
     ScheduleLines lines_;
+    QString spokenReminder_;
+    QString spokenLaunch_;
     std::function<QString(RepeatRule)> ruleNames_;
     int shown_ = 0;
     mutable int widest_ = -1;

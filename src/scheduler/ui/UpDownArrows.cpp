@@ -1,9 +1,11 @@
 #include "scheduler/ui/UpDownArrows.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "access/ScreenReader.h"
 #include "scheduler/ScheduleTime.h"
 
 UpDownArrows::UpDownArrows(QLineEdit* field, int min, int max, QWidget* parent)
@@ -26,6 +28,29 @@ UpDownArrows::UpDownArrows(QLineEdit* field, int min, int max, QWidget* parent)
 
 void UpDownArrows::stepBy(int delta) {
     field_->setText(ScheduleTime::step(field_->text(), delta, min_, max_));
+    tellValue();
+}
+
+std::optional<int> UpDownArrows::value() const {
+    int value = 0;
+    return ScheduleTime::number(field_->text(), &value) ? std::optional<int>(value) : std::nullopt;
+}
+
+void UpDownArrows::setValue(int value) {
+    field_->setText(ScheduleTime::twoDigits(qBound(min_, value, max_)));
+    tellValue();
+}
+
+void UpDownArrows::setButtonNames(const QString& up, const QString& down) {
+    up_->setAccessibleName(up);
+    down_->setAccessibleName(down);
+}
+
+void UpDownArrows::tellValue() {
+    if (screenreader::listening()) {
+        QAccessibleValueChangeEvent event(this, value().value_or(min_));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void UpDownArrows::keyPressEvent(QKeyEvent* event) {

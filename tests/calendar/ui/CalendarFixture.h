@@ -3,6 +3,7 @@
 #include <QFile>
 #include <functional>
 
+#include "FakeProgramControl.h"
 #include "TempFolder.h"
 #include "WidgetFixture.h"
 #include "settings/SettingsRecord.h"
@@ -40,26 +41,4 @@ class CalendarFolderTest : public WidgetTest {
 
     TempFolder folder;
     SettingsRecord settings;
-};
-
-// Stands in for the running program: records restarts instead of performing
-// them, and fails when told to.
-class FakeProgram : public ProgramControl {
-  public:
-    bool restartProgram(const std::function<void(SettingsRecord&)>& change,
-                        QString* error) override {
-        SettingsRecord copy = SettingsRecord::defaults();
-        const SettingsRecord before = copy;
-        change(copy);
-        changedOtherFields = changedOtherFields || !(copy == before);
-        ++restarts;
-        if (fail && error) {
-            *error = QStringLiteral("settings file is read-only");
-        }
-        return !fail;
-    }
-    QString executable() const override { return {}; }
-    int restarts = 0;
-    bool fail = false;
-    bool changedOtherFields = false;
 };

@@ -79,14 +79,6 @@ TEST_F(CalendarWindowTest, FramelessWindowHangingUnderTheClock) {
 
     const Label3D& label = *calendar->monthLabel();
     EXPECT_LE(label.font().pixelSize(), 15);  // smaller only where the names would not fit
-    EXPECT_EQ(label.alignment(), Qt::AlignHCenter);
-    EXPECT_EQ(label.borderStyle(), Label3DBorderStyle::Raised);
-    EXPECT_EQ(label.borderWidth(), 1);
-    EXPECT_EQ(label.bevel(), Label3DBevel::Raised);
-    EXPECT_EQ(label.shadowSize(), 0);
-    EXPECT_EQ(label.highLightColor(), QColor(128, 128, 128));
-    EXPECT_EQ(label.shadowColor(), QColor(0, 128, 0));
-    EXPECT_FALSE(label.fillGradient());
 }
 
 TEST_F(CalendarWindowTest, MondayFirstMonthWithTodayAndSundays) {

@@ -76,7 +76,7 @@ class HolidayEditorTest : public CalendarFolderTest {
 
     FakePlatform platform;
     FakeClockTimers timers;
-    FakeProgram program;
+    FakeProgramControl program;
     ClockState state;
     DialogProtocol protocol;
     DialogContext context;
@@ -352,7 +352,7 @@ TEST_F(HolidayEditorTest, FailedSavesAreReportedAndDoNotRestart) {
     EXPECT_FALSE(folder.exists(QStringLiteral("prazdniki")));
 
     QDir(folder.root()).mkpath(QStringLiteral("prazdniki"));
-    program.fail = true;
+    program.failure = QStringLiteral("settings file is read-only");
     accept();
     EXPECT_EQ(program.restarts, 1);
     EXPECT_EQ(platform.errors.size(), 2);

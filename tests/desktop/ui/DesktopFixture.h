@@ -8,42 +8,13 @@
 #include <QWidget>
 
 #include "FakePlatform.h"
+#include "FakeProgramControl.h"
 #include "FakeTimer.h"
 #include "TempFolder.h"
 #include "autohide/DialogProtocol.h"
 #include "dialogs/DialogContext.h"
 #include "settings/Cp1251.h"
 #include "settings/SettingsFile.h"
-
-// Restarts as the clock does, by setting the flag in the settings file along
-// with the caller's change, and counts the restarts instead of starting
-// anything. `failure` makes it refuse, as when the file cannot be rewritten.
-class FakeProgramControl : public ProgramControl {
-  public:
-    explicit FakeProgramControl(QString settingsPath) : file_(std::move(settingsPath)) {}
-    bool restartProgram(const std::function<void(SettingsRecord&)>& change,
-                        QString* error) override {
-        ++restarts;
-        if (!failure.isEmpty()) {
-            if (error) {
-                *error = failure;
-            }
-            return false;
-        }
-        return file_.updateCopy(
-            [&](SettingsRecord& rec) {
-                change(rec);
-                rec.setRestartFlag(true);
-            },
-            error);
-    }
-    QString executable() const override { return QStringLiteral("/usr/bin/chronidex"); }
-    int restarts = 0;
-    QString failure;
-
-  private:
-    SettingsFile file_;
-};
 
 // A program folder whose language file carries English texts for the
 // desktop dialogs, the clock's state, fake timers and platform, and the

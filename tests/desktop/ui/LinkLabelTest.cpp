@@ -1,3 +1,6 @@
+#include <QAccessible>
+#include <QKeyEvent>
+
 #include "DesktopFixture.h"
 #include "desktop/LinkTarget.h"
 #include "desktop/ui/LinkLabel.h"
@@ -141,4 +144,24 @@ TEST_F(LinkLabelTest, ShowsTheLookOfItsState) {
         }
     }
     EXPECT_TRUE(magenta);
+}
+
+// Without the mouse: Tab reaches the link, Enter or Space opens it, and a
+// screen reader's press does the same; other keys do nothing.
+TEST_F(LinkLabelTest, TheKeyboardAndAScreenReaderOpenTheLink) {
+    EXPECT_TRUE(label.focusPolicy() & Qt::TabFocus);
+    const std::pair<int, int> keys[] = {
+        {Qt::Key_Return, 1}, {Qt::Key_Enter, 2}, {Qt::Key_Space, 3}, {Qt::Key_A, 3}};
+    for (const auto& [key, opened] : keys) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&label, &event);
+        EXPECT_EQ(platform.opened.size(), opened) << key;
+    }
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(&label);
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_EQ(link->text(QAccessible::Name), QStringLiteral("www.example.org"));
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(platform.opened.size(), 4);
+    EXPECT_EQ(platform.opened.last(), QStringLiteral("maximised http://www.example.org"));
 }

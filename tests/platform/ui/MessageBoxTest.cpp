@@ -26,6 +26,9 @@ TEST(MessageBox, ALongWordIsWrappedWithinTheScreenAndKeptWhole) {
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(messagebox::plainText(label->text()),
                   QStringLiteral("Напоминание\n08.12.2026 в 10:30\n") + word);
+        // A screen reader reads the text as written, without the wrap marks.
+        EXPECT_EQ(label->accessibleName(),
+                  QStringLiteral("Напоминание\n08.12.2026 в 10:30\n") + word);
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         EXPECT_LE(box->width(), screen.width());
         // Every character is inside the label: the wrapped text needs no more

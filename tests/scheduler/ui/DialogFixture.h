@@ -8,34 +8,13 @@
 #include <QWidget>
 
 #include "FakePlatform.h"
+#include "FakeProgramControl.h"
 #include "FakeTimer.h"
 #include "TempFolder.h"
 #include "autohide/DialogProtocol.h"
 #include "dialogs/DialogContext.h"
 #include "settings/Cp1251.h"
 #include "settings/SettingsFile.h"
-
-// Restarts by rewriting the settings file as the clock would, and counts the
-// restarts instead of starting anything.
-class RecordingProgram : public ProgramControl {
-  public:
-    explicit RecordingProgram(QString settingsPath) : file_(std::move(settingsPath)) {}
-    bool restartProgram(const std::function<void(SettingsRecord&)>& change,
-                        QString* error) override {
-        ++restarts;
-        return file_.updateCopy(
-            [&](SettingsRecord& rec) {
-                rec.setRestartFlag(true);
-                change(rec);
-            },
-            error);
-    }
-    QString executable() const override { return {}; }
-    int restarts = 0;
-
-  private:
-    SettingsFile file_;
-};
 
 // A program folder with a language file whose dialog sections carry English
 // texts, the clock's state, fake timers and platform, and a dialog context.
@@ -76,7 +55,7 @@ class DialogFixture : public ::testing::Test {
     FakeClockTimers timers;
     FakePlatform platform;
     DialogProtocol protocol{state, timers.view(), platform};
-    RecordingProgram program{folder.path(QStringLiteral("system/system.ini"))};
+    FakeProgramControl program{folder.path(QStringLiteral("system/system.ini"))};
     QList<int> helpAsked;
     DialogContext context{state,    timers.view(), protocol,
                           platform, program,       [this](int topic) { helpAsked << topic; }};
