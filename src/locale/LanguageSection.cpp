@@ -23,8 +23,7 @@ constexpr Catalogue kCatalogue[] = {
     {chooser::kSkinHeader, chooser::kLineCount}, {holidays::kHeader, holidays::kLineCount},
     {reminder::kHeader, reminder::kLineCount},   {autostart::kHeader, autostart::kLineCount},
     {launch::kHeader, launch::kLineCount},       {other::kHeader, other::kLineCount},
-    {access::kHeader, access::kLineCount},
-    {repeat::kHeader, repeat::kLineCount},
+    {access::kHeader, access::kLineCount},       {repeat::kHeader, repeat::kLineCount},
 };
 
 }  // namespace

@@ -24,10 +24,10 @@ struct Section {
     const char* header;
     int lines;
 };
-const Section kSections[] = {{"[funupu]", 3},  {"[month]", 12},  {"[nedelya]", 8}, {"[funlang]", 2},
-                             {"[funskin]", 2}, {"[funholi]", 8}, {"[funmem]", 5},  {"[funaut]", 5},
-                             {"[funrun]", 7},  {"[funoth]", 7},  {"[funacc]", 11},
-                             {"[funrep]", 10}};
+const Section kSections[] = {{"[funupu]", 3},  {"[month]", 12},  {"[nedelya]", 8},
+                             {"[funlang]", 2}, {"[funskin]", 2}, {"[funholi]", 8},
+                             {"[funmem]", 5},  {"[funaut]", 5},  {"[funrun]", 7},
+                             {"[funoth]", 7},  {"[funacc]", 11}, {"[funrep]", 10}};
 
 QString pathOf(const char* name) {
     return kTree.path(QStringLiteral("\\lang\\") + QString::fromUtf8(name));
