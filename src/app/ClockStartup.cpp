@@ -89,8 +89,11 @@ ClockStartup::Outcome ClockStartup::finish() {
 // it, since the old instance may still be closing.
 void ClockStartup::removeScratchLeftovers() {
     const ProgramFolder& folder = state_.programFolder;
+    // The rule file of the repeating reminders and the options are saved as
+    // the settings are.
     QStringList targets{folder.path(formatnames::settingsFile()),
-                        folder.path(formatnames::optionsFile())};
+                        folder.path(formatnames::optionsFile()),
+                        folder.path(formatnames::repeatRuleFile())};
     for (int month = 1; month <= 12; ++month) {
         targets << holidays::pathFor(folder, month);
     }

@@ -24,6 +24,7 @@ constexpr Catalogue kCatalogue[] = {
     {reminder::kHeader, reminder::kLineCount},   {autostart::kHeader, autostart::kLineCount},
     {launch::kHeader, launch::kLineCount},       {other::kHeader, other::kLineCount},
     {access::kHeader, access::kLineCount},       {notices::kHeader, notices::kLineCount},
+    {repeat::kHeader, repeat::kLineCount},
 };
 
 }  // namespace

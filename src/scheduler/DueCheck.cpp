@@ -111,6 +111,14 @@ void DueCheck::tick() {
         // command line, another program) asks again and is read next tick.
         reload = false;
         reloadList();
+        if (const QString trouble = listReloaded(); !trouble.isEmpty()) {
+            stopTimer();
+            platform_.showError(trouble);
+            if (state_.ending) {
+                return;
+            }
+            startTimer();
+        }
         catchUp();
         if (state_.ending) {
             return;
@@ -166,7 +174,11 @@ void DueCheck::catchUp() {
             continue;
         }
         stopTimer();
-        const bool done = report(entry, overdueNotice(header, separator, entry));
+        QString notice = overdueNotice(header, separator, entry);
+        if (const QString note = overdueNote(i, now); !note.isEmpty()) {
+            notice += QLatin1Char('\r') + note;
+        }
+        const bool done = report(entry, notice);
         if (state_.ending) {
             return;  // cut short by the end of the program: reported again next time
         }
@@ -202,7 +214,7 @@ void DueCheck::remove(const ScheduleEntry& entry, qsizetype index, bool requestR
     handled_.insert(index);
     // An entry that stays in its file is kept out of the lists read later,
     // so it is not announced again every minute.
-    if (const QString error = files_.removeEntries(kind_, {entry}); !error.isEmpty()) {
+    if (const QString error = takeAway(entry); !error.isEmpty()) {
         platform_.showError(error);
         if (!isStuck(entry)) {
             stuck_.append(entry);
@@ -213,6 +225,10 @@ void DueCheck::remove(const ScheduleEntry& entry, qsizetype index, bool requestR
         schedule::reloadFlag(state_, kind_) = true;
     }
     startTimer();
+}
+
+QString DueCheck::takeAway(const ScheduleEntry& entry) {
+    return files_.removeEntries(kind_, {entry});
 }
 
 void DueCheck::playSkinSound() {

@@ -55,6 +55,19 @@ class DueCheck {
     virtual bool report(const ScheduleEntry& entry, const QString& notice);
     // Line 1 or 2 of "[funupu]".
     virtual QString overdueHeader(const LanguageSection& texts) const = 0;
+    // What an overdue notice adds for the entry at `index` of the list, on a
+    // line of its own after the text; nothing by default.
+    virtual QString overdueNote(qsizetype index, const QDateTime& now) const {
+        Q_UNUSED(index);
+        Q_UNUSED(now);
+        return {};
+    }
+    // Called after every reload, with the new list in place; what to tell
+    // the user before the overdue notices, nothing by default.
+    virtual QString listReloaded() { return {}; }
+    // Takes the record of an announced entry from the file; what went wrong,
+    // for the user. By default the record is simply removed.
+    virtual QString takeAway(const ScheduleEntry& entry);
 
     // The skin's sound, unless switched off. A sound that cannot be opened or
     // played is skipped: the entry is announced all the same.

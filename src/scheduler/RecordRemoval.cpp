@@ -34,9 +34,10 @@ QString RecordRemoval::failed(const QString& what, const QString& why) const {
 
 QString RecordRemoval::run() {
     // A second line of a key deleted from the list, or the file emptied by
-    // another program meanwhile: nothing is left to take.
+    // another program meanwhile: nothing is left to take, and what is to be
+    // added makes the file anew.
     if (!QFileInfo::exists(path_)) {
-        return {};
+        return tail_.isEmpty() ? QString() : create();
     }
     linked_ = QFileInfo(path_).isSymLink();
     target_ = linked_ ? plainfile::linkEnd(path_) : path_;
@@ -55,8 +56,25 @@ QString RecordRemoval::run() {
     if (const QString error = scan(); !error.isEmpty()) {
         return error;
     }
+    const QString error = finish();
     main_.close();
-    return finish();
+    return error;
+}
+
+void RecordRemoval::setTail(QByteArray records) {
+    tail_ = std::move(records);
+}
+
+// A missing file with records to add: made through the scratch file, as
+// every rewrite is.
+QString RecordRemoval::create() {
+    ScratchWriter scratch(scratchPath_);
+    QString why;
+    if (!scratch.open(&why) || !scratch.write(tail_, &why) || !scratch.commitOver(path_, &why)) {
+        return QStringLiteral("Не удалось записать файл расписания %1: %2")
+            .arg(QDir::toNativeSeparators(path_), why);
+    }
+    return {};
 }
 
 // Reads the file through, looking for the records to drop and streaming the
@@ -133,12 +151,12 @@ bool RecordRemoval::writeRun(qint64 end) {
 }
 
 QString RecordRemoval::finish() {
-    if (firstMatch_ < 0) {
+    if (firstMatch_ < 0 && tail_.isEmpty()) {
         return {};  // nothing to drop: the file stays as it is
     }
     // A link stays, for the user who put it there, and so does the file it
     // ends in, empty: a schedule without records.
-    if (keptBytes_ == 0 && !linked_) {
+    if (keptBytes_ == 0 && tail_.isEmpty() && !linked_) {
         if (!QFile::remove(path_)) {
             return QStringLiteral("Не удалось удалить файл расписания %1.")
                 .arg(QDir::toNativeSeparators(path_));
@@ -146,7 +164,18 @@ QString RecordRemoval::finish() {
         QFile::remove(scratchPath_);  // one left over by an interrupted rewrite
         return {};
     }
-    if ((!begun_ && !begin()) || !scratch_->commitOver(target_, &why_)) {
+    if (!begun_) {
+        // Nothing dropped: the whole records are copied, the records to
+        // add follow them.
+        if (firstMatch_ < 0) {
+            firstMatch_ = keptBytes_;
+        }
+        if (!begin()) {
+            return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
+        }
+    }
+    if ((!tail_.isEmpty() && !scratch_->write(tail_, &why_)) ||
+        !scratch_->commitOver(target_, &why_)) {
         return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
     }
     return {};

@@ -27,10 +27,15 @@ class RecordRemoval {
     // Every record of `key`.
     RecordRemoval(QString path, QString scratchPath, int recordSize, const ScheduleKey& key);
 
+    // Whole records to write after the kept ones in the same rewrite, so
+    // that the file holds either the old records or the new ones with these.
+    void setTail(QByteArray records);
+
     // What went wrong, for the user; empty when done. A missing file is left
-    // missing; when no record remains, neither the file nor a scratch file is
-    // left (through a link, the file it ends in stays, empty). Anything but a
-    // regular file is refused. A failure leaves the file as it was.
+    // missing, or made with the tail alone; when no record remains, neither
+    // the file nor a scratch file is left (through a link, the file it ends
+    // in stays, empty). Anything but a regular file is refused. A failure
+    // leaves the file as it was.
     QString run();
 
   private:
@@ -39,6 +44,7 @@ class RecordRemoval {
     bool begin();
     bool writeRun(qint64 end);
     QString finish();
+    QString create();
     QString failed(const QString& what, const QString& why) const;
 
     QString path_;
@@ -56,4 +62,5 @@ class RecordRemoval {
     qint64 offset_ = 0;       // of the first record in `in_`
     qint64 run_ = -1;         // first kept record in `in_` not yet written
     QString why_;
+    QByteArray tail_;
 };

@@ -30,6 +30,10 @@ class ScheduleRecord {
     void setTime(const QString& time) {
         record::setShortString(bytes_, kTime, kTimeCapacity, cp1251::encode(time));
     }
+    // As stored, cut to 5 bytes.
+    void setTimeBytes(const QByteArray& time) {
+        record::setShortString(bytes_, kTime, kTimeCapacity, time);
+    }
 
     ScheduleKey key() const { return ScheduleKey::of(date(), timeBytes()); }
 

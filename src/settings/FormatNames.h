@@ -34,6 +34,11 @@ inline QString launchFile() {
 inline QString launchScratchFile() {
     return QStringLiteral("\\system\\runpr.dat");
 }
+// A file of this program's own beside those of the original format, which
+// the original program never reads: the rules of the repeating reminders.
+inline QString repeatRuleFile() {
+    return QStringLiteral("\\system\\repeat.dat");
+}
 // The schedule list's icons.
 inline QString reminderIcon() {
     return QStringLiteral("\\system\\m.bmp");

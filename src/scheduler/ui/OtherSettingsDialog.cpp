@@ -37,9 +37,11 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
       files_(context.state.programFolder),
+      reminders_(context.state.programFolder),
       texts_(QLatin1String(sections::other::kHeader)),
       spokenTexts_(context.state.programFolder, context.state.settings),
-      noticeTexts_(context.state.programFolder, context.state.settings) {
+      noticeTexts_(context.state.programFolder, context.state.settings),
+      repeatTexts_(context.state.programFolder, context.state.settings) {
     setWindowTitle(QStringLiteral("Другие"));
     // The options' band has a row more than the record's options need: the
     // desktop's notifications.
@@ -188,6 +190,8 @@ void OtherSettingsDialog::nameControls() {
 
 void OtherSettingsDialog::fillList() {
     delegate_->loadIcons();
+    repeatTexts_.reload(context_.state.programFolder, context_.state.settings);
+    scheduleModel_->setRuleNames([this](RepeatRule rule) { return repeatTexts_.ruleName(rule); });
     scheduleModel_->setLines(ScheduleLines::read(context_.state.programFolder));
 }
 
@@ -261,7 +265,9 @@ void OtherSettingsDialog::deleteSelected() {
     if (timer) {
         timer->disable();
     }
-    const QString error = files_.remove(kind, key);
+    // A reminder's rule goes with it.
+    const QString error =
+        kind == ScheduleKind::Reminders ? reminders_.removeKey(key) : files_.remove(kind, key);
     if (!error.isEmpty()) {
         context_.platform.showError(error);
     }

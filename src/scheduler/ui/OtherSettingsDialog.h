@@ -5,6 +5,8 @@
 #include "locale/AccessibleTexts.h"
 #include "locale/LanguageSection.h"
 #include "locale/NoticeTexts.h"
+#include "locale/RepeatTexts.h"
+#include "scheduler/RepeatingReminders.h"
 #include "scheduler/ScheduleFiles.h"
 
 class QAction;
@@ -61,9 +63,11 @@ class OtherSettingsDialog : public ClockDialog {
 
     DialogContext& context_;
     ScheduleFiles files_;
+    RepeatingReminders reminders_;
     LanguageSection texts_;
     AccessibleTexts spokenTexts_;
     NoticeTexts noticeTexts_;
+    RepeatTexts repeatTexts_;
     QFrame* optionsPanel_;
     QFrame* listPanel_;
     QFrame* buttonPanel_;

@@ -13,6 +13,7 @@
 #include "dialogs/WrappingCheckBox.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "scheduler/RepeatingReminders.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ui/OtherSettingsDialog.h"
 #include "scheduler/ui/ScheduleLineDelegate.h"
@@ -333,4 +334,27 @@ TEST_F(OtherSettings, TheWidestLineIsPickedFromItsStoredCharacters) {
     ASSERT_TRUE(widest.endsWith(QChar(u'Ж')));
     EXPECT_EQ(other.scheduleModel()->widestLine(list->fontMetrics(), list->font()),
               list->fontMetrics().horizontalAdvance(ScheduleLineDelegate::singleLine(widest)));
+}
+
+// A repeating reminder's line names its rule; deleting it deletes the rule,
+// so a reminder added later at the same day, time and text does not repeat.
+TEST_F(OtherSettings, ARepeatingLineShowsItsRuleAndDeletesItWithIt) {
+    ReminderRecord rec;
+    rec.setDate(daycount::fromDate(QDate(2026, 3, 11)));
+    rec.setTime(QStringLiteral("09:00"));
+    rec.setText(QStringLiteral("зарядка"));
+    const RepeatingReminders reminders(state.programFolder);
+    ASSERT_EQ(reminders.add(rec, RepeatRule::Workdays), QString());
+    addReminder(QDate(2026, 3, 11), "10:00", QStringLiteral("один раз"));
+    activate(other);
+    EXPECT_EQ(lines(), (QStringList{QStringLiteral("09:00  11.03.2026  [по рабочим дням]  зарядка"),
+                                    QStringLiteral("10:00  11.03.2026  один раз")}));
+    select(0);
+    other.deleteAction()->trigger();
+    EXPECT_TRUE(reminders.readRules().entries.isEmpty());
+    ASSERT_EQ(reminders.add(rec, RepeatRule::Never), QString());
+    other.cancelButton()->click();
+    activate(other);
+    EXPECT_EQ(lines(), (QStringList{QStringLiteral("09:00  11.03.2026  зарядка"),
+                                    QStringLiteral("10:00  11.03.2026  один раз")}));
 }
