@@ -14,10 +14,6 @@ qint64 workdaysThrough(qint64 day) {
     return days / 7 * 5 + std::min<qint64>(days % 7, 5);
 }
 
-bool isWorkday(const QDate& day) {
-    return day.dayOfWeek() <= 5;
-}
-
 qint64 monthNumber(const QDate& day) {
     return qint64(day.year()) * 12 + day.month() - 1;
 }
