@@ -1,6 +1,7 @@
 #include "app/AccessibleFactory.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 
 #include "access/ApplicationAccessible.h"
@@ -34,6 +35,10 @@ QAccessibleInterface* programInterface(const QString& className, QObject* object
     }
     if (className == QLatin1String("UpDownArrows")) {
         return new UpDownArrowsAccessible(static_cast<UpDownArrows*>(object));
+    }
+    if (className == QLatin1String("ReminderNoticeBox")) {
+        // A reminder's notice is read out at once, as a message box is.
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
     }
     if (className == QLatin1String("LinkLabel")) {
         return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
