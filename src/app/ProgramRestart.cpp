@@ -19,15 +19,16 @@ QString ProgramRestart::executable() const {
 bool ProgramRestart::restartProgram(const std::function<void(SettingsRecord&)>& change,
                                     QString* error) {
     const SettingsFile file(state_.programFolder.path(formatnames::settingsFile()));
-    const bool written = file.updateCopy(
-        [&](SettingsRecord& copy) {
-            if (change) {
-                change(copy);
-            }
-            copy.setRestartFlag(true);
-        },
-        error);
+    const Expected<void> written = file.updateCopy([&](SettingsRecord& copy) {
+        if (change) {
+            change(copy);
+        }
+        copy.setRestartFlag(true);
+    });
     if (!written) {
+        if (error) {
+            *error = written.error();
+        }
         // Without the flag the new instance would take itself for a second
         // copy and end: keep running instead.
         return false;

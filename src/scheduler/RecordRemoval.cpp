@@ -40,12 +40,11 @@ QString RecordRemoval::run() {
     }
     linked_ = QFileInfo(path_).isSymLink();
     target_ = linked_ ? plainfile::linkEnd(path_) : path_;
-    QString why;
-    const int fd = plainfile::openRegular(target_, O_RDONLY, &why);
-    if (fd < 0) {
-        return failed(QStringLiteral("Не удалось открыть файл расписания %1: %2"), why);
+    const Expected<int> fd = plainfile::openRegular(target_, O_RDONLY);
+    if (!fd) {
+        return failed(QStringLiteral("Не удалось открыть файл расписания %1: %2"), fd.error());
     }
-    main_.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    main_.open(*fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
     if (linked_) {
         scratch_.emplace(target_, ScratchWriter::Naming::Beside);
     } else {
@@ -119,8 +118,14 @@ bool RecordRemoval::take(qint64 got) {
 // the file already open, not read a second time.
 bool RecordRemoval::begin() {
     begun_ = true;
-    return scratch_->open(&why_) &&
-           (firstMatch_ <= 0 || scratch_->copyFrom(main_, 0, firstMatch_, &why_));
+    return passed(scratch_->open()) &&
+           (firstMatch_ <= 0 || passed(scratch_->copyFrom(main_, 0, firstMatch_)));
+}
+
+// Whether a step of the rewrite went through; why not is kept for the message.
+bool RecordRemoval::passed(const Expected<void>& step) {
+    why_ = step.error();
+    return step.ok();
 }
 
 // Kept records next to each other in `in_` go out in one write.
@@ -128,8 +133,7 @@ bool RecordRemoval::writeRun(qint64 end) {
     const qint64 from = run_;
     run_ = -1;
     return from < 0 ||
-           scratch_->write(QByteArrayView(in_.constData() + from * size_, (end - from) * size_),
-                           &why_);
+           passed(scratch_->write(QByteArrayView(in_.constData() + from * size_, (end - from) * size_)));
 }
 
 QString RecordRemoval::finish() {
@@ -146,7 +150,7 @@ QString RecordRemoval::finish() {
         QFile::remove(scratchPath_);  // one left over by an interrupted rewrite
         return {};
     }
-    if ((!begun_ && !begin()) || !scratch_->commitOver(target_, &why_)) {
+    if ((!begun_ && !begin()) || !passed(scratch_->commitOver(target_))) {
         return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
     }
     return {};

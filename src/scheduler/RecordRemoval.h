@@ -38,6 +38,7 @@ class RecordRemoval {
     bool take(qint64 got);
     bool begin();
     bool writeRun(qint64 end);
+    bool passed(const Expected<void>& step);
     QString finish();
     QString failed(const QString& what, const QString& why) const;
 

@@ -73,16 +73,15 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
         QDir().mkpath(QFileInfo(path).absolutePath());
     }
     // Never recreate a file that exists: that would throw its records away.
-    QString why;
-    const int fd =
-        plainfile::openRegular(target, existed ? O_RDWR : O_RDWR | O_CREAT | O_EXCL, &why);
-    if (fd < 0) {
+    const Expected<int> fd =
+        plainfile::openRegular(target, existed ? O_RDWR : O_RDWR | O_CREAT | O_EXCL);
+    if (!fd) {
         return (existed ? QStringLiteral("Не удалось открыть файл расписания %1: %2")
                         : QStringLiteral("Не удалось создать файл расписания %1: %2"))
-            .arg(native, why);
+            .arg(native, fd.error());
     }
     QFile file;
-    file.open(fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    file.open(*fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
     // After the last whole record: a partial record at the end is overwritten.
     const qint64 end = existed ? file.size() / size * size : 0;
     if (end / size >= kMaxEntries) {
@@ -131,12 +130,12 @@ QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& rec
     QFile file;
     qint64 kept = 0;
     if (present(target)) {
-        QString why;
-        const int fd = plainfile::openRegular(target, O_RDONLY, &why);
-        if (fd < 0) {
-            return QStringLiteral("Не удалось открыть файл расписания %1: %2").arg(native, why);
+        const Expected<int> fd = plainfile::openRegular(target, O_RDONLY);
+        if (!fd) {
+            return QStringLiteral("Не удалось открыть файл расписания %1: %2")
+                .arg(native, fd.error());
         }
-        file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+        file.open(*fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
         kept = file.size() / size * size;
     } else if (!linked) {
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -146,10 +145,19 @@ QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& rec
     }
     ScratchWriter scratch(linked ? target : scratchPath(kind),
                           linked ? ScratchWriter::Naming::Beside : ScratchWriter::Naming::Fixed);
-    QString why;
-    if (!scratch.open(&why) || (kept > 0 && !scratch.copyFrom(file, 0, kept, &why)) ||
-        !scratch.write(added, &why) || !scratch.commitOver(target, &why)) {
-        return QStringLiteral("Не удалось переписать файл расписания %1: %2").arg(native, why);
+    Expected<void> done = scratch.open();
+    if (done && kept > 0) {
+        done = scratch.copyFrom(file, 0, kept);
+    }
+    if (done) {
+        done = scratch.write(added);
+    }
+    if (done) {
+        done = scratch.commitOver(target);
+    }
+    if (!done) {
+        return QStringLiteral("Не удалось переписать файл расписания %1: %2")
+            .arg(native, done.error());
     }
     return {};
 }

@@ -87,8 +87,8 @@ void expectReadersSee(const TempFolder& folder, Writer writer, int g) {
             EXPECT_TRUE(loaded[i].matches(entry.key()));
         }
     } else if (writer == Writer::Settings) {
-        const std::optional<SettingsRecord> read = SettingsFile(folder.path(first)).read();
-        ASSERT_EQ(read.has_value(), want[first].has_value());
+        const Expected<SettingsRecord> read = SettingsFile(folder.path(first)).read();
+        ASSERT_EQ(read.ok(), want[first].has_value());
         if (read) {
             EXPECT_EQ(read->bytes(), *want[first]);
         }

@@ -27,12 +27,17 @@ class FakeProgramControl : public ProgramControl {
             }
             return false;
         }
-        return file_.path().isEmpty() || file_.updateCopy(
-                                             [&](SettingsRecord& rec) {
-                                                 change(rec);
-                                                 rec.setRestartFlag(true);
-                                             },
-                                             error);
+        if (file_.path().isEmpty()) {
+            return true;
+        }
+        const Expected<void> done = file_.updateCopy([&](SettingsRecord& rec) {
+            change(rec);
+            rec.setRestartFlag(true);
+        });
+        if (!done && error) {
+            *error = done.error();
+        }
+        return done.ok();
     }
     QString executable() const override { return executablePath; }
 

@@ -72,9 +72,10 @@ class KillWriter {
         const SettingsFile file(state_.programFolder.path(QStringLiteral("\\system\\system.ini")));
         // As the dialogs save: the file's own record with the change applied.
         const QByteArray wanted = killgen::settingsBytes(generation);
-        return file.updateThrough(
-            state_.settings, [&](SettingsRecord& rec) { rec = SettingsRecord::fromBytes(wanted); },
-            &why_);
+        const Expected<void> done = file.updateThrough(
+            state_.settings, [&](SettingsRecord& rec) { rec = SettingsRecord::fromBytes(wanted); });
+        why_ = done.error();
+        return done.ok();
     }
 
     bool writeHolidays(int generation) {
