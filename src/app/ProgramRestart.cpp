@@ -16,8 +16,7 @@ QString ProgramRestart::executable() const {
         .executableFor(state_.programFolder.root());
 }
 
-bool ProgramRestart::restartProgram(const std::function<void(SettingsRecord&)>& change,
-                                    QString* error) {
+Expected<void> ProgramRestart::restartProgram(const std::function<void(SettingsRecord&)>& change) {
     const SettingsFile file(state_.programFolder.path(formatnames::settingsFile()));
     const Expected<void> written = file.updateCopy([&](SettingsRecord& copy) {
         if (change) {
@@ -26,14 +25,11 @@ bool ProgramRestart::restartProgram(const std::function<void(SettingsRecord&)>& 
         copy.setRestartFlag(true);
     });
     if (!written) {
-        if (error) {
-            *error = written.error();
-        }
         // Without the flag the new instance would take itself for a second
         // copy and end: keep running instead.
-        return false;
+        return written;
     }
     platform_.startDetached(executable(), state_.programFolder.root());
     closeClock_();
-    return true;
+    return {};
 }

@@ -100,8 +100,8 @@ QList<QByteArray> ImportCommand::newRecords(const QList<ImportedReminder>& remin
 }
 
 int ImportCommand::add(const ScheduleFiles& files, const QList<QByteArray>& records) const {
-    if (const QString error = files.appendAll(ScheduleKind::Reminders, records); !error.isEmpty()) {
-        return context_.refuse(error);
+    if (const Expected<void> added = files.appendAll(ScheduleKind::Reminders, records); !added) {
+        return context_.refuse(added.error());
     }
     if (!records.isEmpty()) {
         context_.notifier.askReload(schedule::messageName(ScheduleKind::Reminders));

@@ -43,8 +43,8 @@ bool ScheduleCommand::wanted(const QStringList& arguments) {
 
 int ScheduleCommand::append(ScheduleKind kind, const QByteArray& record) {
     const ProgramFolder folder(context_.programFolder);
-    if (const QString error = ScheduleFiles(folder).append(kind, record); !error.isEmpty()) {
-        return context_.refuse(error);
+    if (const Expected<void> added = ScheduleFiles(folder).append(kind, record); !added) {
+        return context_.refuse(added.error());
     }
     context_.notifier.askReload(schedule::messageName(kind));
     return command::Done;
@@ -240,8 +240,8 @@ int ScheduleCommand::remove(const QStringList& arguments) {
         return context_.refuse(
             QStringLiteral("Nothing is scheduled on %1 at %2.").arg(arguments[1], time.time));
     }
-    if (const QString error = files.remove(kind, key); !error.isEmpty()) {
-        return context_.refuse(error);
+    if (const Expected<void> removed = files.remove(kind, key); !removed) {
+        return context_.refuse(removed.error());
     }
     context_.notifier.askReload(schedule::messageName(kind));
     return command::Done;

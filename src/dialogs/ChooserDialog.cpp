@@ -102,8 +102,8 @@ void ChooserDialog::closed() {
         return;
     }
     changed_ = false;
-    QString error;
-    if (!context_.program.restartProgram([](SettingsRecord&) {}, &error)) {
-        context_.platform.showError(error);
+    if (const Expected<void> restarted = context_.program.restartProgram([](SettingsRecord&) {});
+        !restarted) {
+        context_.platform.showError(restarted.error());
     }
 }

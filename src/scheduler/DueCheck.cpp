@@ -165,8 +165,8 @@ void DueCheck::remove(const ScheduleEntry& entry, qsizetype index, bool requestR
     handled_.insert(index);
     // An entry that stays in its file is kept out of the lists read later,
     // so it is not announced again every minute.
-    if (const QString error = files_.removeEntries(kind_, {entry}); !error.isEmpty()) {
-        platform_.showError(error);
+    if (const Expected<void> removed = files_.removeEntries(kind_, {entry}); !removed) {
+        platform_.showError(removed.error());
         if (!isStuck(entry)) {
             stuck_.append(entry);
         }

@@ -28,11 +28,11 @@ RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize,
                         return ScheduleEntry::recordMatches(rec, day, time);
                     }) {}
 
-QString RecordRemoval::failed(const QString& what, const QString& why) const {
-    return what.arg(QDir::toNativeSeparators(path_), why);
+Failure RecordRemoval::failed(const QString& what, const QString& why) const {
+    return {what.arg(QDir::toNativeSeparators(path_), why)};
 }
 
-QString RecordRemoval::run() {
+Expected<void> RecordRemoval::run() {
     // A second line of a key deleted from the list, or the file emptied by
     // another program meanwhile: nothing is left to take.
     if (!QFileInfo::exists(path_)) {
@@ -51,8 +51,8 @@ QString RecordRemoval::run() {
         scratch_.emplace(scratchPath_);
     }
     in_ = QByteArray(qMax<qsizetype>(1, kWriteBuffer / size_) * size_, Qt::Uninitialized);
-    if (const QString error = scan(); !error.isEmpty()) {
-        return error;
+    if (Expected<void> scanned = scan(); !scanned) {
+        return scanned;
     }
     main_.close();
     return finish();
@@ -60,7 +60,7 @@ QString RecordRemoval::run() {
 
 // Reads the file through, looking for the records to drop and streaming the
 // kept ones once the first of them was found.
-QString RecordRemoval::scan() {
+Expected<void> RecordRemoval::scan() {
     for (;;) {
         const qint64 got = main_.read(in_.data(), in_.size());
         if (got <= 0) {
@@ -132,11 +132,11 @@ bool RecordRemoval::passed(const Expected<void>& step) {
 bool RecordRemoval::writeRun(qint64 end) {
     const qint64 from = run_;
     run_ = -1;
-    return from < 0 ||
-           passed(scratch_->write(QByteArrayView(in_.constData() + from * size_, (end - from) * size_)));
+    return from < 0 || passed(scratch_->write(
+                           QByteArrayView(in_.constData() + from * size_, (end - from) * size_)));
 }
 
-QString RecordRemoval::finish() {
+Expected<void> RecordRemoval::finish() {
     if (firstMatch_ < 0) {
         return {};  // nothing to drop: the file stays as it is
     }
@@ -144,8 +144,8 @@ QString RecordRemoval::finish() {
     // ends in, empty: a schedule without records.
     if (keptBytes_ == 0 && !linked_) {
         if (!QFile::remove(path_)) {
-            return QStringLiteral("Не удалось удалить файл расписания %1.")
-                .arg(QDir::toNativeSeparators(path_));
+            return Failure{QStringLiteral("Не удалось удалить файл расписания %1.")
+                               .arg(QDir::toNativeSeparators(path_))};
         }
         QFile::remove(scratchPath_);  // one left over by an interrupted rewrite
         return {};

@@ -27,20 +27,20 @@ class RecordRemoval {
     // Every record of `key`.
     RecordRemoval(QString path, QString scratchPath, int recordSize, const ScheduleKey& key);
 
-    // What went wrong, for the user; empty when done. A missing file is left
+    // A failure says what went wrong, for the user. A missing file is left
     // missing; when no record remains, neither the file nor a scratch file is
     // left (through a link, the file it ends in stays, empty). Anything but a
     // regular file is refused. A failure leaves the file as it was.
-    QString run();
+    Expected<void> run();
 
   private:
-    QString scan();
+    Expected<void> scan();
     bool take(qint64 got);
     bool begin();
     bool writeRun(qint64 end);
     bool passed(const Expected<void>& step);
-    QString finish();
-    QString failed(const QString& what, const QString& why) const;
+    Expected<void> finish();
+    Failure failed(const QString& what, const QString& why) const;
 
     QString path_;
     QString scratchPath_;

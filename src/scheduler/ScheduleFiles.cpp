@@ -34,31 +34,30 @@ QByteArray ScheduleFiles::wholeRecord(ScheduleKind kind, const QByteArray& recor
 }
 
 // A writer of the same folder that did not finish within the wait.
-QString ScheduleFiles::busy(ScheduleKind kind) const {
-    return QStringLiteral("Файл расписания %1 занят другой программой; попробуйте ещё раз.")
-        .arg(QDir::toNativeSeparators(filePath(kind)));
+Failure ScheduleFiles::busy(ScheduleKind kind) const {
+    return {QStringLiteral("Файл расписания %1 занят другой программой; попробуйте ещё раз.")
+                .arg(QDir::toNativeSeparators(filePath(kind)))};
 }
 
 // A write that would take the file past what the readers read.
-QString ScheduleFiles::full(ScheduleKind kind, qint64 held, qint64 adding) const {
-    return QStringLiteral(
-               "Файл расписания %1 содержит записей: %2; ещё %3 превысили бы предел в "
-               "%4 записей, дальше которого файл не читается. Ничего не добавлено.")
-        .arg(QDir::toNativeSeparators(filePath(kind)))
-        .arg(held)
-        .arg(adding)
-        .arg(kMaxEntries);
+Failure ScheduleFiles::full(ScheduleKind kind, qint64 held, qint64 adding) const {
+    return {QStringLiteral("Файл расписания %1 содержит записей: %2; ещё %3 превысили бы предел в "
+                           "%4 записей, дальше которого файл не читается. Ничего не добавлено.")
+                .arg(QDir::toNativeSeparators(filePath(kind)))
+                .arg(held)
+                .arg(adding)
+                .arg(kMaxEntries)};
 }
 
-QString ScheduleFiles::append(const ReminderRecord& record) const {
+Expected<void> ScheduleFiles::append(const ReminderRecord& record) const {
     return append(ScheduleKind::Reminders, record.bytes());
 }
 
-QString ScheduleFiles::append(const LaunchRecord& record) const {
+Expected<void> ScheduleFiles::append(const LaunchRecord& record) const {
     return append(ScheduleKind::Launches, record.bytes());
 }
 
-QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const {
+Expected<void> ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const {
     const int size = schedule::recordSize(kind);
     const QByteArray rec = wholeRecord(kind, record);
     const QString path = filePath(kind);
@@ -76,9 +75,9 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
     const Expected<int> fd =
         plainfile::openRegular(target, existed ? O_RDWR : O_RDWR | O_CREAT | O_EXCL);
     if (!fd) {
-        return (existed ? QStringLiteral("Не удалось открыть файл расписания %1: %2")
-                        : QStringLiteral("Не удалось создать файл расписания %1: %2"))
-            .arg(native, fd.error());
+        return Failure{(existed ? QStringLiteral("Не удалось открыть файл расписания %1: %2")
+                                : QStringLiteral("Не удалось создать файл расписания %1: %2"))
+                           .arg(native, fd.error())};
     }
     QFile file;
     file.open(*fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
@@ -88,8 +87,8 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
         return full(kind, end / size, 1);
     }
     if (end != file.pos() && !file.seek(end)) {
-        return QStringLiteral("Не удалось записать файл расписания %1: %2")
-            .arg(native, file.errorString());
+        return Failure{QStringLiteral("Не удалось записать файл расписания %1: %2")
+                           .arg(native, file.errorString())};
     }
     // One write of the whole record; if the disk takes only part of it, the
     // part is cut off again so the file keeps whole records only.
@@ -102,7 +101,8 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
             file.close();
             QFile::remove(target);
         }
-        return QStringLiteral("Не удалось записать файл расписания %1: %2").arg(native, failure);
+        return Failure{
+            QStringLiteral("Не удалось записать файл расписания %1: %2").arg(native, failure)};
     }
     file.close();
     return {};
@@ -110,7 +110,7 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
 
 // A scratch file with the file's whole records and the new ones takes the
 // file's name once it is on disk.
-QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& records) const {
+Expected<void> ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& records) const {
     const int size = schedule::recordSize(kind);
     QByteArray added;
     for (const QByteArray& record : records) {
@@ -132,8 +132,8 @@ QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& rec
     if (present(target)) {
         const Expected<int> fd = plainfile::openRegular(target, O_RDONLY);
         if (!fd) {
-            return QStringLiteral("Не удалось открыть файл расписания %1: %2")
-                .arg(native, fd.error());
+            return Failure{QStringLiteral("Не удалось открыть файл расписания %1: %2")
+                               .arg(native, fd.error())};
         }
         file.open(*fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
         kept = file.size() / size * size;
@@ -156,8 +156,8 @@ QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& rec
         done = scratch.commitOver(target);
     }
     if (!done) {
-        return QStringLiteral("Не удалось переписать файл расписания %1: %2")
-            .arg(native, done.error());
+        return Failure{QStringLiteral("Не удалось переписать файл расписания %1: %2")
+                           .arg(native, done.error())};
     }
     return {};
 }
@@ -186,7 +186,7 @@ bool ScheduleFiles::present(const QString& path) {
     return info.exists() || info.isSymLink();
 }
 
-QString ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) const {
+Expected<void> ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) const {
     const FolderLock lock(QFileInfo(filePath(kind)).absolutePath());
     if (!lock.held()) {
         return busy(kind);
@@ -194,7 +194,7 @@ QString ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) const {
     return RecordRemoval(filePath(kind), scratchPath(kind), schedule::recordSize(kind), key).run();
 }
 
-QString ScheduleFiles::removeEntries(ScheduleKind kind, const ScheduleList& entries) const {
+Expected<void> ScheduleFiles::removeEntries(ScheduleKind kind, const ScheduleList& entries) const {
     if (entries.isEmpty()) {
         return {};
     }

@@ -173,11 +173,11 @@ TEST(SafeWrite, AnInterruptedRewriteLeavesTheOldOrTheNewFile) {
             int step = 0;
             safewrite::setFaultSeam([&](safewrite::Step) { return step++ < stop; });
             const QString path = folder.path(QStringLiteral("system/napom.dat"));
-            const bool done = scratch ? safewrite::replaceThroughScratch(
-                                            folder.path(QStringLiteral("system/nappr.dat")), path,
-                                            newBytes)
-                                            .ok()
-                                      : safewrite::replaceFile(path, newBytes).ok();
+            const bool done =
+                scratch ? safewrite::replaceThroughScratch(
+                              folder.path(QStringLiteral("system/nappr.dat")), path, newBytes)
+                              .ok()
+                        : safewrite::replaceFile(path, newBytes).ok();
             safewrite::setFaultSeam({});
             const QByteArray now = folder.read(QStringLiteral("system/napom.dat"));
             EXPECT_EQ(done, stop == 4);
@@ -195,7 +195,8 @@ TEST(SafeWrite, ScratchRenameReplacesAnExistingFileAndLeavesNoScratch) {
     EXPECT_EQ(folder.read(QStringLiteral("system/run.dat")), QByteArray("new"));
     EXPECT_FALSE(folder.exists(QStringLiteral("system/runpr.dat")));
     // A folder that does not exist is an error, not a silent success.
-    const Expected<void> done = safewrite::replaceFile(folder.path(QStringLiteral("nowhere/x.ini")), "x");
+    const Expected<void> done =
+        safewrite::replaceFile(folder.path(QStringLiteral("nowhere/x.ini")), "x");
     EXPECT_FALSE(done);
     EXPECT_FALSE(done.error().isEmpty());
 }

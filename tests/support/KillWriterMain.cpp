@@ -62,10 +62,10 @@ class KillWriter {
   private:
     bool writeSchedule(ScheduleKind kind, int generation) {
         const killgen::ScheduleStep step = killgen::scheduleStep(kind, generation);
-        const QString error =
+        const Expected<void> done =
             step.append ? files_.append(kind, step.record) : files_.remove(kind, step.key);
-        why_ = error;
-        return error.isEmpty();
+        why_ = done.error();
+        return done.ok();
     }
 
     bool writeSettings(int generation) {
@@ -81,7 +81,9 @@ class KillWriter {
     bool writeHolidays(int generation) {
         const QString path =
             holidays::pathFor(state_.programFolder, killgen::holidayMonth(generation));
-        return holidays::write(path, killgen::holidayEntries(generation), &why_);
+        const Expected<void> done = holidays::write(path, killgen::holidayEntries(generation));
+        why_ = done.error();
+        return done.ok();
     }
 
     bool writeAutostart(int generation) {

@@ -209,18 +209,16 @@ void OtherSettingsDialog::storeSettings() {
     const SettingsRecord current = context_.state.settings;
     // A sound switched off only because the skin has none is not stored.
     const bool soundOff = soundOffBox_->isEnabled() && current.soundOff();
-    QString why;
-    const bool restarted = context_.program.restartProgram(
-        [&](SettingsRecord& rec) {
-            rec.setRestartFlag(true);
-            rec.setAutoHide(current.autoHide());
-            rec.setNoPullTab(current.noPullTab());
-            rec.setHideDelay(current.hideDelay());
-            rec.setSoundOff(soundOff);
-        },
-        &why);
+    const Expected<void> restarted = context_.program.restartProgram([&](SettingsRecord& rec) {
+        rec.setRestartFlag(true);
+        rec.setAutoHide(current.autoHide());
+        rec.setNoPullTab(current.noPullTab());
+        rec.setHideDelay(current.hideDelay());
+        rec.setSoundOff(soundOff);
+    });
     if (!restarted) {
-        context_.platform.showError(QStringLiteral("Не удалось сохранить настройки: %1").arg(why));
+        context_.platform.showError(
+            QStringLiteral("Не удалось сохранить настройки: %1").arg(restarted.error()));
         return;
     }
     accept();
@@ -242,15 +240,15 @@ void OtherSettingsDialog::deleteSelected() {
     if (timer) {
         timer->disable();
     }
-    const QString error = files_.remove(kind, key);
-    if (!error.isEmpty()) {
-        context_.platform.showError(error);
+    const Expected<void> removed = files_.remove(kind, key);
+    if (!removed) {
+        context_.platform.showError(removed.error());
     }
     schedule::reloadFlag(context_.state, kind) = true;
     if (timer) {
         timer->enable();
     }
-    if (!error.isEmpty()) {
+    if (!removed) {
         return;  // the file and so the list are as they were
     }
     // The file has lost every record of the key, so the list loses every

@@ -131,8 +131,8 @@ void ReminderEditor::addReminder() {
     rec.setTime(time.time);
     rec.setText(text);
     // After a failed write the dialog stays open with what the user typed.
-    if (const QString error = files_.append(rec); !error.isEmpty()) {
-        context_.platform.showError(error);
+    if (const Expected<void> added = files_.append(rec); !added) {
+        context_.platform.showError(added.error());
         return;
     }
     accept();
