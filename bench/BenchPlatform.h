@@ -46,7 +46,10 @@ class BenchPlatform : public Platform {
         return false;
     }
     QString autostartFolder() const override { return {}; }
-    QRect desktopRect() const override { return {0, 0, 1024, 768}; }
+    QList<Monitor> monitors() const override {
+        const QRect screen(0, 0, 1024, 768);
+        return {Monitor{screen, screen}};
+    }
     QPoint cursorPos() const override { return {}; }
 
     bool realClock = false;

@@ -121,6 +121,7 @@ class NoRestart : public ProgramControl {
     Expected<void> restartProgram(const std::function<void(SettingsRecord&)>&) override {
         return Failure{};
     }
+    QString executable() const override { return {}; }
 };
 
 // Notes when the list's viewport gets its first paint event; the paint itself

@@ -7,7 +7,9 @@
 #   bench/idle.sh [runs]        one line per run
 #
 # Environment: IDLE_MODE (home: the clock in view; away: slid off the screen
-# by a click on its pull tab before the warm-up), IDLE_SECONDS (40),
+# by a click on its pull tab before the warm-up), IDLE_SCALE (1; 2 runs both
+# programs at QT_SCALE_FACTOR=2 on a 2560x2048 screen, four times the
+# pixels), IDLE_SECONDS (40),
 # IDLE_WARMUP (5), CHRONIDEX_BUILD_DIR
 # (build-bench), CHRONIDEX_DISPLAYS ("FIRST LAST", the X display numbers the
 # private Xvfb may take; 91 140), CHRONIDEX_PROGRAM (a clock built elsewhere,
@@ -23,6 +25,8 @@ chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}" xvfb xauth xdotool x1
 runs=${1:-1}
 mode=${IDLE_MODE:-home}
 case $mode in home | away) ;; *) echo "IDLE_MODE is home or away"; exit 2 ;; esac
+scale=${IDLE_SCALE:-1}
+case $scale in 1) screen=1280x1024 ;; 2) screen=2560x2048 ;; *) echo "IDLE_SCALE is 1 or 2"; exit 2 ;; esac
 seconds=${IDLE_SECONDS:-40}
 warmup=${IDLE_WARMUP:-5}
 build=${CHRONIDEX_BUILD_DIR:-build-bench}
@@ -54,7 +58,10 @@ chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 read -r first_display last_display <<<"${CHRONIDEX_DISPLAYS:-91 140}"
-chronidex_start_xvfb "$first_display" "${last_display:-$first_display}"
+CHRONIDEX_XVFB_SCREEN=$screen chronidex_start_xvfb "$first_display" "${last_display:-$first_display}"
+# Both programs at the scale; xclock draws at the server's pixels whatever
+# Qt is told, so its figures stay those of one clock face.
+export QT_SCALE_FACTOR=$scale
 pids+=("$xvfb_pid")
 
 # CPU nanoseconds of every thread (schedstat's first field) and its context
@@ -116,7 +123,7 @@ one_run() {
         shown=$(xdotool search --onlyvisible --name '^chas$' | head -n 1) || true
         if [ -n "$shown" ]; then
             eval "$(xdotool getwindowgeometry --shell "$shown")"
-            [ "$X" -ge 1280 ] || { echo "the clock did not slide away"; exit 1; }
+            [ "$X" -ge "${screen%x*}" ] || { echo "the clock did not slide away"; exit 1; }
         fi
     fi
 
@@ -132,11 +139,12 @@ one_run() {
     awk -v t=$(( t1 - t0 )) -v c=$(( c1 - c0 )) -v x=$(( x1 - x0 )) -v v=$(( v1 - v0 )) \
         -v cs=$(( cs1 - cs0 )) -v xs=$(( xs1 - xs0 )) -v ch="$(hwm_mib "$clock")" \
         -v xh="$(hwm_mib "$xclock")" -v map="$map_ms" -v mapcpu="$map_cpu" \
-        -v th="$(threads "$clock")" -v secs="$seconds" -v warm="$warmup" -v mode="$mode" 'BEGIN {
+        -v th="$(threads "$clock")" -v secs="$seconds" -v warm="$warmup" -v mode="$mode" \
+        -v scale="$scale" 'BEGIN {
         s = t / 1e9
         cms = c / 1e6 / s; xms = x / 1e6 / s
-        printf "idle %s: cpu chronidex=%.3f xclock=%.3f ms/s ratio=%.1f | wakeups chronidex=%.1f xclock=%.1f /s | peak_rss chronidex=%.1f xclock=%.1f MiB | map chronidex=%d ms (cpu %d ms) | xvfb=%.3f ms/s | threads=%d | %d s after %d s\n",
-            mode, cms, xms, (xms > 0 ? cms / xms : 0), cs / s, xs / s, ch, xh, map, mapcpu,
+        printf "idle %s scale %s: cpu chronidex=%.3f xclock=%.3f ms/s ratio=%.2f | wakeups chronidex=%.1f xclock=%.1f /s | peak_rss chronidex=%.1f xclock=%.1f MiB | map chronidex=%d ms (cpu %d ms) | xvfb=%.3f ms/s | threads=%d | %d s after %d s\n",
+            mode, scale, cms, xms, (xms > 0 ? cms / xms : 0), cs / s, xs / s, ch, xh, map, mapcpu,
             v / 1e6 / s, th, secs, warm
     }'
     kill "$clock" "$xclock" 2>/dev/null || true

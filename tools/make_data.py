@@ -723,7 +723,7 @@ HOLIDAYS = {1: [1, 2, 3, 4, 5, 6, 7, 8], 2: [23], 3: [8], 5: [1, 9], 6: [12], 11
 SECTIONS = [  # header, number of text lines
     ("[funupu]", 3), ("[month]", 12), ("[nedelya]", 8), ("[funlang]", 2),
     ("[funskin]", 2), ("[funholi]", 8), ("[funmem]", 5), ("[funaut]", 5),
-    ("[funrun]", 7), ("[funoth]", 7), ("[funacc]", 11),
+    ("[funrun]", 7), ("[funoth]", 7), ("[funacc]", 11), ("[funnot]", 6), ("[funrep]", 10),
 ]
 
 LANGUAGES = {
@@ -751,6 +751,18 @@ LANGUAGES = {
         "[funacc]": ["Напоминания на сегодня:", "Убрать часы", "Показать часы",
                      "выходной", "сегодня", "Дата", "Больше", "Меньше",
                      "Напоминания и запуски", "напоминание", "запуск"],
+        # Putting a reminder off and the desktop's notifications; the
+        # original program skips the section.
+        "[funnot]": ["Отложить", "Отложить на", "мин", "Уведомлять через рабочий стол",
+                     "Отложить (10 мин)", "Напоминание"],
+        # Repeating reminders; the original program skips the section.
+        "[funrep]": ["Повтор", "нет", "каждый день", "по рабочим дням",
+                     "каждую неделю", "каждый месяц", "каждый год",
+                     "Пропущено повторений:",
+                     "Файл правил повтора повреждён или не читается; напоминания, "
+                     "чьё правило не прочитано, будут показаны один раз.",
+                     "Файл правил повтора пропал; напоминания будут показаны "
+                     "один раз, без повтора."],
     },
     "English.lng": {
         "[funupu]": ["Missed reminder", "Missed program launch", " at "],
@@ -773,6 +785,15 @@ LANGUAGES = {
         "[funacc]": ["Reminders today:", "Hide the clock", "Show the clock",
                      "holiday", "today", "Date", "Up", "Down",
                      "Reminders and launches", "reminder", "launch"],
+        "[funnot]": ["Later", "Put off by", "min", "Notify through the desktop",
+                     "Later (10 min)", "Reminder"],
+        "[funrep]": ["Repeat", "never", "every day", "every working day",
+                     "every week", "every month", "every year",
+                     "Occurrences missed:",
+                     "The repeat rule file is damaged or cannot be read; reminders "
+                     "whose rule was not read will be shown once.",
+                     "The repeat rule file is gone; reminders will be shown once, "
+                     "without repeating."],
     },
     # Code page 1251 has no accented Latin letters: the French texts are
     # worded to need none where French allows it, and put a no-break space
@@ -799,6 +820,15 @@ LANGUAGES = {
         "[funacc]": ["Rappels du jour\u00a0:", "Masquer l'horloge", "Afficher l'horloge",
                      "jour ferie", "aujourd'hui", "Date", "Plus", "Moins",
                      "Rappels et lancements", "rappel", "lancement"],
+        "[funnot]": ["Plus tard", "Reporter de", "min", "Notifier par le bureau",
+                     "Plus tard (10 min)", "Rappel"],
+        "[funrep]": ["Repeter", "jamais", "chaque jour", "chaque jour ouvrable",
+                     "chaque semaine", "chaque mois", "chaque annee",
+                     "Occurrences manquees\u00a0:",
+                     "Le fichier des regles de repetition est abime ou illisible\u00a0; "
+                     "les rappels dont la regle n'a pas ete lue seront montres une fois.",
+                     "Le fichier des regles de repetition a disparu\u00a0; les rappels "
+                     "seront montres une fois, sans repetition."],
     },
 }
 

@@ -10,10 +10,11 @@ CHRONIDEX_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-
 # two-screen server, and compares screenshots; the package check runs the
 # ecosystem's checkers on the Debian package; libfaketime brings the clock
 # to its nightly restart within seconds; the accessibility test reads the
-# clock over the AT-SPI bus as a screen reader does.
+# clock over the AT-SPI bus as a screen reader does; dunst is the desktop
+# notification daemon the notifications test talks to.
 CHRONIDEX_TEST_PACKAGES=(xvfb xauth xdotool x11-utils x11-apps imagemagick xserver-xephyr
     openbox xfwm4 icewm dbus wmctrl python3 python3-icalendar khal
-    lintian appstream desktop-file-utils man-db faketime at-spi2-core python3-pyatspi)
+    lintian appstream desktop-file-utils man-db faketime at-spi2-core python3-pyatspi dunst)
 # The sessions test runs the clock in full desktop sessions: Xfce, GNOME
 # Shell, KDE Plasma and sway, with the tools that read and drive them. Their
 # recommendations would more than double the download and install (a whole

@@ -1,5 +1,6 @@
 #include "app/ChronidexApp.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -23,11 +24,15 @@ ChronidexApp::ChronidexApp(Platform& platform)
       face_(state_, platform, faceView_),
       dialogs_(context_, [this] { return menu_.item(MenuItem::About)->text(); }),
       reminders_(state_, timers_.switches(), platform),
-      launches_(state_, timers_.switches(), platform) {
+      launches_(state_, timers_.switches(), platform),
+      awaySleep_(
+          platform, dueChecks_, [this] { return startup_.startDate().addDays(1).startOfDay(); },
+          [this] { onFaceTick(); }) {
     soundEndTold_ = platform_.player().setEndHandler([this] { startup_.soundEndCheck(); });
     connect(&clock_, &ClockWindow::closing, this, [this] {
         state_.ending = true;
         timers_.stopAll();
+        awaySleep_.stop();
         emit finished();
     });
     // A log-out or `kill` ends the program the way the menu's Exit does.
@@ -82,6 +87,10 @@ bool ChronidexApp::start(const QString& programFolder) {
     armFaceTick(platform_.now().time());
     timers_.reminderCheck.enable();
     timers_.launchCheck.enable();
+    // Whatever the events just handled changed (a reload asked for, a check
+    // switched on again) is looked at before the program sleeps.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &ChronidexApp::beforeWaiting);
     return true;
 }
 
@@ -132,8 +141,12 @@ void ChronidexApp::wireTimers() {
     });
     connect(&timers_.edgeWatch, &QTimer::timeout, this, [&autoHide] { autoHide.edgeWatchTick(); });
     connect(&timers_.faceTick, &QTimer::timeout, this, &ChronidexApp::onFaceTick);
-    dueChecks_.addCheck(timers_.reminderCheck, [this] { reminders_.reminderTick(); });
-    dueChecks_.addCheck(timers_.launchCheck, [this] { launches_.launchTick(); });
+    dueChecks_.addCheck(
+        timers_.reminderCheck, [this] { reminders_.reminderTick(); },
+        [this] { return reminders_.nextDueMinute(); });
+    dueChecks_.addCheck(
+        timers_.launchCheck, [this] { launches_.launchTick(); },
+        [this] { return launches_.nextDueMinute(); });
 }
 
 void ChronidexApp::onFaceTick() {
@@ -142,8 +155,8 @@ void ChronidexApp::onFaceTick() {
     const QDateTime now = platform_.now();
     startup_.soundEndCheck();
     redrawFaceIfSeen(now.time());
-    armFaceTick(now.time());
     dueChecks_.secondTick(now);
+    armFaceTick(now.time());  // after the checks are asked for: a sleep waits for them
     // Checked at every tick, and the ticks fall on the second boundaries, so
     // the restart comes within the first second of the new date, after a
     // clock change too. When it fails this instance goes on: the face and the
@@ -161,9 +174,16 @@ void ChronidexApp::armFaceTick(QTime now) {
     // The face changes with the second, so the tick waits for the next one.
     // What gives no notice of its own is looked at ten times a second: skin
     // files in a folder that cannot be watched, a sound whose end the player
-    // does not tell.
+    // does not tell. Away, nothing of the face is seen: the program sleeps
+    // until the due checks or the day change want it.
     constexpr int kPollMs = 100;
-    const bool poll = !face_.watchesSkin() || (state_.soundPlaying && !soundEndTold_);
+    const bool soundPoll = state_.soundPlaying && !soundEndTold_;
+    if (autoHide_ && autoHide_->isAway() && !soundPoll && awaySleep_.sleep()) {
+        timers_.faceTick.stop();
+        return;
+    }
+    awaySleep_.stop();
+    const bool poll = !face_.watchesSkin() || soundPoll;
     timers_.faceTick.start(poll ? kPollMs : 1000 - now.msec());
 }
 
@@ -172,7 +192,24 @@ void ChronidexApp::redrawFaceIfSeen(QTime now) {
     // same as on screen for nothing.
     if (!autoHide_ || !autoHide_->isAway()) {
         face_.drawClockFace(now);
+        if (awaySleep_.sleeping()) {
+            armFaceTick(now);  // back in view: the face ticks again
+        }
     }
+}
+
+// A check that ran after the tick, or a reload asked for meanwhile, may want
+// the program at another moment; a sound started by a check whose end the
+// player does not tell has to be looked at.
+void ChronidexApp::beforeWaiting() {
+    if (!awaySleep_.sleeping()) {
+        return;
+    }
+    if (state_.soundPlaying && !soundEndTold_) {
+        armFaceTick(platform_.now().time());
+        return;
+    }
+    awaySleep_.settle();
 }
 
 void ChronidexApp::wireMenu() {

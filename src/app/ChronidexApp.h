@@ -4,6 +4,7 @@
 #include <QTime>
 #include <memory>
 
+#include "app/AwaySleep.h"
 #include "app/ClockMenu.h"
 #include "app/ClockStartup.h"
 #include "app/ClockWindow.h"
@@ -65,6 +66,7 @@ class ChronidexApp : public QObject {
     void onFaceTick();
     void armFaceTick(QTime now);
     void redrawFaceIfSeen(QTime now);
+    void beforeWaiting();
     void bringForward();
     void exitProgram();
 
@@ -89,6 +91,7 @@ class ChronidexApp : public QObject {
     DueCheckTicks dueChecks_;
     std::unique_ptr<ScheduleFileWatch> scheduleWatch_;
     std::unique_ptr<SpokenClock> spoken_;
+    AwaySleep awaySleep_;  // after the checks it asks
     bool restarting_ = false;
     bool restartFailed_ = false;  // told once; the clock goes on with this instance
     bool soundEndTold_ = false;   // the player calls us when its sound ends

@@ -9,6 +9,7 @@
 #include "scheduler/ScheduleKind.h"
 #include "settings/FormatNames.h"
 #include "settings/PlainFile.h"
+#include "settings/ProgramOptions.h"
 #include "settings/ScratchLeftovers.h"
 #include "settings/SettingsFile.h"
 #include "settings/SkinFiles.h"
@@ -45,6 +46,7 @@ void ClockStartup::loadState(const QString& programFolder) {
                 "Файл настроек «%1» не читается (%2). Он создан заново с настройками по умолчанию.")
                 .arg(file.path(), load.problem));
     }
+    state_.options = ProgramOptions::read(state_.programFolder.path(formatnames::optionsFile()));
     state_.skinName = state_.settings.skinName();
     state_.lastActivity = platform_.now();
     startDate_ = state_.lastActivity.date();
@@ -88,7 +90,11 @@ ClockStartup::Outcome ClockStartup::finish() {
 // it, since the old instance may still be closing.
 void ClockStartup::removeScratchLeftovers() {
     const ProgramFolder& folder = state_.programFolder;
-    QStringList targets{folder.path(formatnames::settingsFile())};
+    // The rule file of the repeating reminders and the options are saved as
+    // the settings are.
+    QStringList targets{folder.path(formatnames::settingsFile()),
+                        folder.path(formatnames::optionsFile()),
+                        folder.path(formatnames::repeatRuleFile())};
     for (int month = 1; month <= 12; ++month) {
         targets << holidays::pathFor(folder, month);
     }

@@ -31,6 +31,7 @@ class ClockStartup {
     // True at the first tick whose local date, `today`, differs from the
     // start's: time for the nightly restart.
     bool dayChanged(QDate today) const;
+    QDate startDate() const { return startDate_; }
 
     QString skinFile(const QString& suffix)
         const;  // "\skins\<skinName><suffix>", empty for a name that is no file name

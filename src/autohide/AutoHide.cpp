@@ -141,7 +141,48 @@ void AutoHide::endOfSlideAway() {
     if (!state_.settings.noPullTab()) {
         showTabPicture(TabPicture::Away);
     } else {
-        timers_.edgeWatch->enable();
+        watchEdge();
+    }
+}
+
+QRect AutoHide::edgeArea() const {
+    const int reach = windows_.clockTop() + windows_.clockHeight() + windows_.calendarHeight();
+    const int top = std::min(homeScreen(platform_.monitors()).geometry.top(), reach);
+    return QRect(QPoint(edge() - kEdgeWidth, top), QPoint(edge() - 1, reach));
+}
+
+bool AutoHide::pointerAtEdge(QPoint p) const {
+    const int reach = windows_.clockTop() + windows_.clockHeight() + windows_.calendarHeight();
+    return p.x() >= edge() - kEdgeWidth && p.y() <= reach;
+}
+
+// The window system tells when the pointer enters the edge; only where it
+// cannot is the pointer looked at ten times a second. A pointer already
+// there brings the clock back at once, as the first look would.
+void AutoHide::watchEdge() {
+    stopEdgeWatch();
+    if (pointerAtEdge(platform_.cursorPos())) {
+        timers_.slideBack->enable();
+        return;
+    }
+    PointerArea* area = platform_.pointerArea();
+    if (area && area->watch(edgeArea(), [this] { edgeEntered(); })) {
+        return;
+    }
+    timers_.edgeWatch->enable();
+}
+
+void AutoHide::stopEdgeWatch() {
+    timers_.edgeWatch->disable();
+    if (PointerArea* area = platform_.pointerArea()) {
+        area->stop();
+    }
+}
+
+void AutoHide::edgeEntered() {
+    if (away_ && !isSliding()) {
+        stopEdgeWatch();
+        timers_.slideBack->enable();
     }
 }
 
@@ -169,9 +210,7 @@ void AutoHide::slideBackStep() {
 }
 
 void AutoHide::edgeWatchTick() {
-    const QPoint p = platform_.cursorPos();
-    const int reach = windows_.clockTop() + windows_.clockHeight() + windows_.calendarHeight();
-    if (p.x() >= edge() - kEdgeWidth && p.y() <= reach) {
+    if (pointerAtEdge(platform_.cursorPos())) {
         timers_.slideBack->enable();
         timers_.edgeWatch->disable();
     }
@@ -183,6 +222,7 @@ void AutoHide::tabClick() {
         return;
     }
     if (isAway()) {
+        stopEdgeWatch();
         windows_.showClock();
         timers_.slideBack->enable();
     } else {
@@ -224,6 +264,8 @@ void AutoHide::screensChanged() {
         placeCalendarAndTab();
         if (wasSliding) {
             endOfSlideAway();
+        } else if (state_.settings.noPullTab()) {
+            watchEdge();  // the edge moved
         }
         return;
     }
@@ -252,7 +294,7 @@ void AutoHide::goHome() {
     away_ = false;
     timers_.slideAway->disable();
     timers_.slideBack->disable();
-    timers_.edgeWatch->disable();
+    stopEdgeWatch();
     const QPoint home = homePosition();
     windows_.moveClock(home.x(), home.y());
     windows_.showClock();

@@ -39,7 +39,9 @@ class AutoHide {
     void idleCheckTick();  // idle check
     void slideAwayStep();  // one step of the slide away
     void slideBackStep();  // one step of the slide back
-    void edgeWatchTick();  // screen-edge watch while away without the tab
+    // Screen-edge watch while away without the tab, where the platform
+    // cannot tell the pointer's entry into the edge.
+    void edgeWatchTick();
     void tabClick();
 
     void faceEntered();  // pointer on the clock face: no idle time passes
@@ -65,6 +67,11 @@ class AutoHide {
     int homeLeft() const;
     int awayLeft() const;
     void endOfSlideAway();
+    QRect edgeArea() const;
+    bool pointerAtEdge(QPoint p) const;
+    void watchEdge();
+    void stopEdgeWatch();
+    void edgeEntered();
     void goHome();
     void placeCalendarAndTab();
     void attachTab();

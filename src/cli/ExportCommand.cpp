@@ -6,6 +6,7 @@
 
 #include "cli/CommandContext.h"
 #include "ical/ICalExport.h"
+#include "scheduler/RepeatFile.h"
 #include "scheduler/ScheduleFiles.h"
 #include "settings/PlainFile.h"
 #include "settings/ProgramFolder.h"
@@ -50,8 +51,15 @@ int ExportCommand::run(const QStringList& arguments) const {
     for (const auto& [kind, wanted] : {std::pair{ScheduleKind::Reminders, reminders},
                                        std::pair{ScheduleKind::Launches, launches}}) {
         if (wanted) {
-            for (const ScheduleEntry& entry : files.load(kind)) {
-                calendar.add(entry);
+            const ScheduleList entries = files.load(kind);
+            // A rule file in trouble exports its reminders as single ones.
+            const RepeatMatch rules(entries, kind == ScheduleKind::Reminders
+                                                 ? RepeatFile(folder).read().entries
+                                                 : QList<RepeatEntry>());
+            for (qsizetype i = 0; i < entries.size(); ++i) {
+                const std::optional<RepeatEntry> rule = rules.ruleOf(i);
+                calendar.add(entries[i], rule ? rule->rule : RepeatRule::Never,
+                             rule ? rule->anchor : QDate());
             }
         }
     }

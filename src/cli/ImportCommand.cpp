@@ -8,6 +8,7 @@
 #include "ical/ICalImport.h"
 #include "platform/ReloadNotifier.h"
 #include "scheduler/ReminderRecord.h"
+#include "scheduler/RepeatFile.h"
 #include "scheduler/ScheduleFiles.h"
 #include "settings/DayCount.h"
 #include "settings/ProgramFolder.h"
@@ -40,7 +41,8 @@ int ImportCommand::run(const QStringList& arguments) const {
     const ProgramFolder folder(context_.programFolder);
     const ScheduleFiles files(folder);
     qsizetype repeated = 0;
-    const QList<QByteArray> records = newRecords(calendar.reminders(), files, repeated);
+    QList<RepeatEntry> rules;
+    const QList<QByteArray> records = newRecords(calendar.reminders(), files, repeated, rules);
     QStringList problems = calendar.problems();
     if (repeated > 0) {
         problems << QStringLiteral(
@@ -49,7 +51,7 @@ int ImportCommand::run(const QStringList& arguments) const {
                         .arg(repeated);
     }
     context_.report(problems);
-    return add(files, records);
+    return add(folder, files, records, rules);
 }
 
 std::optional<int> ImportCommand::read(const QString& name, QByteArray& bytes) const {
@@ -76,7 +78,8 @@ std::optional<int> ImportCommand::read(const QString& name, QByteArray& bytes) c
 
 // A file imported again, or one that repeats an item, adds nothing twice.
 QList<QByteArray> ImportCommand::newRecords(const QList<ImportedReminder>& reminders,
-                                            const ScheduleFiles& files, qsizetype& repeated) const {
+                                            const ScheduleFiles& files, qsizetype& repeated,
+                                            QList<RepeatEntry>& rules) const {
     QSet<QByteArray> present;
     for (const ScheduleEntry& entry : files.load(ScheduleKind::Reminders)) {
         present.insert(sameness(entry));
@@ -95,20 +98,38 @@ QList<QByteArray> ImportCommand::newRecords(const QList<ImportedReminder>& remin
         }
         present.insert(key);
         records << rec.bytes();
+        if (reminder.rule != RepeatRule::Never) {
+            rules << RepeatEntry::of(reminder.rule, reminder.anchor, rec);
+        }
     }
     return records;
 }
 
-int ImportCommand::add(const ScheduleFiles& files, const QList<QByteArray>& records) const {
+int ImportCommand::add(const ProgramFolder& folder, const ScheduleFiles& files,
+                       const QList<QByteArray>& records, const QList<RepeatEntry>& rules) const {
     if (const Expected<void> added = files.appendAll(ScheduleKind::Reminders, records); !added) {
         return context_.refuse(added.error());
+    }
+    // The records first, as the editor adds them: a rule that fails leaves
+    // its reminder an ordinary one.
+    if (!rules.isEmpty()) {
+        const RepeatFile::Update update =
+            RepeatFile(folder).update([&](QList<RepeatEntry>& entries) { entries.append(rules); });
+        if (!update.error.isEmpty()) {
+            context_.report({update.error});
+        }
     }
     if (!records.isEmpty()) {
         context_.notifier.askReload(schedule::messageName(ScheduleKind::Reminders));
     }
     context_.out << (records.size() == 1
                          ? QStringLiteral("Added 1 reminder.")
-                         : QStringLiteral("Added %1 reminders.").arg(records.size()))
-                 << '\n';
+                         : QStringLiteral("Added %1 reminders.").arg(records.size()));
+    if (!rules.isEmpty()) {
+        context_.out << QStringLiteral(" %1 of them repeat%2.")
+                            .arg(rules.size())
+                            .arg(rules.size() == 1 ? QStringLiteral("s") : QString());
+    }
+    context_.out << '\n';
     return command::Done;
 }

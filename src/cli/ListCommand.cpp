@@ -40,18 +40,25 @@ QString oneLine(const QString& text) {
     return line;
 }
 
-// One entry for scripts: {"kind", "date", "time", "text" or "path"}; a day
-// that is no calendar day is null, the time its stored text.
-QJsonObject jsonEntry(const ScheduleEntry& entry) {
+// One entry for scripts: {"kind", "date", "time", "text" or "path"}, and
+// for a reminder "repeat", the rule's word or null; a day that is no
+// calendar day is null, the time its stored text.
+QJsonObject jsonEntry(const ScheduleEntry& entry, RepeatRule rule) {
     const bool reminder = entry.kind == ScheduleKind::Reminders;
     const QDate day = entry.day();
     const QString text = entry.textWithNewlines();
-    return {
+    QJsonObject object{
         {QStringLiteral("kind"), reminder ? QStringLiteral("reminder") : QStringLiteral("launch")},
         {QStringLiteral("date"),
          day.isValid() ? QJsonValue(day.toString(Qt::ISODate)) : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("time"), entry.time()},
         {reminder ? QStringLiteral("text") : QStringLiteral("path"), text}};
+    if (reminder) {
+        object.insert(QStringLiteral("repeat"), rule == RepeatRule::Never
+                                                    ? QJsonValue(QJsonValue::Null)
+                                                    : QJsonValue(repeatrule::keyword(rule)));
+    }
+    return object;
 }
 
 }  // namespace
@@ -85,12 +92,18 @@ int ListCommand::run(const QStringList& arguments) const {
             continue;
         }
         if (json) {
-            array.append(jsonEntry(entry));
+            array.append(jsonEntry(entry, lines.rule(i)));
             continue;
         }
         context_.out << (reminder ? "reminder" : "launch") << '\t'
                      << entry.day().toString(Qt::ISODate) << '\t' << oneLine(entry.time()) << '\t'
-                     << oneLine(entry.text()) << '\n';
+                     << oneLine(entry.text());
+        // A fifth field for a repeating reminder alone: scripts that read
+        // four go on reading the others as before.
+        if (const RepeatRule rule = lines.rule(i); rule != RepeatRule::Never) {
+            context_.out << '\t' << repeatrule::description(rule);
+        }
+        context_.out << '\n';
     }
     if (json) {
         context_.out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));

@@ -13,12 +13,37 @@
 #include "scheduler/EntryChecks.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "scheduler/RepeatingReminders.h"
 #include "scheduler/ScheduleFiles.h"
 #include "settings/Cp1251.h"
 #include "settings/DayCount.h"
 #include "settings/ProgramFolder.h"
 
 namespace {
+// Takes "--repeat WORD" (or "--repeat=WORD") out of the arguments where it
+// may stand: first, or after the time and the day. Further on it is a part of
+// the text. The word as given, empty without the option; null when the
+// option has no word.
+QString takeRepeat(QStringList& arguments) {
+    qsizetype at = 0;
+    const auto isOption = [&](qsizetype i) {
+        return i < arguments.size() && (arguments[i] == QStringLiteral("--repeat") ||
+                                        arguments[i].startsWith(QStringLiteral("--repeat=")));
+    };
+    if (!isOption(0)) {
+        at = arguments.size() > 1 && EntryArguments::looksLikeDay(arguments[1]) ? 2 : 1;
+        if (!isOption(at)) {
+            return QLatin1String("");
+        }
+    }
+    const QString option = arguments.takeAt(at);
+    if (option.startsWith(QStringLiteral("--repeat="))) {
+        const QString word = option.mid(9);
+        return word.isEmpty() ? QString() : word;
+    }
+    return at < arguments.size() ? arguments.takeAt(at) : QString();
+}
+
 const QStringList kSubcommands{QStringLiteral("remind"), QStringLiteral("launch"),
                                QStringLiteral("list"),   QStringLiteral("remove"),
                                QStringLiteral("export"), QStringLiteral("import")};
@@ -56,27 +81,37 @@ QString ScheduleCommand::helpText() const {
         "Without a command, starts the clock.\n"
         "\n"
         "Commands:\n"
-        "  remind HH:MM [DD.MM.YYYY] TEXT...  add a reminder (without a day, today)\n"
+        "  remind HH:MM [DD.MM.YYYY] [--repeat RULE] TEXT...\n"
+        "                                     add a reminder (without a day, today);\n"
+        "                                     RULE: daily, workdays (Monday to Friday),\n"
+        "                                     weekly, monthly (a shorter month: its last\n"
+        "                                     day) or yearly\n"
         "  launch HH:MM [DD.MM.YYYY] PATH     add a program launch\n"
         "  list [--reminders|--launches] [--json]\n"
         "                                     print the schedule, one entry a line:\n"
         "                                     kind<TAB>YYYY-MM-DD<TAB>HH:MM<TAB>text or "
-        "path\n"
+        "path,\n"
+        "                                     and <TAB>rule for a repeating reminder\n"
         "                                     (control characters escaped: \\n, \\t, \\r,\n"
         "                                     \\e, \\xNN); with --json\n"
-        "                                     a JSON array of {kind, date, time, text|path}\n"
+        "                                     a JSON array of {kind, date, time, text|path},\n"
+        "                                     reminders with repeat (the RULE or null)\n"
         "  remove KIND DD.MM.YYYY HH:MM       remove every reminder or launch of that\n"
-        "                                     day and time (KIND: reminder or launch)\n"
+        "                                     day and time (KIND: reminder or launch),\n"
+        "                                     and the rules of repeating ones\n"
         "  export [--reminders|--launches|--all] [FILE]\n"
         "                                     write the schedule as an iCalendar file\n"
         "                                     (standard output without FILE); reminders\n"
-        "                                     unless asked otherwise\n"
+        "                                     unless asked otherwise; a repeating one\n"
+        "                                     with its RRULE\n"
         "  import FILE                        add the events and to-dos of an iCalendar\n"
         "                                     file as reminders: at the first display\n"
         "                                     alarm, else at the start (a to-do's due\n"
-        "                                     time); all-day ones at 09:00; recurring\n"
-        "                                     ones for the next 366 days, at most 1000\n"
-        "                                     occurrences; what the reminder editor\n"
+        "                                     time); all-day ones at 09:00; one whose\n"
+        "                                     rule a repeating reminder keeps (no end)\n"
+        "                                     as one; other recurring ones for the next\n"
+        "                                     366 days, at most 1000 occurrences; what\n"
+        "                                     the reminder editor\n"
         "                                     would refuse is named and left out\n"
         "\n"
         "Options:\n"
@@ -147,7 +182,24 @@ int ScheduleCommand::run(const QStringList& arguments) {
     return remove(rest);
 }
 
-int ScheduleCommand::remind(const QStringList& arguments) {
+int ScheduleCommand::remind(const QStringList& given) {
+    QStringList arguments = given;
+    const QString repeat = takeRepeat(arguments);
+    RepeatRule rule = RepeatRule::Never;
+    if (repeat.isNull()) {
+        return context_.usage(
+            QStringLiteral("--repeat takes one of daily, workdays, weekly, monthly, yearly."));
+    }
+    if (!repeat.isEmpty()) {
+        const std::optional<RepeatRule> named = repeatrule::fromKeyword(repeat);
+        if (!named) {
+            return context_.refuse(
+                QStringLiteral("\"%1\" is no repeat rule: daily, workdays, weekly, monthly or "
+                               "yearly.")
+                    .arg(repeat));
+        }
+        rule = *named;
+    }
     if (arguments.size() < 2) {
         return context_.usage(
             QStringLiteral("remind takes a time HH:MM, perhaps a day, and a text."));
@@ -170,7 +222,12 @@ int ScheduleCommand::remind(const QStringList& arguments) {
     rec.setDate(daycount::fromDate(entry.day));
     rec.setTime(entry.time);
     rec.setText(text);
-    return append(ScheduleKind::Reminders, rec.bytes());
+    const ProgramFolder folder(context_.programFolder);
+    if (const QString error = RepeatingReminders(folder).add(rec, rule); !error.isEmpty()) {
+        return context_.refuse(error);
+    }
+    context_.notifier.askReload(schedule::messageName(ScheduleKind::Reminders));
+    return command::Done;
 }
 
 int ScheduleCommand::launch(const QStringList& arguments) {
@@ -240,7 +297,11 @@ int ScheduleCommand::remove(const QStringList& arguments) {
         return context_.refuse(
             QStringLiteral("Nothing is scheduled on %1 at %2.").arg(arguments[1], time.time));
     }
-    if (const Expected<void> removed = files.remove(kind, key); !removed) {
+    // A reminder's rule goes with it.
+    const Expected<void> removed = kind == ScheduleKind::Reminders
+                                       ? RepeatingReminders(folder).removeKey(key)
+                                       : files.remove(kind, key);
+    if (!removed) {
         return context_.refuse(removed.error());
     }
     context_.notifier.askReload(schedule::messageName(kind));

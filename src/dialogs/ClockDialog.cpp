@@ -28,7 +28,21 @@ void ClockDialog::showAndRaise() {
 }
 
 bool ClockDialog::returningFromOwnBox() {
-    return std::exchange(lentToOwnBox_, false);
+    const bool fromBox = boxOpen_ || returnPending_ || lentToOwnBox_;
+    returnPending_ = false;
+    lentToOwnBox_ = false;
+    return fromBox;
+}
+
+// When the box has already handed the focus back, its return has been seen
+// (while it was open); otherwise the next activation is that return.
+void ClockDialog::withOwnBox(const std::function<bool()>& box) {
+    boxOpen_ = true;
+    const bool shown = box();
+    boxOpen_ = false;
+    if (shown) {
+        returnPending_ = !isActiveWindow();
+    }
 }
 
 bool ClockDialog::event(QEvent* e) {
@@ -36,6 +50,9 @@ bool ClockDialog::event(QEvent* e) {
         case QEvent::WindowDeactivate: {
             const QWidget* modal = QApplication::activeModalWidget();
             lentToOwnBox_ = modal && modal != this && modal->isVisible();
+            if (!boxOpen_) {
+                returnPending_ = false;  // the user went elsewhere; coming back counts
+            }
             break;
         }
         case QEvent::Show:
@@ -75,6 +92,7 @@ void ClockDialog::keyPressEvent(QKeyEvent* e) {
 // Every way of closing a QDialog (accept, reject, Escape, the close box) ends here.
 void ClockDialog::done(int result) {
     QDialog::done(result);
+    returnPending_ = false;
     protocol_.dialogClosed();
     closed();
 }

@@ -38,6 +38,11 @@ class ClockDialog : public QDialog {
     // on the second kind only, so a refusal never wipes what the user was
     // correcting.
     bool returningFromOwnBox();
+    // Runs `box`, which returns whether it showed one of the dialog's own
+    // boxes. The platform's boxes are windows of their own that need not be
+    // modal to Qt: closing one makes the dialog active again, which must not
+    // count as the user coming back.
+    void withOwnBox(const std::function<bool()>& box);
 
     // The button Enter presses (the dialog's OK), looking as it did: no
     // default-button frame is drawn for it.
@@ -52,5 +57,7 @@ class ClockDialog : public QDialog {
     std::function<void(int)> showHelp_;
     int helpTopic_;
     bool lentToOwnBox_ = false;
+    bool boxOpen_ = false;        // withOwnBox() is showing a box
+    bool returnPending_ = false;  // the activation that ends that box is still to come
     QPointer<QPushButton> confirmButton_;
 };

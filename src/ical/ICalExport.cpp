@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "ical/ICalRepeat.h"
 #include "ical/ICalTime.h"
 
 namespace {
@@ -55,7 +56,7 @@ QString ICalExport::uidFor(const ScheduleEntry& entry) {
     return uid;
 }
 
-void ICalExport::add(const ScheduleEntry& entry) {
+void ICalExport::add(const ScheduleEntry& entry, RepeatRule rule, const QDate& anchor) {
     const QDate day = entry.day();
     const std::optional<QTime> time = clockTime(entry.time());
     const bool reminder = entry.kind == ScheduleKind::Reminders;
@@ -67,19 +68,26 @@ void ICalExport::add(const ScheduleEntry& entry) {
                               text, entry.time());
         return;
     }
-    events_ << Event{uidFor(entry), local_.at(day, *time), text.toUtf8(), reminder};
+    events_ << Event{uidFor(entry), local_.at(day, *time), text.toUtf8(), reminder,
+                     reminder ? icalrepeat::rrule(rule, anchor) : QByteArray()};
 }
 
 icalcomponent* ICalExport::eventOf(const Event& entry, bool named) const {
     icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(event, icalproperty_new_uid(entry.uid.toUtf8().constData()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(utcTime(stamp_)));
-    icalproperty* dtstart = icalproperty_new_dtstart(named ? wallTime(entry.start.toTimeZone(zone_))
-                                                           : utcTime(entry.start));
+    const bool floating = !named && !entry.rrule.isEmpty();
+    icalproperty* dtstart =
+        icalproperty_new_dtstart(named ? wallTime(entry.start.toTimeZone(zone_))
+                                       : (floating ? wallTime(entry.start) : utcTime(entry.start)));
     if (named) {
         icalproperty_add_parameter(dtstart, icalparameter_new_tzid(zone_.id().constData()));
     }
     icalcomponent_add_property(event, dtstart);
+    if (!entry.rrule.isEmpty()) {
+        icalcomponent_add_property(
+            event, icalproperty_new_rrule(icalrecurrencetype_from_string(entry.rrule.constData())));
+    }
     icalcomponent_add_property(event, icalproperty_new_summary(entry.summary.constData()));
     if (entry.reminder) {
         icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
@@ -108,7 +116,13 @@ QByteArray ICalExport::text() const {
         const auto [earliest, latest] =
             std::minmax_element(events_.begin(), events_.end(),
                                 [](const Event& a, const Event& b) { return a.start < b.start; });
-        icalcomponent_add_component(calendar, zoneDefinition(earliest->start, latest->start));
+        // Repeating events go on past the last start: the zone's changes of
+        // the coming years, for readers that go by the definition alone.
+        const bool repeats = std::any_of(events_.begin(), events_.end(),
+                                         [](const Event& e) { return !e.rrule.isEmpty(); });
+        const QDateTime through =
+            repeats ? std::max(latest->start, stamp_).addYears(kRepeatYears) : latest->start;
+        icalcomponent_add_component(calendar, zoneDefinition(earliest->start, through));
     }
     for (const Event& event : events_) {
         icalcomponent_add_component(calendar, eventOf(event, named));

@@ -9,6 +9,7 @@
 #include <QTimeZone>
 
 #include "ical/LocalTimeZone.h"
+#include "scheduler/RepeatRule.h"
 #include "scheduler/ScheduleEntry.h"
 
 struct icalcomponent_impl;
@@ -25,13 +26,21 @@ struct icalcomponent_impl;
 // reader places right.
 class ICalExport {
   public:
+    // How far ahead a zone definition goes for repeating events.
+    static constexpr int kRepeatYears = 10;
+
     // `zone` the system's as Qt names it ("Europe/Moscow", or one without a
     // usable name); `stamp` the moment of the export.
     ICalExport(const QTimeZone& zone, const QDateTime& stamp);
 
     // Adds the entry as an event. One without a real day or an HH:MM time
-    // names no moment: it gets a line in problems() instead.
-    void add(const ScheduleEntry& entry);
+    // names no moment: it gets a line in problems() instead. A repeating
+    // reminder (its rule anchored on `anchor`) gets an RRULE, and is written
+    // in the local wall-clock time it keeps: in the named zone, else
+    // floating, never in UTC, whose occurrences would drift by the summer
+    // hour.
+    void add(const ScheduleEntry& entry, RepeatRule rule = RepeatRule::Never,
+             const QDate& anchor = QDate());
 
     // The calendar, lines folded and ended with CR LF.
     QByteArray text() const;
@@ -43,6 +52,7 @@ class ICalExport {
         QDateTime start;  // local time
         QByteArray summary;
         bool reminder;
+        QByteArray rrule;  // empty for one that does not repeat
     };
 
     QString uidFor(const ScheduleEntry& entry);

@@ -10,9 +10,11 @@
 #include "ical/ICalLines.h"
 #include "ical/ICalParseErrors.h"
 #include "ical/ICalRecurrence.h"
+#include "ical/ICalRepeat.h"
 #include "ical/ICalTime.h"
 #include "ical/ICalZoneRules.h"
 #include "scheduler/EntryChecks.h"
+#include "scheduler/Recurrence.h"
 
 namespace {
 
@@ -203,15 +205,58 @@ void ICalImport::addItem(icalcomponent* calendar, icalcomponent* item) {
                          "occurrences may be missing.")
                          .arg(shown(text));
     }
+    QList<QDateTime> occurrences;
     for (const QDateTime& anchor : anchors) {
         const QDateTime at = toMinute(times.reminderFor(anchor));
         if (!skip.contains(anchor) && at >= now_ && at < until) {
-            reminders_ << ImportedReminder{at, text, true};
+            occurrences << at;
         }
+    }
+    if (!cut && skip.isEmpty() && keepRepeating(item, text, occurrences)) {
+        return;
+    }
+    for (const QDateTime& at : occurrences) {
+        reminders_ << ImportedReminder{at, text, true, RepeatRule::Never, QDate()};
     }
     if (reminders_.size() == before && !cut) {
         refuse(text, QStringLiteral("no occurrence in the next %1 days.").arg(kDaysAhead));
     }
+}
+
+bool ICalImport::keepRepeating(icalcomponent* item, const QString& text,
+                               const QList<QDateTime>& occurrences) {
+    if (occurrences.isEmpty() || icalcomponent_count_properties(item, ICAL_RRULE_PROPERTY) != 1 ||
+        icalcomponent_count_properties(item, ICAL_RDATE_PROPERTY) != 0 ||
+        icalcomponent_count_properties(item, ICAL_EXDATE_PROPERTY) != 0 ||
+        icalcomponent_count_properties(item, ICAL_EXRULE_PROPERTY) != 0) {
+        return false;
+    }
+    const icalrecurrencetype rule =
+        icalproperty_get_rrule(icalcomponent_get_first_property(item, ICAL_RRULE_PROPERTY));
+    const QDateTime first = occurrences.first();
+    const std::optional<icalrepeat::Guess> guess = icalrepeat::guess(rule, first.date());
+    if (!guess) {
+        return false;
+    }
+    // Ours must give exactly libical's occurrences over the span, each at
+    // the same wall-clock minute.
+    const Recurrence ours(guess->rule, guess->anchor,
+                          first.time().hour() * 60 + first.time().minute());
+    Recurrence::Moment at{first.date(), ours.minute()};
+    if (ours.firstFrom(at) != at) {
+        return false;
+    }
+    for (const QDateTime& theirs : occurrences) {
+        if (Recurrence::Moment::of(theirs) != at) {
+            return false;
+        }
+        at = ours.nextAfter(at);
+    }
+    if (QDateTime(at.day, QTime(at.minute / 60, at.minute % 60)) < now_.addDays(kDaysAhead)) {
+        return false;  // ours has one more within the span
+    }
+    reminders_ << ImportedReminder{first, text, false, guess->rule, guess->anchor};
+    return true;
 }
 
 void ICalImport::addOnce(const QString& text, const QDateTime& at) {
@@ -219,7 +264,7 @@ void ICalImport::addOnce(const QString& text, const QDateTime& at) {
         return refuse(text, QStringLiteral("%1 has already passed.")
                                 .arg(at.toString(QStringLiteral("dd.MM.yyyy HH:mm"))));
     }
-    reminders_ << ImportedReminder{at, text, false};
+    reminders_ << ImportedReminder{at, text, false, RepeatRule::Never, QDate()};
 }
 
 // Occurrences beyond the import's share go, the latest first.

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "ical/LocalTimeZone.h"
+#include "scheduler/RepeatRule.h"
 
 struct icalcomponent_impl;
 
@@ -18,6 +19,10 @@ struct ImportedReminder {
     QDateTime at;
     QString text;
     bool occurrence = false;  // one of a recurring item's
+    // A recurring item whose rule is one of ours: one repeating reminder at
+    // its first occurrence from now, the rule anchored on `anchor`.
+    RepeatRule rule = RepeatRule::Never;
+    QDate anchor;
 };
 
 // The reminders of an iCalendar file (RFC 5545), read by libical: one for
@@ -32,6 +37,12 @@ struct ImportedReminder {
 // out of bounds (nesting deeper than calendars do, zone definitions that
 // expand without end) is refused before libical goes there, and its
 // recurrence rules are followed within a budget of libical's work.
+// A recurring item whose one rule picks the very occurrences a repeating
+// reminder of ours would (daily, Monday to Friday, weekly, monthly on a day
+// or the month's last, yearly), with no end, no extra or excluded dates and
+// no occurrence of its own changed, gives one repeating reminder instead:
+// what libical expands over the span is checked against what the reminder
+// would do, so a rule kept is kept only where the two agree to the minute.
 class ICalImport {
   public:
     static constexpr qsizetype kMaxOccurrences = 1000;
@@ -54,6 +65,8 @@ class ICalImport {
     void collectReplaced(icalcomponent_impl* calendar);
     void addItem(icalcomponent_impl* calendar, icalcomponent_impl* item);
     void addOnce(const QString& text, const QDateTime& at);
+    bool keepRepeating(icalcomponent_impl* item, const QString& text,
+                       const QList<QDateTime>& occurrences);
     void keepEarliestOccurrences();
     void refuse(const QString& text, const QString& problem);
 

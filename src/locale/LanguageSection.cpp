@@ -18,7 +18,8 @@ constexpr Catalogue kCatalogue[] = {
     {chooser::kSkinHeader, chooser::kLineCount}, {holidays::kHeader, holidays::kLineCount},
     {reminder::kHeader, reminder::kLineCount},   {autostart::kHeader, autostart::kLineCount},
     {launch::kHeader, launch::kLineCount},       {other::kHeader, other::kLineCount},
-    {access::kHeader, access::kLineCount},
+    {access::kHeader, access::kLineCount},       {notices::kHeader, notices::kLineCount},
+    {repeat::kHeader, repeat::kLineCount},
 };
 
 }  // namespace

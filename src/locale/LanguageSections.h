@@ -113,5 +113,41 @@ enum Line {
     kLineCount = LaunchLine
 };
 }  // namespace access
+// The repeating reminders: the editor's choice, the schedule list's names of
+// the rules, the missed count of an overdue notice and the rule file's
+// troubles. The original program knows no such section and passes over it,
+// as over any text between sections.
+namespace repeat {
+inline constexpr char kHeader[] = "[funrep]";
+enum Line {
+    RepeatLabel = 1,
+    Never,
+    Daily,
+    Workdays,
+    Weekly,
+    Monthly,
+    Yearly,
+    MissedCount,
+    RuleFileDamaged,
+    RuleFileGone,
+    kLineCount = RuleFileGone
+};
+}  // namespace repeat
+
+// Putting a reminder off and the desktop's notifications. The original
+// program knows no such section and passes over it, as over any text between
+// sections.
+namespace notices {
+inline constexpr char kHeader[] = "[funnot]";
+enum Line {
+    LaterButton = 1,
+    LaterChooser,
+    MinuteUnit,
+    DesktopBox,
+    LaterAction,
+    NotificationTitle,
+    kLineCount = NotificationTitle
+};
+}  // namespace notices
 
 }  // namespace sections

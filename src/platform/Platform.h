@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/DesktopNotifier.h"
 #include "platform/Monitor.h"
 
 // Everything the program asks of the system goes through this boundary: the
@@ -63,11 +64,61 @@ class InstanceMarker {
     virtual void setReloadHandler(std::function<void(const QString& schedule)> handler) = 0;
 };
 
+// An alarm on the wall clock, for a program that sleeps until its next
+// appointment: it rings at a moment of the wall clock however long the
+// system was suspended meanwhile, and rings at once when the wall clock is
+// set (by the user, by time synchronisation, on resume from a suspend),
+// since an appointment may then be due or past.
+class WallClockAlarm {
+  public:
+    virtual ~WallClockAlarm() = default;
+    // Rings at `when`, in place of the moment set before; a moment already
+    // past rings at once.
+    virtual void set(const QDateTime& when) = 0;
+    virtual void cancel() = 0;
+    // Called from the event loop when the alarm rings or, while it is set,
+    // the wall clock was set.
+    virtual void setHandler(std::function<void()> handler) = 0;
+};
+
+// Tells when the mouse pointer enters an area of the screen, from the window
+// system's own pointer events, so that nobody has to ask for its position
+// again and again. Nothing of it shows, and it takes no clicks from the
+// windows under it that the pointer could not reach without entering it.
+class PointerArea {
+  public:
+    virtual ~PointerArea() = default;
+    // Watches `area` (screen pixels, as Qt counts them) until the pointer
+    // enters it or stop() is called; `entered` is called once, from the
+    // event loop. False when the area cannot be watched: then the caller
+    // has to look at the pointer itself.
+    virtual bool watch(const QRect& area, std::function<void()> entered) = 0;
+    virtual void stop() = 0;
+};
+
 // The time of day, for those that only read it.
 class WallClock {
   public:
     virtual ~WallClock() = default;
     virtual QDateTime now() const = 0;
+};
+
+// What a reminder's notice offers beside its confirming button: putting the
+// reminder off by one of a few spans of minutes.
+struct PutOffChoice {
+    QList<int> minutes{5, 10, 15, 30, 60};
+    int preselected = 10;
+    QString laterCaption;  // the button that puts it off
+    QString chooserName;   // the minutes' chooser, as a screen reader names it
+    QString minuteUnit;    // after each number of minutes
+};
+
+// What the user did with a reminder's notice. A notice that the program's
+// end closed counts as confirmed here; the caller knows of the end.
+struct ReminderAnswer {
+    enum class Choice { Confirmed, PutOff };
+    Choice choice = Choice::Confirmed;
+    int minutes = 0;  // how long it was put off
 };
 
 // The user's notices, for those that only tell.
@@ -80,6 +131,12 @@ class Notices {
     virtual void showMessage(const QString& text) = 0;
     // The general error message box for a failed operation.
     virtual void showError(const QString& text) = 0;
+    // The notice of a reminder: as showMessage, with a way to put it off.
+    virtual ReminderAnswer showReminder(const QString& text, const PutOffChoice& later) {
+        (void)later;
+        showMessage(text);
+        return {};
+    }
 };
 
 class Platform : public WallClock, public Notices {
@@ -93,6 +150,9 @@ class Platform : public WallClock, public Notices {
 
     virtual SoundPlayer& player() = 0;
     virtual InstanceMarker& instanceMarker() = 0;
+    // The desktop's notification service; null where the program cannot
+    // reach one at all.
+    virtual DesktopNotifier* desktopNotifier() { return nullptr; }
 
     // Hands a file, folder or link to the program associated with it, or starts
     // an executable file directly; never through a shell command line. Returns
@@ -126,6 +186,12 @@ class Platform : public WallClock, public Notices {
         (void)topLeft;
         return false;
     }
+    // Null where the system offers no such alarm: then whoever must not miss
+    // a minute has to look at the clock every second.
+    virtual WallClockAlarm* wallClockAlarm() { return nullptr; }
+    // Null where the window system tells nothing of the pointer's moves.
+    virtual PointerArea* pointerArea() const { return nullptr; }
+
     // Called when what monitors() tells has changed: a monitor added,
     // removed or resized, a panel that appeared, moved or changed its size.
     virtual void setDesktopChangedHandler(std::function<void()> handler) { (void)handler; }

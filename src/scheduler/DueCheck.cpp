@@ -48,12 +48,28 @@ void DueCheck::startTimer() {
 
 // A whole minute between the starts of two ticks went unchecked (suspend, the
 // clock set forward, a daylight-saving gap, or a tick held up by a notice):
-// reload, so the overdue check reports at once what the walk never saw.
+// reload, so the overdue check reports at once what the walk never saw. A
+// span in which no entry fell due skipped nothing: the program sleeps through
+// such spans on purpose.
 void DueCheck::noteClockJump(const QDateTime& now) {
-    if (lastTick_.isValid() && wallMinute(now) > wallMinute(lastTick_) + 1) {
+    const qint64 current = wallMinute(now);
+    if (lastTickMinute_ != kNotWalked && current > lastTickMinute_ + 1 &&
+        order_.firstAfter(lastTickMinute_) < current) {
         schedule::reloadFlag(state_, kind_) = true;
     }
-    lastTick_ = now;
+    lastTickMinute_ = current;
+}
+
+qint64 DueCheck::nextDueMinute() const {
+    if (schedule::reloadFlag(state_, kind_) || walkedMinute_ == kNotWalked) {
+        return kDueNow;
+    }
+    // Minutes that a notice of the last tick kept the walk from are looked at
+    // by the next one.
+    if (order_.firstAfter(lastTickMinute_) < walkedMinute_) {
+        return kDueNow;
+    }
+    return order_.firstAfter(walkedMinute_);
 }
 
 bool DueCheck::isStuck(const ScheduleEntry& entry) const {
@@ -95,6 +111,14 @@ void DueCheck::tick() {
         // command line, another program) asks again and is read next tick.
         reload = false;
         reloadList();
+        if (const QString trouble = listReloaded(); !trouble.isEmpty()) {
+            stopTimer();
+            platform_.showError(trouble);
+            if (state_.ending) {
+                return;
+            }
+            startTimer();
+        }
         catchUp();
         if (state_.ending) {
             return;
@@ -118,11 +142,15 @@ void DueCheck::tick() {
             continue;
         }
         stopTimer();
-        fire(walk[i]);
+        const bool done = fire(walk[i]);
         if (state_.ending) {
             return;  // the notice was cut short by the end: the entry stays
         }
-        remove(walk[i], i, true);
+        if (done) {
+            remove(walk[i], i, true);
+        } else {
+            keep(i);
+        }
         minute = wallMinute(platform_.now());
     }
 }
@@ -146,14 +174,22 @@ void DueCheck::catchUp() {
             continue;
         }
         stopTimer();
-        platform_.showMessage(overdueNotice(header, separator, entry));
+        QString notice = overdueNotice(header, separator, entry);
+        if (const QString note = overdueNote(i, now); !note.isEmpty()) {
+            notice += QLatin1Char('\r') + note;
+        }
+        const bool done = report(entry, notice);
         if (state_.ending) {
             return;  // cut short by the end of the program: reported again next time
         }
         startTimer();
         // The overdue entries stay in the list until the next reload, their
         // minute past.
-        remove(entry, i, false);
+        if (done) {
+            remove(entry, i, false);
+        } else {
+            keep(i);
+        }
         now = platform_.now();  // the notice waited for the user
         today = now.date().toJulianDay();
         minute = now.time().hour() * 60 + now.time().minute();
@@ -161,11 +197,24 @@ void DueCheck::catchUp() {
     startTimer();
 }
 
+bool DueCheck::report(const ScheduleEntry&, const QString& notice) {
+    platform_.showMessage(notice);
+    return true;
+}
+
+// Not fired again from this list: the reload at the next tick reports it as
+// overdue, so an entry whose record stays is not left unseen.
+void DueCheck::keep(qsizetype index) {
+    handled_.insert(index);
+    schedule::reloadFlag(state_, kind_) = true;
+    startTimer();
+}
+
 void DueCheck::remove(const ScheduleEntry& entry, qsizetype index, bool requestReload) {
     handled_.insert(index);
     // An entry that stays in its file is kept out of the lists read later,
     // so it is not announced again every minute.
-    if (const Expected<void> removed = files_.removeEntries(kind_, {entry}); !removed) {
+    if (const Expected<void> removed = takeAway(entry); !removed) {
         platform_.showError(removed.error());
         if (!isStuck(entry)) {
             stuck_.append(entry);
@@ -176,6 +225,10 @@ void DueCheck::remove(const ScheduleEntry& entry, qsizetype index, bool requestR
         schedule::reloadFlag(state_, kind_) = true;
     }
     startTimer();
+}
+
+Expected<void> DueCheck::takeAway(const ScheduleEntry& entry) {
+    return files_.removeEntries(kind_, {entry});
 }
 
 void DueCheck::playSkinSound() {

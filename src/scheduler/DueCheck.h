@@ -30,6 +30,14 @@ class DueCheck {
     // The list the next walk goes over.
     const ScheduleList& list() const { return list_; }
 
+    // When the next tick has something to do, as a wall-clock minute (day *
+    // 1440 + minute of the day, as DueOrder counts): kDueNow while the list
+    // is to be read or the current minute has not been walked, kNeverDue
+    // while no entry waits. Between two ticks a program may sleep until then.
+    static constexpr qint64 kDueNow = std::numeric_limits<qint64>::min();
+    static constexpr qint64 kNeverDue = DueOrder::kNoMinute;
+    qint64 nextDueMinute() const;
+
     // The notice for an overdue entry: header, CR, the day in the short date
     // format, the separator, the time text, CR, the text or path.
     static QString overdueNotice(const QString& header, const QString& separator,
@@ -40,9 +48,26 @@ class DueCheck {
     void catchUp();
 
     // Announces a due entry (sound and box, or sound and program start).
-    virtual void fire(const ScheduleEntry& entry) = 0;
+    // False when its record is to stay in the file: then it is reported
+    // again after the next reload.
+    virtual bool fire(const ScheduleEntry& entry) = 0;
+    // Shows the notice of an overdue entry; false as for fire().
+    virtual bool report(const ScheduleEntry& entry, const QString& notice);
     // Line 1 or 2 of "[funupu]".
     virtual QString overdueHeader(const LanguageSection& texts) const = 0;
+    // What an overdue notice adds for the entry at `index` of the list, on a
+    // line of its own after the text; nothing by default.
+    virtual QString overdueNote(qsizetype index, const QDateTime& now) const {
+        Q_UNUSED(index);
+        Q_UNUSED(now);
+        return {};
+    }
+    // Called after every reload, with the new list in place; what to tell
+    // the user before the overdue notices, nothing by default.
+    virtual QString listReloaded() { return {}; }
+    // Takes the record of an announced entry from the file; what went wrong,
+    // for the user. By default the record is simply removed.
+    virtual Expected<void> takeAway(const ScheduleEntry& entry);
 
     // The skin's sound, unless switched off. A sound that cannot be opened or
     // played is skipped: the entry is announced all the same.
@@ -57,6 +82,7 @@ class DueCheck {
     void reloadList();
     void noteClockJump(const QDateTime& now);
     void remove(const ScheduleEntry& entry, qsizetype index, bool requestReload);
+    void keep(qsizetype index);
     bool isStuck(const ScheduleEntry& entry) const;
     void stopTimer();
     void startTimer();
@@ -67,8 +93,8 @@ class DueCheck {
     LanguageSection texts_;
     ScheduleList list_;
     DueOrder order_;
-    qint64 walkedMinute_ = kNotWalked;  // the wall-clock minute of the last walk
-    QDateTime lastTick_;
+    qint64 walkedMinute_ = kNotWalked;    // the wall-clock minute of the last walk
+    qint64 lastTickMinute_ = kNotWalked;  // the wall-clock minute the last tick began in
     // The places in the current list of the entries fired or reported from
     // it; after the clock is set back they would match again before the next
     // reload.

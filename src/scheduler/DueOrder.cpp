@@ -22,3 +22,9 @@ qsizetype DueOrder::next(qint64 minute, qsizetype after) const {
         });
     return at != slots_.cend() && at->minute == minute ? at->index : kNone;
 }
+
+qint64 DueOrder::firstAfter(qint64 minute) const {
+    const auto at = std::upper_bound(slots_.cbegin(), slots_.cend(), minute,
+                                     [](qint64 m, const Slot& slot) { return m < slot.minute; });
+    return at != slots_.cend() ? at->minute : kNoMinute;
+}

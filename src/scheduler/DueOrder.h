@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <limits>
 
 #include "scheduler/ScheduleEntry.h"
 
@@ -20,6 +21,9 @@ class DueOrder {
     // The file index of the first entry due at `minute` whose file index is
     // above `after`, or kNone.
     qsizetype next(qint64 minute, qsizetype after) const;
+    // The first minute after `minute` at which an entry is due, or kNoMinute.
+    static constexpr qint64 kNoMinute = std::numeric_limits<qint64>::max();
+    qint64 firstAfter(qint64 minute) const;
 
   private:
     struct Slot {

@@ -14,7 +14,7 @@ class LaunchDueCheck : public DueCheck {
     void launchTick() { tick(); }
 
   protected:
-    void fire(const ScheduleEntry& entry) override;
+    bool fire(const ScheduleEntry& entry) override;
     QString overdueHeader(const LanguageSection& texts) const override {
         return texts.line(sections::overdue::LaunchHeader);
     }

@@ -34,9 +34,10 @@ Failure RecordRemoval::failed(const QString& what, const QString& why) const {
 
 Expected<void> RecordRemoval::run() {
     // A second line of a key deleted from the list, or the file emptied by
-    // another program meanwhile: nothing is left to take.
+    // another program meanwhile: nothing is left to take, and what is to be
+    // added makes the file anew.
     if (!QFileInfo::exists(path_)) {
-        return {};
+        return tail_.isEmpty() ? Expected<void>() : create();
     }
     linked_ = QFileInfo(path_).isSymLink();
     target_ = linked_ ? plainfile::linkEnd(path_) : path_;
@@ -54,8 +55,24 @@ Expected<void> RecordRemoval::run() {
     if (Expected<void> scanned = scan(); !scanned) {
         return scanned;
     }
+    const Expected<void> done = finish();
     main_.close();
-    return finish();
+    return done;
+}
+
+void RecordRemoval::setTail(QByteArray records) {
+    tail_ = std::move(records);
+}
+
+// A missing file with records to add: made through the scratch file, as
+// every rewrite is.
+Expected<void> RecordRemoval::create() {
+    ScratchWriter scratch(scratchPath_);
+    if (!passed(scratch.open()) || !passed(scratch.write(tail_)) ||
+        !passed(scratch.commitOver(path_))) {
+        return failed(QStringLiteral("Не удалось записать файл расписания %1: %2"), why_);
+    }
+    return {};
 }
 
 // Reads the file through, looking for the records to drop and streaming the
@@ -137,12 +154,12 @@ bool RecordRemoval::writeRun(qint64 end) {
 }
 
 Expected<void> RecordRemoval::finish() {
-    if (firstMatch_ < 0) {
+    if (firstMatch_ < 0 && tail_.isEmpty()) {
         return {};  // nothing to drop: the file stays as it is
     }
     // A link stays, for the user who put it there, and so does the file it
     // ends in, empty: a schedule without records.
-    if (keptBytes_ == 0 && !linked_) {
+    if (keptBytes_ == 0 && tail_.isEmpty() && !linked_) {
         if (!QFile::remove(path_)) {
             return Failure{QStringLiteral("Не удалось удалить файл расписания %1.")
                                .arg(QDir::toNativeSeparators(path_))};
@@ -150,7 +167,18 @@ Expected<void> RecordRemoval::finish() {
         QFile::remove(scratchPath_);  // one left over by an interrupted rewrite
         return {};
     }
-    if ((!begun_ && !begin()) || !passed(scratch_->commitOver(target_))) {
+    if (!begun_) {
+        // Nothing dropped: the whole records are copied, the records to
+        // add follow them.
+        if (firstMatch_ < 0) {
+            firstMatch_ = keptBytes_;
+        }
+        if (!begin()) {
+            return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
+        }
+    }
+    if ((!tail_.isEmpty() && !passed(scratch_->write(tail_))) ||
+        !passed(scratch_->commitOver(target_))) {
         return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
     }
     return {};

@@ -27,10 +27,15 @@ class RecordRemoval {
     // Every record of `key`.
     RecordRemoval(QString path, QString scratchPath, int recordSize, const ScheduleKey& key);
 
+    // Whole records to write after the kept ones in the same rewrite, so
+    // that the file holds either the old records or the new ones with these.
+    void setTail(QByteArray records);
+
     // A failure says what went wrong, for the user. A missing file is left
-    // missing; when no record remains, neither the file nor a scratch file is
-    // left (through a link, the file it ends in stays, empty). Anything but a
-    // regular file is refused. A failure leaves the file as it was.
+    // missing, or made with the tail alone; when no record remains, neither
+    // the file nor a scratch file is left (through a link, the file it ends
+    // in stays, empty). Anything but a regular file is refused. A failure
+    // leaves the file as it was.
     Expected<void> run();
 
   private:
@@ -40,6 +45,7 @@ class RecordRemoval {
     bool writeRun(qint64 end);
     bool passed(const Expected<void>& step);
     Expected<void> finish();
+    Expected<void> create();
     Failure failed(const QString& what, const QString& why) const;
 
     QString path_;
@@ -57,4 +63,5 @@ class RecordRemoval {
     qint64 offset_ = 0;       // of the first record in `in_`
     qint64 run_ = -1;         // first kept record in `in_` not yet written
     QString why_;
+    QByteArray tail_;
 };

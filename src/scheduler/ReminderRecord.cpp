@@ -1,13 +1,6 @@
 #include "scheduler/ReminderRecord.h"
 
-#include "settings/Cp1251.h"
-#include "settings/RecordBytes.h"
-
 namespace {
-constexpr int kDate = 0;
-constexpr int kTime = 8;
-constexpr int kText = 14;
-
 // Every LF becomes CR LF; a CR LF pair stays one line break.
 QString withCrLf(const QString& text) {
     QString out;
@@ -23,42 +16,12 @@ QString withCrLf(const QString& text) {
 }
 }  // namespace
 
-ReminderRecord::ReminderRecord() : bytes_(kSize, '\0') {}
-
 ReminderRecord ReminderRecord::fromBytes(const QByteArray& bytes) {
     ReminderRecord rec;
-    rec.bytes_ = bytes.left(kSize);
-    rec.bytes_.resize(kSize, '\0');
+    rec.takeBytes(bytes);
     return rec;
 }
 
-double ReminderRecord::date() const {
-    return record::float64(bytes_, kDate);
-}
-void ReminderRecord::setDate(double dayCount) {
-    record::setFloat64(bytes_, kDate, dayCount);
-}
-
-QByteArray ReminderRecord::timeBytes() const {
-    return record::shortString(bytes_, kTime, kTimeCapacity);
-}
-QString ReminderRecord::time() const {
-    return cp1251::decode(timeBytes());
-}
-void ReminderRecord::setTime(const QString& time) {
-    record::setShortString(bytes_, kTime, kTimeCapacity, cp1251::encode(time));
-}
-
-QByteArray ReminderRecord::textBytes() const {
-    return record::shortString(bytes_, kText, kTextCapacity);
-}
-QString ReminderRecord::text() const {
-    return cp1251::decode(textBytes());
-}
 void ReminderRecord::setText(const QString& text) {
-    record::setShortString(bytes_, kText, kTextCapacity, cp1251::encode(withCrLf(text)));
-}
-
-ScheduleKey ReminderRecord::key() const {
-    return ScheduleKey::of(date(), timeBytes());
+    setTailBytes(cp1251::encode(withCrLf(text)));
 }

@@ -1,43 +1,24 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include "scheduler/ScheduleRecord.h"
 
-#include "scheduler/ScheduleKey.h"
-
-// One 168-byte record of "napom.dat": the day (a day-count double), the time
-// text (short string of 5) and the reminder text (short string of 150), then
-// 3 bytes of padding. The record keeps its bytes as read, so a rewrite of the
-// file carries every byte of the records it keeps, padding and unused string
-// tails included. A record built here starts as zero bytes.
-class ReminderRecord {
+// One 168-byte record of "napom.dat": the day, the time text and the
+// reminder text (short string of 150), then 3 bytes of padding.
+class ReminderRecord : public ScheduleRecord<168, 150> {
   public:
-    static constexpr int kSize = 168;
-    static constexpr int kTimeCapacity = 5;
     static constexpr int kTextCapacity = 150;
 
-    ReminderRecord();
+    ReminderRecord() = default;
     // The first 168 bytes; a shorter array is filled up with zero bytes.
     static ReminderRecord fromBytes(const QByteArray& bytes);
-    const QByteArray& bytes() const { return bytes_; }
 
-    double date() const;
-    void setDate(double dayCount);
-
-    QByteArray timeBytes() const;
-    QString time() const;
-    void setTime(const QString& time);  // cp1251, cut to 5 bytes
-
-    QByteArray textBytes() const;
+    QByteArray textBytes() const { return tailBytes(); }
     // The text as stored; line breaks stay as they are (CR LF, or a lone LF
     // from another writer).
-    QString text() const;
+    QString text() const { return cp1251::decode(textBytes()); }
     // Line breaks are stored as CR LF, as files from other writers of the
     // format hold them; the cut to 150 bytes applies to the stored form.
     void setText(const QString& text);
-
-    ScheduleKey key() const;
-
-  private:
-    QByteArray bytes_;
+    // The text's stored bytes as they are, cut to 150.
+    void setTextBytes(QByteArrayView bytes) { setTailBytes(bytes.toByteArray()); }
 };

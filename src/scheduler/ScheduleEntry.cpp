@@ -40,8 +40,9 @@ int digit(char c) {
     return c >= '0' && c <= '9' ? c - '0' : -1;
 }
 
-// The minute whose "HH:mm" is exactly `time`, or kNever.
-qint16 dueMinuteOf(QByteArrayView time) {
+}  // namespace
+
+qint16 ScheduleEntry::minuteOf(QByteArrayView time) {
     if (time.size() != 5 || time[2] != ':') {
         return ScheduleEntry::kNever;
     }
@@ -51,6 +52,8 @@ qint16 dueMinuteOf(QByteArrayView time) {
     }
     return qint16((h1 * 10 + h2) * 60 + m1 * 10 + m2);
 }
+
+namespace {
 
 // "HH:mm" texts sort as their minutes do, so the minutes whose text is
 // greater than `time` are all those from the first one on: a binary search.
@@ -89,7 +92,7 @@ ScheduleEntry ScheduleEntry::fromRecord(ScheduleKind kind, QByteArrayView record
     const QByteArrayView time = shortString(record, kTimeOffset, 5);
     entry.timeLength = quint8(time.size());
     std::memcpy(entry.timeStore, time.data(), size_t(time.size()));
-    entry.dueMinute = dueMinuteOf(time);
+    entry.dueMinute = minuteOf(time);
     entry.overdueFrom =
         entry.dueMinute != kNever ? qint16(entry.dueMinute + 1) : overdueFromOf(time);
     const QByteArrayView text = shortString(record, kTextOffset, textCapacity(kind));

@@ -71,6 +71,8 @@ struct ScheduleEntry {
     // of either kind is of the key, read straight from its bytes.
     static qint64 dayNumber(const QDate& day) { return day.isValid() ? day.toJulianDay() : kNoDay; }
     static bool recordMatches(QByteArrayView record, qint64 day, QByteArrayView time);
+    // The minute of the day whose "HH:mm" is exactly `time`, or kNever.
+    static qint16 minuteOf(QByteArrayView time);
 };
 
 // A schedule in file order. It is replaced whole by a reload, never edited.

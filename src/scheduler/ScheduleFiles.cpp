@@ -195,12 +195,30 @@ Expected<void> ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) 
 }
 
 Expected<void> ScheduleFiles::removeEntries(ScheduleKind kind, const ScheduleList& entries) const {
-    if (entries.isEmpty()) {
+    return replaceEntries(kind, entries, {});
+}
+
+Expected<void> ScheduleFiles::replaceEntries(ScheduleKind kind, const ScheduleList& entries,
+                                             const QList<QByteArray>& added) const {
+    if (entries.isEmpty() && added.isEmpty()) {
         return {};
+    }
+    QByteArray tail;
+    for (const QByteArray& record : added) {
+        tail += wholeRecord(kind, record);
     }
     const FolderLock lock(QFileInfo(filePath(kind)).absolutePath());
     if (!lock.held()) {
         return busy(kind);
+    }
+    const int size = schedule::recordSize(kind);
+    // The records the rewrite keeps and adds must stay within what the
+    // readers read; the ones it drops are not counted, as they may be gone.
+    if (!added.isEmpty()) {
+        const qint64 held = QFileInfo(plainfile::linkEnd(filePath(kind))).size() / size;
+        if (held + added.size() - entries.size() > kMaxEntries) {
+            return full(kind, held, added.size());
+        }
     }
     ScheduleList left = entries;
     const RecordRemoval::Drops drops = [left](QByteArrayView record) mutable {
@@ -212,6 +230,7 @@ Expected<void> ScheduleFiles::removeEntries(ScheduleKind kind, const ScheduleLis
         }
         return false;
     };
-    return RecordRemoval(filePath(kind), scratchPath(kind), schedule::recordSize(kind), drops)
-        .run();
+    RecordRemoval removal(filePath(kind), scratchPath(kind), size, drops);
+    removal.setTail(tail);
+    return removal.run();
 }

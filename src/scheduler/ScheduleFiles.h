@@ -57,6 +57,11 @@ class ScheduleFiles {
     // another. Records the entries were not read from stay, those of the
     // same day and time too. As remove() otherwise.
     Expected<void> removeEntries(ScheduleKind kind, const ScheduleList& entries) const;
+    // The same, with `added` written after the records kept in the same
+    // rewrite: the file holds either all it held or the result, never a part
+    // of the change. A file gone meanwhile is made with `added` alone.
+    Expected<void> replaceEntries(ScheduleKind kind, const ScheduleList& entries,
+                                  const QList<QByteArray>& added) const;
 
     // Why the kind's file is no schedule that could be changed (a folder, a
     // pipe or device under its name), for the user; empty when it is a

@@ -1,5 +1,7 @@
 #include "scheduler/ScheduleLines.h"
 
+#include "scheduler/RepeatFile.h"
+
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
@@ -159,5 +161,20 @@ ScheduleLines ScheduleLines::read(const ProgramFolder& folder) {
     } else if (reminders) {
         lines.sort(reminderCount);
     }
+    lines.matchRules(folder);
     return lines;
+}
+
+void ScheduleLines::matchRules(const ProgramFolder& folder) {
+    const RepeatFile::Read read = RepeatFile(folder).read();
+    if (read.entries.isEmpty()) {
+        return;
+    }
+    const RepeatMatch match(entries_, read.entries);
+    rules_.fill(quint8(RepeatRule::Never), entries_.size());
+    for (qsizetype i = 0; i < entries_.size(); ++i) {
+        if (const std::optional<RepeatEntry> rule = match.ruleOf(i)) {
+            rules_[i] = quint8(rule->rule);
+        }
+    }
 }

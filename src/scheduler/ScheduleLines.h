@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "scheduler/RepeatRule.h"
 #include "scheduler/ScheduleEntry.h"
 
 class ProgramFolder;
@@ -26,11 +27,25 @@ class ScheduleLines {
     // The day always takes ten characters, so the columns stay in place.
     static QString dateText(const QDate& day);
     QString text(qsizetype i) const { return text(entries_[i]); }
-    void removeAt(qsizetype i) { entries_.removeAt(i); }
+    // How the line's reminder repeats, from the rule file; Never for the
+    // others and for every line when the rule file cannot be read.
+    RepeatRule rule(qsizetype i) const {
+        return i < rules_.size() ? RepeatRule(rules_[i]) : RepeatRule::Never;
+    }
+    // Whether some line may show a rule.
+    bool mayRepeat() const { return !rules_.isEmpty(); }
+    void removeAt(qsizetype i) {
+        entries_.removeAt(i);
+        if (i < rules_.size()) {
+            rules_.removeAt(i);
+        }
+    }
 
   private:
     // Sorts entries_[0, count) as the list orders them.
     void sort(qsizetype count);
+    void matchRules(const ProgramFolder& folder);
 
     ScheduleList entries_;
+    QList<quint8> rules_;  // by line; empty when no line repeats
 };

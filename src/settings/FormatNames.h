@@ -11,6 +11,11 @@ namespace formatnames {
 inline QString settingsFile() {
     return QStringLiteral("\\system\\system.ini");
 }
+// Options of this program's own, which the settings record has no room for:
+// the original program neither reads nor writes it.
+inline QString optionsFile() {
+    return QStringLiteral("\\system\\options.ini");
+}
 // Written by an installer to pick the first language; read once and deleted.
 inline QString languageBootstrapFile() {
     return QStringLiteral("\\system\\lang.ini");
@@ -28,6 +33,11 @@ inline QString launchFile() {
 }
 inline QString launchScratchFile() {
     return QStringLiteral("\\system\\runpr.dat");
+}
+// A file of this program's own beside those of the original format, which
+// the original program never reads: the rules of the repeating reminders.
+inline QString repeatRuleFile() {
+    return QStringLiteral("\\system\\repeat.dat");
 }
 // The schedule list's icons.
 inline QString reminderIcon() {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "settings/ProgramFolder.h"
+#include "settings/ProgramOptions.h"
 #include "settings/SettingsRecord.h"
 #include "state/ClockTimers.h"
 #include "state/ProgramControl.h"
@@ -12,6 +13,7 @@
 struct ClockState {
     ProgramFolder programFolder;
     SettingsRecord settings;
+    ProgramOptions options;  // those of this program's own file
     QString skinName;
     QDateTime lastActivity;
     bool dialogOpen = false;

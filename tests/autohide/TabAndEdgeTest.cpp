@@ -281,3 +281,47 @@ TEST_F(TabAndEdge, FollowsWhereTheWindowManagerKeepsTheClock) {
     autoHide.screensChanged();
     EXPECT_EQ(QPoint(windows.clockX, windows.clockY), QPoint(right - 191, 0));
 }
+
+// Where the window system tells the pointer's entry, the edge is watched
+// through it, over the five right-most columns from the top down to the
+// calendar's bottom, and nothing looks at the pointer ten times a second.
+TEST_F(TabAndEdge, TheEdgeIsWatchedByThePlatformWhereItTellsThePointersEntry) {
+    platform.tellsPointerEntry = true;
+    state.settings.setNoPullTab(true);
+    const QRect edge(QPoint(1019, 0), QPoint(1023, 191 + 178));
+    struct Case {
+        const char* name;
+        QPoint pointerAtEnd;  // where the pointer is when the slide ends
+        bool watched;         // the platform watches the edge
+        bool backAtOnce;      // the clock comes back without an entry
+    };
+    for (const Case& c : {Case{"pointer elsewhere", {500, 100}, true, false},
+                          Case{"pointer below the calendar", {1023, 370}, true, false},
+                          Case{"pointer already at the edge", {1021, 50}, false, true}}) {
+        autoHide.screensChanged();
+        platform.cursor = c.pointerAtEnd;
+        slideAway();
+        EXPECT_FALSE(timers.edgeWatch.enabled()) << c.name;
+        EXPECT_EQ(platform.edge.area, c.watched ? edge : QRect()) << c.name;
+        EXPECT_EQ(timers.slideBack.enabled(), c.backAtOnce) << c.name;
+        if (c.watched) {
+            platform.edge.enter();
+            EXPECT_TRUE(timers.slideBack.enabled()) << c.name;
+        }
+        EXPECT_EQ(slideBack(), 13) << c.name;
+        EXPECT_EQ(windows.clockX, home()) << c.name;
+        EXPECT_TRUE(platform.edge.area.isNull()) << c.name;
+    }
+}
+
+// The clock brought back otherwise (another start asks it forward) leaves no
+// watch behind, which would bring it back again later.
+TEST_F(TabAndEdge, TheEdgeWatchEndsWhenTheClockComesBackOtherwise) {
+    platform.tellsPointerEntry = true;
+    state.settings.setNoPullTab(true);
+    slideAway();
+    ASSERT_FALSE(platform.edge.area.isNull());
+    autoHide.tabClick();
+    EXPECT_TRUE(platform.edge.area.isNull());
+    EXPECT_TRUE(timers.slideBack.enabled());
+}

@@ -174,7 +174,7 @@ TEST_F(ScheduleCommandTest, UsageErrorsEndWithStatusTwoAndTouchNothing) {
     EXPECT_FALSE(folder.exists(QStringLiteral("system/run.dat")));
 
     EXPECT_EQ(run({"--help"}), 0);
-    EXPECT_TRUE(out.contains(QStringLiteral("remind HH:MM [DD.MM.YYYY] TEXT")));
+    EXPECT_TRUE(out.contains(QStringLiteral("remind HH:MM [DD.MM.YYYY] [--repeat RULE] TEXT")));
     EXPECT_EQ(run({"-v"}), 0);
     EXPECT_TRUE(out.startsWith(QStringLiteral("chronidex ")));
     // A folder without the program's system folder is not taken for one.
@@ -266,12 +266,14 @@ TEST_F(ScheduleCommandTest, ListAsJsonGivesTheSameEntriesWithStableFields) {
     EXPECT_EQ(all[0].toObject(), (QJsonObject{{"kind", "reminder"},
                                               {"date", QJsonValue::Null},
                                               {"time", "09:00"},
-                                              {"text", "без дня"}}));
+                                              {"text", "без дня"},
+                                              {"repeat", QJsonValue::Null}}));
     EXPECT_EQ(all[1].toObject(), backup);
     EXPECT_EQ(all[2].toObject(), (QJsonObject{{"kind", "reminder"},
                                               {"date", "2027-05-20"},
                                               {"time", "18:00"},
-                                              {"text", "ужин\nв\tсемь"}}));
+                                              {"text", "ужин\nв\tсемь"},
+                                              {"repeat", QJsonValue::Null}}));
     EXPECT_EQ(listed({"list", "--launches", "--json"}), QJsonArray{backup});
     TempFolder empty;
     QDir(empty.root()).mkpath(QStringLiteral("system"));
@@ -552,4 +554,77 @@ TEST_F(ScheduleCommandTest, ListShowsControlCharactersEscaped) {
         whole.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         EXPECT_EQ(json[0].toObject()[QStringLiteral("text")].toString(), whole);
     }
+}
+
+TEST_F(ScheduleCommandTest, RemindRepeatKeepsTheRuleAndAnOrdinaryRecord) {
+    const struct {
+        QStringList arguments;
+        const char* keyword;
+        const char* described;
+    } rows[] = {
+        {{"remind", "18:00", "20.05.2027", "--repeat", "daily", "таблетки"}, "daily", "every day"},
+        {{"remind", "18:00", "20.05.2027", "--repeat=workdays", "таблетки"},
+         "workdays",
+         "every working day"},
+        {{"remind", "--repeat", "weekly", "18:00", "20.05.2027", "таблетки"},
+         "weekly",
+         "every week"},
+        {{"remind", "18:00", "--repeat", "monthly", "таблетки"}, "monthly", "every month"},
+        {{"remind", "18:00", "20.05.2027", "--repeat", "yearly", "таблетки"},
+         "yearly",
+         "every year"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.keyword);
+        QFile::remove(folder.path(QStringLiteral("system/napom.dat")));
+        QFile::remove(folder.path(QStringLiteral("system/repeat.dat")));
+        ASSERT_EQ(run(row.arguments), 0) << err.toStdString();
+        const QDate day = row.arguments.contains("20.05.2027") ? later : now.date();
+        // "napom.dat" holds what a reminder without a rule would.
+        EXPECT_EQ(reminders(), reminder(day, "18:00", "таблетки").bytes());
+        ASSERT_EQ(run({"list"}), 0);
+        EXPECT_EQ(out, QStringLiteral("reminder\t%1\t18:00\tтаблетки\t%2\n")
+                           .arg(day.toString(Qt::ISODate), QLatin1String(row.described)));
+        ASSERT_EQ(run({"list", "--json"}), 0);
+        const QJsonArray listed = QJsonDocument::fromJson(out.toUtf8()).array();
+        ASSERT_EQ(listed.size(), 1);
+        EXPECT_EQ(listed[0].toObject().value("repeat").toString(), QLatin1String(row.keyword));
+    }
+}
+
+TEST_F(ScheduleCommandTest, RemindRefusesARepeatThatIsNoRule) {
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* says;
+    } rows[] = {
+        {{"remind", "18:00", "--repeat", "hourly", "x"}, 1, "\"hourly\" is no repeat rule"},
+        {{"remind", "18:00", "--repeat=", "x"}, 2, "--repeat takes one of"},
+        {{"remind", "18:00", "--repeat", "Daily", "x"}, 1, "\"Daily\" is no repeat rule"},
+        {{"remind", "18:00", "--repeat"}, 2, "--repeat takes one of"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        EXPECT_EQ(run(row.arguments), row.status);
+        EXPECT_TRUE(err.contains(QLatin1String(row.says))) << err.toStdString();
+        EXPECT_FALSE(folder.exists(QStringLiteral("system/napom.dat")));
+        EXPECT_FALSE(folder.exists(QStringLiteral("system/repeat.dat")));
+        EXPECT_TRUE(notifier.asked.isEmpty());
+    }
+    // Further on, the words are the text's.
+    ASSERT_EQ(run({"remind", "18:00", "take", "--repeat", "daily"}), 0) << err.toStdString();
+    EXPECT_EQ(reminders(), reminder(now.date(), "18:00", "take --repeat daily").bytes());
+    ASSERT_EQ(run({"list"}), 0);
+    EXPECT_FALSE(out.contains(QStringLiteral("every day")));
+}
+
+TEST_F(ScheduleCommandTest, RemoveTakesTheRuleAlong) {
+    ASSERT_EQ(run({"remind", "18:00", "20.05.2027", "--repeat", "daily", "a"}), 0);
+    ASSERT_EQ(run({"remind", "19:00", "20.05.2027", "--repeat", "weekly", "b"}), 0);
+    ASSERT_EQ(run({"remove", "reminder", "20.05.2027", "18:00"}), 0) << err.toStdString();
+    // A reminder of the same day, time and text added later is an ordinary one.
+    ASSERT_EQ(run({"remind", "18:00", "20.05.2027", "a"}), 0);
+    ASSERT_EQ(run({"list"}), 0);
+    EXPECT_EQ(out, QStringLiteral("reminder\t2027-05-20\t18:00\ta\n"
+                                  "reminder\t2027-05-20\t19:00\tb\tevery week\n"));
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Auto-hide of the real clock: a pointer left on the face after the pull tab
 # brought the clock back holds it at home, and so does the open popup menu,
-# whose closing starts the idle count afresh.
+# whose closing starts the idle count afresh. Without the pull tab the
+# pointer at the top of the right screen edge brings the clock back.
 source "$(dirname "$0")/lib.sh"
 
 delay=2
@@ -59,4 +60,24 @@ wait_away $(((delay + 3) * 10))
 after=$((($(date +%s%N) - closed) / 1000000))
 [ "$after" -ge $((delay * 1000)) ] || fail "away $after ms after the menu closed"
 echo "away $after ms after the menu closed"
+
+# Without the pull tab: the settings are read at the start.
+kill "$clock_pid"
+wait "$clock_pid" 2>/dev/null || true
+printf '\x01' | dd of="$settings" bs=1 seek=58 conv=notrunc status=none
+start_clock
+win=$(wait_window chas) || { cat "$work/clock.log"; fail "no clock window without the tab"; }
+calendar=$(wait_window kol) || fail "no calendar window"
+reach=$(( $(xdotool getwindowgeometry --shell "$calendar" | sed -n 's/^Y=//p') +
+          $(xdotool getwindowgeometry --shell "$calendar" | sed -n 's/^HEIGHT=//p') - 1 ))
+xdotool mousemove --sync 100 500
+wait_away $(((delay + 4) * 10))
+# Beside the edge, and at the edge below the calendar: the clock stays away.
+xdotool mousemove --sync $((width - 6)) 40
+xdotool mousemove --sync $((width - 1)) $((reach + 2))
+sleep 1
+mapped && fail "the clock came back with the pointer off the edge"
+xdotool mousemove --sync $((width - 3)) $((reach - 1))
+wait_until 50 at_home || fail "the edge did not bring the clock back; it is at $(clock_x)"
+echo "the edge brings the clock back"
 echo "ok"

@@ -33,8 +33,9 @@ class LanguageSectionLoad : public ::testing::Test {
 
 TEST(LanguageSectionCatalogue, EachFixedSectionHasItsLineCount) {
     const std::pair<const char*, int> catalogue[] = {
-        {"[funupu]", 3}, {"[funlang]", 2}, {"[funskin]", 2}, {"[funholi]", 8}, {"[funmem]", 5},
-        {"[funaut]", 5}, {"[funrun]", 7},  {"[funoth]", 7},  {"[funacc]", 11}};
+        {"[funupu]", 3},  {"[funlang]", 2}, {"[funskin]", 2}, {"[funholi]", 8},
+        {"[funmem]", 5},  {"[funaut]", 5},  {"[funrun]", 7},  {"[funoth]", 7},
+        {"[funacc]", 11}, {"[funnot]", 6},  {"[funrep]", 10}};
     for (const auto& [header, lines] : catalogue) {
         EXPECT_EQ(LanguageSection::lineCountOf(QLatin1String(header)), lines) << header;
     }

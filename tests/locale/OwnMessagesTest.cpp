@@ -49,9 +49,11 @@ QList<Message> ownMessages() {
                        QDirIterator::Subdirectories);
     while (files.hasNext()) {
         QFile file(files.next());
-        // The command line talks to a terminal in the usual English of such
-        // tools; the windows' messages are what must be Russian.
-        if (file.fileName().contains(QStringLiteral("/cli/"))) {
+        // The command line, and the iCalendar code it alone uses, talk to a
+        // terminal in the usual English of such tools; the windows' messages
+        // are what must be Russian.
+        if (file.fileName().contains(QStringLiteral("/cli/")) ||
+            file.fileName().contains(QStringLiteral("/ical/"))) {
             continue;
         }
         if (!file.open(QIODevice::ReadOnly)) {

@@ -6,6 +6,8 @@
 #include "locale/AccessibleTexts.h"
 #include "locale/LanguageFile.h"
 #include "locale/LanguageSection.h"
+#include "locale/NoticeTexts.h"
+#include "locale/RepeatTexts.h"
 #include "settings/Cp1251.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsRecord.h"
@@ -25,7 +27,8 @@ struct Section {
 };
 const Section kSections[] = {{"[funupu]", 3},  {"[month]", 12},  {"[nedelya]", 8}, {"[funlang]", 2},
                              {"[funskin]", 2}, {"[funholi]", 8}, {"[funmem]", 5},  {"[funaut]", 5},
-                             {"[funrun]", 7},  {"[funoth]", 7},  {"[funacc]", 11}};
+                             {"[funrun]", 7},  {"[funoth]", 7},  {"[funacc]", 11}, {"[funnot]", 6},
+                             {"[funrep]", 10}};
 
 QString pathOf(const char* name) {
     return kTree.path(QStringLiteral("\\lang\\") + QString::fromUtf8(name));
@@ -129,6 +132,16 @@ TEST(SuppliedRussianFile, CarriesTheBuiltInTexts) {
     const QStringList access = loaded("Русский.lng", "[funacc]");
     for (int n = 1; n <= sections::access::kLineCount; ++n) {
         EXPECT_EQ(access.value(n - 1), AccessibleTexts::builtIn(sections::access::Line(n))) << n;
+    }
+    // So are the notices' and the notifications' texts.
+    const QStringList notices = loaded("Русский.lng", "[funnot]");
+    for (int n = 1; n <= sections::notices::kLineCount; ++n) {
+        EXPECT_EQ(notices.value(n - 1), NoticeTexts::builtIn(sections::notices::Line(n))) << n;
+    }
+    // The repeating reminders read the same with this file as without it.
+    const QStringList repeat = loaded("Русский.lng", "[funrep]");
+    for (int n = 1; n <= sections::repeat::kLineCount; ++n) {
+        EXPECT_EQ(repeat.value(n - 1), RepeatTexts::builtIn(sections::repeat::Line(n))) << n;
     }
 
     QStringList months;

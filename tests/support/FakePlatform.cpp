@@ -1,5 +1,7 @@
 #include "FakePlatform.h"
 
+#include <QTimer>
+
 void FakeSoundPlayer::setFileName(const QString& path) {
     log << QStringLiteral("file ") + path;
 }
@@ -38,15 +40,16 @@ bool FakeInstanceMarker::anotherInstanceRuns() {
 
 void FakePlatform::showMessage(const QString& text) {
     messages << text;
-    if (onMessage) {
-        onMessage(text);
+    // A copy: a handler may clear itself, and must not be destroyed while it runs.
+    if (const auto handler = onMessage) {
+        handler(text);
     }
 }
 
 void FakePlatform::showError(const QString& text) {
     errors << text;
-    if (onError) {
-        onError(text);
+    if (const auto handler = onError) {
+        handler(text);
     }
 }
 
@@ -86,4 +89,38 @@ std::optional<QString> FakePlatform::nextAnswer() {
 
 QList<Monitor> FakePlatform::monitors() const {
     return QList<Monitor>{{desktop, workArea.value_or(desktop)}} + otherMonitors;
+}
+
+ReminderAnswer FakePlatform::showReminder(const QString& text, const PutOffChoice& later) {
+    putOffChoices << later;
+    showMessage(text);
+    if (reminderAnswers.empty()) {
+        return {};
+    }
+    const ReminderAnswer answer = reminderAnswers.front();
+    reminderAnswers.pop_front();
+    return answer;
+}
+
+void FakeDesktopNotifier::show(const DesktopNotice& notice, std::function<void(Outcome)> done) {
+    shown << notice;
+    done_ = std::move(done);
+    if (outcomes.empty()) {
+        if (whileOpen) {
+            QTimer::singleShot(0, whileOpen);
+        }
+        return;
+    }
+    const Outcome outcome = outcomes.front();
+    outcomes.pop_front();
+    QTimer::singleShot(0, [this, outcome] {
+        if (done_) {
+            std::exchange(done_, {})(outcome);
+        }
+    });
+}
+
+void FakeDesktopNotifier::withdraw() {
+    ++withdrawn;
+    done_ = {};
 }

@@ -43,11 +43,77 @@ class FakeInstanceMarker : public InstanceMarker {
     std::function<void(const QString&)> reload;
 };
 
+// Rings when the test says: at the moment it was set, or because the wall
+// clock was set.
+class FakeWallClockAlarm : public WallClockAlarm {
+  public:
+    void set(const QDateTime& when) override { setFor = when; }
+    void cancel() override { setFor = QDateTime(); }
+    void setHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+    // The kernel's part: the alarm fires, or reports the clock set.
+    void ring() {
+        if (handler_) {
+            handler_();
+        }
+    }
+
+    QDateTime setFor;  // invalid while not set
+
+  private:
+    std::function<void()> handler_;
+};
+
+class FakePointerArea : public PointerArea {
+  public:
+    bool watch(const QRect& rect, std::function<void()> handler) override {
+        area = rect;
+        entered = std::move(handler);
+        return true;
+    }
+    void stop() override {
+        area = QRect();
+        entered = {};
+    }
+    // The pointer enters the watched area.
+    void enter() {
+        const std::function<void()> handler = entered;
+        stop();
+        if (handler) {
+            handler();
+        }
+    }
+
+    QRect area;  // null while nothing is watched
+    std::function<void()> entered;
+};
+
+// A notification service whose user answers as scripted: each notice shown
+// gets the next outcome of `outcomes`, from the event loop, or none at all
+// when they have run out (the notice stays open).
+class FakeDesktopNotifier : public DesktopNotifier {
+  public:
+    void show(const DesktopNotice& notice, std::function<void(Outcome)> done) override;
+    void withdraw() override;
+
+    QList<DesktopNotice> shown;
+    std::deque<Outcome> outcomes;
+    // Runs, from the event loop, while a notice with no outcome left is open.
+    std::function<void()> whileOpen;
+    int withdrawn = 0;
+
+  private:
+    std::function<void(Outcome)> done_;
+};
+
 class FakePlatform : public Platform {
   public:
     QDateTime now() const override { return clock; }
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
+    // Recorded among `messages`; answered from `reminderAnswers`, confirmed
+    // when they have run out.
+    ReminderAnswer showReminder(const QString& text, const PutOffChoice& later) override;
+    DesktopNotifier* desktopNotifier() override { return hasNotifier ? &notifier : nullptr; }
     std::optional<QString> askText(const QString& caption, const QString& prompt,
                                    const QString& cancelCaption) override;
     std::optional<QString> chooseFile(const QStringList& filters) override;
@@ -64,12 +130,18 @@ class FakePlatform : public Platform {
     void setEndRequestHandler(std::function<void()> handler) override {
         endRequest = std::move(handler);
     }
+    WallClockAlarm* wallClockAlarm() override { return hasAlarm ? &alarm : nullptr; }
+    PointerArea* pointerArea() const override { return tellsPointerEntry ? &edge : nullptr; }
     void adoptDesktopWindow(QObject& window, bool onTop) override {
         adopted.append({&window, onTop});
     }
 
     QDateTime clock = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
     QStringList messages;
+    std::deque<ReminderAnswer> reminderAnswers;
+    QList<PutOffChoice> putOffChoices;  // one for each reminder's notice
+    FakeDesktopNotifier notifier;
+    bool hasNotifier = false;
     QStringList errors;
     QStringList opened;   // "<mode> <target>"
     QStringList started;  // "<program> in <folder>"
@@ -96,4 +168,8 @@ class FakePlatform : public Platform {
     std::function<void()> endRequest;  // what a log-out or `kill` would call
     // The desktop's windows, and which stay on top.
     QList<std::pair<QObject*, bool>> adopted;
+    FakeWallClockAlarm alarm;
+    bool hasAlarm = true;
+    mutable FakePointerArea edge;
+    bool tellsPointerEntry = false;  // as on a system that tells the pointer's entry
 };

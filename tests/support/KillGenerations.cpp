@@ -68,12 +68,15 @@ const QList<Writer>& writers() {
 }
 
 QString name(Writer writer) {
-    static const char* const names[] = {"reminders", "launches", "settings", "holidays",
-                                        "autostart"};
+    static const char* const names[] = {"reminders", "launches",  "settings",
+                                        "holidays",  "autostart", "repeats"};
     return QLatin1String(names[int(writer)]);
 }
 
 std::optional<Writer> fromName(const QString& text) {
+    if (text == name(Writer::Repeats)) {
+        return Writer::Repeats;
+    }
     for (Writer writer : writers()) {
         if (name(writer) == text) {
             return writer;
@@ -93,6 +96,8 @@ QStringList files(Writer writer) {
             return {holidayFile(1), holidayFile(2), holidayFile(3)};
         case Writer::Autostart:
             return {kAutostartFile};
+        case Writer::Repeats:
+            return {QStringLiteral("system/napom.dat"), QStringLiteral("system/repeat.dat")};
     }
     return {};
 }
@@ -192,6 +197,8 @@ FileContents expected(Writer writer, const QString& root, int generation) {
                     AutostartEntry::text(folder, folder + QStringLiteral("/chronidex")).toUtf8();
             }
             break;
+        case Writer::Repeats:
+            break;  // not generations of whole contents: see writers()
     }
     return contents;
 }

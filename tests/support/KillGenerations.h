@@ -16,8 +16,12 @@
 // program folder; generation g is reached by one write of one file.
 namespace killgen {
 
-enum class Writer { Reminders, Launches, Settings, Holidays, Autostart };
+enum class Writer { Reminders, Launches, Settings, Holidays, Autostart, Repeats };
 
+// The writers whose every generation is one whole content of each file.
+// Repeats, left out, advances one repeating reminder a day at each
+// generation: "napom.dat" and the rule file change in turn, so its test
+// checks what the readers make of them instead.
 const QList<Writer>& writers();
 QString name(Writer writer);
 std::optional<Writer> fromName(const QString& name);

@@ -4,8 +4,10 @@
 //
 //   kill_writer ROOT WRITER FROM
 //
-// WRITER is reminders, launches, settings, holidays or autostart; FROM the
-// generation the folder holds now. It stops by itself after a minute, so a
+// WRITER is reminders, launches, settings, holidays, autostart or repeats;
+// FROM the generation the folder holds now. Repeats announces the one
+// reminder of "napom.dat" at each generation, a day after the last: a
+// repeating one then gives way to its next occurrence. It stops by itself after a minute, so a
 // test that dies cannot leave it running.
 
 #include <unistd.h>
@@ -18,6 +20,7 @@
 #include "KillGenerations.h"
 #include "calendar/HolidayFile.h"
 #include "desktop/AutostartEntry.h"
+#include "scheduler/RepeatingReminders.h"
 #include "scheduler/ScheduleFiles.h"
 #include "settings/SettingsFile.h"
 #include "state/ClockState.h"
@@ -53,6 +56,8 @@ class KillWriter {
                 return writeHolidays(generation);
             case killgen::Writer::Autostart:
                 return writeAutostart(generation);
+            case killgen::Writer::Repeats:
+                return announceRepeating();
         }
         return false;
     }
@@ -84,6 +89,19 @@ class KillWriter {
         const Expected<void> done = holidays::write(path, killgen::holidayEntries(generation));
         why_ = done.error();
         return done.ok();
+    }
+
+    bool announceRepeating() {
+        const ScheduleList entries = files_.load(ScheduleKind::Reminders);
+        if (entries.size() != 1) {
+            why_ = QStringLiteral("%1 reminders instead of one").arg(entries.size());
+            return false;
+        }
+        const QDateTime now(entries.first().day(), QTime(23, 59));
+        const RepeatingReminders::Outcome outcome =
+            RepeatingReminders(state_.programFolder).announced(entries.first(), now);
+        why_ = outcome.error;
+        return outcome.error.isEmpty() && outcome.advanced;
     }
 
     bool writeAutostart(int generation) {

@@ -99,48 +99,23 @@ void HolidayEditor::setEntries(const QStringList& entries) {
     dayList_->addItems(entries);
 }
 
-void HolidayEditor::beforeBox() {
-    boxOpen_ = true;
-}
-
-// When the box has already handed the focus back, its return has been seen
-// (while it was open); otherwise the next activation is that return.
-void HolidayEditor::afterBox(bool shown) {
-    boxOpen_ = false;
-    if (shown) {
-        returnPending_ = !isActiveWindow();
-    }
-}
-
 void HolidayEditor::report(const QString& error) {
-    beforeBox();
-    context_.platform.showError(error);
-    afterBox(true);
-}
-
-bool HolidayEditor::event(QEvent* e) {
-    if (e->type() == QEvent::WindowDeactivate && !boxOpen_) {
-        returnPending_ = false;  // the user went elsewhere; coming back reloads
-    }
-    return ClockDialog::event(e);
-}
-
-void HolidayEditor::closed() {
-    returnPending_ = false;
+    withOwnBox([&] {
+        context_.platform.showError(error);
+        return true;
+    });
 }
 
 void HolidayEditor::activated() {
-    if (boxOpen_ || returnPending_) {
-        returnPending_ = false;
-        return;
+    if (returningFromOwnBox()) {
+        return;  // the list stays as the user left it
     }
     const ProgramFolder& folder = context_.state.programFolder;
     const SettingsRecord& settings = context_.state.settings;
     // An unreadable language file is reported by the section; the dialog
     // then keeps what it showed, which still belongs together.
-    beforeBox();
-    const bool loaded = texts_.load(folder, settings, &context_.platform);
-    afterBox(!loaded);
+    bool loaded = false;
+    withOwnBox([&] { return !(loaded = texts_.load(folder, settings, &context_.platform)); });
     if (!loaded) {
         return;
     }
@@ -222,12 +197,13 @@ void HolidayEditor::listMenuOpening() {
 }
 
 void HolidayEditor::addDay() {
-    beforeBox();
-    const std::optional<QString> answer =
-        context_.platform.askText(texts_.line(sections::holidays::NewDayCaption),
-                                  texts_.line(sections::holidays::NewDayPrompt),
-                                  texts_.line(sections::holidays::CancelButton));
-    afterBox(true);
+    std::optional<QString> answer;
+    withOwnBox([&] {
+        answer = context_.platform.askText(texts_.line(sections::holidays::NewDayCaption),
+                                           texts_.line(sections::holidays::NewDayPrompt),
+                                           texts_.line(sections::holidays::CancelButton));
+        return true;
+    });
     if (!answer || answer->isEmpty()) {
         return;
     }

@@ -46,9 +46,7 @@ class HolidayEditor : public ClockDialog {
     int shownMonth() const { return shownMonth_; }
 
   protected:
-    bool event(QEvent* e) override;
     void activated() override;
-    void closed() override;
 
   private:
     void monthBoxChanged();
@@ -62,8 +60,6 @@ class HolidayEditor : public ClockDialog {
     void setEntries(const QStringList& entries);
     void nameControls();
     void report(const QString& error);
-    void beforeBox();
-    void afterBox(bool shown);
 
     DialogContext& context_;
     LanguageSection texts_;
@@ -76,12 +72,6 @@ class HolidayEditor : public ClockDialog {
     QAction* addDayAction_;
     QAction* deleteDayAction_;
     int shownMonth_ = 0;
-    // The platform's boxes are windows of their own: closing one makes this
-    // dialog active again, which must not count as the user coming back (it
-    // would reload the list and drop the day just added, or show the same
-    // read error again and again).
-    bool boxOpen_ = false;
-    bool returnPending_ = false;
     // What the month box said when the list was last filled.
     int readIndex_ = -2;
     QString readText_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRegion>
 #include <array>
 
 #include "clockface/ClockHands.h"
@@ -24,7 +25,7 @@ class FaceView : public PictureView {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QRect reach(const HandLine& line) const;
+    QRegion reach(const HandLine& line) const;
 
     std::array<HandLine, 3> lines_{};
     std::array<QColor, 3> colours_{};

@@ -1,6 +1,7 @@
 #include "platform/linux/LinuxPlatform.h"
 
 #include "platform/linux/MessageBox.h"
+#include "platform/linux/ReminderNoticeBox.h"
 #include "platform/linux/X11Monitors.h"
 
 #include <QApplication>
@@ -55,6 +56,13 @@ void LinuxPlatform::showMessage(const QString& text) {
         return;
     }
     messagebox::show(QMessageBox::NoIcon, text, okCaption_(text));
+}
+
+ReminderAnswer LinuxPlatform::showReminder(const QString& text, const PutOffChoice& later) {
+    if (ending_) {
+        return {};
+    }
+    return ReminderNoticeBox::ask(text, later, okCaption_(text));
 }
 
 // The program ends as by its Exit, wherever the request finds it. A modal box
@@ -211,4 +219,20 @@ bool LinuxPlatform::placeWindow(QObject& window, QPoint topLeft) {
 
 QPoint LinuxPlatform::cursorPos() const {
     return QCursor::pos();
+}
+
+PointerArea* LinuxPlatform::pointerArea() const {
+    if (!qGuiApp || !qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        return nullptr;  // not on X11
+    }
+    // On XWayland the compositor gives the pointer only to windows it has a
+    // surface for, and an input-only window has none: the entry would never
+    // come, so the pointer is looked at as before.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        return nullptr;
+    }
+    if (!pointerArea_) {
+        pointerArea_ = std::make_unique<X11PointerArea>();
+    }
+    return pointerArea_.get();
 }

@@ -20,6 +20,7 @@
 #include "scheduler/ScheduleLines.h"
 #include "scheduler/ui/ScheduleLineDelegate.h"
 #include "scheduler/ui/ScheduleListModel.h"
+#include "settings/FormatNames.h"
 #include "state/TimerSwitch.h"
 
 namespace {
@@ -36,13 +37,18 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
       files_(context.state.programFolder),
+      reminders_(context.state.programFolder),
       texts_(QLatin1String(sections::other::kHeader)),
-      spokenTexts_(context.state.programFolder, context.state.settings) {
+      spokenTexts_(context.state.programFolder, context.state.settings),
+      noticeTexts_(context.state.programFolder, context.state.settings),
+      repeatTexts_(context.state.programFolder, context.state.settings) {
     setWindowTitle(QStringLiteral("Другие"));
-    setFixedSize(382, 227);
-    optionsPanel_ = panel(this, 0, 65);
-    listPanel_ = panel(this, 65, 121);
-    buttonPanel_ = panel(this, 186, 41);
+    // The options' band has a row more than the record's options need: the
+    // desktop's notifications.
+    setFixedSize(382, 249);
+    optionsPanel_ = panel(this, 0, 87);
+    listPanel_ = panel(this, 87, 121);
+    buttonPanel_ = panel(this, 208, 41);
 
     buildOptions();
     buildList();
@@ -51,7 +57,8 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
     setTabOrder(autoHideBox_, noTabBox_);
     setTabOrder(noTabBox_, hideDelayBox_);
     setTabOrder(hideDelayBox_, soundOffBox_);
-    setTabOrder(soundOffBox_, scheduleList_);
+    setTabOrder(soundOffBox_, desktopNoticesBox_);
+    setTabOrder(desktopNoticesBox_, scheduleList_);
     setTabOrder(scheduleList_, okButton_);
     setTabOrder(okButton_, cancelButton_);
     setConfirmButton(okButton_);
@@ -75,6 +82,9 @@ void OtherSettingsDialog::buildOptions() {
     hideDelayBox_->setValue(1);
     soundOffBox_ = new QCheckBox(QStringLiteral("Без звука"), optionsPanel_);
     soundOffBox_->setGeometry(232, 40, 97, 17);
+    desktopNoticesBox_ =
+        new QCheckBox(NoticeTexts::builtIn(sections::notices::DesktopBox), optionsPanel_);
+    desktopNoticesBox_->setGeometry(40, 62, 320, 17);
 }
 
 void OtherSettingsDialog::buildList() {
@@ -115,6 +125,8 @@ void OtherSettingsDialog::wire() {
             [this](bool on) { context_.state.settings.setNoPullTab(on); });
     connect(soundOffBox_, &QCheckBox::clicked, this,
             [this](bool on) { context_.state.settings.setSoundOff(on); });
+    connect(desktopNoticesBox_, &QCheckBox::clicked, this,
+            [this](bool on) { context_.state.options.setDesktopNotifications(on); });
     // Arrows and set values arrive as values; typing arrives as the field's
     // own text, which is where a text that is no number has to be refused.
     connect(hideDelayBox_, &QSpinBox::valueChanged, this,
@@ -135,6 +147,8 @@ void OtherSettingsDialog::activated() {
     }
     autoHideBox_->setChecked(settings.autoHide());
     soundOffBox_->setChecked(settings.soundOff());
+    desktopNoticesBox_->setChecked(context_.state.options.desktopNotifications());
+    desktopNoticesBox_->setText(noticeTexts_.line(sections::notices::DesktopBox));
     if (!settings.autoHide()) {
         noTabBox_->setChecked(false);
         settings.setNoPullTab(false);
@@ -176,6 +190,8 @@ void OtherSettingsDialog::nameControls() {
 
 void OtherSettingsDialog::fillList() {
     delegate_->loadIcons();
+    repeatTexts_.reload(context_.state.programFolder, context_.state.settings);
+    scheduleModel_->setRuleNames([this](RepeatRule rule) { return repeatTexts_.ruleName(rule); });
     scheduleModel_->setLines(ScheduleLines::read(context_.state.programFolder));
 }
 
@@ -206,6 +222,13 @@ void OtherSettingsDialog::hideDelayEdited(const QString& text) {
 }
 
 void OtherSettingsDialog::storeSettings() {
+    // The program's own options first: the restart below reads them back.
+    const QString optionsError =
+        context_.state.options.write(context_.state.programFolder.path(formatnames::optionsFile()));
+    if (!optionsError.isEmpty()) {
+        context_.platform.showError(optionsError);
+        return;
+    }
     const SettingsRecord current = context_.state.settings;
     // A sound switched off only because the skin has none is not stored.
     const bool soundOff = soundOffBox_->isEnabled() && current.soundOff();
@@ -240,7 +263,9 @@ void OtherSettingsDialog::deleteSelected() {
     if (timer) {
         timer->disable();
     }
-    const Expected<void> removed = files_.remove(kind, key);
+    // A reminder's rule goes with it.
+    const Expected<void> removed =
+        kind == ScheduleKind::Reminders ? reminders_.removeKey(key) : files_.remove(kind, key);
     if (!removed) {
         context_.platform.showError(removed.error());
     }

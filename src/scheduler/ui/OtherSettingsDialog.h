@@ -4,6 +4,9 @@
 #include "dialogs/DialogContext.h"
 #include "locale/AccessibleTexts.h"
 #include "locale/LanguageSection.h"
+#include "locale/NoticeTexts.h"
+#include "locale/RepeatTexts.h"
+#include "scheduler/RepeatingReminders.h"
 #include "scheduler/ScheduleFiles.h"
 
 class QAction;
@@ -18,8 +21,9 @@ class ScheduleLineDelegate;
 class ScheduleListModel;
 class WrappingCheckBox;
 
-// The other-settings dialog: the auto-hide and sound options, which
-// act on the running program at once and are stored by OK through a restart,
+// The other-settings dialog: the auto-hide, sound and notification options,
+// which act on the running program at once and are stored by OK through a
+// restart,
 // and the list of every reminder and launch with a command to delete one.
 class OtherSettingsDialog : public ClockDialog {
     Q_OBJECT
@@ -32,6 +36,7 @@ class OtherSettingsDialog : public ClockDialog {
     QCheckBox* noTabBox() const { return noTabBox_; }
     QSpinBox* hideDelayBox() const { return hideDelayBox_; }
     QCheckBox* soundOffBox() const { return soundOffBox_; }
+    QCheckBox* desktopNoticesBox() const { return desktopNoticesBox_; }
     QListView* scheduleList() const { return scheduleList_; }
     ScheduleListModel* scheduleModel() const { return scheduleModel_; }
     QPushButton* okButton() const { return okButton_; }
@@ -58,8 +63,11 @@ class OtherSettingsDialog : public ClockDialog {
 
     DialogContext& context_;
     ScheduleFiles files_;
+    RepeatingReminders reminders_;
     LanguageSection texts_;
     AccessibleTexts spokenTexts_;
+    NoticeTexts noticeTexts_;
+    RepeatTexts repeatTexts_;
     QFrame* optionsPanel_;
     QFrame* listPanel_;
     QFrame* buttonPanel_;
@@ -68,6 +76,7 @@ class OtherSettingsDialog : public ClockDialog {
     QLabel* hideDelayLabel_;
     QSpinBox* hideDelayBox_;
     QCheckBox* soundOffBox_;
+    QCheckBox* desktopNoticesBox_;
     QListView* scheduleList_;
     ScheduleListModel* scheduleModel_;
     ScheduleLineDelegate* delegate_;

@@ -1,5 +1,6 @@
 #include "scheduler/ui/ReminderEditor.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,11 +21,12 @@
 ReminderEditor::ReminderEditor(DialogContext& context, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
-      files_(context.state.programFolder),
+      reminders_(context.state.programFolder),
       texts_(QLatin1String(sections::reminder::kHeader)),
-      spokenTexts_(context.state.programFolder, context.state.settings) {
+      spokenTexts_(context.state.programFolder, context.state.settings),
+      repeatTexts_(context.state.programFolder, context.state.settings) {
     setWindowTitle(QStringLiteral("Напоминания"));
-    setFixedSize(397, 241);
+    setFixedSize(397, 273);
 
     hourField_ = new QLineEdit(QStringLiteral("0"), this);
     hourField_->setGeometry(40, 24, 25, 21);
@@ -49,12 +51,25 @@ ReminderEditor::ReminderEditor(DialogContext& context, QWidget* parent)
     textField_->setTabChangesFocus(true);
     connect(textField_, &QPlainTextEdit::textChanged, this, &ReminderEditor::keepTextWithinRecord);
 
+    // How it repeats, under the text: a row of its own, so the fields above
+    // stay where the original program has them.
+    repeatLabel_ = new QLabel(this);
+    repeatLabel_->setGeometry(24, 188, 88, 21);
+    repeatChoice_ = new QComboBox(this);
+    repeatChoice_->setGeometry(112, 188, 257, 21);
+    repeatChoice_->addItem(QString(), int(RepeatRule::Never));
+    for (const RepeatRule rule : repeatrule::repeating()) {
+        repeatChoice_->addItem(QString(), int(rule));
+    }
+    repeatLabel_->setBuddy(repeatChoice_);
+    nameRepeatChoices();
+
     okButton_ = new QPushButton(QStringLiteral("Ок"), this);
-    okButton_->setGeometry(96, 192, 75, 25);
+    okButton_->setGeometry(96, 224, 75, 25);
     okButton_->setDefault(false);
     okButton_->setAutoDefault(false);
     cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
-    cancelButton_->setGeometry(224, 192, 75, 25);
+    cancelButton_->setGeometry(224, 224, 75, 25);
     cancelButton_->setAutoDefault(false);
     connect(okButton_, &QPushButton::clicked, this, &ReminderEditor::addReminder);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
@@ -66,7 +81,8 @@ ReminderEditor::ReminderEditor(DialogContext& context, QWidget* parent)
     setTabOrder(hourArrows_, minuteArrows_);
     setTabOrder(minuteArrows_, dateField_);
     setTabOrder(dateField_, textField_);
-    setTabOrder(textField_, okButton_);
+    setTabOrder(textField_, repeatChoice_);
+    setTabOrder(repeatChoice_, okButton_);
     setTabOrder(okButton_, cancelButton_);
 }
 
@@ -76,6 +92,9 @@ void ReminderEditor::activated() {
     }
     textField_->clear();
     textField_->setFocus();
+    repeatChoice_->setCurrentIndex(0);
+    repeatTexts_.reload(context_.state.programFolder, context_.state.settings);
+    nameRepeatChoices();
     // An unreadable language file is reported by the section; the controls
     // then keep their texts, and the fields are reset all the same.
     if (texts_.load(context_.state.programFolder, context_.state.settings, &context_.platform)) {
@@ -110,6 +129,17 @@ void ReminderEditor::nameControls() {
     }
 }
 
+// The label names the choice for a screen reader too: it shows no text of
+// its own but the rule chosen.
+void ReminderEditor::nameRepeatChoices() {
+    repeatLabel_->setText(repeatTexts_.line(sections::repeat::RepeatLabel));
+    for (int i = 0; i < repeatChoice_->count(); ++i) {
+        repeatChoice_->setItemText(
+            i, repeatTexts_.ruleName(RepeatRule(repeatChoice_->itemData(i).toInt())));
+    }
+    repeatChoice_->setAccessibleName(repeatLabel_->text());
+}
+
 // The stored text counts each line break as CR LF; the field takes no more
 // than the record keeps.
 void ReminderEditor::keepTextWithinRecord() {
@@ -131,9 +161,14 @@ void ReminderEditor::addReminder() {
     rec.setTime(time.time);
     rec.setText(text);
     // After a failed write the dialog stays open with what the user typed.
-    if (const Expected<void> added = files_.append(rec); !added) {
-        context_.platform.showError(added.error());
-        return;
+    const auto rule = RepeatRule(repeatChoice_->currentData().toInt());
+    bool added = false;
+    if (const QString error = reminders_.add(rec, rule, &added); !error.isEmpty()) {
+        context_.platform.showError(error);
+        if (!added) {
+            return;
+        }
+        // The reminder is in, without its rule: a second OK would add it twice.
     }
     accept();
 }

@@ -4,9 +4,11 @@
 #include "dialogs/DialogContext.h"
 #include "locale/AccessibleTexts.h"
 #include "locale/LanguageSection.h"
-#include "scheduler/ScheduleFiles.h"
+#include "locale/RepeatTexts.h"
+#include "scheduler/RepeatingReminders.h"
 
 class FieldLabel;
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -14,9 +16,9 @@ class QPlainTextEdit;
 class QPushButton;
 class UpDownArrows;
 
-// The reminder editor: a day, an hour, a minute and a text, added to
-// "napom.dat" on OK. Every activation empties the text and resets the fields
-// to the current time and day; every closing asks the reminder due check to
+// The reminder editor: a day, an hour, a minute, a text and how it repeats,
+// added to "napom.dat" (and the rule to the rule file) on OK. Every activation empties the text and
+// resets the fields to the current time and day; every closing asks the reminder due check to
 // reload, so a reminder whose minute has passed is reported at once.
 class ReminderEditor : public ClockDialog {
     Q_OBJECT
@@ -31,6 +33,8 @@ class ReminderEditor : public ClockDialog {
     UpDownArrows* minuteArrows() const { return minuteArrows_; }
     QDateEdit* dateField() const { return dateField_; }
     QPlainTextEdit* textField() const { return textField_; }
+    // Never, then the rules in the order of repeatrule::repeating().
+    QComboBox* repeatChoice() const { return repeatChoice_; }
     QPushButton* okButton() const { return okButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
 
@@ -42,11 +46,13 @@ class ReminderEditor : public ClockDialog {
     void addReminder();
     void keepTextWithinRecord();
     void nameControls();
+    void nameRepeatChoices();
 
     DialogContext& context_;
-    ScheduleFiles files_;
+    RepeatingReminders reminders_;
     LanguageSection texts_;
     AccessibleTexts spokenTexts_;
+    RepeatTexts repeatTexts_;
     QLineEdit* hourField_;
     QLineEdit* minuteField_;
     UpDownArrows* hourArrows_;
@@ -54,6 +60,8 @@ class ReminderEditor : public ClockDialog {
     QDateEdit* dateField_;
     QLabel* textLabel_;
     QPlainTextEdit* textField_;
+    QLabel* repeatLabel_;
+    QComboBox* repeatChoice_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
     FieldLabel* hourLabel_;

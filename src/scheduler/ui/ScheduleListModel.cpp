@@ -1,6 +1,7 @@
 #include "scheduler/ui/ScheduleListModel.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <array>
 
 #include "scheduler/ui/ScheduleLineDelegate.h"
@@ -53,8 +54,18 @@ QVariant ScheduleListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     switch (role) {
-        case Qt::DisplayRole:
-            return lines_.text(index.row());
+        case Qt::DisplayRole: {
+            // The rule goes between the day and the text, where a long text
+            // cannot push it out of sight.
+            const RepeatRule rule = lines_.rule(index.row());
+            if (rule == RepeatRule::Never || !ruleNames_) {
+                return lines_.text(index.row());
+            }
+            const ScheduleEntry& entry = lines_.entry(index.row());
+            return entry.time().leftJustified(5, QLatin1Char(' ')) + QStringLiteral("  ") +
+                   ScheduleLines::dateText(entry.day()) + QStringLiteral("  [") + ruleNames_(rule) +
+                   QStringLiteral("]  ") + entry.text();
+        }
         case ScheduleLineDelegate::kKindRole:
             return int(lines_.entry(index.row()).kind);
         case Qt::AccessibleTextRole: {
@@ -64,7 +75,8 @@ QVariant ScheduleListModel::data(const QModelIndex& index, int role) const {
             if (kind.isEmpty()) {
                 return {};
             }
-            return kind + QStringLiteral(": ") + lines_.text(index.row());
+            // What the line shows, its rule too.
+            return kind + QStringLiteral(": ") + data(index, Qt::DisplayRole).toString();
         }
         default:
             return {};
@@ -121,6 +133,16 @@ int ScheduleListModel::widestLine(const QFontMetrics& metrics, const QFont& font
         widestRow < 0
             ? 0
             : metrics.horizontalAdvance(ScheduleLineDelegate::singleLine(lines_.text(widestRow)));
+    // A repeating line shows its rule too: room for the longest name, on
+    // whichever line it stands.
+    if (widestRow >= 0 && lines_.mayRepeat() && ruleNames_) {
+        int rule = 0;
+        for (const RepeatRule each : repeatrule::repeating()) {
+            rule = std::max(
+                rule, metrics.horizontalAdvance(QStringLiteral("[%1]  ").arg(ruleNames_(each))));
+        }
+        widest_ += rule;
+    }
     widestFont_ = font;
     return widest_;
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QFont>
+#include <functional>
 
 #include "scheduler/ScheduleLines.h"
 
@@ -19,6 +20,8 @@ class ScheduleListModel : public QAbstractListModel {
 
     // Replaces every line; the first batch is handed out at once.
     void setLines(ScheduleLines lines);
+    // The names shown beside a repeating reminder, by rule.
+    void setRuleNames(std::function<QString(RepeatRule)> names) { ruleNames_ = std::move(names); }
     qsizetype lineCount() const { return lines_.size(); }
     const ScheduleEntry& entry(int row) const { return lines_.entry(row); }
     // Takes out every line of `kind` whose day and time are `key`'s, as the
@@ -44,6 +47,7 @@ class ScheduleListModel : public QAbstractListModel {
     ScheduleLines lines_;
     QString spokenReminder_;
     QString spokenLaunch_;
+    std::function<QString(RepeatRule)> ruleNames_;
     int shown_ = 0;
     mutable int widest_ = -1;
     mutable QFont widestFont_;

@@ -79,3 +79,40 @@ TEST_F(DueCheckTicksTest, ACheckWaitingOnANoticeIsNotStartedAgainFromItsLoop) {
     faceTick();
     EXPECT_EQ(log.count(QStringLiteral("reminders")), 2);
 }
+
+// What a sleeping program waits for: the earliest minute a check that is
+// switched on and idle asks for. A check asked for in this second, or
+// running, is left out until it has run: it then asks anew.
+TEST(DueCheckTicksNext, TheEarliestMinuteOfTheChecksThatCanRun) {
+    struct Case {
+        const char* name;
+        qint64 reminders, launches;  // what each check asks for
+        bool launchesOn;
+        bool tickAsked;  // a second tick has asked for both, not yet run
+        qint64 expected;
+    };
+    const qint64 never = DueCheckTicks::kNeverDue;
+    for (const Case& c : {Case{"earliest of both", 700, 650, true, false, 650},
+                          Case{"one waits for nothing", never, 650, true, false, 650},
+                          Case{"a reload due now", DueCheckTicks::kDueNow, 650, true, false,
+                               DueCheckTicks::kDueNow},
+                          Case{"a check switched off", 700, 650, false, false, 700},
+                          Case{"nothing waits", never, never, true, false, never},
+                          Case{"asked for, not yet run", 700, 650, true, true, never}}) {
+        FlagSwitch reminders, launches;
+        reminders.enable();
+        if (c.launchesOn) {
+            launches.enable();
+        }
+        DueCheckTicks ticks;
+        ticks.addCheck(
+            reminders, [] {}, [&] { return c.reminders; });
+        ticks.addCheck(
+            launches, [] {}, [&] { return c.launches; });
+        if (c.tickAsked) {
+            ticks.secondTick(QDateTime(QDate(2026, 3, 10), QTime(10, 0)));
+        }
+        EXPECT_EQ(ticks.nextDueMinute(), c.expected) << c.name;
+        QCoreApplication::processEvents();  // the asked-for runs, whichever case
+    }
+}

@@ -122,7 +122,10 @@ TEST_F(Wiring, AwayNoSlideTimerRunsAndTheWindowsAreUnmapped) {
     while (app.timers().slideAway.isActive() && waited.elapsed() < 10000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    EXPECT_EQ(running(), QStringList({"faceTick", "reminderCheck", "launchCheck"}));
+    // The face's next tick finds the clock away and stops (see AwaySleepTest).
+    QStringList timers = running();
+    timers.removeAll(QStringLiteral("faceTick"));
+    EXPECT_EQ(timers, QStringList({"reminderCheck", "launchCheck"}));
     EXPECT_FALSE(app.clock().isVisible());
     EXPECT_FALSE(app.calendar()->isVisible());
     EXPECT_TRUE(app.pullTab()->isVisible());

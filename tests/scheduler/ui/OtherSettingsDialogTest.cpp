@@ -13,6 +13,7 @@
 #include "dialogs/WrappingCheckBox.h"
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
+#include "scheduler/RepeatingReminders.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ui/OtherSettingsDialog.h"
 #include "scheduler/ui/ScheduleLineDelegate.h"
@@ -134,6 +135,42 @@ TEST_F(OtherSettings, OkStoresTheOptionsThroughARestart) {
     activate(other);
     other.okButton()->click();
     EXPECT_EQ(program.restarts, 2);
+}
+
+TEST_F(OtherSettings, TheDesktopNotificationsBoxActsAtOnceAndOkStoresItInTheOptionsFile) {
+    const QString optionsFile = QStringLiteral("system/options.ini");
+    struct Case {
+        const char* what;
+        bool before;
+        bool clicked;
+        bool okay;  // OK, or Cancel
+    };
+    const Case cases[] = {{"switched on, OK", false, true, true},
+                          {"switched off, OK", true, true, true},
+                          {"left as it was, OK", true, false, true},
+                          {"switched on, Cancel", false, true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(folder.path(optionsFile));
+        state.options.setDesktopNotifications(c.before);
+        activate(other);
+        EXPECT_EQ(other.desktopNoticesBox()->isChecked(), c.before);
+        EXPECT_EQ(other.desktopNoticesBox()->text(),
+                  QStringLiteral("Уведомлять через рабочий стол"));
+        if (c.clicked) {
+            other.desktopNoticesBox()->click();
+        }
+        const bool now = c.before != c.clicked;
+        EXPECT_EQ(state.options.desktopNotifications(), now);
+        (c.okay ? other.okButton() : other.cancelButton())->click();
+        if (c.okay) {
+            EXPECT_EQ(ProgramOptions::read(folder.path(optionsFile)).desktopNotifications(), now);
+            // The settings record stays 60 bytes, the option in a file of its own.
+            EXPECT_EQ(folder.read(QStringLiteral("system/system.ini")).size(), 60);
+        } else {
+            EXPECT_FALSE(folder.exists(optionsFile));
+        }
+    }
 }
 
 TEST_F(OtherSettings, ASoundOffOnlyForASilentSkinIsNotStored) {
@@ -297,4 +334,27 @@ TEST_F(OtherSettings, TheWidestLineIsPickedFromItsStoredCharacters) {
     ASSERT_TRUE(widest.endsWith(QChar(u'Ж')));
     EXPECT_EQ(other.scheduleModel()->widestLine(list->fontMetrics(), list->font()),
               list->fontMetrics().horizontalAdvance(ScheduleLineDelegate::singleLine(widest)));
+}
+
+// A repeating reminder's line names its rule; deleting it deletes the rule,
+// so a reminder added later at the same day, time and text does not repeat.
+TEST_F(OtherSettings, ARepeatingLineShowsItsRuleAndDeletesItWithIt) {
+    ReminderRecord rec;
+    rec.setDate(daycount::fromDate(QDate(2026, 3, 11)));
+    rec.setTime(QStringLiteral("09:00"));
+    rec.setText(QStringLiteral("зарядка"));
+    const RepeatingReminders reminders(state.programFolder);
+    ASSERT_EQ(reminders.add(rec, RepeatRule::Workdays), QString());
+    addReminder(QDate(2026, 3, 11), "10:00", QStringLiteral("один раз"));
+    activate(other);
+    EXPECT_EQ(lines(), (QStringList{QStringLiteral("09:00  11.03.2026  [по рабочим дням]  зарядка"),
+                                    QStringLiteral("10:00  11.03.2026  один раз")}));
+    select(0);
+    other.deleteAction()->trigger();
+    EXPECT_TRUE(reminders.readRules().entries.isEmpty());
+    ASSERT_EQ(reminders.add(rec, RepeatRule::Never), QString());
+    other.cancelButton()->click();
+    activate(other);
+    EXPECT_EQ(lines(), (QStringList{QStringLiteral("09:00  11.03.2026  зарядка"),
+                                    QStringLiteral("10:00  11.03.2026  один раз")}));
 }

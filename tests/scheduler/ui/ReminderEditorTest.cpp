@@ -1,11 +1,14 @@
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "DialogFixture.h"
+#include "scheduler/ReminderDueCheck.h"
 #include "scheduler/ui/ReminderEditor.h"
 #include "scheduler/ui/UpDownArrows.h"
 
@@ -198,4 +201,70 @@ TEST_F(ReminderEditorTest, AReminderPastTheRecordsTheReadersReadIsRefused) {
             EXPECT_EQ(editor.textField()->toPlainText(), QStringLiteral("ещё одно"));
         }
     }
+}
+
+// Each choice stores an ordinary record and its rule; the due check then
+// announces the reminder at its minute and puts its next occurrence in its
+// place, by the fake clock.
+TEST_F(ReminderEditorTest, TheRepeatChoiceMakesTheReminderComeBack) {
+    const struct {
+        int choice;  // the combo's row
+        const char* name;
+        QDate next;  // after the one on Tuesday 10 March 2026
+    } rows[] = {
+        {0, "нет", QDate()},
+        {1, "каждый день", QDate(2026, 3, 11)},
+        {2, "по рабочим дням", QDate(2026, 3, 11)},
+        {3, "каждую неделю", QDate(2026, 3, 17)},
+        {4, "каждый месяц", QDate(2026, 4, 10)},
+        {5, "каждый год", QDate(2027, 3, 10)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(folder.path(QStringLiteral("system/napom.dat")));
+        QFile::remove(folder.path(QStringLiteral("system/repeat.dat")));
+        platform.clock = QDateTime(QDate(2026, 3, 10), QTime(14, 7, 30));
+        platform.messages.clear();
+        activate(editor);
+        // Every activation starts from "never".
+        EXPECT_EQ(editor.repeatChoice()->currentIndex(), 0);
+        editor.repeatChoice()->setCurrentIndex(row.choice);
+        EXPECT_EQ(editor.repeatChoice()->currentText(), QString::fromUtf8(row.name));
+        editor.hourField()->setText(QStringLiteral("15"));
+        editor.minuteField()->setText(QStringLiteral("00"));
+        editor.textField()->setPlainText(QStringLiteral("полить цветы"));
+        editor.okButton()->click();
+        ASSERT_FALSE(editor.isVisible());
+
+        ReminderDueCheck check(state, timers.view(), platform);
+        platform.clock = QDateTime(QDate(2026, 3, 10), QTime(15, 0, 2));
+        state.reloadReminders = true;
+        check.reminderTick();
+        check.reminderTick();
+        EXPECT_EQ(platform.messages, QStringList{QStringLiteral("полить цветы")});
+        const ScheduleList left = ScheduleFiles(state.programFolder).load(ScheduleKind::Reminders);
+        if (!row.next.isValid()) {
+            EXPECT_TRUE(left.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(left.size(), 1);
+        EXPECT_EQ(left.first().day(), row.next);
+        EXPECT_EQ(left.first().time(), QStringLiteral("15:00"));
+    }
+}
+
+// The choice is named by its label, in the language file's words where it
+// has them (a screen reader reads the name; the original files have none).
+TEST_F(ReminderEditorTest, TheRepeatChoiceIsNamedByItsLabel) {
+    activate(editor);
+    EXPECT_EQ(editor.repeatChoice()->accessibleName(), QStringLiteral("Повтор"));
+    editor.reject();
+    folder.write(QStringLiteral("lang/Русский.lng"),
+                 cp1251::encode(kLanguage + QStringLiteral("[funrep]\r\nRepeat\r\nnever\r\n"
+                                                           "every day\r\n[end]\r\n")));
+    activate(editor);
+    EXPECT_EQ(editor.repeatChoice()->accessibleName(), QStringLiteral("Repeat"));
+    EXPECT_EQ(editor.repeatChoice()->itemText(1), QStringLiteral("every day"));
+    // A line the file lacks keeps its built-in text.
+    EXPECT_EQ(editor.repeatChoice()->itemText(5), QStringLiteral("каждый год"));
 }
