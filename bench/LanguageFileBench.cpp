@@ -67,15 +67,15 @@ int main() {
             const LanguageFile file(path);
             const double section = secondsFor([&] {
                 QStringList texts(5);
-                file.readSection(QStringLiteral("[funmem]"), texts);
+                (void)file.readSection(QStringLiteral("[funmem]"), texts);
             });
             const double table = secondsFor([&] {
                 QStringList texts(13);
-                file.readTable(QStringLiteral("[month]"), texts, 1);
+                (void)file.readTable(QStringLiteral("[month]"), texts, 1);
             });
             const double list = secondsFor([&] {
                 QStringList lines;
-                file.readList(QStringLiteral("[month]"), lines);
+                (void)file.readList(QStringLiteral("[month]"), lines);
             });
             const double perByte = 1e9 / double(bytes.size());
             std::printf("%-26s %10lld %14.1f %14.1f %14.1f\n", shape.name,

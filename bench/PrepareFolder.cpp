@@ -108,16 +108,13 @@ int main(int argc, char** argv) {
         const QString& arg = args[i];
         if (arg == QLatin1String("--quiet")) {
             const SettingsFile settings(folder.path(QStringLiteral("\\system\\system.ini")));
-            QString why;
-            const bool ok = settings.updateCopy(
-                [](SettingsRecord& rec) {
-                    rec.setAutoHide(false);
-                    rec.setNoPullTab(false);
-                    rec.setSoundOff(true);
-                },
-                &why);
-            if (!ok) {
-                std::fprintf(stderr, "cannot set up system.ini: %s\n", qPrintable(why));
+            const Expected<void> done = settings.updateCopy([](SettingsRecord& rec) {
+                rec.setAutoHide(false);
+                rec.setNoPullTab(false);
+                rec.setSoundOff(true);
+            });
+            if (!done) {
+                std::fprintf(stderr, "cannot set up system.ini: %s\n", qPrintable(done.error()));
                 return 1;
             }
         } else if ((arg == QLatin1String("--reminders") || arg == QLatin1String("--launches")) &&

@@ -118,8 +118,8 @@ double median(std::vector<double> values) {
 // The settings dialog's OK restarts the program; the benchmark never presses it.
 class NoRestart : public ProgramControl {
   public:
-    bool restartProgram(const std::function<void(SettingsRecord&)>&, QString*) override {
-        return false;
+    Expected<void> restartProgram(const std::function<void(SettingsRecord&)>&) override {
+        return Failure{};
     }
     QString executable() const override { return {}; }
 };
@@ -273,7 +273,7 @@ int main(int argc, char** argv) {
         if (seen == 0) {
             return std::pair<double, qint64>{0.0, 0};
         }
-        const double ms = timed([&] { files.remove(kind, key); });
+        const double ms = timed([&] { (void)files.remove(kind, key); });
         schedule::reloadFlag(state, kind) = true;  // as the removal's caller does
         const qint64 left = fileSize(folder, kind) / schedule::recordSize(kind);
         return std::pair<double, qint64>{ms, records - left};

@@ -162,10 +162,10 @@ void ChronidexApp::onFaceTick() {
     // clock change too. When it fails this instance goes on: the face and the
     // due checks tick as before, and the failure is told once.
     if (startup_.dayChanged(now.date()) && !restarting_ && !restartFailed_) {
-        QString error;
-        if (!restart_.restartProgram({}, &error)) {
+        if (const Expected<void> restarted = restart_.restartProgram({}); !restarted) {
             restartFailed_ = true;
-            platform_.showError(QStringLiteral("Ночной перезапуск не удался: %1").arg(error));
+            platform_.showError(
+                QStringLiteral("Ночной перезапуск не удался: %1").arg(restarted.error()));
         }
     }
 }

@@ -73,10 +73,11 @@ ClockStartup::Outcome ClockStartup::finish() {
         }
     } else {
         const SettingsFile file(state_.programFolder.path(formatnames::settingsFile()));
-        QString error;
-        if (!file.updateCopy([](SettingsRecord& copy) { copy.setRestartFlag(false); }, &error)) {
+        const Expected<void> cleared =
+            file.updateCopy([](SettingsRecord& copy) { copy.setRestartFlag(false); });
+        if (!cleared) {
             platform_.showError(QStringLiteral("Не удалось снять отметку перезапуска в «%1»: %2")
-                                    .arg(file.path(), error));
+                                    .arg(file.path(), cleared.error()));
         }
         platform_.instanceMarker().takeOverWhenFree();
     }

@@ -85,9 +85,9 @@ QWidget* MenuDialogs::madeFor(MenuItem item) const {
 // a language without one.
 QString MenuDialogs::helpFile() const {
     QStringList week(MonthLayout::kWeekdayTexts);
-    if (const std::optional<LanguageFile> file =
-            currentLanguageFile(context_.state.programFolder, context_.state.settings, nullptr)) {
-        file->readTable(QLatin1String(sections::kWeekTable), week, 0);
+    if (const Expected<LanguageFile> file =
+            currentLanguageFile(context_.state.programFolder, context_.state.settings)) {
+        (void)file->readTable(QLatin1String(sections::kWeekTable), week, 0);
     }
     const QString code = week.value(MonthLayout::kLayoutCode).trimmed().toLower();
     const auto page = [this](const QString& code) {

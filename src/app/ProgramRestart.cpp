@@ -16,23 +16,20 @@ QString ProgramRestart::executable() const {
         .executableFor(state_.programFolder.root());
 }
 
-bool ProgramRestart::restartProgram(const std::function<void(SettingsRecord&)>& change,
-                                    QString* error) {
+Expected<void> ProgramRestart::restartProgram(const std::function<void(SettingsRecord&)>& change) {
     const SettingsFile file(state_.programFolder.path(formatnames::settingsFile()));
-    const bool written = file.updateCopy(
-        [&](SettingsRecord& copy) {
-            if (change) {
-                change(copy);
-            }
-            copy.setRestartFlag(true);
-        },
-        error);
+    const Expected<void> written = file.updateCopy([&](SettingsRecord& copy) {
+        if (change) {
+            change(copy);
+        }
+        copy.setRestartFlag(true);
+    });
     if (!written) {
         // Without the flag the new instance would take itself for a second
         // copy and end: keep running instead.
-        return false;
+        return written;
     }
     platform_.startDetached(executable(), state_.programFolder.root());
     closeClock_();
-    return true;
+    return {};
 }

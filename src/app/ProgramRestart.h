@@ -13,8 +13,7 @@ class ProgramRestart : public ProgramControl {
   public:
     ProgramRestart(const ClockState& state, Platform& platform, std::function<void()> closeClock);
 
-    bool restartProgram(const std::function<void(SettingsRecord&)>& change,
-                        QString* error) override;
+    Expected<void> restartProgram(const std::function<void(SettingsRecord&)>& change) override;
 
     // As Installation::executableFor tells it for the running executable.
     QString executable() const override;

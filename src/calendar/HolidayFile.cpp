@@ -14,13 +14,6 @@ namespace holidays {
 
 namespace {
 
-bool fail(QString* error, const QString& text) {
-    if (error) {
-        *error = text;
-    }
-    return false;
-}
-
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -47,7 +40,7 @@ QString pathFor(const ProgramFolder& folder, int month) {
     return folder.path(formatnames::holidayFile().arg(month));
 }
 
-std::optional<QStringList> read(const QString& path, QString* error) {
+Expected<QStringList> read(const QString& path) {
     QFile file(path);
     const QFileInfo info(path);
     QString why;
@@ -59,9 +52,8 @@ std::optional<QStringList> read(const QString& path, QString* error) {
         why = file.errorString();  // a folder, device or pipe was refused above
     }
     if (!why.isEmpty()) {
-        fail(error,
-             QStringLiteral("Не удалось открыть файл праздников «%1»: %2.").arg(shown(path), why));
-        return std::nullopt;
+        return Failure{
+            QStringLiteral("Не удалось открыть файл праздников «%1»: %2.").arg(shown(path), why)};
     }
     QStringList lines;
     // The end test follows each read, so even a zero-byte file gives one
@@ -76,11 +68,10 @@ std::optional<QStringList> read(const QString& path, QString* error) {
     return lines;
 }
 
-bool write(const QString& path, const QStringList& entries, QString* error) {
+Expected<void> write(const QString& path, const QStringList& entries) {
     const auto cannotSave = [&](const QString& why) {
-        return fail(
-            error,
-            QStringLiteral("Не удалось сохранить файл праздников «%1»: %2.").arg(shown(path), why));
+        return Failure{
+            QStringLiteral("Не удалось сохранить файл праздников «%1»: %2.").arg(shown(path), why)};
     };
     if (path.isEmpty()) {
         return cannotSave(QStringLiteral("для этого месяца нет файла праздников"));
@@ -101,11 +92,10 @@ bool write(const QString& path, const QStringList& entries, QString* error) {
         content += cp1251::encode(entry);
         content += "\r\n";
     }
-    QString why;
-    if (!safewrite::replaceFile(path, content, &why)) {
-        return cannotSave(why);
+    if (const Expected<void> done = safewrite::replaceFile(path, content); !done) {
+        return cannotSave(done.error());
     }
-    return true;
+    return {};
 }
 
 }  // namespace holidays

@@ -2,7 +2,8 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
+
+#include "settings/Expected.h"
 
 class ProgramFolder;
 
@@ -13,12 +14,12 @@ namespace holidays {
 // On-disk path of month 1..12 (looked up without regard to case).
 QString pathFor(const ProgramFolder& folder, int month);
 
-// Every line in file order; a zero-byte file gives one empty line. Nothing
-// (with the reason) when the file cannot be opened.
-std::optional<QStringList> read(const QString& path, QString* error = nullptr);
+// Every line in file order; a zero-byte file gives one empty line. A failure
+// when the file cannot be opened.
+Expected<QStringList> read(const QString& path);
 
 // Each entry followed by CR LF, replacing the file only once the new content
 // is complete on disk. An empty list gives a zero-byte file.
-bool write(const QString& path, const QStringList& entries, QString* error = nullptr);
+Expected<void> write(const QString& path, const QStringList& entries);
 
 }  // namespace holidays

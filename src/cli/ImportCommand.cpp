@@ -107,8 +107,8 @@ QList<QByteArray> ImportCommand::newRecords(const QList<ImportedReminder>& remin
 
 int ImportCommand::add(const ProgramFolder& folder, const ScheduleFiles& files,
                        const QList<QByteArray>& records, const QList<RepeatEntry>& rules) const {
-    if (const QString error = files.appendAll(ScheduleKind::Reminders, records); !error.isEmpty()) {
-        return context_.refuse(error);
+    if (const Expected<void> added = files.appendAll(ScheduleKind::Reminders, records); !added) {
+        return context_.refuse(added.error());
     }
     // The records first, as the editor adds them: a rule that fails leaves
     // its reminder an ordinary one.

@@ -68,8 +68,8 @@ bool ScheduleCommand::wanted(const QStringList& arguments) {
 
 int ScheduleCommand::append(ScheduleKind kind, const QByteArray& record) {
     const ProgramFolder folder(context_.programFolder);
-    if (const QString error = ScheduleFiles(folder).append(kind, record); !error.isEmpty()) {
-        return context_.refuse(error);
+    if (const Expected<void> added = ScheduleFiles(folder).append(kind, record); !added) {
+        return context_.refuse(added.error());
     }
     context_.notifier.askReload(schedule::messageName(kind));
     return command::Done;
@@ -298,11 +298,11 @@ int ScheduleCommand::remove(const QStringList& arguments) {
             QStringLiteral("Nothing is scheduled on %1 at %2.").arg(arguments[1], time.time));
     }
     // A reminder's rule goes with it.
-    const QString error = kind == ScheduleKind::Reminders
-                              ? RepeatingReminders(folder).removeKey(key)
-                              : files.remove(kind, key);
-    if (!error.isEmpty()) {
-        return context_.refuse(error);
+    const Expected<void> removed = kind == ScheduleKind::Reminders
+                                       ? RepeatingReminders(folder).removeKey(key)
+                                       : files.remove(kind, key);
+    if (!removed) {
+        return context_.refuse(removed.error());
     }
     context_.notifier.askReload(schedule::messageName(kind));
     return command::Done;

@@ -42,7 +42,7 @@ bool AutostartEntry::create() const {
     if (!QDir().mkpath(startupFolder_)) {
         return false;
     }
-    return safewrite::replaceFile(path(), text(programFolder_, executable_).toUtf8(), nullptr);
+    return safewrite::replaceFile(path(), text(programFolder_, executable_).toUtf8()).ok();
 }
 
 bool AutostartEntry::remove() const {

@@ -64,9 +64,9 @@ void ChooserDialog::prepare() {
 
     fileList_->clear();
     list_->clear();
-    QString error;
-    if (!files_.setFolder(state.programFolder.path(setup_.folder), &error)) {
-        context_.platform.showError(error);
+    if (const Expected<void> read = files_.setFolder(state.programFolder.path(setup_.folder));
+        !read) {
+        context_.platform.showError(read.error());
         return;
     }
     fileList_->addItems(files_.fileNames());
@@ -87,9 +87,9 @@ void ChooserDialog::confirm() {
         context_.platform.showMessage(problem);
         return;
     }
-    QString error;
-    if (!choice_.store(state.programFolder, state.settings, name, &error)) {
-        context_.platform.showError(error);
+    if (const Expected<void> stored = choice_.store(state.programFolder, state.settings, name);
+        !stored) {
+        context_.platform.showError(stored.error());
         return;
     }
     changed_ = true;
@@ -102,8 +102,8 @@ void ChooserDialog::closed() {
         return;
     }
     changed_ = false;
-    QString error;
-    if (!context_.program.restartProgram([](SettingsRecord&) {}, &error)) {
-        context_.platform.showError(error);
+    if (const Expected<void> restarted = context_.program.restartProgram([](SettingsRecord&) {});
+        !restarted) {
+        context_.platform.showError(restarted.error());
     }
 }

@@ -75,7 +75,7 @@ void applyLanguageBootstrap(const ProgramFolder& folder) {
         const std::optional<QString> file = fileForCode(*code);
         // The record is rewritten only when it could be read, so a missing or
         // damaged system.ini is left for the start-up to rebuild.
-        SettingsFile(folder.path(formatnames::settingsFile()))
+        (void)SettingsFile(folder.path(formatnames::settingsFile()))
             .updateCopy([&file](SettingsRecord& rec) {
                 if (file) {
                     rec.setLangFile(*file);

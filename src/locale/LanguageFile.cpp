@@ -102,7 +102,7 @@ class LineReader {
 
 // Opens a language file, refusing what is not a plain file: a folder is not a
 // language file, and a device or pipe could be read forever.
-bool openForReading(QFile& file, QString* error) {
+Expected<void> openForReading(QFile& file) {
     const QFileInfo info(file.fileName());
     QString why;
     if (!info.exists()) {
@@ -112,23 +112,20 @@ bool openForReading(QFile& file, QString* error) {
     } else if (!file.open(QIODevice::ReadOnly)) {
         why = file.errorString();
     } else {
-        return true;
+        return {};
     }
-    if (error) {
-        *error = QStringLiteral("Не удалось открыть языковой файл «%1»: %2.")
-                     .arg(QDir::toNativeSeparators(file.fileName()), why);
-    }
-    return false;
+    return Failure{QStringLiteral("Не удалось открыть языковой файл «%1»: %2.")
+                       .arg(QDir::toNativeSeparators(file.fileName()), why)};
 }
 
 }  // namespace
 
 LanguageFile::LanguageFile(QString path) : path_(std::move(path)) {}
 
-bool LanguageFile::readSection(const QString& header, QStringList& texts, QString* error) const {
+Expected<void> LanguageFile::readSection(const QString& header, QStringList& texts) const {
     QFile file(path_);
-    if (!openForReading(file, error)) {
-        return false;
+    if (Expected<void> opened = openForReading(file); !opened) {
+        return opened;
     }
     LineReader reader(file);
     bool inSection = false;
@@ -151,14 +148,13 @@ bool LanguageFile::readSection(const QString& header, QStringList& texts, QStrin
             }
         }
     } while (!reader.atEnd());
-    return true;
+    return {};
 }
 
-bool LanguageFile::readTable(const QString& header, QStringList& texts, int first,
-                             QString* error) const {
+Expected<void> LanguageFile::readTable(const QString& header, QStringList& texts, int first) const {
     QFile file(path_);
-    if (!openForReading(file, error)) {
-        return false;
+    if (Expected<void> opened = openForReading(file); !opened) {
+        return opened;
     }
     LineReader reader(file);
     bool inSection = false;
@@ -181,13 +177,13 @@ bool LanguageFile::readTable(const QString& header, QStringList& texts, int firs
             ++next;
         }
     }
-    return true;
+    return {};
 }
 
-bool LanguageFile::readList(const QString& header, QStringList& lines, QString* error) const {
+Expected<void> LanguageFile::readList(const QString& header, QStringList& lines) const {
     QFile file(path_);
-    if (!openForReading(file, error)) {
-        return false;
+    if (Expected<void> opened = openForReading(file); !opened) {
+        return opened;
     }
     LineReader reader(file);
     bool inSection = false;
@@ -202,5 +198,5 @@ bool LanguageFile::readList(const QString& header, QStringList& lines, QString* 
             lines.append(text);
         }
     }
-    return true;
+    return {};
 }

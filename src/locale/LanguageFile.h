@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "settings/Expected.h"
+
 // A language file: plain cp1251 text holding named sections, each a header
 // line ("[funmem]"), its text lines and "[end]". Every read is a fresh pass
 // over the file. Lines end with CR LF; a lone LF ends a line too.
@@ -13,18 +15,17 @@ class LanguageFile {
 
     // Fixed-size section: `texts` holds the section's line count; the lines
     // that follow the header go into it unexamined. A missing section leaves
-    // the slots as they were. False (with the reason) when the file cannot be
+    // the slots as they were. A failure when the file cannot be
     // opened; the texts are then untouched.
-    bool readSection(const QString& header, QStringList& texts, QString* error = nullptr) const;
+    Expected<void> readSection(const QString& header, QStringList& texts) const;
 
     // Table section ("[month]", "[nedelya]"): the lines between the header and
     // "[end]" go to texts[first], texts[first + 1], ...; lines beyond the
     // table's end are dropped.
-    bool readTable(const QString& header, QStringList& texts, int first,
-                   QString* error = nullptr) const;
+    Expected<void> readTable(const QString& header, QStringList& texts, int first) const;
 
     // Every line between the header and "[end]", appended to `lines`.
-    bool readList(const QString& header, QStringList& lines, QString* error = nullptr) const;
+    Expected<void> readList(const QString& header, QStringList& lines) const;
 
   private:
     QString path_;

@@ -2,13 +2,8 @@
 
 #include "locale/LanguageSections.h"
 
-#include <QDir>
-
-#include "locale/LanguageFile.h"
+#include "locale/CurrentLanguageFile.h"
 #include "platform/Platform.h"
-#include "settings/FormatNames.h"
-#include "settings/ProgramFolder.h"
-#include "settings/SettingsRecord.h"
 
 namespace {
 
@@ -34,24 +29,12 @@ LanguageSection::LanguageSection(QString header)
 
 bool LanguageSection::load(const ProgramFolder& folder, const SettingsRecord& settings,
                            Notices* errorsTo) {
-    const QString name = settings.langFile();
-    QString error;
-    if (name.isEmpty()) {
-        // Without a name the path would be the language folder itself.
-        error = QStringLiteral("Не удалось открыть языковой файл: в настройках он не выбран.");
-    } else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
-        // The name comes from a file that anyone can edit; it may only name a
-        // file inside the language folder.
-        error =
-            QStringLiteral("Не удалось открыть языковой файл «%1»: это не имя файла.").arg(name);
-    } else if (LanguageFile(folder.path(formatnames::languageFolder() + name))
-                   .readSection(header_, slots_, &error)) {
-        return true;
+    const Expected<LanguageFile> file = currentLanguageFile(folder, settings);
+    const Expected<void> read = file ? file->readSection(header_, slots_) : Failure{file.error()};
+    if (!read && errorsTo) {
+        errorsTo->showError(read.error());
     }
-    if (errorsTo) {
-        errorsTo->showError(error);
-    }
-    return false;
+    return read.ok();
 }
 
 QString LanguageSection::line(int n) const {

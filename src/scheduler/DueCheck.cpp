@@ -214,8 +214,8 @@ void DueCheck::remove(const ScheduleEntry& entry, qsizetype index, bool requestR
     handled_.insert(index);
     // An entry that stays in its file is kept out of the lists read later,
     // so it is not announced again every minute.
-    if (const QString error = takeAway(entry); !error.isEmpty()) {
-        platform_.showError(error);
+    if (const Expected<void> removed = takeAway(entry); !removed) {
+        platform_.showError(removed.error());
         if (!isStuck(entry)) {
             stuck_.append(entry);
         }
@@ -227,7 +227,7 @@ void DueCheck::remove(const ScheduleEntry& entry, qsizetype index, bool requestR
     startTimer();
 }
 
-QString DueCheck::takeAway(const ScheduleEntry& entry) {
+Expected<void> DueCheck::takeAway(const ScheduleEntry& entry) {
     return files_.removeEntries(kind_, {entry});
 }
 

@@ -67,7 +67,7 @@ class DueCheck {
     virtual QString listReloaded() { return {}; }
     // Takes the record of an announced entry from the file; what went wrong,
     // for the user. By default the record is simply removed.
-    virtual QString takeAway(const ScheduleEntry& entry);
+    virtual Expected<void> takeAway(const ScheduleEntry& entry);
 
     // The skin's sound, unless switched off. A sound that cannot be opened or
     // played is skipped: the entry is announced all the same.

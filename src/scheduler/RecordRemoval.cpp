@@ -28,37 +28,36 @@ RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize,
                         return ScheduleEntry::recordMatches(rec, day, time);
                     }) {}
 
-QString RecordRemoval::failed(const QString& what, const QString& why) const {
-    return what.arg(QDir::toNativeSeparators(path_), why);
+Failure RecordRemoval::failed(const QString& what, const QString& why) const {
+    return {what.arg(QDir::toNativeSeparators(path_), why)};
 }
 
-QString RecordRemoval::run() {
+Expected<void> RecordRemoval::run() {
     // A second line of a key deleted from the list, or the file emptied by
     // another program meanwhile: nothing is left to take, and what is to be
     // added makes the file anew.
     if (!QFileInfo::exists(path_)) {
-        return tail_.isEmpty() ? QString() : create();
+        return tail_.isEmpty() ? Expected<void>() : create();
     }
     linked_ = QFileInfo(path_).isSymLink();
     target_ = linked_ ? plainfile::linkEnd(path_) : path_;
-    QString why;
-    const int fd = plainfile::openRegular(target_, O_RDONLY, &why);
-    if (fd < 0) {
-        return failed(QStringLiteral("Не удалось открыть файл расписания %1: %2"), why);
+    const Expected<int> fd = plainfile::openRegular(target_, O_RDONLY);
+    if (!fd) {
+        return failed(QStringLiteral("Не удалось открыть файл расписания %1: %2"), fd.error());
     }
-    main_.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    main_.open(*fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
     if (linked_) {
         scratch_.emplace(target_, ScratchWriter::Naming::Beside);
     } else {
         scratch_.emplace(scratchPath_);
     }
     in_ = QByteArray(qMax<qsizetype>(1, kWriteBuffer / size_) * size_, Qt::Uninitialized);
-    if (const QString error = scan(); !error.isEmpty()) {
-        return error;
+    if (Expected<void> scanned = scan(); !scanned) {
+        return scanned;
     }
-    const QString error = finish();
+    const Expected<void> done = finish();
     main_.close();
-    return error;
+    return done;
 }
 
 void RecordRemoval::setTail(QByteArray records) {
@@ -67,19 +66,18 @@ void RecordRemoval::setTail(QByteArray records) {
 
 // A missing file with records to add: made through the scratch file, as
 // every rewrite is.
-QString RecordRemoval::create() {
+Expected<void> RecordRemoval::create() {
     ScratchWriter scratch(scratchPath_);
-    QString why;
-    if (!scratch.open(&why) || !scratch.write(tail_, &why) || !scratch.commitOver(path_, &why)) {
-        return QStringLiteral("Не удалось записать файл расписания %1: %2")
-            .arg(QDir::toNativeSeparators(path_), why);
+    if (!passed(scratch.open()) || !passed(scratch.write(tail_)) ||
+        !passed(scratch.commitOver(path_))) {
+        return failed(QStringLiteral("Не удалось записать файл расписания %1: %2"), why_);
     }
     return {};
 }
 
 // Reads the file through, looking for the records to drop and streaming the
 // kept ones once the first of them was found.
-QString RecordRemoval::scan() {
+Expected<void> RecordRemoval::scan() {
     for (;;) {
         const qint64 got = main_.read(in_.data(), in_.size());
         if (got <= 0) {
@@ -137,20 +135,25 @@ bool RecordRemoval::take(qint64 got) {
 // the file already open, not read a second time.
 bool RecordRemoval::begin() {
     begun_ = true;
-    return scratch_->open(&why_) &&
-           (firstMatch_ <= 0 || scratch_->copyFrom(main_, 0, firstMatch_, &why_));
+    return passed(scratch_->open()) &&
+           (firstMatch_ <= 0 || passed(scratch_->copyFrom(main_, 0, firstMatch_)));
+}
+
+// Whether a step of the rewrite went through; why not is kept for the message.
+bool RecordRemoval::passed(const Expected<void>& step) {
+    why_ = step.error();
+    return step.ok();
 }
 
 // Kept records next to each other in `in_` go out in one write.
 bool RecordRemoval::writeRun(qint64 end) {
     const qint64 from = run_;
     run_ = -1;
-    return from < 0 ||
-           scratch_->write(QByteArrayView(in_.constData() + from * size_, (end - from) * size_),
-                           &why_);
+    return from < 0 || passed(scratch_->write(
+                           QByteArrayView(in_.constData() + from * size_, (end - from) * size_)));
 }
 
-QString RecordRemoval::finish() {
+Expected<void> RecordRemoval::finish() {
     if (firstMatch_ < 0 && tail_.isEmpty()) {
         return {};  // nothing to drop: the file stays as it is
     }
@@ -158,8 +161,8 @@ QString RecordRemoval::finish() {
     // ends in, empty: a schedule without records.
     if (keptBytes_ == 0 && tail_.isEmpty() && !linked_) {
         if (!QFile::remove(path_)) {
-            return QStringLiteral("Не удалось удалить файл расписания %1.")
-                .arg(QDir::toNativeSeparators(path_));
+            return Failure{QStringLiteral("Не удалось удалить файл расписания %1.")
+                               .arg(QDir::toNativeSeparators(path_))};
         }
         QFile::remove(scratchPath_);  // one left over by an interrupted rewrite
         return {};
@@ -174,8 +177,8 @@ QString RecordRemoval::finish() {
             return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
         }
     }
-    if ((!tail_.isEmpty() && !scratch_->write(tail_, &why_)) ||
-        !scratch_->commitOver(target_, &why_)) {
+    if ((!tail_.isEmpty() && !passed(scratch_->write(tail_))) ||
+        !passed(scratch_->commitOver(target_))) {
         return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
     }
     return {};

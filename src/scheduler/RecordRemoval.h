@@ -31,21 +31,22 @@ class RecordRemoval {
     // that the file holds either the old records or the new ones with these.
     void setTail(QByteArray records);
 
-    // What went wrong, for the user; empty when done. A missing file is left
+    // A failure says what went wrong, for the user. A missing file is left
     // missing, or made with the tail alone; when no record remains, neither
     // the file nor a scratch file is left (through a link, the file it ends
     // in stays, empty). Anything but a regular file is refused. A failure
     // leaves the file as it was.
-    QString run();
+    Expected<void> run();
 
   private:
-    QString scan();
+    Expected<void> scan();
     bool take(qint64 got);
     bool begin();
     bool writeRun(qint64 end);
-    QString finish();
-    QString create();
-    QString failed(const QString& what, const QString& why) const;
+    bool passed(const Expected<void>& step);
+    Expected<void> finish();
+    Expected<void> create();
+    Failure failed(const QString& what, const QString& why) const;
 
     QString path_;
     QString scratchPath_;

@@ -39,8 +39,8 @@ bool ReminderDueCheck::putOff(const ScheduleEntry& entry, int minutes) {
     record.setDate(daycount::fromDate(at.date()));
     record.setTime(at.time().toString(QStringLiteral("HH:mm")));
     record.setTextBytes(entry.textBytes());
-    if (const QString error = files_.append(record); !error.isEmpty()) {
-        platform_.showError(error);
+    if (const Expected<void> added = files_.append(record); !added) {
+        platform_.showError(added.error());
         return false;
     }
     // Read at the next tick, also when put off from an overdue notice, whose
@@ -89,6 +89,7 @@ QString ReminderDueCheck::overdueNote(qsizetype index, const QDateTime& now) con
     return texts_.missedLine(missed);
 }
 
-QString ReminderDueCheck::takeAway(const ScheduleEntry& entry) {
-    return reminders_.announced(entry, platform_.now()).error;
+Expected<void> ReminderDueCheck::takeAway(const ScheduleEntry& entry) {
+    const QString error = reminders_.announced(entry, platform_.now()).error;
+    return error.isEmpty() ? Expected<void>() : Failure{error};
 }

@@ -30,7 +30,7 @@ class ReminderDueCheck : public DueCheck {
     }
     QString overdueNote(qsizetype index, const QDateTime& now) const override;
     QString listReloaded() override;
-    QString takeAway(const ScheduleEntry& entry) override;
+    Expected<void> takeAway(const ScheduleEntry& entry) override;
 
   private:
     bool answered(const ScheduleEntry& entry, const ReminderAnswer& answer);

@@ -187,14 +187,13 @@ RepeatFile::Read RepeatFile::read() const {
         read.missing = true;
         return read;
     }
-    QString why;
-    const int fd = plainfile::openRegular(plainfile::linkEnd(path_), O_RDONLY, &why);
-    if (fd < 0) {
-        read.failure = why;
+    const Expected<int> fd = plainfile::openRegular(plainfile::linkEnd(path_), O_RDONLY);
+    if (!fd) {
+        read.failure = fd.error();
         return read;
     }
     QFile file;
-    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    file.open(*fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     const QByteArray bytes = file.read(kMaxBytes);
     if (file.error() != QFileDevice::NoError) {
         read.failure = file.errorString();
@@ -239,10 +238,9 @@ RepeatFile::Update RepeatFile::update(
     if (result.before.missing && !QFileInfo(path_).isSymLink()) {
         QDir().mkpath(QFileInfo(path_).absolutePath());
     }
-    QString why;
-    if (!safewrite::replaceFile(path_, text(entries), &why)) {
+    if (const Expected<void> done = safewrite::replaceFile(path_, text(entries)); !done) {
         result.error = QStringLiteral("Не удалось записать файл правил повтора %1: %2")
-                           .arg(QDir::toNativeSeparators(path_), why);
+                           .arg(QDir::toNativeSeparators(path_), done.error());
     }
     return result;
 }

@@ -13,12 +13,12 @@ QString RepeatingReminders::add(const ReminderRecord& record, RepeatRule rule,
                                 bool* recordAdded) const {
     // The record first: a crash before the rule is written leaves an
     // ordinary reminder, never a rule waiting for a record that matches it.
-    const QString error = files_.append(record);
+    const Expected<void> added = files_.append(record);
     if (recordAdded) {
-        *recordAdded = error.isEmpty();
+        *recordAdded = added.ok();
     }
-    if (!error.isEmpty()) {
-        return error;
+    if (!added) {
+        return added.error();
     }
     if (rule == RepeatRule::Never) {
         return {};
@@ -56,7 +56,7 @@ RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& e
     if (!marked.error.isEmpty() || !rule) {
         // No rule (or none that could be read or marked): an ordinary
         // reminder, announced once and gone.
-        outcome.error = files_.removeEntries(ScheduleKind::Reminders, {entry});
+        outcome.error = files_.removeEntries(ScheduleKind::Reminders, {entry}).error();
         if (outcome.error.isEmpty() && !marked.error.isEmpty() && marked.before.failure.isEmpty()) {
             outcome.error = marked.error;
         }
@@ -66,8 +66,10 @@ RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& e
     record.setDate(daycount::fromDate(next));
     record.setTimeBytes(rule->time);
     record.setTextBytes(rule->text);
-    outcome.error = files_.replaceEntries(ScheduleKind::Reminders, {entry}, {record.bytes()});
-    const bool replaced = outcome.error.isEmpty();
+    const Expected<void> replacing =
+        files_.replaceEntries(ScheduleKind::Reminders, {entry}, {record.bytes()});
+    outcome.error = replacing.error();
+    const bool replaced = replacing.ok();
     // Then the rule takes the day the file now holds; after a failed
     // rewrite it keeps the day the file still holds.
     const RepeatFile::Update settled = rules().update([&](QList<RepeatEntry>& entries) {
@@ -88,15 +90,18 @@ RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& e
     return outcome;
 }
 
-QString RepeatingReminders::removeKey(const ScheduleKey& key) const {
+Expected<void> RepeatingReminders::removeKey(const ScheduleKey& key) const {
     // The rules first: a crash between the two writes leaves the reminder
     // ordinary, not a rule that could take hold of another record later.
     const RepeatFile::Update dropped = rules().update([&](QList<RepeatEntry>& entries) {
         entries.removeIf([&](const RepeatEntry& r) { return r.ofKey(key); });
     });
-    if (const QString error = files_.remove(ScheduleKind::Reminders, key); !error.isEmpty()) {
-        return error;
+    if (Expected<void> removed = files_.remove(ScheduleKind::Reminders, key); !removed) {
+        return removed;
     }
     // A rule file that cannot be read holds no rule that could be kept.
-    return dropped.before.failure.isEmpty() ? dropped.error : QString();
+    if (dropped.before.failure.isEmpty() && !dropped.error.isEmpty()) {
+        return Failure{dropped.error};
+    }
+    return {};
 }

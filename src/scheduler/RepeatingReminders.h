@@ -38,7 +38,7 @@ class RepeatingReminders {
     Outcome announced(const ScheduleEntry& entry, const QDateTime& now) const;
 
     // Removes every reminder of the key, and the rules of those.
-    QString removeKey(const ScheduleKey& key) const;
+    Expected<void> removeKey(const ScheduleKey& key) const;
 
     RepeatFile::Read readRules() const { return rules().read(); }
 

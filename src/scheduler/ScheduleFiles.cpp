@@ -34,31 +34,30 @@ QByteArray ScheduleFiles::wholeRecord(ScheduleKind kind, const QByteArray& recor
 }
 
 // A writer of the same folder that did not finish within the wait.
-QString ScheduleFiles::busy(ScheduleKind kind) const {
-    return QStringLiteral("Файл расписания %1 занят другой программой; попробуйте ещё раз.")
-        .arg(QDir::toNativeSeparators(filePath(kind)));
+Failure ScheduleFiles::busy(ScheduleKind kind) const {
+    return {QStringLiteral("Файл расписания %1 занят другой программой; попробуйте ещё раз.")
+                .arg(QDir::toNativeSeparators(filePath(kind)))};
 }
 
 // A write that would take the file past what the readers read.
-QString ScheduleFiles::full(ScheduleKind kind, qint64 held, qint64 adding) const {
-    return QStringLiteral(
-               "Файл расписания %1 содержит записей: %2; ещё %3 превысили бы предел в "
-               "%4 записей, дальше которого файл не читается. Ничего не добавлено.")
-        .arg(QDir::toNativeSeparators(filePath(kind)))
-        .arg(held)
-        .arg(adding)
-        .arg(kMaxEntries);
+Failure ScheduleFiles::full(ScheduleKind kind, qint64 held, qint64 adding) const {
+    return {QStringLiteral("Файл расписания %1 содержит записей: %2; ещё %3 превысили бы предел в "
+                           "%4 записей, дальше которого файл не читается. Ничего не добавлено.")
+                .arg(QDir::toNativeSeparators(filePath(kind)))
+                .arg(held)
+                .arg(adding)
+                .arg(kMaxEntries)};
 }
 
-QString ScheduleFiles::append(const ReminderRecord& record) const {
+Expected<void> ScheduleFiles::append(const ReminderRecord& record) const {
     return append(ScheduleKind::Reminders, record.bytes());
 }
 
-QString ScheduleFiles::append(const LaunchRecord& record) const {
+Expected<void> ScheduleFiles::append(const LaunchRecord& record) const {
     return append(ScheduleKind::Launches, record.bytes());
 }
 
-QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const {
+Expected<void> ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const {
     const int size = schedule::recordSize(kind);
     const QByteArray rec = wholeRecord(kind, record);
     const QString path = filePath(kind);
@@ -73,24 +72,23 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
         QDir().mkpath(QFileInfo(path).absolutePath());
     }
     // Never recreate a file that exists: that would throw its records away.
-    QString why;
-    const int fd =
-        plainfile::openRegular(target, existed ? O_RDWR : O_RDWR | O_CREAT | O_EXCL, &why);
-    if (fd < 0) {
-        return (existed ? QStringLiteral("Не удалось открыть файл расписания %1: %2")
-                        : QStringLiteral("Не удалось создать файл расписания %1: %2"))
-            .arg(native, why);
+    const Expected<int> fd =
+        plainfile::openRegular(target, existed ? O_RDWR : O_RDWR | O_CREAT | O_EXCL);
+    if (!fd) {
+        return Failure{(existed ? QStringLiteral("Не удалось открыть файл расписания %1: %2")
+                                : QStringLiteral("Не удалось создать файл расписания %1: %2"))
+                           .arg(native, fd.error())};
     }
     QFile file;
-    file.open(fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    file.open(*fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
     // After the last whole record: a partial record at the end is overwritten.
     const qint64 end = existed ? file.size() / size * size : 0;
     if (end / size >= kMaxEntries) {
         return full(kind, end / size, 1);
     }
     if (end != file.pos() && !file.seek(end)) {
-        return QStringLiteral("Не удалось записать файл расписания %1: %2")
-            .arg(native, file.errorString());
+        return Failure{QStringLiteral("Не удалось записать файл расписания %1: %2")
+                           .arg(native, file.errorString())};
     }
     // One write of the whole record; if the disk takes only part of it, the
     // part is cut off again so the file keeps whole records only.
@@ -103,7 +101,8 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
             file.close();
             QFile::remove(target);
         }
-        return QStringLiteral("Не удалось записать файл расписания %1: %2").arg(native, failure);
+        return Failure{
+            QStringLiteral("Не удалось записать файл расписания %1: %2").arg(native, failure)};
     }
     file.close();
     return {};
@@ -111,7 +110,7 @@ QString ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const
 
 // A scratch file with the file's whole records and the new ones takes the
 // file's name once it is on disk.
-QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& records) const {
+Expected<void> ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& records) const {
     const int size = schedule::recordSize(kind);
     QByteArray added;
     for (const QByteArray& record : records) {
@@ -131,12 +130,12 @@ QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& rec
     QFile file;
     qint64 kept = 0;
     if (present(target)) {
-        QString why;
-        const int fd = plainfile::openRegular(target, O_RDONLY, &why);
-        if (fd < 0) {
-            return QStringLiteral("Не удалось открыть файл расписания %1: %2").arg(native, why);
+        const Expected<int> fd = plainfile::openRegular(target, O_RDONLY);
+        if (!fd) {
+            return Failure{QStringLiteral("Не удалось открыть файл расписания %1: %2")
+                               .arg(native, fd.error())};
         }
-        file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+        file.open(*fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
         kept = file.size() / size * size;
     } else if (!linked) {
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -146,10 +145,19 @@ QString ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArray>& rec
     }
     ScratchWriter scratch(linked ? target : scratchPath(kind),
                           linked ? ScratchWriter::Naming::Beside : ScratchWriter::Naming::Fixed);
-    QString why;
-    if (!scratch.open(&why) || (kept > 0 && !scratch.copyFrom(file, 0, kept, &why)) ||
-        !scratch.write(added, &why) || !scratch.commitOver(target, &why)) {
-        return QStringLiteral("Не удалось переписать файл расписания %1: %2").arg(native, why);
+    Expected<void> done = scratch.open();
+    if (done && kept > 0) {
+        done = scratch.copyFrom(file, 0, kept);
+    }
+    if (done) {
+        done = scratch.write(added);
+    }
+    if (done) {
+        done = scratch.commitOver(target);
+    }
+    if (!done) {
+        return Failure{QStringLiteral("Не удалось переписать файл расписания %1: %2")
+                           .arg(native, done.error())};
     }
     return {};
 }
@@ -178,7 +186,7 @@ bool ScheduleFiles::present(const QString& path) {
     return info.exists() || info.isSymLink();
 }
 
-QString ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) const {
+Expected<void> ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) const {
     const FolderLock lock(QFileInfo(filePath(kind)).absolutePath());
     if (!lock.held()) {
         return busy(kind);
@@ -186,12 +194,12 @@ QString ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) const {
     return RecordRemoval(filePath(kind), scratchPath(kind), schedule::recordSize(kind), key).run();
 }
 
-QString ScheduleFiles::removeEntries(ScheduleKind kind, const ScheduleList& entries) const {
+Expected<void> ScheduleFiles::removeEntries(ScheduleKind kind, const ScheduleList& entries) const {
     return replaceEntries(kind, entries, {});
 }
 
-QString ScheduleFiles::replaceEntries(ScheduleKind kind, const ScheduleList& entries,
-                                      const QList<QByteArray>& added) const {
+Expected<void> ScheduleFiles::replaceEntries(ScheduleKind kind, const ScheduleList& entries,
+                                             const QList<QByteArray>& added) const {
     if (entries.isEmpty() && added.isEmpty()) {
         return {};
     }

@@ -7,6 +7,7 @@
 #include "scheduler/ScheduleEntry.h"
 #include "scheduler/ScheduleKey.h"
 #include "scheduler/ScheduleKind.h"
+#include "settings/Expected.h"
 
 class LaunchRecord;
 class ProgramFolder;
@@ -34,33 +35,33 @@ class ScheduleFiles {
     // Adds the record at the end of the kind's file, after its last whole
     // record, creating the file when it does not exist; a failure leaves no
     // part of the record behind, a file that holds kMaxEntries records is
-    // left as it is. What went wrong, for the user; empty when done.
-    QString append(ScheduleKind kind, const QByteArray& record) const;
-    QString append(const ReminderRecord& record) const;
-    QString append(const LaunchRecord& record) const;
+    // left as it is. A failure says what went wrong, for the user.
+    Expected<void> append(ScheduleKind kind, const QByteArray& record) const;
+    Expected<void> append(const ReminderRecord& record) const;
+    Expected<void> append(const LaunchRecord& record) const;
     // Adds the records after the file's last whole record in one rewrite, so
     // that a crash or a full disk leaves the file with all of them or none;
     // none when they would take it past kMaxEntries.
-    QString appendAll(ScheduleKind kind, const QList<QByteArray>& records) const;
+    Expected<void> appendAll(ScheduleKind kind, const QList<QByteArray>& records) const;
 
     // The kind's entries in file order. A missing file, a file without a
     // whole record and any failed read give an empty list.
     ScheduleList load(ScheduleKind kind) const;
 
     // Rewrites the kind's file without the records of `key` (RecordRemoval);
-    // the caller holds the kind's due check meanwhile. What went wrong, for
-    // the user; empty when done.
-    QString remove(ScheduleKind kind, const ScheduleKey& key) const;
+    // the caller holds the kind's due check meanwhile. A failure says what
+    // went wrong, for the user.
+    Expected<void> remove(ScheduleKind kind, const ScheduleKey& key) const;
     // Rewrites the kind's file without one record for each of `entries`: the
     // first, in file order, that reads as the entry and was not taken for
     // another. Records the entries were not read from stay, those of the
     // same day and time too. As remove() otherwise.
-    QString removeEntries(ScheduleKind kind, const ScheduleList& entries) const;
+    Expected<void> removeEntries(ScheduleKind kind, const ScheduleList& entries) const;
     // The same, with `added` written after the records kept in the same
     // rewrite: the file holds either all it held or the result, never a part
     // of the change. A file gone meanwhile is made with `added` alone.
-    QString replaceEntries(ScheduleKind kind, const ScheduleList& entries,
-                           const QList<QByteArray>& added) const;
+    Expected<void> replaceEntries(ScheduleKind kind, const ScheduleList& entries,
+                                  const QList<QByteArray>& added) const;
 
     // Why the kind's file is no schedule that could be changed (a folder, a
     // pipe or device under its name), for the user; empty when it is a
@@ -73,8 +74,8 @@ class ScheduleFiles {
   private:
     static QByteArray wholeRecord(ScheduleKind kind, const QByteArray& record);
     static bool present(const QString& path);  // anything under the name, a link too
-    QString busy(ScheduleKind kind) const;
-    QString full(ScheduleKind kind, qint64 held, qint64 adding) const;
+    Failure busy(ScheduleKind kind) const;
+    Failure full(ScheduleKind kind, qint64 held, qint64 adding) const;
 
     const ProgramFolder& folder_;
 };

@@ -6,19 +6,17 @@
 
 FileChoiceList::FileChoiceList(QString extension) : extension_(std::move(extension)) {}
 
-bool FileChoiceList::setFolder(const QString& folder, QString* error) {
+Expected<void> FileChoiceList::setFolder(const QString& folder) {
     if (read_ && folder == folder_) {
-        return true;
+        return {};
     }
     read_ = false;
     names_.clear();
     folder_ = folder;
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable()) {
-        if (error) {
-            *error = QStringLiteral("Папка «%1» не найдена.").arg(QDir::toNativeSeparators(folder));
-        }
-        return false;
+        return Failure{
+            QStringLiteral("Папка «%1» не найдена.").arg(QDir::toNativeSeparators(folder))};
     }
     // Files only: a folder called "x.lng" is not a language. Hidden files are
     // left out as the desktop's own file lists do.
@@ -36,7 +34,7 @@ bool FileChoiceList::setFolder(const QString& folder, QString* error) {
         return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
     });
     read_ = true;
-    return true;
+    return {};
 }
 
 QStringList FileChoiceList::visibleNames() const {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "settings/Expected.h"
+
 // The files a chooser offers: every plain file of one folder whose name ends
 // in the given extension (".lng", ".skn"), matched and sorted without regard
 // to case. The folder is read when it differs from the one read last, so the
@@ -14,7 +16,7 @@ class FileChoiceList {
     // Points the list at `folder`. Reads it unless it is the folder read last;
     // false (with the reason) when the folder cannot be read, leaving the list
     // empty so that a later call tries again.
-    bool setFolder(const QString& folder, QString* error = nullptr);
+    Expected<void> setFolder(const QString& folder);
 
     const QString& folder() const { return folder_; }
     // Full file names, extension included.

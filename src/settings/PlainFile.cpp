@@ -59,33 +59,27 @@ QString linkEnd(const QString& path) {
     return QFile::decodeName(current);
 }
 
-int openRegular(const QString& path, int flags, QString* why) {
+Expected<int> openRegular(const QString& path, int flags) {
     const QByteArray name = QFile::encodeName(path);
-    const auto refuse = [why](const QString& text) {
-        if (why) {
-            *why = text;
-        }
-        return -1;
-    };
     // Named first for what it is, which an open could not tell (a pipe
     // without its other end, a folder opened for writing).
     struct stat before = {};
     if (::lstat(name.constData(), &before) == 0 && !S_ISREG(before.st_mode) &&
         !S_ISLNK(before.st_mode)) {
-        return refuse(kindRefusal(before.st_mode));
+        return Failure{kindRefusal(before.st_mode)};
     }
     // Non-blocking, so that something put under the name meanwhile cannot
     // hold the open; checked again on what was opened.
     const int fd =
         ::open(name.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd < 0) {
-        return refuse(systemError(errno));
+        return Failure{systemError(errno)};
     }
     struct stat opened = {};
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         const int error = errno;
         ::close(fd);
-        return refuse(S_ISREG(opened.st_mode) ? systemError(error) : kindRefusal(opened.st_mode));
+        return Failure{S_ISREG(opened.st_mode) ? systemError(error) : kindRefusal(opened.st_mode)};
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;

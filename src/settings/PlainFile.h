@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "settings/Expected.h"
+
 namespace plainfile {
 
 // Why `path` must not be opened for reading although something is there: a
@@ -20,8 +22,8 @@ QString linkEnd(const QString& path);
 // Opens `path` with the open(2) `flags` (O_RDONLY or O_RDWR, perhaps
 // O_CREAT | O_EXCL), never following a link at its last name and never
 // waiting for a pipe's other end; anything but a regular file is refused.
-// The descriptor, or -1 with the reason in `why`.
-int openRegular(const QString& path, int flags, QString* why);
+// The descriptor, or the reason it could not be had.
+Expected<int> openRegular(const QString& path, int flags);
 
 // Whether a write of `path` (through a link at it, as linkEnd() follows)
 // would put a file inside `folder` or a folder below it: compared by the real

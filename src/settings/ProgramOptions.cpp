@@ -58,9 +58,7 @@ QByteArray ProgramOptions::serialise() const {
 }
 
 QString ProgramOptions::write(const QString& path) const {
-    QString why;
-    if (safewrite::replaceFile(path, serialise(), &why)) {
-        return {};
-    }
-    return QStringLiteral("Не удалось сохранить файл %1: %2").arg(path, why);
+    const Expected<void> done = safewrite::replaceFile(path, serialise());
+    return done ? QString()
+                : QStringLiteral("Не удалось сохранить файл %1: %2").arg(path, done.error());
 }

@@ -17,11 +17,12 @@ FaultSeam& seam() {
     return instance;
 }
 
-bool fail(QString* error, const QString& text) {
-    if (error) {
-        *error = text;
+Expected<void> writeOver(ScratchWriter& scratch, const QByteArray& content, const QString& path) {
+    Expected<void> done = scratch.open();
+    if (done) {
+        done = scratch.write(content);
     }
-    return false;
+    return done ? scratch.commitOver(path) : done;
 }
 
 }  // namespace
@@ -34,7 +35,7 @@ void setFaultSeam(FaultSeam s) {
     seam() = std::move(s);
 }
 
-bool replaceFile(const QString& path, const QByteArray& content, QString* error) {
+Expected<void> replaceFile(const QString& path, const QByteArray& content) {
     // A link keeps pointing where the user put it: the file it ends in is
     // the one replaced, in its own folder, where the rename cannot fail for
     // crossing file systems.
@@ -43,22 +44,22 @@ bool replaceFile(const QString& path, const QByteArray& content, QString* error)
     // replaced just because its folder may be written.
     const QByteArray native = QFile::encodeName(target);
     if (::access(native.constData(), F_OK) == 0 && ::access(native.constData(), W_OK) != 0) {
-        return fail(error, QString::fromLocal8Bit(std::strerror(errno)));
+        return Failure{QString::fromLocal8Bit(std::strerror(errno))};
     }
     ScratchWriter scratch(target, ScratchWriter::Naming::Beside);
-    if (scratch.open(error) && scratch.write(content, error) && scratch.commitOver(target, error)) {
-        return true;
+    const Expected<void> done = writeOver(scratch, content, target);
+    if (!done) {
+        // Its random name is known to nobody else: a rewrite that gave up
+        // leaves nothing for the next start to clear away.
+        scratch.discard();
     }
-    // Its random name is known to nobody else: a rewrite that gave up
-    // leaves nothing for the next start to clear away.
-    scratch.discard();
-    return false;
+    return done;
 }
 
-bool replaceThroughScratch(const QString& scratchPath, const QString& path,
-                           const QByteArray& content, QString* error) {
+Expected<void> replaceThroughScratch(const QString& scratchPath, const QString& path,
+                                     const QByteArray& content) {
     ScratchWriter scratch(scratchPath);
-    return scratch.open(error) && scratch.write(content, error) && scratch.commitOver(path, error);
+    return writeOver(scratch, content, path);
 }
 
 }  // namespace safewrite

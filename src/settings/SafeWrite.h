@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "settings/Expected.h"
+
 // Rewrites that never leave a file half-written: the new content goes to a
 // separate file, is flushed to disk and checked, and only then takes the
 // target's name in one rename. Until that rename the old file stays whole.
@@ -21,11 +23,11 @@ bool mayProceed(Step step);
 // Replaces `path` with `content` through a scratch file of a random name in
 // the same folder ("system.ini.aBcDeF"). A link at `path` stays: the file it
 // ends in is replaced, beside which the scratch file then lies.
-bool replaceFile(const QString& path, const QByteArray& content, QString* error);
+Expected<void> replaceFile(const QString& path, const QByteArray& content);
 
 // Writes `content` to `scratchPath` and renames it over `path`, for the
 // schedule files whose scratch companions have fixed names.
-bool replaceThroughScratch(const QString& scratchPath, const QString& path,
-                           const QByteArray& content, QString* error);
+Expected<void> replaceThroughScratch(const QString& scratchPath, const QString& path,
+                                     const QByteArray& content);
 
 }  // namespace safewrite

@@ -20,13 +20,6 @@ constexpr int kAttempts = 16;
 // As QTemporaryFile makes them, and as ScratchLeftovers knows them.
 constexpr int kRandomLetters = 6;
 
-bool fail(QString* error, const QString& text) {
-    if (error) {
-        *error = text;
-    }
-    return false;
-}
-
 QString systemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
@@ -43,10 +36,13 @@ QString randomLetters() {
 
 ScratchWriter::ScratchWriter(const QString& path, Naming naming) : path_(path), naming_(naming) {}
 
-bool ScratchWriter::failAndRemove(QString* error) {
-    const QString why = file_.errorString();
+Failure ScratchWriter::failAndRemove() {
+    return failAndRemove(file_.errorString());
+}
+
+Failure ScratchWriter::failAndRemove(const QString& why) {
     discard();
-    return fail(error, why);
+    return Failure{why};
 }
 
 void ScratchWriter::discard() {
@@ -60,7 +56,7 @@ void ScratchWriter::discard() {
 // taken, a link included, and O_NOFOLLOW keeps it from ever opening a link's
 // target. A fixed name that is taken is removed by its name (unlink(2) takes
 // a link itself away, never what it points to) and made again.
-int ScratchWriter::create(QString* error) {
+Expected<int> ScratchWriter::create() {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         const QString name =
             naming_ == Naming::Fixed ? path_ : path_ + QLatin1Char('.') + randomLetters();
@@ -72,39 +68,36 @@ int ScratchWriter::create(QString* error) {
             return fd;
         }
         if (errno != EEXIST) {
-            fail(error, systemError(errno));
-            return -1;
+            return Failure{systemError(errno)};
         }
         if (naming_ == Naming::Fixed && ::unlink(native.constData()) != 0 && errno != ENOENT) {
-            fail(error, systemError(errno));  // a folder under the name, say
-            return -1;
+            return Failure{systemError(errno)};  // a folder under the name, say
         }
     }
-    fail(error, systemError(EEXIST));
-    return -1;
+    return Failure{systemError(EEXIST)};
 }
 
-bool ScratchWriter::open(QString* error) {
+Expected<void> ScratchWriter::open() {
     if (!safewrite::mayProceed(safewrite::Step::Create)) {
-        return fail(error, kInterrupted);
+        return Failure{kInterrupted};
     }
-    const int fd = create(error);
-    if (fd < 0) {
-        return false;
+    const Expected<int> fd = create();
+    if (!fd) {
+        return Failure{fd.error()};
     }
-    if (!file_.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+    if (!file_.open(*fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
                     QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return failAndRemove(error);
+        ::close(*fd);
+        return failAndRemove();
     }
-    return true;
+    return {};
 }
 
-bool ScratchWriter::write(QByteArrayView piece, QString* error) {
+Expected<void> ScratchWriter::write(QByteArrayView piece) {
     if (!wrote_) {
         wrote_ = true;
         if (!safewrite::mayProceed(safewrite::Step::Write)) {
-            return fail(error, kInterrupted);
+            return Failure{kInterrupted};
         }
     }
     // A write the disk takes only part of says nothing of why; the rest,
@@ -112,16 +105,16 @@ bool ScratchWriter::write(QByteArrayView piece, QString* error) {
     for (qsizetype done = 0; done < piece.size();) {
         const qint64 wrote = file_.write(piece.data() + done, piece.size() - done);
         if (wrote <= 0) {
-            return failAndRemove(error);
+            return failAndRemove();
         }
         done += wrote;
     }
-    return true;
+    return {};
 }
 
-bool ScratchWriter::copyFrom(QFile& source, qint64 offset, qint64 bytes, QString* error) {
-    if (!write({}, error)) {  // the seam's Write step, before the first byte
-        return false;
+Expected<void> ScratchWriter::copyFrom(QFile& source, qint64 offset, qint64 bytes) {
+    if (Expected<void> step = write({}); !step) {  // the seam's Write step, before the first byte
+        return step;
     }
     const int in = source.handle();
     const int out = file_.handle();
@@ -133,46 +126,41 @@ bool ScratchWriter::copyFrom(QFile& source, qint64 offset, qint64 bytes, QString
             continue;
         }
         if (done == 0) {
-            discard();
-            return fail(error, QStringLiteral("unexpected end of file"));
+            return failAndRemove(QStringLiteral("unexpected end of file"));
         }
         if (errno == EINTR) {
             continue;
         }
         // A kernel or file system that cannot copy between these two files.
         if (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP) {
-            return copyThroughBuffer(source, from, bytes, error);
+            return copyThroughBuffer(source, from, bytes);
         }
-        const QString why = QString::fromLocal8Bit(std::strerror(errno));
-        discard();
-        return fail(error, why);
+        return failAndRemove(systemError(errno));
     }
-    return true;
+    return {};
 }
 
-bool ScratchWriter::copyThroughBuffer(QFile& source, qint64 offset, qint64 bytes, QString* error) {
+Expected<void> ScratchWriter::copyThroughBuffer(QFile& source, qint64 offset, qint64 bytes) {
     QByteArray piece(qMin<qint64>(bytes, 1 << 20), Qt::Uninitialized);
     while (bytes > 0) {
         const ssize_t got = ::pread(source.handle(), piece.data(),
                                     size_t(qMin<qint64>(bytes, piece.size())), offset);
         if (got <= 0) {
-            const QString why = got == 0 ? QStringLiteral("unexpected end of file")
-                                         : QString::fromLocal8Bit(std::strerror(errno));
-            discard();
-            return fail(error, why);
+            return failAndRemove(got == 0 ? QStringLiteral("unexpected end of file")
+                                          : systemError(errno));
         }
-        if (!write(QByteArrayView(piece.constData(), got), error)) {
-            return false;
+        if (Expected<void> step = write(QByteArrayView(piece.constData(), got)); !step) {
+            return step;
         }
         offset += got;
         bytes -= got;
     }
-    return true;
+    return {};
 }
 
-bool ScratchWriter::commitOver(const QString& path, QString* error) {
+Expected<void> ScratchWriter::commitOver(const QString& path) {
     if (!safewrite::mayProceed(safewrite::Step::Flush)) {
-        return fail(error, kInterrupted);
+        return Failure{kInterrupted};
     }
     // The new content takes over the old file's permissions, as a save in
     // place would keep them: a file only its owner may read stays so.
@@ -181,12 +169,10 @@ bool ScratchWriter::commitOver(const QString& path, QString* error) {
         ::fchmod(file_.handle(), old.st_mode & 07777);
     }
     if (!file_.flush()) {
-        return failAndRemove(error);
+        return failAndRemove();
     }
     if (::fsync(file_.handle()) != 0) {
-        const QString why = systemError(errno);
-        discard();
-        return fail(error, why);
+        return failAndRemove(systemError(errno));
     }
     // The rename moves whatever is under the scratch name: it must still be
     // the file written here.
@@ -196,11 +182,11 @@ bool ScratchWriter::commitOver(const QString& path, QString* error) {
         ::lstat(QFile::encodeName(scratchPath_).constData(), &named) != 0 ||
         ours.st_dev != named.st_dev || ours.st_ino != named.st_ino) {
         file_.close();
-        return fail(error, QStringLiteral("временный файл «%1» подменён").arg(scratchPath_));
+        return Failure{QStringLiteral("временный файл «%1» подменён").arg(scratchPath_)};
     }
     file_.close();
     if (!safewrite::mayProceed(safewrite::Step::Rename)) {
-        return fail(error, kInterrupted);
+        return Failure{kInterrupted};
     }
     // rename(2) replaces the target in one step; QFile::rename refuses an
     // existing target, which would force deleting the old file first.
@@ -208,7 +194,7 @@ bool ScratchWriter::commitOver(const QString& path, QString* error) {
                     QFile::encodeName(path).constData()) != 0) {
         const QString why = systemError(errno);
         QFile::remove(scratchPath_);
-        return fail(error, why);
+        return Failure{why};
     }
-    return true;
+    return {};
 }

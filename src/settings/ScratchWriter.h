@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QString>
 
+#include "settings/Expected.h"
+
 // A scratch file written in pieces that takes the target's name in one
 // rename once it is flushed and synced to disk: a rewrite that streams its
 // content instead of holding it whole. The fault seam of SafeWrite.h sees the
@@ -25,23 +27,24 @@ class ScratchWriter {
     };
     explicit ScratchWriter(const QString& path, Naming naming = Naming::Fixed);
 
-    bool open(QString* error);
-    bool write(QByteArrayView piece, QString* error);
+    Expected<void> open();
+    Expected<void> write(QByteArrayView piece);
     // Appends `bytes` bytes of the open `source` from `offset` on, copied by
     // the kernel without passing through the program; the source's position
     // stays where it was. A source shorter than that is an error.
-    bool copyFrom(QFile& source, qint64 offset, qint64 bytes, QString* error);
+    Expected<void> copyFrom(QFile& source, qint64 offset, qint64 bytes);
     // `path` keeps its permissions, which the new content takes over.
-    bool commitOver(const QString& path, QString* error);
+    Expected<void> commitOver(const QString& path);
     // Gives up: the scratch file is closed and removed, the target untouched.
     void discard();
 
     const QString& scratchPath() const { return scratchPath_; }
 
   private:
-    int create(QString* error);
-    bool failAndRemove(QString* error);
-    bool copyThroughBuffer(QFile& source, qint64 offset, qint64 bytes, QString* error);
+    Expected<int> create();
+    Failure failAndRemove();
+    Failure failAndRemove(const QString& why);
+    Expected<void> copyThroughBuffer(QFile& source, qint64 offset, qint64 bytes);
 
     QString path_;
     Naming naming_;

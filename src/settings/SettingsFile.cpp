@@ -7,62 +7,57 @@
 
 SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
 
-std::optional<SettingsRecord> SettingsFile::read(QString* error) const {
+Expected<SettingsRecord> SettingsFile::read() const {
     QFile file(path_);
     // Opening a pipe waits for a writer that never comes.
     const QString refusal = plainfile::refusal(path_);
     if (!refusal.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        if (error) {
-            *error = refusal.isEmpty() ? file.errorString() : refusal;
-        }
-        return std::nullopt;
+        return Failure{refusal.isEmpty() ? file.errorString() : refusal};
     }
     const QByteArray bytes = file.read(SettingsRecord::kSize);
     if (bytes.size() != SettingsRecord::kSize) {
-        if (error) {
-            *error = QStringLiteral("файл короче %1 байт").arg(SettingsRecord::kSize);
-        }
-        return std::nullopt;
+        return Failure{QStringLiteral("файл короче %1 байт").arg(SettingsRecord::kSize)};
     }
     return SettingsRecord::fromBytes(bytes);
 }
 
-bool SettingsFile::write(const SettingsRecord& rec, QString* error) const {
-    return safewrite::replaceFile(path_, rec.bytes(), error);
+Expected<void> SettingsFile::write(const SettingsRecord& rec) const {
+    return safewrite::replaceFile(path_, rec.bytes());
 }
 
-bool SettingsFile::updateCopy(const std::function<void(SettingsRecord&)>& change,
-                              QString* error) const {
-    std::optional<SettingsRecord> copy = read(error);
+Expected<void> SettingsFile::updateCopy(const std::function<void(SettingsRecord&)>& change) const {
+    Expected<SettingsRecord> copy = read();
     if (!copy) {
-        return false;
+        return Failure{copy.error()};
     }
     change(*copy);
-    return write(*copy, error);
+    return write(*copy);
 }
 
-bool SettingsFile::updateThrough(SettingsRecord& settings,
-                                 const std::function<void(SettingsRecord&)>& change,
-                                 QString* error) const {
-    if (std::optional<SettingsRecord> fromFile = read()) {
+Expected<void> SettingsFile::updateThrough(
+    SettingsRecord& settings, const std::function<void(SettingsRecord&)>& change) const {
+    if (const Expected<SettingsRecord> fromFile = read()) {
         settings = *fromFile;
     }
     change(settings);
-    return write(settings, error);
+    return write(settings);
 }
 
 SettingsFile::StartupLoad SettingsFile::loadAtStartup() const {
     StartupLoad load;
-    QString why;
-    if (std::optional<SettingsRecord> rec = read(&why)) {
+    const Expected<SettingsRecord> rec = read();
+    if (rec) {
         load.record = *rec;
         return load;
     }
     load.record = SettingsRecord::defaults();
     load.rebuilt = true;
-    load.problem = why;
+    load.problem = rec.error();
     // Read back: a link loop or a file that is not one can swallow a write
     // that reported nothing.
-    load.written = write(load.record, &load.writeError) && read(&load.writeError) == load.record;
+    const Expected<void> written = write(load.record);
+    const Expected<SettingsRecord> back = written ? read() : Failure{written.error()};
+    load.written = back && *back == load.record;
+    load.writeError = back.error();
     return load;
 }

@@ -2,8 +2,8 @@
 
 #include <QString>
 #include <functional>
-#include <optional>
 
+#include "settings/Expected.h"
 #include "settings/SettingsRecord.h"
 
 // Reading and rewriting "system.ini", the file of exactly one settings record.
@@ -15,20 +15,19 @@ class SettingsFile {
 
     const QString& path() const { return path_; }
 
-    // Record 0; nothing for a missing, unreadable or short file.
-    std::optional<SettingsRecord> read(QString* error = nullptr) const;
-    bool write(const SettingsRecord& rec, QString* error = nullptr) const;
+    // Record 0; a failure for a missing, unreadable or short file.
+    Expected<SettingsRecord> read() const;
+    Expected<void> write(const SettingsRecord& rec) const;
 
     // Reads record 0 into a local copy, lets `change` alter it and writes it
     // back; fields the caller leaves alone keep the file's values.
-    bool updateCopy(const std::function<void(SettingsRecord&)>& change,
-                    QString* error = nullptr) const;
+    Expected<void> updateCopy(const std::function<void(SettingsRecord&)>& change) const;
 
     // Reads record 0 into `settings` itself, applies `change` and writes
     // `settings`. When the file cannot be read, the in-memory record with the
     // change applied is written instead.
-    bool updateThrough(SettingsRecord& settings, const std::function<void(SettingsRecord&)>& change,
-                       QString* error = nullptr) const;
+    Expected<void> updateThrough(SettingsRecord& settings,
+                                 const std::function<void(SettingsRecord&)>& change) const;
 
     struct StartupLoad {
         SettingsRecord record;

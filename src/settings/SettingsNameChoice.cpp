@@ -26,24 +26,18 @@ QString SettingsNameChoice::problemWith(const QString& fileName) {
     return QString();
 }
 
-bool SettingsNameChoice::store(const ProgramFolder& folder, SettingsRecord& settings,
-                               const QString& fileName, QString* error) const {
+Expected<void> SettingsNameChoice::store(const ProgramFolder& folder, SettingsRecord& settings,
+                                         const QString& fileName) const {
     const QString problem = problemWith(fileName);
     if (!problem.isEmpty()) {
-        if (error) {
-            *error = problem;
-        }
-        return false;
+        return Failure{problem};
     }
     const SettingsFile file(folder.path(formatnames::settingsFile()));
-    return file.updateThrough(
-        settings,
-        [&](SettingsRecord& rec) {
-            if (field_ == Field::LangFile) {
-                rec.setLangFile(fileName);
-            } else {
-                rec.setSkinFile(fileName);
-            }
-        },
-        error);
+    return file.updateThrough(settings, [&](SettingsRecord& rec) {
+        if (field_ == Field::LangFile) {
+            rec.setLangFile(fileName);
+        } else {
+            rec.setSkinFile(fileName);
+        }
+    });
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "settings/Expected.h"
+
 class ProgramFolder;
 class SettingsRecord;
 
@@ -23,8 +25,8 @@ class SettingsNameChoice {
     // the file; an unreadable file is rebuilt from `settings` with the new
     // name. False (with the reason) when the name is refused or the file could
     // not be written.
-    bool store(const ProgramFolder& folder, SettingsRecord& settings, const QString& fileName,
-               QString* error = nullptr) const;
+    Expected<void> store(const ProgramFolder& folder, SettingsRecord& settings,
+                         const QString& fileName) const;
 
   private:
     Field field_;

@@ -12,11 +12,10 @@
 namespace {
 
 QStringList readFixture(const char* name) {
-    QString error;
-    const std::optional<QStringList> lines =
-        holidays::read(testData(QStringLiteral("calendar/") + QLatin1String(name)), &error);
-    EXPECT_TRUE(lines.has_value()) << name << ": " << error.toStdString();
-    return lines.value_or(QStringList{QStringLiteral("<unreadable>")});
+    const Expected<QStringList> lines =
+        holidays::read(testData(QStringLiteral("calendar/") + QLatin1String(name)));
+    EXPECT_TRUE(lines) << name << ": " << lines.error().toStdString();
+    return lines ? *lines : QStringList{QStringLiteral("<unreadable>")};
 }
 
 // Leaves no fault behind for the next test, whatever happens in this one.
@@ -41,12 +40,13 @@ TEST(HolidayFilePath, TwelveMonthFilesAndNoOthers) {
     for (int month : {0, 13, -1}) {
         EXPECT_TRUE(holidays::pathFor(program, month).isEmpty()) << month;
     }
-    QString error;
-    EXPECT_FALSE(holidays::read(holidays::pathFor(program, 13), &error));
-    EXPECT_FALSE(error.isEmpty());
-    error.clear();
-    EXPECT_FALSE(holidays::write(holidays::pathFor(program, 13), {QStringLiteral("1")}, &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Expected<QStringList> read = holidays::read(holidays::pathFor(program, 13));
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(read.error().isEmpty());
+    const Expected<void> written =
+        holidays::write(holidays::pathFor(program, 13), {QStringLiteral("1")});
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(written.error().isEmpty());
     EXPECT_FALSE(folder.exists(QStringLiteral("Prazdniki/13.prz")));
 }
 
@@ -70,17 +70,17 @@ TEST(HolidayFileRead, EmptyMonthGivesOneBlankEntryEitherWay) {
     // Two empty lines are two entries.
     TempFolder folder;
     folder.write(QStringLiteral("prazdniki/1.prz"), "\r\n\r\n");
-    EXPECT_EQ(holidays::read(folder.path(QStringLiteral("prazdniki/1.prz"))),
+    EXPECT_EQ(holidays::read(folder.path(QStringLiteral("prazdniki/1.prz"))).value(),
               (QStringList{QString(), QString()}));
 }
 
 TEST(HolidayFileRead, UnopenableFileGivesNothingAndSaysWhy) {
     TempFolder folder;
-    QString error;
     const QString missing = folder.path(QStringLiteral("prazdniki/5.prz"));
-    EXPECT_FALSE(holidays::read(missing, &error));
-    EXPECT_TRUE(error.contains(missing)) << error.toStdString();
-    EXPECT_TRUE(error.contains(QStringLiteral("не найден"))) << error.toStdString();
+    const Expected<QStringList> read = holidays::read(missing);
+    EXPECT_FALSE(read);
+    EXPECT_TRUE(read.error().contains(missing)) << read.error().toStdString();
+    EXPECT_TRUE(read.error().contains(QStringLiteral("не найден"))) << read.error().toStdString();
     // The folder gone altogether, a folder in the file's place, a device.
     QDir(folder.path(QStringLiteral("prazdniki"))).mkdir(QStringLiteral("6.prz"));
     EXPECT_FALSE(holidays::read(folder.path(QStringLiteral("prazdniki/6.prz"))));
@@ -95,7 +95,7 @@ TEST(HolidayFileRead, AnyBytesAndLongLinesReadWithoutHarm) {
     TempFolder folder;
     const QByteArray longLine(3 * 1024 * 1024, '9');
     folder.write(QStringLiteral("prazdniki/2.prz"), longLine + "\r\n23\r\n");
-    const std::optional<QStringList> lines =
+    const Expected<QStringList> lines =
         holidays::read(folder.path(QStringLiteral("prazdniki/2.prz")));
     ASSERT_TRUE(lines);
     ASSERT_EQ(lines->size(), 2);
@@ -130,7 +130,7 @@ TEST(HolidayFileWrite, WhatIsWrittenReadsBackTheSame) {
     };
     for (const QStringList& entries : lists) {
         ASSERT_TRUE(holidays::write(path, entries));
-        EXPECT_EQ(holidays::read(path), entries);
+        EXPECT_EQ(holidays::read(path).value(), entries);
     }
 }
 
@@ -138,19 +138,19 @@ TEST(HolidayFileWrite, FailuresSayWhyAndLeaveTheOldFileWhole) {
     TempFolder folder;
     // The program never creates the holiday folder.
     QDir(folder.path(QStringLiteral("prazdniki"))).removeRecursively();
-    QString error;
-    EXPECT_FALSE(holidays::write(folder.path(QStringLiteral("prazdniki/1.prz")),
-                                 {QStringLiteral("1")}, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("папк"))) << error.toStdString();
+    Expected<void> written =
+        holidays::write(folder.path(QStringLiteral("prazdniki/1.prz")), {QStringLiteral("1")});
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(written.error().contains(QStringLiteral("папк"))) << written.error().toStdString();
     EXPECT_FALSE(folder.exists(QStringLiteral("prazdniki")));
 
     QDir(folder.root()).mkdir(QStringLiteral("prazdniki"));
     const QString path = folder.path(QStringLiteral("prazdniki/1.prz"));
     folder.write(QStringLiteral("prazdniki/1.prz"), "1\r\n7\r\n");
     // A line break inside an entry would turn it into two entries.
-    error.clear();
-    EXPECT_FALSE(holidays::write(path, {QStringLiteral("1\r\n2"), QStringLiteral("3")}, &error));
-    EXPECT_FALSE(error.isEmpty());
+    written = holidays::write(path, {QStringLiteral("1\r\n2"), QStringLiteral("3")});
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(written.error().isEmpty());
     EXPECT_FALSE(holidays::write(path, {QStringLiteral("4\n")}));
     EXPECT_EQ(folder.read(QStringLiteral("prazdniki/1.prz")), QByteArray("1\r\n7\r\n"));
 
@@ -159,9 +159,9 @@ TEST(HolidayFileWrite, FailuresSayWhyAndLeaveTheOldFileWhole) {
     for (safewrite::Step stop : {safewrite::Step::Create, safewrite::Step::Write,
                                  safewrite::Step::Flush, safewrite::Step::Rename}) {
         safewrite::setFaultSeam([stop](safewrite::Step step) { return step != stop; });
-        error.clear();
-        EXPECT_FALSE(holidays::write(path, {QStringLiteral("9")}, &error));
-        EXPECT_FALSE(error.isEmpty());
+        written = holidays::write(path, {QStringLiteral("9")});
+        EXPECT_FALSE(written);
+        EXPECT_FALSE(written.error().isEmpty());
         EXPECT_EQ(folder.read(QStringLiteral("prazdniki/1.prz")), QByteArray("1\r\n7\r\n"));
     }
     EXPECT_EQ(QDir(folder.path(QStringLiteral("prazdniki"))).entryList(QDir::Files | QDir::Hidden),
@@ -172,7 +172,7 @@ TEST(HolidayFileSupplied, TwelveMonthsOfAscendingDays) {
     const ProgramFolder tree{QStringLiteral(CHRONIDEX_DATA_TREE)};
     for (int month = 1; month <= 12; ++month) {
         const QString path = holidays::pathFor(tree, month);
-        const std::optional<QStringList> lines = holidays::read(path);
+        const Expected<QStringList> lines = holidays::read(path);
         ASSERT_TRUE(lines) << month;
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -144,19 +144,19 @@ TEST(LanguageFileSection, LinesLongerThanOneReadPieceStayWhole) {
 TEST(LanguageFileSection, UnopenableFileLeavesSlotsAndSaysWhy) {
     TempFolder folder;
     QStringList lang = prefilled(2);
-    QString error;
     const QString missing = folder.path(QStringLiteral("lang/Нет.lng"));
-    EXPECT_FALSE(LanguageFile(missing).readSection(QStringLiteral("[funlang]"), lang, &error));
-    EXPECT_TRUE(error.contains(missing)) << error.toStdString();
-    EXPECT_TRUE(error.contains(QStringLiteral("не найден"))) << error.toStdString();
+    Expected<void> read = LanguageFile(missing).readSection(QStringLiteral("[funlang]"), lang);
+    EXPECT_FALSE(read);
+    EXPECT_TRUE(read.error().contains(missing)) << read.error().toStdString();
+    EXPECT_TRUE(read.error().contains(QStringLiteral("не найден"))) << read.error().toStdString();
     EXPECT_EQ(lang, prefilled(2));
 
     // The language folder itself is no language file.
-    error.clear();
     QStringList table = prefilled(13);
-    EXPECT_FALSE(LanguageFile(folder.path(QStringLiteral("lang")))
-                     .readTable(QStringLiteral("[month]"), table, 1, &error));
-    EXPECT_FALSE(error.isEmpty());
+    read = LanguageFile(folder.path(QStringLiteral("lang")))
+               .readTable(QStringLiteral("[month]"), table, 1);
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(read.error().isEmpty());
     EXPECT_EQ(table, prefilled(13));
     QStringList list{QStringLiteral("kept")};
     EXPECT_FALSE(LanguageFile(QString()).readList(QStringLiteral("[month]"), list));

@@ -42,14 +42,14 @@ class DueCheckFixture : public ::testing::Test {
         rec.setDate(daycount::fromDate(day) + 0.25);
         rec.setTime(QLatin1String(time));
         rec.setText(text);
-        ASSERT_EQ(files.append(rec), QString());
+        ASSERT_TRUE(files.append(rec));
     }
     void addLaunch(const QDate& day, const char* time, const QString& path) {
         LaunchRecord rec;
         rec.setDate(daycount::fromDate(day));
         rec.setTime(QLatin1String(time));
         rec.setFile(path);
-        ASSERT_EQ(files.append(rec), QString());
+        ASSERT_TRUE(files.append(rec));
     }
     int remindersInFile() { return int(files.load(ScheduleKind::Reminders).size()); }
     int launchesInFile() { return int(files.load(ScheduleKind::Launches).size()); }

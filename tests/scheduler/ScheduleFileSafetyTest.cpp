@@ -45,7 +45,7 @@ const QByteArray kBait = "a thesis, not a schedule\n";
 // One change of the reminders' file, and what the file holds after it.
 struct Change {
     const char* name;
-    std::function<QString(const ScheduleFiles&)> run;
+    std::function<Expected<void>(const ScheduleFiles&)> run;
     std::function<std::optional<QByteArray>()> after;  // nothing: no file remains
     bool rewrites;                                     // through the scratch file
 };
@@ -65,8 +65,8 @@ const Change kChanges[] = {
      [] { return second(); }, true},
     {"remove the last",
      [](const ScheduleFiles& f) {
-         const QString error = f.remove(ScheduleKind::Reminders, {kDay, "10:00"});
-         return error.isEmpty() ? f.remove(ScheduleKind::Reminders, {kDay, "11:00"}) : error;
+         const Expected<void> first = f.remove(ScheduleKind::Reminders, {kDay, "10:00"});
+         return first ? f.remove(ScheduleKind::Reminders, {kDay, "11:00"}) : first;
      },
      [] { return std::optional<QByteArray>(); }, true},
 };
@@ -94,9 +94,9 @@ class ScheduleFileSafety : public DueCheckFixture {
         return names;
     }
 
-    QString run(const Change& change) {
-        return filekinds::unhung<QString>([&] { return change.run(files); },
-                                          {path(kReminders), path(kScratch), elsewhere.pipe});
+    Expected<void> run(const Change& change) {
+        return filekinds::unhung<Expected<void>>(
+            [&] { return change.run(files); }, {path(kReminders), path(kScratch), elsewhere.pipe});
     }
 
     QTemporaryDir other;
@@ -124,7 +124,9 @@ TEST_F(ScheduleFileSafety, EveryChangeRefusesAScheduleThatIsNoRegularFile) {
             clear(kReminders);
             filekinds::plant(row.kind, path(kReminders), elsewhere, kBait);
             const QString was = filekinds::found(path(kReminders));
-            const QString error = run(change);
+            const Expected<void> done = run(change);
+            EXPECT_FALSE(done);
+            const QString error = done.error();
             EXPECT_TRUE(error.contains(QString::fromUtf8(row.said))) << error.toStdString();
             EXPECT_TRUE(error.contains(QStringLiteral("napom.dat"))) << error.toStdString();
             EXPECT_EQ(filekinds::found(path(kReminders)), was);
@@ -144,7 +146,7 @@ TEST_F(ScheduleFileSafety, EveryChangeWritesThroughALinkToARegularFileAndKeepsTh
         clear(kReminders);
         filekinds::plant(Kind::LinkToFile, path(kReminders), elsewhere, old());
         const QStringList before = elsewhereFiles();
-        EXPECT_EQ(run(change), QString());
+        EXPECT_TRUE(run(change));
         EXPECT_EQ(filekinds::found(path(kReminders)),
                   QStringLiteral("a link to ") + elsewhere.file);
         const std::optional<QByteArray> after = change.after();
@@ -173,15 +175,17 @@ TEST_F(ScheduleFileSafety, WhateverLiesAtTheScratchNameIsReplacedAndNeverWritten
             clear(kScratch);
             filekinds::write(path(kReminders), old());
             filekinds::plant(kind, path(kScratch), elsewhere, kBait);
-            const QString error = run(change);
+            const Expected<void> done = run(change);
+            const QString error = done.error();
             EXPECT_EQ(filekinds::read(elsewhere.file), kBait);
             EXPECT_FALSE(QFileInfo::exists(elsewhere.nothing));
             if (kind == Kind::Folder) {
+                EXPECT_FALSE(done);
                 EXPECT_TRUE(error.contains(QStringLiteral("napom.dat"))) << error.toStdString();
                 EXPECT_EQ(folder.read(kReminders), old());
                 continue;
             }
-            EXPECT_EQ(error, QString());
+            EXPECT_TRUE(done) << error.toStdString();
             EXPECT_EQ(filekinds::found(path(kScratch)), QStringLiteral("nothing"));
             if (const std::optional<QByteArray> after = change.after()) {
                 EXPECT_EQ(filekinds::found(path(kReminders)), QStringLiteral("a regular file"));

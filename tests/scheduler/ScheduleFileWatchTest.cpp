@@ -43,23 +43,25 @@ TEST(ScheduleFileWatch, EveryChangeOfAScheduleFileIsToldForItsScheduleAlone) {
         ScheduleKind kind;
     };
     const Step steps[] = {
-        {"reminders created", [&] { files.append(reminder); }, reminders},
-        {"a reminder appended in place", [&] { files.append(reminder); }, reminders},
-        {"launches created", [&] { files.append(launch); }, launches},
+        {"reminders created", [&] { (void)files.append(reminder); }, reminders},
+        {"a reminder appended in place", [&] { (void)files.append(reminder); }, reminders},
+        {"launches created", [&] { (void)files.append(launch); }, launches},
         {"reminders rewritten through the scratch file",
-         [&] { files.removeEntries(reminders, announced(reminder)); }, reminders},
-        {"a launch appended in place", [&] { files.append(launch); }, launches},
-        {"reminders imported", [&] { files.appendAll(reminders, {reminder.bytes()}); }, reminders},
-        {"a reminder appended to the renamed file", [&] { files.append(reminder); }, reminders},
+         [&] { (void)files.removeEntries(reminders, announced(reminder)); }, reminders},
+        {"a launch appended in place", [&] { (void)files.append(launch); }, launches},
+        {"reminders imported", [&] { (void)files.appendAll(reminders, {reminder.bytes()}); },
+         reminders},
+        {"a reminder appended to the renamed file", [&] { (void)files.append(reminder); },
+         reminders},
         {"the settings file and then launches written",
          [&] {
              folder.write(QStringLiteral("system/system.ini"), QByteArray(60, '\0'));
-             files.append(launch);
+             (void)files.append(launch);
          },
          launches},
         {"the reminders' file gone with its last records",
-         [&] { files.remove(reminders, reminder.key()); }, reminders},
-        {"reminders created again", [&] { files.append(reminder); }, reminders},
+         [&] { (void)files.remove(reminders, reminder.key()); }, reminders},
+        {"reminders created again", [&] { (void)files.append(reminder); }, reminders},
         {"another program appending in place",
          [&] {
              QFile file(folder.path(QStringLiteral("system/napom.dat")));

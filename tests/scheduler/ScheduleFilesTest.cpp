@@ -145,14 +145,14 @@ TEST_F(ScheduleFilesTest, DamagedMissingOrEmptyFilesLoadSafely) {
 }
 
 TEST_F(ScheduleFilesTest, AppendCreatesAMissingFileWithOneWholeRecord) {
-    ASSERT_EQ(files.append(reminder(46091, "10:30", QStringLiteral("Hello\nworld"))), QString());
+    ASSERT_TRUE(files.append(reminder(46091, "10:30", QStringLiteral("Hello\nworld"))));
     EXPECT_EQ(folder.read(kReminders), fixture(QStringLiteral("built_reminder.bin")));
 
     LaunchRecord run;
     run.setDate(46091);
     run.setTime(QStringLiteral("08:00"));
     run.setFile(QStringLiteral("/usr/bin/xterm"));
-    ASSERT_EQ(files.append(run), QString());
+    ASSERT_TRUE(files.append(run));
     EXPECT_EQ(folder.read(kLaunches).size(), 272);
     EXPECT_EQ(folder.read(kLaunches), fixture(QStringLiteral("built_launch.bin")));
 }
@@ -161,7 +161,7 @@ TEST_F(ScheduleFilesTest, AppendGoesAfterTheLastWholeRecordAndKeepsTheOthers) {
     const QByteArray old = fixture(QStringLiteral("reminders_partial_tail.dat"));
     folder.write(kReminders, old);
     const ReminderRecord rec = reminder(46095, "11:11", QStringLiteral("new"));
-    ASSERT_EQ(files.append(rec), QString());
+    ASSERT_TRUE(files.append(rec));
     const QByteArray now = folder.read(kReminders);
     ASSERT_EQ(now.size(), 168 * 4);
     EXPECT_EQ(now.left(168 * 3), old.left(168 * 3));
@@ -180,22 +180,23 @@ TEST_F(ScheduleFilesTest, AppendFailuresAreToldAndLeaveNoHalfRecord) {
     rlimit limit = was;
     limit.rlim_cur = 168 + 100;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const QString error = files.append(reminder(46091, "10:30", QStringLiteral("x")));
+    const Expected<void> added = files.append(reminder(46091, "10:30", QStringLiteral("x")));
     ::setrlimit(RLIMIT_FSIZE, &was);
     std::signal(SIGXFSZ, handler);
-    EXPECT_TRUE(error.contains(QStringLiteral("napom.dat"))) << error.toStdString();
+    EXPECT_FALSE(added);
+    EXPECT_TRUE(added.error().contains(QStringLiteral("napom.dat"))) << added.error().toStdString();
     EXPECT_EQ(folder.read(kReminders), old.left(168));
 
     // Something that exists but is no file is not replaced by a new one.
     QDir(folder.root()).mkpath(kLaunches);
-    EXPECT_TRUE(files.append(LaunchRecord()).contains(QStringLiteral("run.dat")));
+    EXPECT_TRUE(files.append(LaunchRecord()).error().contains(QStringLiteral("run.dat")));
     EXPECT_TRUE(QFileInfo(folder.path(kLaunches)).isDir());
 }
 
 TEST_F(ScheduleFilesTest, RemovalCopiesEveryByteOfTheKeptRecords) {
     const QByteArray old = fixture(QStringLiteral("two_reminders.dat"));
     folder.write(kReminders, old);
-    ASSERT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}), QString());
+    ASSERT_TRUE(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}));
     EXPECT_EQ(folder.read(kReminders), old.mid(168));  // garbage tails and padding unchanged
     EXPECT_FALSE(folder.exists(kReminderScratch));
 }
@@ -204,30 +205,30 @@ TEST_F(ScheduleFilesTest, RemovalDropsEveryRecordOfTheKeyOnTheSameDay) {
     // Day 46091 at 08:00 twice, once with a fraction of a day.
     const QByteArray old = fixture(QStringLiteral("three_launches.dat"));
     folder.write(kLaunches, old);
-    EXPECT_EQ(files.remove(ScheduleKind::Launches, {QDate(2026, 3, 10), "08:00"}), QString());
+    EXPECT_TRUE(files.remove(ScheduleKind::Launches, {QDate(2026, 3, 10), "08:00"}));
     EXPECT_EQ(folder.read(kLaunches), old.mid(272 * 2));
     EXPECT_FALSE(folder.exists(kLaunchScratch));
 
     // Two records of one key and a partial tail: the rest stays whole.
     const QByteArray tail = fixture(QStringLiteral("reminders_partial_tail.dat"));
     folder.write(kReminders, tail);
-    EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}), QString());
+    EXPECT_TRUE(files.remove(ScheduleKind::Reminders, {QDate(2026, 3, 10), "09:00"}));
     EXPECT_EQ(folder.read(kReminders), tail.mid(168 * 2, 168));
 }
 
 TEST_F(ScheduleFilesTest, RemovingTheLastRecordsLeavesNoFileBehind) {
     folder.write(kReminders, fixture(QStringLiteral("two_reminders.dat")));
     folder.write(kReminderScratch, "left over by an interrupted rewrite");
-    EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}), QString());
+    EXPECT_TRUE(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"}));
     EXPECT_FALSE(folder.exists(kReminderScratch));  // the rewrite replaced it
-    EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 16), "07:05"}), QString());
+    EXPECT_TRUE(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 16), "07:05"}));
     EXPECT_FALSE(folder.exists(kReminders));
     EXPECT_FALSE(folder.exists(kReminderScratch));
     EXPECT_TRUE(files.load(ScheduleKind::Reminders).isEmpty());
 
     // The second entry of a key already removed meets a missing file: nothing
     // is created, nothing reported.
-    EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 16), "07:05"}), QString());
+    EXPECT_TRUE(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 16), "07:05"}));
     EXPECT_FALSE(folder.exists(kReminders));
     EXPECT_FALSE(folder.exists(kReminderScratch));
 }
@@ -235,7 +236,7 @@ TEST_F(ScheduleFilesTest, RemovingTheLastRecordsLeavesNoFileBehind) {
 TEST_F(ScheduleFilesTest, RemovalOfAnAbsentKeyLeavesTheFileAsItIs) {
     const QByteArray tail = fixture(QStringLiteral("reminders_partial_tail.dat"));
     folder.write(kReminders, tail);
-    EXPECT_EQ(files.remove(ScheduleKind::Reminders, {QDate(2026, 3, 10), "9:00"}), QString());
+    EXPECT_TRUE(files.remove(ScheduleKind::Reminders, {QDate(2026, 3, 10), "9:00"}));
     EXPECT_EQ(folder.read(kReminders), tail);
     EXPECT_FALSE(folder.exists(kReminderScratch));
 }
@@ -245,6 +246,7 @@ TEST_F(ScheduleFilesTest, RewriteFailuresAreToldAndKeepTheOldFile) {
     folder.write(kReminders, old);
     QDir(folder.root()).mkpath(kReminderScratch);  // the scratch file cannot be created
     EXPECT_TRUE(files.remove(ScheduleKind::Reminders, {QDate(2023, 3, 15), "10:30"})
+                    .error()
                     .contains(QStringLiteral("napom.dat")));
     EXPECT_EQ(folder.read(kReminders), old);
 
@@ -252,6 +254,7 @@ TEST_F(ScheduleFilesTest, RewriteFailuresAreToldAndKeepTheOldFile) {
     QFile::remove(folder.path(kLaunches));
     QDir(folder.root()).mkpath(kLaunches);
     EXPECT_TRUE(files.remove(ScheduleKind::Launches, {QDate(2023, 3, 15), "10:30"})
+                    .error()
                     .contains(QStringLiteral("run.dat")));
 }
 
@@ -264,12 +267,12 @@ TEST_F(ScheduleFilesTest, AnInterruptedRewriteLeavesTheOldFileWhole) {
         SCOPED_TRACE(int(stop));
         folder.write(kReminders, old);
         safewrite::setFaultSeam([stop](safewrite::Step step) { return step != stop; });
-        EXPECT_NE(files.remove(ScheduleKind::Reminders, key), QString());
+        EXPECT_FALSE(files.remove(ScheduleKind::Reminders, key));
         EXPECT_EQ(folder.read(kReminders), old);
 
         // The next removal, uninterrupted, finishes the job over any scratch left.
         safewrite::setFaultSeam({});
-        EXPECT_EQ(files.remove(ScheduleKind::Reminders, key), QString());
+        EXPECT_TRUE(files.remove(ScheduleKind::Reminders, key));
         EXPECT_EQ(folder.read(kReminders), fresh);
         EXPECT_FALSE(folder.exists(kReminderScratch));
     }
@@ -287,16 +290,16 @@ TEST_F(ScheduleFilesTest, AppendingManyRecordsAddsAllOrNone) {
         SCOPED_TRACE(int(stop));
         folder.write(kReminders, old);
         safewrite::setFaultSeam([stop](safewrite::Step step) { return step != stop; });
-        EXPECT_NE(files.appendAll(ScheduleKind::Reminders, added), QString());
+        EXPECT_FALSE(files.appendAll(ScheduleKind::Reminders, added));
         EXPECT_EQ(folder.read(kReminders), old);
     }
     safewrite::setFaultSeam({});
-    EXPECT_EQ(files.appendAll(ScheduleKind::Reminders, added), QString());
+    EXPECT_TRUE(files.appendAll(ScheduleKind::Reminders, added));
     EXPECT_EQ(folder.read(kReminders), whole + added[0] + added[1]);
     EXPECT_FALSE(folder.exists(kReminderScratch));
 
     // A missing file is created with the records alone.
-    EXPECT_EQ(files.appendAll(ScheduleKind::Launches, {QByteArray(10, 'x')}), QString());
+    EXPECT_TRUE(files.appendAll(ScheduleKind::Launches, {QByteArray(10, 'x')}));
     EXPECT_EQ(folder.read(kLaunches),
               QByteArray(10, 'x') + QByteArray(LaunchRecord::kSize - 10, 0));
 }
@@ -316,7 +319,7 @@ TEST_F(ScheduleFilesTest, AChangeWaitsForAnotherWriterOfTheFolder) {
         folder.write(kReminders, theirs);
     });
     locked.get_future().wait();
-    EXPECT_EQ(files.appendAll(ScheduleKind::Reminders, {ours}), QString());
+    EXPECT_TRUE(files.appendAll(ScheduleKind::Reminders, {ours}));
     other.join();
     EXPECT_EQ(folder.read(kReminders), theirs + ours);
 

@@ -56,16 +56,18 @@ TEST(ScheduleLimit, WritesThatWouldPassTheRecordsTheReadersReadAreRefused) {
         if (c.held > 0) {
             folder.write(name, before);
         }
-        const QString error = c.all ? files.appendAll(c.kind, QList<QByteArray>(c.adding, added))
-                                    : files.append(c.kind, added);
+        const Expected<void> done =
+            c.all ? files.appendAll(c.kind, QList<QByteArray>(c.adding, added))
+                  : files.append(c.kind, added);
         if (!c.taken) {
-            EXPECT_TRUE(error.contains(QString::number(kMax)))
-                << c.what << ": " << error.toStdString();
+            EXPECT_FALSE(done) << c.what;
+            EXPECT_TRUE(done.error().contains(QString::number(kMax)))
+                << c.what << ": " << done.error().toStdString();
             EXPECT_EQ(folder.read(name), before) << c.what;
             EXPECT_EQ(folder.exists(name), c.held > 0) << c.what;
             continue;
         }
-        EXPECT_EQ(error, QString()) << c.what;
+        EXPECT_TRUE(done) << c.what << ": " << done.error().toStdString();
         const ScheduleList read = files.load(c.kind);
         ASSERT_EQ(read.size(), kMax) << c.what;
         EXPECT_EQ(read.last().textBytes(), ScheduleEntry::fromRecord(c.kind, added).textBytes())

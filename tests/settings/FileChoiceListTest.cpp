@@ -57,9 +57,9 @@ TEST_F(FileChoices, AMissingFolderFailsEmptyAndIsTriedAgain) {
     touch(QStringLiteral("English.lng"));
     ASSERT_TRUE(list.setFolder(lang()));
     const QString missing = folder.path(QStringLiteral("nowhere"));
-    QString error;
-    EXPECT_FALSE(list.setFolder(missing, &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Expected<void> read = list.setFolder(missing);
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(read.error().isEmpty());
     EXPECT_TRUE(list.fileNames().isEmpty());
 
     QDir().mkpath(missing);

@@ -87,15 +87,15 @@ void expectReadersSee(const TempFolder& folder, Writer writer, int g) {
             EXPECT_TRUE(loaded[i].matches(entry.key()));
         }
     } else if (writer == Writer::Settings) {
-        const std::optional<SettingsRecord> read = SettingsFile(folder.path(first)).read();
-        ASSERT_EQ(read.has_value(), want[first].has_value());
+        const Expected<SettingsRecord> read = SettingsFile(folder.path(first)).read();
+        ASSERT_EQ(read.ok(), want[first].has_value());
         if (read) {
             EXPECT_EQ(read->bytes(), *want[first]);
         }
     } else if (writer == Writer::Holidays) {
         for (const QString& file : killgen::files(writer)) {
-            const std::optional<QStringList> lines = holidays::read(folder.path(file));
-            ASSERT_EQ(lines.has_value(), want[file].has_value()) << qPrintable(file);
+            ASSERT_EQ(holidays::read(folder.path(file)).ok(), want[file].has_value())
+                << qPrintable(file);
         }
     } else {
         const AutostartEntry entry(killgen::autostartFolder(folder.root()), QString(), QString());

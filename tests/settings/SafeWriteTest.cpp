@@ -34,8 +34,8 @@ TEST(SafeWrite, ReplacesTheFileALinkEndsInAndLeavesNothingElse) {
             ::chmod(QFile::encodeName(target).constData(), 0600);
         }
         const QString was = filekinds::found(target);
-        QString error;
-        EXPECT_EQ(safewrite::replaceFile(target, "new", &error), row.done) << error.toStdString();
+        const Expected<void> done = safewrite::replaceFile(target, "new");
+        EXPECT_EQ(done.ok(), row.done) << done.error().toStdString();
         const QStringList systemFiles =
             QDir(folder.path(QStringLiteral("system")))
                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);

@@ -105,7 +105,7 @@ TEST(ScratchLeftovers, TheScratchFileOfAKilledSaveIsRecognised) {
             }
             return true;
         });
-        safewrite::replaceFile(target, "new", nullptr);
+        (void)safewrite::replaceFile(target, "new");
         _exit(1);
     }
     int status = 0;

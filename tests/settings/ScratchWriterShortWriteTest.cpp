@@ -22,13 +22,12 @@ TEST(ScratchWriterShortWrite, SaysWhyTheRestWasNotWritten) {
     const rlimit small{1000, saved.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     ScratchWriter scratch(scratchPath);
-    QString error;
-    const bool opened = scratch.open(&error);
-    const bool wrote = scratch.write(QByteArray(168 * 20, 'x'), &error);
+    const Expected<void> opened = scratch.open();
+    const Expected<void> wrote = scratch.write(QByteArray(168 * 20, 'x'));
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
-    ASSERT_TRUE(opened) << error.toStdString();
+    ASSERT_TRUE(opened) << opened.error().toStdString();
     EXPECT_FALSE(wrote);
-    EXPECT_EQ(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(wrote.error(), QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_FALSE(QFile::exists(scratchPath));
 }

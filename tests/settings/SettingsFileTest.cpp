@@ -81,9 +81,9 @@ TEST(SettingsFile, UpdateCopyKeepsEveryByteTheCallerLeavesAlone) {
 TEST(SettingsFile, UpdateCopyOfAMissingFileFailsAndCreatesNothing) {
     TempFolder folder;
     SettingsFile file(folder.path(QStringLiteral("system/system.ini")));
-    QString error;
-    EXPECT_FALSE(file.updateCopy([](SettingsRecord& r) { r.setRestartFlag(true); }, &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Expected<void> done = file.updateCopy([](SettingsRecord& r) { r.setRestartFlag(true); });
+    EXPECT_FALSE(done);
+    EXPECT_FALSE(done.error().isEmpty());
     EXPECT_FALSE(folder.exists(QStringLiteral("system/system.ini")));
 }
 
@@ -150,9 +150,9 @@ TEST(SettingsFile, StartupReplacesAPipeUnderTheNameWithoutWaitingOnIt) {
     TempFolder folder;
     const QString path = folder.path(QStringLiteral("system/system.ini"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    QString error;
-    EXPECT_FALSE(SettingsFile(path).read(&error));
-    EXPECT_FALSE(error.isEmpty());
+    const Expected<SettingsRecord> read = SettingsFile(path).read();
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(read.error().isEmpty());
     EXPECT_FALSE(SettingsFile(path).updateCopy([](SettingsRecord&) {}));
     const SettingsFile::StartupLoad load = SettingsFile(path).loadAtStartup();
     EXPECT_TRUE(load.rebuilt);
@@ -173,10 +173,11 @@ TEST(SafeWrite, AnInterruptedRewriteLeavesTheOldOrTheNewFile) {
             int step = 0;
             safewrite::setFaultSeam([&](safewrite::Step) { return step++ < stop; });
             const QString path = folder.path(QStringLiteral("system/napom.dat"));
-            const bool done = scratch ? safewrite::replaceThroughScratch(
-                                            folder.path(QStringLiteral("system/nappr.dat")), path,
-                                            newBytes, nullptr)
-                                      : safewrite::replaceFile(path, newBytes, nullptr);
+            const bool done =
+                scratch ? safewrite::replaceThroughScratch(
+                              folder.path(QStringLiteral("system/nappr.dat")), path, newBytes)
+                              .ok()
+                        : safewrite::replaceFile(path, newBytes).ok();
             safewrite::setFaultSeam({});
             const QByteArray now = folder.read(QStringLiteral("system/napom.dat"));
             EXPECT_EQ(done, stop == 4);
@@ -190,11 +191,12 @@ TEST(SafeWrite, ScratchRenameReplacesAnExistingFileAndLeavesNoScratch) {
     folder.write(QStringLiteral("system/run.dat"), "old");
     ASSERT_TRUE(safewrite::replaceThroughScratch(folder.path(QStringLiteral("system/runpr.dat")),
                                                  folder.path(QStringLiteral("system/run.dat")),
-                                                 "new", nullptr));
+                                                 "new"));
     EXPECT_EQ(folder.read(QStringLiteral("system/run.dat")), QByteArray("new"));
     EXPECT_FALSE(folder.exists(QStringLiteral("system/runpr.dat")));
     // A folder that does not exist is an error, not a silent success.
-    QString error;
-    EXPECT_FALSE(safewrite::replaceFile(folder.path(QStringLiteral("nowhere/x.ini")), "x", &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Expected<void> done =
+        safewrite::replaceFile(folder.path(QStringLiteral("nowhere/x.ini")), "x");
+    EXPECT_FALSE(done);
+    EXPECT_FALSE(done.error().isEmpty());
 }

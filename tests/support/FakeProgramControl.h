@@ -15,24 +15,21 @@
 class FakeProgramControl : public ProgramControl {
   public:
     explicit FakeProgramControl(QString settingsPath = {}) : file_(std::move(settingsPath)) {}
-    bool restartProgram(const std::function<void(SettingsRecord&)>& change,
-                        QString* error) override {
+    Expected<void> restartProgram(const std::function<void(SettingsRecord&)>& change) override {
         ++restarts;
         SettingsRecord copy = SettingsRecord::defaults();
         change(copy);
         changedOtherFields = changedOtherFields || !(copy == SettingsRecord::defaults());
         if (!failure.isEmpty()) {
-            if (error) {
-                *error = failure;
-            }
-            return false;
+            return Failure{failure};
         }
-        return file_.path().isEmpty() || file_.updateCopy(
-                                             [&](SettingsRecord& rec) {
-                                                 change(rec);
-                                                 rec.setRestartFlag(true);
-                                             },
-                                             error);
+        if (file_.path().isEmpty()) {
+            return {};
+        }
+        return file_.updateCopy([&](SettingsRecord& rec) {
+            change(rec);
+            rec.setRestartFlag(true);
+        });
     }
     QString executable() const override { return executablePath; }
 

@@ -67,25 +67,28 @@ class KillWriter {
   private:
     bool writeSchedule(ScheduleKind kind, int generation) {
         const killgen::ScheduleStep step = killgen::scheduleStep(kind, generation);
-        const QString error =
+        const Expected<void> done =
             step.append ? files_.append(kind, step.record) : files_.remove(kind, step.key);
-        why_ = error;
-        return error.isEmpty();
+        why_ = done.error();
+        return done.ok();
     }
 
     bool writeSettings(int generation) {
         const SettingsFile file(state_.programFolder.path(QStringLiteral("\\system\\system.ini")));
         // As the dialogs save: the file's own record with the change applied.
         const QByteArray wanted = killgen::settingsBytes(generation);
-        return file.updateThrough(
-            state_.settings, [&](SettingsRecord& rec) { rec = SettingsRecord::fromBytes(wanted); },
-            &why_);
+        const Expected<void> done = file.updateThrough(
+            state_.settings, [&](SettingsRecord& rec) { rec = SettingsRecord::fromBytes(wanted); });
+        why_ = done.error();
+        return done.ok();
     }
 
     bool writeHolidays(int generation) {
         const QString path =
             holidays::pathFor(state_.programFolder, killgen::holidayMonth(generation));
-        return holidays::write(path, killgen::holidayEntries(generation), &why_);
+        const Expected<void> done = holidays::write(path, killgen::holidayEntries(generation));
+        why_ = done.error();
+        return done.ok();
     }
 
     bool announceRepeating() {

@@ -56,9 +56,10 @@ void PullTabWindow::setPicture(TabPicture kind, const QString& path) {
         QAccessible::updateAccessibility(&event);
     }
     // Only a regular file: the image reader would wait on a pipe for ever.
-    QImage loaded = path.isEmpty() || !QFileInfo(path).isFile() ? QImage() : readSkinPicture(path);
-    skinPicture_ = !loaded.isNull() && loaded.width() > 0 && loaded.height() > 0;
-    picture_ = skinPicture_ ? std::move(loaded) : plainTab(kind);
+    Expected<QImage> loaded =
+        path.isEmpty() || !QFileInfo(path).isFile() ? Failure{} : readSkinPicture(path);
+    skinPicture_ = loaded && loaded->width() > 0 && loaded->height() > 0;
+    picture_ = skinPicture_ ? std::move(*loaded) : plainTab(kind);
     setFixedSize(picture_.size());
     // The shape is the picture's, in logical pixels; a sharp companion only
     // draws it in more detail.

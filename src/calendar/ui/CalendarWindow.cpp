@@ -126,21 +126,24 @@ QColor CalendarWindow::inverse(const QColor& colour) {
 
 bool CalendarWindow::loadTables(const ProgramFolder& folder, const SettingsRecord& settings,
                                 Platform& platform) {
-    QString error;
-    const std::optional<LanguageFile> file = currentLanguageFile(folder, settings, &error);
-    if (!file || !file->readTable(QLatin1String(sections::kMonthTable), monthNames_, 1, &error) ||
-        !file->readTable(QLatin1String(sections::kWeekTable), weekdayTexts_, 0, &error)) {
-        platform.showError(error);
-        return false;
+    const Expected<LanguageFile> file = currentLanguageFile(folder, settings);
+    Expected<void> read =
+        file ? file->readTable(QLatin1String(sections::kMonthTable), monthNames_, 1)
+             : Failure{file.error()};
+    if (read) {
+        read = file->readTable(QLatin1String(sections::kWeekTable), weekdayTexts_, 0);
     }
-    return true;
+    if (!read) {
+        platform.showError(read.error());
+    }
+    return read.ok();
 }
 
 void CalendarWindow::fillMonthGrid(const QDate& today, const ProgramFolder& folder) {
     MonthLayout layout(today, weekdayTexts_);
     monthLabel_->setCaption(monthNames_.value(layout.month()));
     // A month without a holiday file has no holidays; that is no error.
-    if (const std::optional<QStringList> lines =
+    if (const Expected<QStringList> lines =
             holidays::read(holidays::pathFor(folder, layout.month()))) {
         layout.markHolidays(*lines);
     }

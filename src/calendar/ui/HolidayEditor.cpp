@@ -120,10 +120,11 @@ void HolidayEditor::activated() {
         return;
     }
     QStringList months;
-    QString error;
-    const std::optional<LanguageFile> file = currentLanguageFile(folder, settings, &error);
-    if (!file || !file->readList(QLatin1String(sections::kMonthTable), months, &error)) {
-        report(error);
+    const Expected<LanguageFile> file = currentLanguageFile(folder, settings);
+    const Expected<void> read =
+        file ? file->readList(QLatin1String(sections::kMonthTable), months) : Failure{file.error()};
+    if (!read) {
+        report(read.error());
         return;
     }
     {
@@ -182,10 +183,9 @@ void HolidayEditor::readMonth() {
         shownMonth_ = month;
         return;
     }
-    QString error;
-    const std::optional<QStringList> lines = holidays::read(path, &error);
+    const Expected<QStringList> lines = holidays::read(path);
     if (!lines) {
-        report(error);
+        report(lines.error());
         return;
     }
     setEntries(*lines);
@@ -230,14 +230,15 @@ void HolidayEditor::saveMonth() {
                            "прочитать. Выберите месяц и повторите."));
         return;
     }
-    QString error;
-    if (!holidays::write(holidays::pathFor(context_.state.programFolder, shownMonth_), entries(),
-                         &error)) {
-        report(error);
+    if (const Expected<void> saved = holidays::write(
+            holidays::pathFor(context_.state.programFolder, shownMonth_), entries());
+        !saved) {
+        report(saved.error());
         return;
     }
     // Only the restart flag changes; the calendar reads the new days at start.
-    if (!context_.program.restartProgram([](SettingsRecord&) {}, &error)) {
-        report(error);
+    if (const Expected<void> restarted = context_.program.restartProgram([](SettingsRecord&) {});
+        !restarted) {
+        report(restarted.error());
     }
 }

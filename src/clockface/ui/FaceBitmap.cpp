@@ -34,12 +34,12 @@ FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop,
         result.fault = QStringLiteral("файл обрезан (%1 из %2 байт)").arg(fileSize).arg(needed);
         return result;
     }
-    QString error;
-    QImage image = readSkinPicture(path, &error);
-    if (image.isNull()) {
-        result.fault = QStringLiteral("рисунок не читается (%1)").arg(error);
+    const Expected<QImage> read = readSkinPicture(path);
+    if (!read) {
+        result.fault = QStringLiteral("рисунок не читается (%1)").arg(read.error());
         return result;
     }
+    QImage image = *read;
     const QSize logical = image.size();
     image = skinpicture::sharpestFor(image, path, devicePixelRatio);
     // What lies beyond the control is never seen; the hands are drawn in the

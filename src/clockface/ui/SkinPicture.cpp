@@ -34,7 +34,7 @@ QString oversize(QImageReader& reader) {
 
 }  // namespace
 
-QImage readSkinPicture(const QString& path, QString* error) {
+Expected<QImage> readSkinPicture(const QString& path) {
     QImage image;
     QString refused = truncation(path);
     if (refused.isEmpty()) {
@@ -53,8 +53,8 @@ QImage readSkinPicture(const QString& path, QString* error) {
             refused = image.isNull() ? any.errorString() : QString();
         }
     }
-    if (error) {
-        *error = refused;
+    if (image.isNull()) {
+        return Failure{refused};
     }
     return image;
 }
@@ -77,11 +77,11 @@ QImage sharpestFor(const QImage& picture, const QString& path, qreal devicePixel
     if (!QFileInfo(companion).isFile()) {
         return picture;
     }
-    QImage sharp = readSkinPicture(companion);
-    if (sharp.size() != picture.size() * 2) {
+    const Expected<QImage> read = readSkinPicture(companion);
+    if (!read || read->size() != picture.size() * 2) {
         return picture;
     }
-    sharp = sharp.convertToFormat(picture.format());
+    QImage sharp = read->convertToFormat(picture.format());
     sharp.setDevicePixelRatio(2);
     return sharp;
 }

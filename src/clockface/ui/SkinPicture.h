@@ -3,16 +3,19 @@
 #include <QImage>
 #include <QString>
 
+#include "settings/Expected.h"
+
 // Reads a skin's picture. Skins are Windows bitmaps, and Qt reads those
 // itself; only a file that is not one goes to Qt's recognition of its
 // contents, which loads every image format plugin, and each plugin loaded
-// stays in memory for the whole run. `error` gets the reason of a null image.
+// stays in memory for the whole run. A picture that cannot be had is a failure
+// with the reason.
 //
 // The header is weighed before any pixel is decoded: a bitmap whose file is
 // shorter than the rows it declares, or a picture larger than any window can
 // be, is refused. A few hundred bytes could otherwise declare a picture of
 // hundreds of megabytes, all of it decoded and shaped for nothing.
-QImage readSkinPicture(const QString& path, QString* error = nullptr);
+Expected<QImage> readSkinPicture(const QString& path);
 
 namespace skinpicture {
 

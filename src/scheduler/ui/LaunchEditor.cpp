@@ -141,8 +141,8 @@ void LaunchEditor::addLaunch() {
     rec.setTime(time.time);
     rec.setFile(path);
     // After a failed write the dialog stays open with what the user typed.
-    if (const QString error = files_.append(rec); !error.isEmpty()) {
-        context_.platform.showError(error);
+    if (const Expected<void> added = files_.append(rec); !added) {
+        context_.platform.showError(added.error());
         return;
     }
     accept();

@@ -232,18 +232,16 @@ void OtherSettingsDialog::storeSettings() {
     const SettingsRecord current = context_.state.settings;
     // A sound switched off only because the skin has none is not stored.
     const bool soundOff = soundOffBox_->isEnabled() && current.soundOff();
-    QString why;
-    const bool restarted = context_.program.restartProgram(
-        [&](SettingsRecord& rec) {
-            rec.setRestartFlag(true);
-            rec.setAutoHide(current.autoHide());
-            rec.setNoPullTab(current.noPullTab());
-            rec.setHideDelay(current.hideDelay());
-            rec.setSoundOff(soundOff);
-        },
-        &why);
+    const Expected<void> restarted = context_.program.restartProgram([&](SettingsRecord& rec) {
+        rec.setRestartFlag(true);
+        rec.setAutoHide(current.autoHide());
+        rec.setNoPullTab(current.noPullTab());
+        rec.setHideDelay(current.hideDelay());
+        rec.setSoundOff(soundOff);
+    });
     if (!restarted) {
-        context_.platform.showError(QStringLiteral("Не удалось сохранить настройки: %1").arg(why));
+        context_.platform.showError(
+            QStringLiteral("Не удалось сохранить настройки: %1").arg(restarted.error()));
         return;
     }
     accept();
@@ -266,16 +264,16 @@ void OtherSettingsDialog::deleteSelected() {
         timer->disable();
     }
     // A reminder's rule goes with it.
-    const QString error =
+    const Expected<void> removed =
         kind == ScheduleKind::Reminders ? reminders_.removeKey(key) : files_.remove(kind, key);
-    if (!error.isEmpty()) {
-        context_.platform.showError(error);
+    if (!removed) {
+        context_.platform.showError(removed.error());
     }
     schedule::reloadFlag(context_.state, kind) = true;
     if (timer) {
         timer->enable();
     }
-    if (!error.isEmpty()) {
+    if (!removed) {
         return;  // the file and so the list are as they were
     }
     // The file has lost every record of the key, so the list loses every

@@ -40,8 +40,8 @@ TEST(HelpLanguage, TheHelpPageFollowsTheCurrentLanguage) {
             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(text);
         }
-        SettingsFile(folder.path(QStringLiteral("system/system.ini")))
-            .updateCopy([&](SettingsRecord& rec) { rec.setLangFile(language); });
+        EXPECT_TRUE(SettingsFile(folder.path(QStringLiteral("system/system.ini")))
+                        .updateCopy([&](SettingsRecord& rec) { rec.setLangFile(language); }));
         FakePlatform platform;
         platform.desktop = QRect(0, 0, 1280, 1024);
         ChronidexApp app(platform);

@@ -184,8 +184,7 @@ TEST_F(StartupTest, RestartWritesTheFlagBeforeStartingTheNewInstance) {
     bool closed = false;
     QByteArray fileWhenStarted;
     ProgramRestart restart(state, platform, [&] { closed = true; });
-    QString error;
-    ASSERT_TRUE(restart.restartProgram([](SettingsRecord& r) { r.setHideDelay(12); }, &error));
+    ASSERT_TRUE(restart.restartProgram([](SettingsRecord& r) { r.setHideDelay(12); }));
     EXPECT_TRUE(closed);
     ASSERT_EQ(platform.started.size(), 1);
     EXPECT_TRUE(platform.started[0].endsWith(QStringLiteral(" in ") + folder.root()));
@@ -200,9 +199,9 @@ TEST_F(StartupTest, RestartWithAnUnwritableSettingsFileKeepsThisInstanceRunning)
     QFile::remove(folder.path(QStringLiteral("system/system.ini")));
     bool closed = false;
     ProgramRestart restart(state, platform, [&] { closed = true; });
-    QString error;
-    EXPECT_FALSE(restart.restartProgram({}, &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Expected<void> restarted = restart.restartProgram({});
+    EXPECT_FALSE(restarted);
+    EXPECT_FALSE(restarted.error().isEmpty());
     EXPECT_FALSE(closed);
     EXPECT_TRUE(platform.started.isEmpty());
 }

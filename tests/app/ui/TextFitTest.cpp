@@ -196,8 +196,8 @@ class TextFit : public ::testing::TestWithParam<const char*> {
     TextFit() {
         copySuppliedFolder(folder);
         const SettingsFile file(folder.path(QStringLiteral("system/system.ini")));
-        file.updateCopy(
-            [](SettingsRecord& rec) { rec.setLangFile(QString::fromUtf8(GetParam())); });
+        EXPECT_TRUE(file.updateCopy(
+            [](SettingsRecord& rec) { rec.setLangFile(QString::fromUtf8(GetParam())); }));
         platform.desktop = QRect(0, 0, 1280, 1024);
     }
 

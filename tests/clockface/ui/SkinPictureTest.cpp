@@ -47,11 +47,10 @@ TEST(SkinPicture, ReadsBitmapsAndStillWhatIsNoBitmapUnderABitmapsName) {
     ASSERT_TRUE(sample().save(bitmap, "BMP"));
     ASSERT_TRUE(sample().save(png, "PNG"));
     for (const QString& path : {bitmap, png}) {
-        QString error = QStringLiteral("untouched");
-        const QImage read = readSkinPicture(path, &error);
-        ASSERT_FALSE(read.isNull()) << path.toStdString();
-        EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), sample()) << path.toStdString();
-        EXPECT_EQ(read, QImage(path)) << path.toStdString();  // as Qt's own recognition gives it
+        const Expected<QImage> read = readSkinPicture(path);
+        ASSERT_TRUE(read) << path.toStdString();
+        EXPECT_EQ(read->convertToFormat(QImage::Format_RGB32), sample()) << path.toStdString();
+        EXPECT_EQ(*read, QImage(path)) << path.toStdString();  // as Qt's own recognition gives it
     }
 }
 
@@ -62,10 +61,10 @@ TEST(SkinPicture, WhatNoReaderTakesGivesANullPictureAndTheReason) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("BM not a bitmap at all");
     file.close();
-    QString error;
-    EXPECT_TRUE(readSkinPicture(path, &error).isNull());
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(readSkinPicture(folder.filePath(QStringLiteral("missing.bmp"))).isNull());
+    const Expected<QImage> read = readSkinPicture(path);
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(read.error().isEmpty());
+    EXPECT_FALSE(readSkinPicture(folder.filePath(QStringLiteral("missing.bmp"))));
 }
 
 // What the header promises is weighed before a pixel is decoded: a short file
@@ -79,29 +78,34 @@ TEST(SkinPicture, RefusesFilesShorterThanTheirRowsAndPicturesLargerThanAnyWindow
         file.write(bytes);
         return path;
     };
-    QString error;
     const QString declaresHuge = testData(QStringLiteral("autohide/declares_huge.bmp"));
-    EXPECT_TRUE(readSkinPicture(declaresHuge, &error).isNull());
-    EXPECT_TRUE(error.contains(QStringLiteral("обрезан"))) << error.toStdString();
+    Expected<QImage> read = readSkinPicture(declaresHuge);
+    EXPECT_FALSE(read);
+    EXPECT_TRUE(read.error().contains(QStringLiteral("обрезан"))) << read.error().toStdString();
 
     const int side = skinpicture::kLargestSide;
     const QString widest = write(QStringLiteral("widest.bmp"), wholeBitmap(side, 1));
-    EXPECT_EQ(readSkinPicture(widest, &error).size(), QSize(side, 1));
-    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    read = readSkinPicture(widest);
+    ASSERT_TRUE(read) << read.error().toStdString();
+    EXPECT_EQ(read->size(), QSize(side, 1));
     for (const QSize size : {QSize(side + 1, 1), QSize(1, side + 1)}) {
         const QString path =
             write(QStringLiteral("wider.bmp"), wholeBitmap(size.width(), size.height()));
-        EXPECT_TRUE(readSkinPicture(path, &error).isNull());
-        EXPECT_TRUE(error.contains(QString::number(side))) << error.toStdString();
+        read = readSkinPicture(path);
+        EXPECT_FALSE(read);
+        EXPECT_TRUE(read.error().contains(QString::number(side))) << read.error().toStdString();
     }
 
     // Cut by a byte beyond what writers may leave out of the last row.
     QByteArray whole = wholeBitmap(64, 8);
     const QString cut =
         write(QStringLiteral("cut.bmp"), whole.left(whole.size() - bitmap::kTolerance - 1));
-    EXPECT_TRUE(readSkinPicture(cut, &error).isNull());
-    EXPECT_TRUE(error.contains(QStringLiteral("обрезан"))) << error.toStdString();
+    read = readSkinPicture(cut);
+    EXPECT_FALSE(read);
+    EXPECT_TRUE(read.error().contains(QStringLiteral("обрезан"))) << read.error().toStdString();
     const QString padless =
         write(QStringLiteral("padless.bmp"), whole.left(whole.size() - bitmap::kTolerance));
-    EXPECT_EQ(readSkinPicture(padless, &error).size(), QSize(64, 8));
+    read = readSkinPicture(padless);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->size(), QSize(64, 8));
 }

@@ -46,14 +46,14 @@ class OtherSettings : public DialogFixture {
         rec.setDate(daycount::fromDate(day));
         rec.setTime(QLatin1String(time));
         rec.setText(text);
-        files.append(rec);
+        ASSERT_TRUE(files.append(rec));
     }
     void addLaunch(const QDate& day, const char* time, const QString& path) {
         LaunchRecord rec;
         rec.setDate(daycount::fromDate(day));
         rec.setTime(QLatin1String(time));
         rec.setFile(path);
-        files.append(rec);
+        ASSERT_TRUE(files.append(rec));
     }
     int lineCount() const { return other.scheduleList()->model()->rowCount(); }
     QModelIndex line(int row) const { return other.scheduleList()->model()->index(row, 0); }

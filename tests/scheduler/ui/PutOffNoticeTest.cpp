@@ -65,7 +65,7 @@ class PutOffNotice : public ::testing::Test {
         rec.setDate(daycount::fromDate(day));
         rec.setTime(QLatin1String(time));
         rec.setText(kText);
-        ASSERT_EQ(files.append(rec), QString());
+        ASSERT_TRUE(files.append(rec));
     }
     // "day time" of each reminder in the file, its text checked.
     QStringList inFile() {
