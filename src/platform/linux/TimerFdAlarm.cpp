@@ -32,10 +32,10 @@ void TimerFdAlarm::set(const QDateTime& when) {
     // An expiry of zero would disarm the timer: the earliest moment is the
     // epoch's first millisecond, long past, which rings at once.
     const qint64 ms = std::max<qint64>(1, when.toMSecsSinceEpoch());
-    itimerspec spec{};
-    spec.it_value.tv_sec = time_t(ms / 1000);
-    spec.it_value.tv_nsec = long(ms % 1000) * 1000000L;
-    timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
+    itimerspec expiry{};
+    expiry.it_value.tv_sec = time_t(ms / 1000);
+    expiry.it_value.tv_nsec = long(ms % 1000) * 1000000L;
+    timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &expiry, nullptr);
 }
 
 void TimerFdAlarm::cancel() {

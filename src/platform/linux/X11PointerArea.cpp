@@ -5,19 +5,16 @@
 #include <QSocketNotifier>
 #include <cstdlib>
 
+#include "platform/linux/X11Properties.h"
+
 X11PointerArea::X11PointerArea() {
-    int screenNumber = 0;
-    connection_ = xcb_connect(nullptr, &screenNumber);
-    if (xcb_connection_has_error(connection_)) {
-        xcb_disconnect(connection_);
-        connection_ = nullptr;
+    const x11::Display display = x11::connect();
+    connection_ = display.connection;
+    if (!connection_) {
         return;
     }
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
-    for (int i = 0; i < screenNumber && screens.rem > 0; ++i) {
-        xcb_screen_next(&screens);
-    }
-    root_ = screens.data->root;
+    const xcb_screen_t* screen = display.screen;
+    root_ = screen->root;
     window_ = xcb_generate_id(connection_);
     // Bypassing the window manager: nothing to frame, list or focus.
     const uint32_t values[] = {1, XCB_EVENT_MASK_ENTER_WINDOW};

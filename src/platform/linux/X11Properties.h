@@ -8,6 +8,14 @@
 
 // Reading and writing the window properties of the freedesktop hints.
 namespace x11 {
+// A connection of its own to the display, and its default screen; a null
+// connection and screen when the display does not answer.
+struct Display {
+    xcb_connection_t* connection = nullptr;
+    xcb_screen_t* screen = nullptr;
+};
+Display connect();
+
 xcb_atom_t atom(xcb_connection_t* connection, const char* name);
 // A property of 32-bit items (cardinals, atoms, window ids) of the given
 // type; empty when the window has none or it is of another type.

@@ -9,20 +9,15 @@
 #include "platform/linux/X11Reservations.h"
 
 X11StackKeeper::X11StackKeeper() {
-    int screenNumber = 0;
-    connection_ = xcb_connect(nullptr, &screenNumber);
-    if (xcb_connection_has_error(connection_)) {
-        xcb_disconnect(connection_);
-        connection_ = nullptr;
+    const x11::Display display = x11::connect();
+    connection_ = display.connection;
+    if (!connection_) {
         return;
     }
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
-    for (int i = 0; i < screenNumber && screens.rem > 0; ++i) {
-        xcb_screen_next(&screens);
-    }
-    root_ = screens.data->root;
-    rootWidth_ = screens.data->width_in_pixels;
-    rootHeight_ = screens.data->height_in_pixels;
+    const xcb_screen_t* screen = display.screen;
+    root_ = screen->root;
+    rootWidth_ = screen->width_in_pixels;
+    rootHeight_ = screen->height_in_pixels;
     wmCheck_ = atom("_NET_SUPPORTING_WM_CHECK");
     state_ = atom("_NET_WM_STATE");
     above_ = atom("_NET_WM_STATE_ABOVE");
