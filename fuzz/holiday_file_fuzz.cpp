@@ -7,9 +7,9 @@
 #include "calendar/MonthLayout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::optional<QStringList> lines =
+    const Expected<QStringList> lines =
         holidays::read(fuzzinput::write(QStringLiteral("prazdniki/1.prz"), data, size));
-    fuzzinput::require(lines.has_value() && !lines->isEmpty());
+    fuzzinput::require(lines.ok() && !lines->isEmpty());
     MonthLayout layout(QDate(2024, 1, 15), QStringList());
     layout.markHolidays(*lines);
 

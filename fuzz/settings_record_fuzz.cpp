@@ -4,8 +4,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString path = fuzzinput::write(QStringLiteral("system.ini"), data, size);
-    const std::optional<SettingsRecord> rec = SettingsFile(path).read();
-    fuzzinput::require(rec.has_value() == (size >= size_t(SettingsRecord::kSize)));
+    const Expected<SettingsRecord> rec = SettingsFile(path).read();
+    fuzzinput::require(rec.ok() == (size >= size_t(SettingsRecord::kSize)));
     if (rec) {
         fuzzinput::require(rec->bytes().size() == SettingsRecord::kSize);
         (void)rec->langFile();
