@@ -7,8 +7,12 @@
 #include "clockface/ui/SkinPicture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QImage picture =
+    const Expected<QImage> read =
         readSkinPicture(fuzzinput::write(QStringLiteral("skins/fuzzkno.bmp"), data, size));
+    if (!read) {
+        return 0;
+    }
+    const QImage& picture = *read;
     fuzzinput::require(picture.width() <= skinpicture::kLargestSide &&
                        picture.height() <= skinpicture::kLargestSide);
     const std::optional<QRegion> shape = regionFromBitmap(picture);
