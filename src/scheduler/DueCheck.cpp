@@ -10,11 +10,14 @@
 
 namespace {
 
+int minuteOfDay(const QDateTime& moment) {
+    return moment.time().hour() * 60 + moment.time().minute();
+}
+
 // Minutes of local wall-clock time, so that a daylight-saving gap counts as
 // the hour it skips.
 qint64 wallMinute(const QDateTime& moment) {
-    const QTime t = moment.time();
-    return DueOrder::wallMinute(moment.date().toJulianDay(), t.hour() * 60 + t.minute());
+    return DueOrder::wallMinute(moment.date().toJulianDay(), minuteOfDay(moment));
 }
 
 }  // namespace
@@ -165,7 +168,7 @@ void DueCheck::catchUp() {
     const ScheduleList walk = list_;
     QDateTime now = platform_.now();
     qint64 today = now.date().toJulianDay();
-    int minute = now.time().hour() * 60 + now.time().minute();
+    int minute = minuteOfDay(now);
     for (qsizetype i = 0; i < walk.size(); ++i) {
         const ScheduleEntry& entry = walk[i];
         const bool overdue =
@@ -192,7 +195,7 @@ void DueCheck::catchUp() {
         }
         now = platform_.now();  // the notice waited for the user
         today = now.date().toJulianDay();
-        minute = now.time().hour() * 60 + now.time().minute();
+        minute = minuteOfDay(now);
     }
     startTimer();
 }

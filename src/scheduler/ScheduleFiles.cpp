@@ -25,6 +25,28 @@ QString ScheduleFiles::scratchPath(ScheduleKind kind) const {
     return folder_.path(schedule::scratchName(kind));
 }
 
+QString ScheduleFiles::folderOf(ScheduleKind kind) const {
+    return QFileInfo(filePath(kind)).absolutePath();
+}
+
+// For a file not there yet its folder is made, unless the name is a
+// dangling link, whose end is where the user chose to keep it.
+Expected<ScheduleFiles::WriteTarget> ScheduleFiles::writeTarget(ScheduleKind kind,
+                                                                const FolderLock& lock) const {
+    if (!lock.held()) {
+        return busy(kind);
+    }
+    const QString path = filePath(kind);
+    WriteTarget site;
+    site.file = plainfile::linkEnd(path);
+    site.linked = QFileInfo(path).isSymLink();
+    site.existed = present(site.file);
+    if (!site.existed && !site.linked) {
+        QDir().mkpath(folderOf(kind));
+    }
+    return site;
+}
+
 // The record cut or filled up with zero bytes to the kind's size.
 QByteArray ScheduleFiles::wholeRecord(ScheduleKind kind, const QByteArray& record) {
     const int size = schedule::recordSize(kind);
@@ -60,17 +82,14 @@ Expected<void> ScheduleFiles::append(const LaunchRecord& record) const {
 Expected<void> ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const {
     const int size = schedule::recordSize(kind);
     const QByteArray rec = wholeRecord(kind, record);
-    const QString path = filePath(kind);
-    const QString native = QDir::toNativeSeparators(path);
-    const FolderLock lock(QFileInfo(path).absolutePath());
-    if (!lock.held()) {
-        return busy(kind);
+    const QString native = QDir::toNativeSeparators(filePath(kind));
+    const FolderLock lock(folderOf(kind));
+    const Expected<WriteTarget> site = writeTarget(kind, lock);
+    if (!site) {
+        return Failure{site.error()};
     }
-    const QString target = plainfile::linkEnd(path);
-    const bool existed = present(target);
-    if (!existed && !QFileInfo(path).isSymLink()) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-    }
+    const QString& target = site->file;
+    const bool existed = site->existed;
     // Never recreate a file that exists: that would throw its records away.
     const Expected<int> fd =
         plainfile::openRegular(target, existed ? O_RDWR : O_RDWR | O_CREAT | O_EXCL);
@@ -119,17 +138,17 @@ Expected<void> ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArra
     if (added.isEmpty()) {
         return {};
     }
-    const QString path = filePath(kind);
-    const QString native = QDir::toNativeSeparators(path);
-    const FolderLock lock(QFileInfo(path).absolutePath());
-    if (!lock.held()) {
-        return busy(kind);
+    const QString native = QDir::toNativeSeparators(filePath(kind));
+    const FolderLock lock(folderOf(kind));
+    const Expected<WriteTarget> site = writeTarget(kind, lock);
+    if (!site) {
+        return Failure{site.error()};
     }
-    const QString target = plainfile::linkEnd(path);
-    const bool linked = QFileInfo(path).isSymLink();
+    const QString& target = site->file;
+    const bool linked = site->linked;
     QFile file;
     qint64 kept = 0;
-    if (present(target)) {
+    if (site->existed) {
         const Expected<int> fd = plainfile::openRegular(target, O_RDONLY);
         if (!fd) {
             return Failure{QStringLiteral("Не удалось открыть файл расписания %1: %2")
@@ -137,8 +156,6 @@ Expected<void> ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArra
         }
         file.open(*fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
         kept = file.size() / size * size;
-    } else if (!linked) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
     }
     if (kept / size + records.size() > kMaxEntries) {
         return full(kind, kept / size, records.size());
@@ -187,7 +204,7 @@ bool ScheduleFiles::present(const QString& path) {
 }
 
 Expected<void> ScheduleFiles::remove(ScheduleKind kind, const ScheduleKey& key) const {
-    const FolderLock lock(QFileInfo(filePath(kind)).absolutePath());
+    const FolderLock lock(folderOf(kind));
     if (!lock.held()) {
         return busy(kind);
     }
@@ -207,7 +224,7 @@ Expected<void> ScheduleFiles::replaceEntries(ScheduleKind kind, const ScheduleLi
     for (const QByteArray& record : added) {
         tail += wholeRecord(kind, record);
     }
-    const FolderLock lock(QFileInfo(filePath(kind)).absolutePath());
+    const FolderLock lock(folderOf(kind));
     if (!lock.held()) {
         return busy(kind);
     }

@@ -8,6 +8,7 @@
 #include "scheduler/ScheduleKey.h"
 #include "scheduler/ScheduleKind.h"
 #include "settings/Expected.h"
+#include "settings/FolderLock.h"
 
 class LaunchRecord;
 class ProgramFolder;
@@ -72,6 +73,15 @@ class ScheduleFiles {
     QString scratchPath(ScheduleKind kind) const;
 
   private:
+    // What a write under the folder's lock works on: the file the name leads
+    // to through its links, and whether anything is there yet.
+    struct WriteTarget {
+        QString file;
+        bool linked = false;
+        bool existed = false;
+    };
+    Expected<WriteTarget> writeTarget(ScheduleKind kind, const FolderLock& lock) const;
+    QString folderOf(ScheduleKind kind) const;
     static QByteArray wholeRecord(ScheduleKind kind, const QByteArray& record);
     static bool present(const QString& path);  // anything under the name, a link too
     Failure busy(ScheduleKind kind) const;
