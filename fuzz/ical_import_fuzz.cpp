@@ -19,15 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Q_UNUSED(zoneSet);
     const QDateTime now(QDate(2026, 12, 10), QTime(12, 10, 30));
     ICalImport calendar(now);
-    if (!calendar.read(fuzzinput::bytes(data, size)).isEmpty()) {
+    if (!calendar.read(fuzzinput::bytes(data, size))) {
         fuzzinput::require(calendar.reminders().isEmpty());
         return 0;
     }
     qsizetype occurrences = 0;
     for (const ImportedReminder& reminder : calendar.reminders()) {
         fuzzinput::require(reminder.at.isValid() && reminder.at.secsTo(now) < 60);
-        fuzzinput::require(EntryChecks::reminderTextProblem(reminder.text).isEmpty() &&
-                           EntryChecks::unstorableProblem(reminder.text).isEmpty());
+        fuzzinput::require(EntryChecks::reminderText(reminder.text).ok() &&
+                           EntryChecks::storable(reminder.text).ok());
         occurrences += reminder.occurrence ? 1 : 0;
     }
     fuzzinput::require(occurrences <= ICalImport::kMaxOccurrences);

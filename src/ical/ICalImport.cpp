@@ -105,16 +105,17 @@ QString shown(const QString& text) {
 
 ICalImport::ICalImport(const QDateTime& now) : local_(now), now_(toMinute(local_.of(now))) {}
 
-QString ICalImport::read(const QByteArray& bytes) {
+Expected<void> ICalImport::read(const QByteArray& bytes) {
     const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decoded = utf8.decode(text);
     if (utf8.hasError() || text.contains('\0')) {
-        return QStringLiteral("it is not UTF-8 text, which an iCalendar file is.");
+        return Failure{QStringLiteral("it is not UTF-8 text, which an iCalendar file is.")};
     }
     if (calendarlines::nesting(text, kMaxNesting) > kMaxNesting) {
-        return QStringLiteral("it nests BEGIN ... END more than %1 deep, which no calendar does.")
-            .arg(kMaxNesting);
+        return Failure{
+            QStringLiteral("it nests BEGIN ... END more than %1 deep, which no calendar does.")
+                .arg(kMaxNesting)};
     }
     icalerror_set_errors_are_fatal(0);
     const Component root(
@@ -123,15 +124,15 @@ QString ICalImport::read(const QByteArray& bytes) {
     const QList<icalcomponent*> calendars =
         root ? calendarsIn(root.get()) : QList<icalcomponent*>();
     if (calendars.isEmpty()) {
-        return QStringLiteral(
-            "it is not an iCalendar file: it holds no whole "
-            "BEGIN:VCALENDAR ... END:VCALENDAR.");
+        return Failure{
+            QStringLiteral("it is not an iCalendar file: it holds no whole "
+                           "BEGIN:VCALENDAR ... END:VCALENDAR.")};
     }
     if (const QString error = calendarparse::firstSeriousError(root.get()); !error.isEmpty()) {
-        return QStringLiteral("libical cannot read it: %1").arg(error);
+        return Failure{QStringLiteral("libical cannot read it: %1").arg(error)};
     }
     if (const QString why = calendarzones::problem(root.get()); !why.isEmpty()) {
-        return why;
+        return Failure{why};
     }
     for (icalcomponent* calendar : calendars) {
         collectReplaced(calendar);
@@ -175,10 +176,10 @@ void ICalImport::addItem(icalcomponent* calendar, icalcomponent* item) {
     if (text.isEmpty()) {
         return refuse(text, QStringLiteral("no summary to remind of."));
     }
-    for (const QString& problem :
-         {EntryChecks::reminderTextProblem(text), EntryChecks::unstorableProblem(text)}) {
-        if (!problem.isEmpty()) {
-            return refuse(text, problem);
+    for (const Expected<void>& check :
+         {EntryChecks::reminderText(text), EntryChecks::storable(text)}) {
+        if (!check) {
+            return refuse(text, check.error());
         }
     }
     if (!ICalRecurrence::recurs(item) ||
@@ -239,11 +240,13 @@ bool ICalImport::keepRepeating(icalcomponent* item, const QString& text,
         return false;
     }
     // Ours must give exactly libical's occurrences over the span, each at
-    // the same wall-clock minute.
+    // the same wall-clock minute. The first may be the day the reminder was
+    // set for although the rule would not pick it (workdays set on a
+    // Saturday): the reminder's record is on that day, as DTSTART is.
     const Recurrence ours(guess->rule, guess->anchor,
                           first.time().hour() * 60 + first.time().minute());
     Recurrence::Moment at{first.date(), ours.minute()};
-    if (ours.firstFrom(at) != at) {
+    if (first.date() != guess->anchor && ours.firstFrom(at) != at) {
         return false;
     }
     for (const QDateTime& theirs : occurrences) {

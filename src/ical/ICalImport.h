@@ -10,6 +10,7 @@
 
 #include "ical/LocalTimeZone.h"
 #include "scheduler/RepeatRule.h"
+#include "settings/Expected.h"
 
 struct icalcomponent_impl;
 
@@ -54,9 +55,9 @@ class ICalImport {
 
     explicit ICalImport(const QDateTime& now);
 
-    // Reads the file's text. Why it is no calendar that libical can read, in
-    // one line; empty when it was read.
-    QString read(const QByteArray& text);
+    // Reads the file's text; fails with why it is no calendar that libical
+    // can read, in one line.
+    Expected<void> read(const QByteArray& text);
 
     const QList<ImportedReminder>& reminders() const { return reminders_; }
     const QStringList& problems() const { return problems_; }
