@@ -4,12 +4,10 @@
 
 #include "scheduler/EntryChecks.h"
 
-ScheduleTime::Checked EntryArguments::parseTime(const QString& text) {
+Expected<QString> EntryArguments::parseTime(const QString& text) {
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     if (colon < 0) {
-        ScheduleTime::Checked wrong;
-        wrong.problem = QStringLiteral("The time must be given as HH:MM, not \"%1\".").arg(text);
-        return wrong;
+        return Failure{QStringLiteral("The time must be given as HH:MM, not \"%1\".").arg(text)};
     }
     return EntryChecks::time(text.left(colon), text.mid(colon + 1));
 }
@@ -26,35 +24,30 @@ QDate EntryArguments::parseDay(const QString& text) {
     return QDate::fromString(text, QStringLiteral("d.M.yyyy"));
 }
 
-EntryArguments EntryArguments::parse(const QStringList& arguments, const QDateTime& now) {
-    EntryArguments result;
+Expected<EntryArguments> EntryArguments::parse(const QStringList& arguments, const QDateTime& now) {
     if (arguments.isEmpty()) {
-        result.problem = QStringLiteral("A time HH:MM is missing.");
-        return result;
+        return Failure{QStringLiteral("A time HH:MM is missing.")};
     }
-    const ScheduleTime::Checked checked = parseTime(arguments.first());
-    if (!checked.ok()) {
-        result.problem = checked.problem;
-        return result;
+    const Expected<QString> time = parseTime(arguments.first());
+    if (!time) {
+        return Failure{time.error()};
     }
-    result.time = checked.time;
+    EntryArguments result;
+    result.time = *time;
     qsizetype next = 1;
     if (next < arguments.size() && looksLikeDay(arguments[next])) {
         result.day = parseDay(arguments[next]);
         if (!result.day.isValid()) {
-            result.problem = QStringLiteral("There is no day %1.").arg(arguments[next]);
-            return result;
+            return Failure{QStringLiteral("There is no day %1.").arg(arguments[next])};
         }
         ++next;
     } else {
         result.day = now.date();
         // "hh:nn" compares as text in the order of the times.
         if (result.time < now.toString(QStringLiteral("HH:mm"))) {
-            result.problem = QStringLiteral(
-                                 "%1 has already passed today; give a day (DD.MM.YYYY) "
-                                 "to schedule it for another day.")
-                                 .arg(result.time);
-            return result;
+            return Failure{QStringLiteral("%1 has already passed today; give a day (DD.MM.YYYY) "
+                                          "to schedule it for another day.")
+                               .arg(result.time)};
         }
     }
     result.rest = arguments.mid(next);

@@ -14,15 +14,12 @@ struct EntryArguments {
     QString time;  // "hh:nn", as the editors store it
     QDate day;
     QStringList rest;
-    QString problem;  // for the user, when the entry is refused
-    bool ok() const { return problem.isEmpty(); }
-
     // Without a day, today; a time of today that has already passed is
     // refused, since it would only ever be reported as missed.
-    static EntryArguments parse(const QStringList& arguments, const QDateTime& now);
+    static Expected<EntryArguments> parse(const QStringList& arguments, const QDateTime& now);
 
     // "HH:MM" through the editors' check of the hour and minute fields.
-    static ScheduleTime::Checked parseTime(const QString& text);
+    static Expected<QString> parseTime(const QString& text);
     static bool looksLikeDay(const QString& text);
     // Invalid for a text that names no day.
     static QDate parseDay(const QString& text);

@@ -35,8 +35,8 @@ int ImportCommand::run(const QStringList& arguments) const {
         return *refused;
     }
     ICalImport calendar(context_.now);
-    if (const QString why = calendar.read(bytes); !why.isEmpty()) {
-        return context_.refuse(QStringLiteral("%1 is refused: %2").arg(name, why));
+    if (const Expected<void> read = calendar.read(bytes); !read) {
+        return context_.refuse(QStringLiteral("%1 is refused: %2").arg(name, read.error()));
     }
     const ProgramFolder folder(context_.programFolder);
     const ScheduleFiles files(folder);
@@ -115,8 +115,8 @@ int ImportCommand::add(const ProgramFolder& folder, const ScheduleFiles& files,
     if (!rules.isEmpty()) {
         const RepeatFile::Update update =
             RepeatFile(folder).update([&](QList<RepeatEntry>& entries) { entries.append(rules); });
-        if (!update.error.isEmpty()) {
-            context_.report({update.error});
+        if (!update.written) {
+            context_.report({update.written.error()});
         }
     }
     if (!records.isEmpty()) {

@@ -204,27 +204,27 @@ int ScheduleCommand::remind(const QStringList& given) {
         return context_.usage(
             QStringLiteral("remind takes a time HH:MM, perhaps a day, and a text."));
     }
-    const EntryArguments entry = EntryArguments::parse(arguments, context_.now);
-    if (!entry.ok()) {
-        return context_.refuse(entry.problem);
+    const Expected<EntryArguments> entry = EntryArguments::parse(arguments, context_.now);
+    if (!entry) {
+        return context_.refuse(entry.error());
     }
-    if (entry.rest.isEmpty()) {
+    if (entry->rest.isEmpty()) {
         return context_.usage(QStringLiteral("The reminder's text is missing."));
     }
-    const QString text = entry.rest.join(QLatin1Char(' '));
-    for (const QString& problem :
-         {EntryChecks::reminderTextProblem(text), EntryChecks::unstorableProblem(text)}) {
-        if (!problem.isEmpty()) {
-            return context_.refuse(problem);
+    const QString text = entry->rest.join(QLatin1Char(' '));
+    for (const Expected<void>& check :
+         {EntryChecks::reminderText(text), EntryChecks::storable(text)}) {
+        if (!check) {
+            return context_.refuse(check.error());
         }
     }
     ReminderRecord rec;
-    rec.setDate(daycount::fromDate(entry.day));
-    rec.setTime(entry.time);
+    rec.setDate(daycount::fromDate(entry->day));
+    rec.setTime(entry->time);
     rec.setText(text);
     const ProgramFolder folder(context_.programFolder);
-    if (const QString error = RepeatingReminders(folder).add(rec, rule); !error.isEmpty()) {
-        return context_.refuse(error);
+    if (const Expected<void> added = RepeatingReminders(folder).add(rec, rule); !added) {
+        return context_.refuse(added.error());
     }
     context_.notifier.askReload(schedule::messageName(ScheduleKind::Reminders));
     return command::Done;
@@ -235,27 +235,26 @@ int ScheduleCommand::launch(const QStringList& arguments) {
         return context_.usage(
             QStringLiteral("launch takes a time HH:MM, perhaps a day, and a path."));
     }
-    const EntryArguments entry = EntryArguments::parse(arguments, context_.now);
-    if (!entry.ok()) {
-        return context_.refuse(entry.problem);
+    const Expected<EntryArguments> entry = EntryArguments::parse(arguments, context_.now);
+    if (!entry) {
+        return context_.refuse(entry.error());
     }
-    if (entry.rest.size() != 1) {
+    if (entry->rest.size() != 1) {
         return context_.usage(QStringLiteral("launch takes one path (quote a path with spaces)."));
     }
-    const QFileInfo file(QDir(context_.currentFolder), entry.rest.first());
+    const QFileInfo file(QDir(context_.currentFolder), entry->rest.first());
     if (!file.isFile()) {
-        return context_.refuse(QStringLiteral("There is no file %1.").arg(entry.rest.first()));
+        return context_.refuse(QStringLiteral("There is no file %1.").arg(entry->rest.first()));
     }
     const QString path = file.absoluteFilePath();
-    for (const QString& problem :
-         {EntryChecks::pathProblem(path), EntryChecks::unstorableProblem(path)}) {
-        if (!problem.isEmpty()) {
-            return context_.refuse(problem);
+    for (const Expected<void>& check : {EntryChecks::path(path), EntryChecks::storable(path)}) {
+        if (!check) {
+            return context_.refuse(check.error());
         }
     }
     LaunchRecord rec;
-    rec.setDate(daycount::fromDate(entry.day));
-    rec.setTime(entry.time);
+    rec.setDate(daycount::fromDate(entry->day));
+    rec.setTime(entry->time);
     rec.setFile(path);
     return append(ScheduleKind::Launches, rec.bytes());
 }
@@ -278,11 +277,11 @@ int ScheduleCommand::remove(const QStringList& arguments) {
     if (!key.day.isValid()) {
         return context_.refuse(QStringLiteral("There is no day %1.").arg(arguments[1]));
     }
-    const ScheduleTime::Checked time = EntryArguments::parseTime(arguments[2]);
-    if (!time.ok()) {
-        return context_.refuse(time.problem);
+    const Expected<QString> time = EntryArguments::parseTime(arguments[2]);
+    if (!time) {
+        return context_.refuse(time.error());
     }
-    key.time = cp1251::encode(time.time);
+    key.time = cp1251::encode(*time);
     const ProgramFolder folder(context_.programFolder);
     const ScheduleFiles files(folder);
     // A pipe or device under the file's name reads as no entries at all:
@@ -295,7 +294,7 @@ int ScheduleCommand::remove(const QStringList& arguments) {
                                  [&](const ScheduleEntry& entry) { return entry.matches(key); });
     if (!any) {
         return context_.refuse(
-            QStringLiteral("Nothing is scheduled on %1 at %2.").arg(arguments[1], time.time));
+            QStringLiteral("Nothing is scheduled on %1 at %2.").arg(arguments[1], *time));
     }
     // A reminder's rule goes with it.
     const Expected<void> removed = kind == ScheduleKind::Reminders

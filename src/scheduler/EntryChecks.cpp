@@ -7,7 +7,7 @@
 #include "scheduler/ReminderRecord.h"
 #include "settings/Cp1251.h"
 
-ScheduleTime::Checked EntryChecks::time(const QString& hour, const QString& minute) {
+Expected<QString> EntryChecks::time(const QString& hour, const QString& minute) {
     return ScheduleTime::check(hour, minute);
 }
 
@@ -27,24 +27,25 @@ qsizetype EntryChecks::fittingLength(const QString& text, int capacity) {
     return keep;
 }
 
-QString EntryChecks::reminderTextProblem(const QString& text) {
+Expected<void> EntryChecks::reminderText(const QString& text) {
     if (storedLength(text) <= ReminderRecord::kTextCapacity) {
         return {};
     }
-    return QStringLiteral("Текст напоминания длиннее %1 знаков (перевод строки считается за два).")
-        .arg(ReminderRecord::kTextCapacity);
+    return Failure{
+        QStringLiteral("Текст напоминания длиннее %1 знаков (перевод строки считается за два).")
+            .arg(ReminderRecord::kTextCapacity)};
 }
 
-QString EntryChecks::pathProblem(const QString& path) {
+Expected<void> EntryChecks::path(const QString& path) {
     if (path.size() <= LaunchRecord::kFileCapacity) {
         return {};
     }
-    return QStringLiteral("Путь длиннее %1 знаков не помещается в расписание:\n%2")
-        .arg(LaunchRecord::kFileCapacity)
-        .arg(path);
+    return Failure{QStringLiteral("Путь длиннее %1 знаков не помещается в расписание:\n%2")
+                       .arg(LaunchRecord::kFileCapacity)
+                       .arg(path)};
 }
 
-QString EntryChecks::unstorableProblem(const QString& text) {
+Expected<void> EntryChecks::storable(const QString& text) {
     if (cp1251::canEncode(text)) {
         return {};
     }
@@ -62,6 +63,7 @@ QString EntryChecks::unstorableProblem(const QString& text) {
                                    .toUpper()
                                    .rightJustified(4, QLatin1Char('0')));
     }
-    return QStringLiteral("Эти знаки нельзя сохранить в расписании: %1. Замените или удалите их.")
-        .arg(shown.join(QStringLiteral(", ")));
+    return Failure{
+        QStringLiteral("Эти знаки нельзя сохранить в расписании: %1. Замените или удалите их.")
+            .arg(shown.join(QStringLiteral(", ")))};
 }

@@ -5,12 +5,12 @@
 #include "scheduler/ScheduleTime.h"
 
 // The checks an entry passes before it is added to a schedule, whether typed
-// into an editor or given on the command line. Each answers with the text
-// to show the user, empty when the entry may be stored.
+// into an editor or given on the command line. Each fails with the text to
+// show the user.
 class EntryChecks {
   public:
     // The hour and minute as the editors' fields hold them; see ScheduleTime.
-    static ScheduleTime::Checked time(const QString& hour, const QString& minute);
+    static Expected<QString> time(const QString& hour, const QString& minute);
 
     // How many bytes the text takes in a record: each line break as CR LF.
     static qsizetype storedLength(const QString& text);
@@ -18,10 +18,10 @@ class EntryChecks {
     static qsizetype fittingLength(const QString& text, int capacity);
 
     // A reminder text longer than its record holds.
-    static QString reminderTextProblem(const QString& text);
+    static Expected<void> reminderText(const QString& text);
     // A launch path longer than its record holds; a cut path would name
     // another file, or none.
-    static QString pathProblem(const QString& path);
+    static Expected<void> path(const QString& path);
     // Characters the schedule files' code page cannot hold, each named.
-    static QString unstorableProblem(const QString& text);
+    static Expected<void> storable(const QString& text);
 };

@@ -90,6 +90,5 @@ QString ReminderDueCheck::overdueNote(qsizetype index, const QDateTime& now) con
 }
 
 Expected<void> ReminderDueCheck::takeAway(const ScheduleEntry& entry) {
-    const QString error = reminders_.announced(entry, platform_.now()).error;
-    return error.isEmpty() ? Expected<void>() : Failure{error};
+    return reminders_.announced(entry, platform_.now()).done;
 }

@@ -211,17 +211,17 @@ RepeatFile::Update RepeatFile::update(
     Update result;
     const FolderLock lock(QFileInfo(path_).absolutePath());
     if (!lock.held()) {
-        result.error =
+        result.written = Failure{
             QStringLiteral("Файл правил повтора %1 занят другой программой; попробуйте ещё раз.")
-                .arg(QDir::toNativeSeparators(path_));
+                .arg(QDir::toNativeSeparators(path_))};
         return result;
     }
     result.before = read();
     if (!result.before.failure.isEmpty()) {
         // A file that cannot be read is not replaced: it may read again once
         // its cause (its permissions, a folder under its name) is gone.
-        result.error = QStringLiteral("Не удалось прочитать файл правил повтора %1: %2")
-                           .arg(QDir::toNativeSeparators(path_), result.before.failure);
+        result.written = Failure{QStringLiteral("Не удалось прочитать файл правил повтора %1: %2")
+                                     .arg(QDir::toNativeSeparators(path_), result.before.failure)};
         return result;
     }
     QList<RepeatEntry> entries = result.before.entries;
@@ -230,17 +230,18 @@ RepeatFile::Update RepeatFile::update(
         return result;
     }
     if (entries.size() > ScheduleFiles::kMaxEntries) {
-        result.error = QStringLiteral("Файл правил повтора %1 не примет больше %2 правил.")
-                           .arg(QDir::toNativeSeparators(path_))
-                           .arg(ScheduleFiles::kMaxEntries);
+        result.written =
+            Failure{QStringLiteral("Файл правил повтора %1 не примет больше %2 правил.")
+                        .arg(QDir::toNativeSeparators(path_))
+                        .arg(ScheduleFiles::kMaxEntries)};
         return result;
     }
     if (result.before.missing && !QFileInfo(path_).isSymLink()) {
         QDir().mkpath(QFileInfo(path_).absolutePath());
     }
     if (const Expected<void> done = safewrite::replaceFile(path_, text(entries)); !done) {
-        result.error = QStringLiteral("Не удалось записать файл правил повтора %1: %2")
-                           .arg(QDir::toNativeSeparators(path_), done.error());
+        result.written = Failure{QStringLiteral("Не удалось записать файл правил повтора %1: %2")
+                                     .arg(QDir::toNativeSeparators(path_), done.error())};
     }
     return result;
 }

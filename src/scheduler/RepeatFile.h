@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "scheduler/RepeatEntry.h"
+#include "settings/Expected.h"
 
 class ProgramFolder;
 
@@ -55,8 +56,8 @@ class RepeatFile {
     static Read parse(const QByteArray& bytes);
 
     struct Update {
-        QString error;  // the file could not be written, for the user; empty when done
-        Read before;    // what the file held when the change began
+        Expected<void> written;  // fails when the file could not be written
+        Read before;             // what the file held when the change began
     };
     // Reads the rules, lets `change` edit them and writes them back, all
     // while the program folder's other writers wait; the rewrite takes the

@@ -9,8 +9,8 @@
 RepeatingReminders::RepeatingReminders(const ProgramFolder& folder)
     : folder_(folder), files_(folder) {}
 
-QString RepeatingReminders::add(const ReminderRecord& record, RepeatRule rule,
-                                bool* recordAdded) const {
+Expected<void> RepeatingReminders::add(const ReminderRecord& record, RepeatRule rule,
+                                       bool* recordAdded) const {
     // The record first: a crash before the rule is written leaves an
     // ordinary reminder, never a rule waiting for a record that matches it.
     const Expected<void> added = files_.append(record);
@@ -18,13 +18,13 @@ QString RepeatingReminders::add(const ReminderRecord& record, RepeatRule rule,
         *recordAdded = added.ok();
     }
     if (!added) {
-        return added.error();
+        return added;
     }
     if (rule == RepeatRule::Never) {
         return {};
     }
     const RepeatEntry entry = RepeatEntry::of(rule, daycount::toDate(record.date()), record);
-    return rules().update([&](QList<RepeatEntry>& entries) { entries.append(entry); }).error;
+    return rules().update([&](QList<RepeatEntry>& entries) { entries.append(entry); }).written;
 }
 
 RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& entry,
@@ -53,12 +53,12 @@ RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& e
         rule = *found;
     });
     outcome.before = marked.before;
-    if (!marked.error.isEmpty() || !rule) {
+    if (!marked.written || !rule) {
         // No rule (or none that could be read or marked): an ordinary
         // reminder, announced once and gone.
-        outcome.error = files_.removeEntries(ScheduleKind::Reminders, {entry}).error();
-        if (outcome.error.isEmpty() && !marked.error.isEmpty() && marked.before.failure.isEmpty()) {
-            outcome.error = marked.error;
+        outcome.done = files_.removeEntries(ScheduleKind::Reminders, {entry});
+        if (outcome.done && !marked.written && marked.before.failure.isEmpty()) {
+            outcome.done = marked.written;
         }
         return outcome;
     }
@@ -66,10 +66,8 @@ RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& e
     record.setDate(daycount::fromDate(next));
     record.setTimeBytes(rule->time);
     record.setTextBytes(rule->text);
-    const Expected<void> replacing =
-        files_.replaceEntries(ScheduleKind::Reminders, {entry}, {record.bytes()});
-    outcome.error = replacing.error();
-    const bool replaced = replacing.ok();
+    outcome.done = files_.replaceEntries(ScheduleKind::Reminders, {entry}, {record.bytes()});
+    const bool replaced = outcome.done.ok();
     // Then the rule takes the day the file now holds; after a failed
     // rewrite it keeps the day the file still holds.
     const RepeatFile::Update settled = rules().update([&](QList<RepeatEntry>& entries) {
@@ -83,8 +81,8 @@ RepeatingReminders::Outcome RepeatingReminders::announced(const ScheduleEntry& e
             }
         }
     });
-    if (outcome.error.isEmpty()) {
-        outcome.error = settled.error;
+    if (outcome.done) {
+        outcome.done = settled.written;
     }
     outcome.advanced = replaced;
     return outcome;
@@ -100,8 +98,8 @@ Expected<void> RepeatingReminders::removeKey(const ScheduleKey& key) const {
         return removed;
     }
     // A rule file that cannot be read holds no rule that could be kept.
-    if (dropped.before.failure.isEmpty() && !dropped.error.isEmpty()) {
-        return Failure{dropped.error};
+    if (dropped.before.failure.isEmpty() && !dropped.written) {
+        return dropped.written;
     }
     return {};
 }

@@ -21,13 +21,13 @@ class RepeatingReminders {
     explicit RepeatingReminders(const ProgramFolder& folder);
 
     // Adds the record; with a rule that repeats, the rule too, anchored on
-    // the record's day. What went wrong, for the user; empty when done.
-    // `recordAdded`, when given, tells whether the record went in, also when
+    // the record's day. `recordAdded`, when given, tells whether the record went in, also when
     // its rule then failed (the reminder is then an ordinary one).
-    QString add(const ReminderRecord& record, RepeatRule rule, bool* recordAdded = nullptr) const;
+    Expected<void> add(const ReminderRecord& record, RepeatRule rule,
+                       bool* recordAdded = nullptr) const;
 
     struct Outcome {
-        QString error;            // for the user; empty when done
+        Expected<void> done;      // the first thing that went wrong
         RepeatFile::Read before;  // the rules as read, for the caller to report damage
         bool advanced = false;    // a repeating reminder's next occurrence took its place
     };

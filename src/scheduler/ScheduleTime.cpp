@@ -18,21 +18,17 @@ QString ScheduleTime::twoDigits(int value) {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
 
-ScheduleTime::Checked ScheduleTime::check(const QString& hour, const QString& minute) {
-    Checked result;
+Expected<QString> ScheduleTime::check(const QString& hour, const QString& minute) {
     int h = 0;
     int m = 0;
     if (!number(hour, &h) || h > 23) {
-        result.problem = QStringLiteral("Час должен быть числом от 0 до 23, а не «%1».").arg(hour);
-        return result;
+        return Failure{QStringLiteral("Час должен быть числом от 0 до 23, а не «%1».").arg(hour)};
     }
     if (!number(minute, &m) || m > 59) {
-        result.problem =
-            QStringLiteral("Минуты должны быть числом от 0 до 59, а не «%1».").arg(minute);
-        return result;
+        return Failure{
+            QStringLiteral("Минуты должны быть числом от 0 до 59, а не «%1».").arg(minute)};
     }
-    result.time = twoDigits(h) + QLatin1Char(':') + twoDigits(m);
-    return result;
+    return twoDigits(h) + QLatin1Char(':') + twoDigits(m);
 }
 
 QString ScheduleTime::step(const QString& text, int delta, int min, int max) {

@@ -2,20 +2,17 @@
 
 #include <QString>
 
+#include "settings/Expected.h"
+
 // The hour and minute fields of the schedule editors. The due checks compare
 // the stored time as text with the clock's "hh:nn", so the editors store two
 // digits each and refuse what could never match.
 class ScheduleTime {
   public:
-    struct Checked {
-        QString time;     // "hh:nn" when valid
-        QString problem;  // for the user, when not
-        bool ok() const { return problem.isEmpty(); }
-    };
-
-    // A field holds a whole number (digits only, spaces around ignored); the
-    // hour 0 to 23, the minute 0 to 59. "7" and "5" give "07:05".
-    static Checked check(const QString& hour, const QString& minute);
+    // The time as stored, "hh:nn". A field holds a whole number (digits
+    // only, spaces around ignored); the hour 0 to 23, the minute 0 to 59.
+    // "7" and "5" give "07:05".
+    static Expected<QString> check(const QString& hour, const QString& minute);
 
     // What an arrow click puts into a field: the field's number moved by
     // `delta` and held within min..max, as two digits. A field without a

@@ -57,8 +57,9 @@ QByteArray ProgramOptions::serialise() const {
     return out;
 }
 
-QString ProgramOptions::write(const QString& path) const {
-    const Expected<void> done = safewrite::replaceFile(path, serialise());
-    return done ? QString()
-                : QStringLiteral("Не удалось сохранить файл %1: %2").arg(path, done.error());
+Expected<void> ProgramOptions::write(const QString& path) const {
+    if (const Expected<void> done = safewrite::replaceFile(path, serialise()); !done) {
+        return Failure{QStringLiteral("Не удалось сохранить файл %1: %2").arg(path, done.error())};
+    }
+    return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Expected.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -20,9 +22,8 @@ class ProgramOptions {
     static ProgramOptions read(const QString& path);
     static ProgramOptions parse(const QByteArray& content);
     QByteArray serialise() const;
-    // Replaces the file whole, never leaving it half-written. What went
-    // wrong, for the user; empty when done.
-    QString write(const QString& path) const;
+    // Replaces the file whole, never leaving it half-written.
+    Expected<void> write(const QString& path) const;
 
     bool operator==(const ProgramOptions& other) const = default;
 

@@ -17,7 +17,7 @@ class RepeatingCheck : public DueCheckFixture {
         rec.setDate(daycount::fromDate(day));
         rec.setTime(QLatin1String(time));
         rec.setText(text);
-        ASSERT_EQ(RepeatingReminders(state.programFolder).add(rec, rule), QString());
+        ASSERT_TRUE(RepeatingReminders(state.programFolder).add(rec, rule).ok());
     }
     void setNow(const QDateTime& now) { platform.clock = now; }
     QByteArray napom() const { return folder.read(QStringLiteral("system/napom.dat")); }
@@ -158,10 +158,10 @@ TEST_F(RepeatingCheck, ARuleFileInTroubleLosesNoReminderAndIsToldOnce) {
         rec.setDate(daycount::fromDate(QDate(2026, 3, 10)));
         rec.setTime(QStringLiteral("08:00"));
         rec.setText(QStringLiteral("первое"));
-        ASSERT_EQ(RepeatingReminders(state.programFolder).add(rec, RepeatRule::Daily), QString());
+        ASSERT_TRUE(RepeatingReminders(state.programFolder).add(rec, RepeatRule::Daily).ok());
         rec.setTime(QStringLiteral("08:01"));
         rec.setText(QStringLiteral("второе"));
-        ASSERT_EQ(RepeatingReminders(state.programFolder).add(rec, RepeatRule::Weekly), QString());
+        ASSERT_TRUE(RepeatingReminders(state.programFolder).add(rec, RepeatRule::Weekly).ok());
         // The clock has read the rules before the harm.
         state.reloadReminders = true;
         check.reminderTick();

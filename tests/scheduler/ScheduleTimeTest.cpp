@@ -7,9 +7,9 @@
 #include "scheduler/ScheduleTime.h"
 
 TEST(ScheduleTimeFields, TwoDigitsAlwaysAndNothingOutsideTheClock) {
-    EXPECT_EQ(ScheduleTime::check("7", "5").time, QStringLiteral("07:05"));
-    EXPECT_EQ(ScheduleTime::check(" 23 ", "59").time, QStringLiteral("23:59"));
-    EXPECT_EQ(ScheduleTime::check("00", "00").time, QStringLiteral("00:00"));
+    EXPECT_EQ(*ScheduleTime::check("7", "5"), QStringLiteral("07:05"));
+    EXPECT_EQ(*ScheduleTime::check(" 23 ", "59"), QStringLiteral("23:59"));
+    EXPECT_EQ(*ScheduleTime::check("00", "00"), QStringLiteral("00:00"));
     for (const auto& [h, m] : QList<std::pair<QString, QString>>{{"24", "00"},
                                                                  {"00", "60"},
                                                                  {"", "00"},

@@ -44,8 +44,8 @@ TEST(RepeatKillTest, EveryKillLeavesTheReminderOnceAndStillRepeating) {
     TempFolder folder;
     const ProgramFolder program(folder.root());
     const RepeatingReminders reminders(program);
-    ASSERT_EQ(reminders.add(ReminderRecord::fromBytes(recordOn(kFirstDay)), RepeatRule::Daily),
-              QString());
+    ASSERT_TRUE(
+        reminders.add(ReminderRecord::fromBytes(recordOn(kFirstDay)), RepeatRule::Daily).ok());
     QDate day = kFirstDay;
     int generation = 0;
     int advanced = 0;

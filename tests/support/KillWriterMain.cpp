@@ -100,8 +100,8 @@ class KillWriter {
         const QDateTime now(entries.first().day(), QTime(23, 59));
         const RepeatingReminders::Outcome outcome =
             RepeatingReminders(state_.programFolder).announced(entries.first(), now);
-        why_ = outcome.error;
-        return outcome.error.isEmpty() && outcome.advanced;
+        why_ = outcome.done.error();
+        return outcome.done && outcome.advanced;
     }
 
     bool writeAutostart(int generation) {

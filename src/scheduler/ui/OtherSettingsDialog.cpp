@@ -223,10 +223,10 @@ void OtherSettingsDialog::hideDelayEdited(const QString& text) {
 
 void OtherSettingsDialog::storeSettings() {
     // The program's own options first: the restart below reads them back.
-    const QString optionsError =
+    const Expected<void> optionsWritten =
         context_.state.options.write(context_.state.programFolder.path(formatnames::optionsFile()));
-    if (!optionsError.isEmpty()) {
-        context_.platform.showError(optionsError);
+    if (!optionsWritten) {
+        context_.platform.showError(optionsWritten.error());
         return;
     }
     const SettingsRecord current = context_.state.settings;

@@ -6,42 +6,24 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
 
-#include "access/ScreenReader.h"
 #include "locale/LanguageSections.h"
-#include "locale/OkCaption.h"
 #include "platform/Platform.h"
 #include "scheduler/EntryChecks.h"
 #include "scheduler/ReminderRecord.h"
-#include "scheduler/ui/EditorChecks.h"
-#include "scheduler/ui/FieldLabel.h"
 #include "scheduler/ui/UpDownArrows.h"
 #include "settings/DayCount.h"
 
 ReminderEditor::ReminderEditor(DialogContext& context, QWidget* parent)
-    : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
-      context_(context),
+    : EntryEditor(context, kHelpTopic, sections::reminder::kHeader,
+                  {.minuteLeft = 112, .dateLeft = 184, .buttonsTop = 224, .okLeft = 96},
+                  {QStringLiteral("час"), QStringLiteral("мин.")}, parent),
       reminders_(context.state.programFolder),
-      texts_(QLatin1String(sections::reminder::kHeader)),
-      spokenTexts_(context.state.programFolder, context.state.settings),
       repeatTexts_(context.state.programFolder, context.state.settings) {
     setWindowTitle(QStringLiteral("Напоминания"));
     setFixedSize(397, 273);
-
-    hourField_ = new QLineEdit(QStringLiteral("0"), this);
-    hourField_->setGeometry(40, 24, 25, 21);
-    hourArrows_ = new UpDownArrows(hourField_, 0, 23, this);
-    hourArrows_->setGeometry(65, 24, 15, 21);
-    minuteField_ = new QLineEdit(QStringLiteral("0"), this);
-    minuteField_->setGeometry(112, 24, 25, 21);
-    minuteArrows_ = new UpDownArrows(minuteField_, 0, 59, this);
-    minuteArrows_->setGeometry(137, 24, 15, 21);
-    hourLabel_ = new FieldLabel(QStringLiteral("час"), hourField_, this);
-    minuteLabel_ = new FieldLabel(QStringLiteral("мин."), minuteField_, this);
-
-    dateField_ = new QDateEdit(this);
-    dateField_->setGeometry(184, 24, 186, 21);
-    editorchecks::setUpDatePicker(dateField_);
 
     textLabel_ = new QLabel(QStringLiteral("Текст напоминания"), this);
     textLabel_->move(24, 72);
@@ -64,26 +46,18 @@ ReminderEditor::ReminderEditor(DialogContext& context, QWidget* parent)
     repeatLabel_->setBuddy(repeatChoice_);
     nameRepeatChoices();
 
-    okButton_ = new QPushButton(QStringLiteral("Ок"), this);
-    okButton_->setGeometry(96, 224, 75, 25);
-    okButton_->setDefault(false);
-    okButton_->setAutoDefault(false);
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
-    cancelButton_->setGeometry(224, 224, 75, 25);
-    cancelButton_->setAutoDefault(false);
-    connect(okButton_, &QPushButton::clicked, this, &ReminderEditor::addReminder);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-    setConfirmButton(okButton_);
-    nameControls();
+    connect(okButton(), &QPushButton::clicked, this, &ReminderEditor::addReminder);
+    nameTimeControls();
+    textField_->setAccessibleName(textLabel_->text());
 
-    setTabOrder(hourField_, minuteField_);
-    setTabOrder(minuteField_, hourArrows_);
-    setTabOrder(hourArrows_, minuteArrows_);
-    setTabOrder(minuteArrows_, dateField_);
-    setTabOrder(dateField_, textField_);
+    setTabOrder(hourField(), minuteField());
+    setTabOrder(minuteField(), hourArrows());
+    setTabOrder(hourArrows(), minuteArrows());
+    setTabOrder(minuteArrows(), dateField());
+    setTabOrder(dateField(), textField_);
     setTabOrder(textField_, repeatChoice_);
-    setTabOrder(repeatChoice_, okButton_);
-    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(repeatChoice_, okButton());
+    setTabOrder(okButton(), cancelButton());
 }
 
 void ReminderEditor::activated() {
@@ -95,38 +69,16 @@ void ReminderEditor::activated() {
     repeatChoice_->setCurrentIndex(0);
     repeatTexts_.reload(context_.state.programFolder, context_.state.settings);
     nameRepeatChoices();
-    // An unreadable language file is reported by the section; the controls
-    // then keep their texts, and the fields are reset all the same.
-    if (texts_.load(context_.state.programFolder, context_.state.settings, &context_.platform)) {
+    if (loadTexts()) {
         setWindowTitle(texts_.line(sections::reminder::Caption));
-        hourLabel_->setText(texts_.line(sections::reminder::HourLabel));
-        minuteLabel_->setText(texts_.line(sections::reminder::MinuteLabel));
+        takeTexts(sections::reminder::HourLabel, sections::reminder::MinuteLabel,
+                  sections::reminder::CancelButton);
         textLabel_->setText(texts_.line(sections::reminder::TextLabel));
         textLabel_->adjustSize();
-        cancelButton_->setText(texts_.line(sections::reminder::CancelButton));
-        okButton_->setText(okcaption::beside(texts_.line(sections::reminder::CancelButton)));
-        nameControls();
+        nameTimeControls();
+        textField_->setAccessibleName(textLabel_->text());
     }
-    const QDateTime now = context_.platform.now();
-    hourField_->setText(now.toString(QStringLiteral("HH")));
-    minuteField_->setText(now.toString(QStringLiteral("mm")));
-    dateField_->setDate(now.date());
-}
-
-// The fields are named by their labels; what shows no text of its own (the
-// date, the arrows) is named for a screen reader while one listens.
-void ReminderEditor::nameControls() {
-    hourField_->setAccessibleName(hourLabel_->text());
-    minuteField_->setAccessibleName(minuteLabel_->text());
-    textField_->setAccessibleName(textLabel_->text());
-    if (!screenreader::listening()) {
-        return;
-    }
-    dateField_->setAccessibleName(spokenTexts_.line(sections::access::DateField));
-    for (UpDownArrows* arrows : {hourArrows_, minuteArrows_}) {
-        arrows->setButtonNames(spokenTexts_.line(sections::access::UpArrow),
-                               spokenTexts_.line(sections::access::DownArrow));
-    }
+    showCurrentTime();
 }
 
 // The label names the choice for a screen reader too: it shows no text of
@@ -143,28 +95,34 @@ void ReminderEditor::nameRepeatChoices() {
 // The stored text counts each line break as CR LF; the field takes no more
 // than the record keeps.
 void ReminderEditor::keepTextWithinRecord() {
-    editorchecks::limitStoredLength(textField_, ReminderRecord::kTextCapacity);
+    const QString text = textField_->toPlainText();
+    const qsizetype keep = EntryChecks::fittingLength(text, ReminderRecord::kTextCapacity);
+    if (keep == text.size()) {
+        return;
+    }
+    const int position = textField_->textCursor().position();
+    const QSignalBlocker blocker(textField_);
+    textField_->setPlainText(text.left(keep));
+    QTextCursor cursor = textField_->textCursor();
+    cursor.setPosition(int(qMin<qsizetype>(position, keep)));
+    textField_->setTextCursor(cursor);
 }
 
 void ReminderEditor::addReminder() {
-    const ScheduleTime::Checked time = EntryChecks::time(hourField_->text(), minuteField_->text());
-    if (!time.ok()) {
-        context_.platform.showMessage(time.problem);
-        return;
-    }
+    const std::optional<QString> time = enteredTime();
     const QString text = textField_->toPlainText();
-    if (!editorchecks::storable(context_.platform, text)) {
+    if (!time || !storable(text)) {
         return;
     }
     ReminderRecord rec;
-    rec.setDate(daycount::fromDate(dateField_->date()));
-    rec.setTime(time.time);
+    rec.setDate(daycount::fromDate(dateField()->date()));
+    rec.setTime(*time);
     rec.setText(text);
     // After a failed write the dialog stays open with what the user typed.
     const auto rule = RepeatRule(repeatChoice_->currentData().toInt());
     bool added = false;
-    if (const QString error = reminders_.add(rec, rule, &added); !error.isEmpty()) {
-        context_.platform.showError(error);
+    if (const Expected<void> done = reminders_.add(rec, rule, &added); !done) {
+        context_.platform.showError(done.error());
         if (!added) {
             return;
         }

@@ -344,7 +344,7 @@ TEST_F(OtherSettings, ARepeatingLineShowsItsRuleAndDeletesItWithIt) {
     rec.setTime(QStringLiteral("09:00"));
     rec.setText(QStringLiteral("зарядка"));
     const RepeatingReminders reminders(state.programFolder);
-    ASSERT_EQ(reminders.add(rec, RepeatRule::Workdays), QString());
+    ASSERT_TRUE(reminders.add(rec, RepeatRule::Workdays).ok());
     addReminder(QDate(2026, 3, 11), "10:00", QStringLiteral("один раз"));
     activate(other);
     EXPECT_EQ(lines(), (QStringList{QStringLiteral("09:00  11.03.2026  [по рабочим дням]  зарядка"),
@@ -352,7 +352,7 @@ TEST_F(OtherSettings, ARepeatingLineShowsItsRuleAndDeletesItWithIt) {
     select(0);
     other.deleteAction()->trigger();
     EXPECT_TRUE(reminders.readRules().entries.isEmpty());
-    ASSERT_EQ(reminders.add(rec, RepeatRule::Never), QString());
+    ASSERT_TRUE(reminders.add(rec, RepeatRule::Never).ok());
     other.cancelButton()->click();
     activate(other);
     EXPECT_EQ(lines(), (QStringList{QStringLiteral("09:00  11.03.2026  зарядка"),
