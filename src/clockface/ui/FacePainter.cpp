@@ -43,17 +43,12 @@ QImage plainFace(QSize size, const QColor& panel) {
     return image;
 }
 
-void drawHands(QPainter& painter, const std::array<HandLine, 3>& lines,
-               const std::array<QColor, 3>& colours) {
+void drawHand(QPainter& painter, const HandLine& line, const QColor& colour) {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const HandLine& line = lines[i];
-        // Round ends, as wide pens of the desktop's own drawing have.
-        QPen pen(colours[i], line.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        painter.setPen(pen);
-        painter.drawLine(QPointF(qreal(line.from.x), qreal(line.from.y)),
-                         QPointF(qreal(line.to.x), qreal(line.to.y)));
-    }
+    // Round ends, as wide pens of the desktop's own drawing have.
+    painter.setPen(QPen(colour, line.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLine(QPointF(qreal(line.from.x), qreal(line.from.y)),
+                     QPointF(qreal(line.to.x), qreal(line.to.y)));
 }
 
 }  // namespace face

@@ -23,9 +23,8 @@ HandGeometry defaultGeometry(QSize size);
 // A light disc on `panel`, sized to fit defaultGeometry(size).
 QImage plainFace(QSize size, const QColor& panel);
 
-// Draws the hands with aliased pens, so that the pixels drawn are exactly the
-// lines; `colours` are in the order of `lines`.
-void drawHands(QPainter& painter, const std::array<HandLine, 3>& lines,
-               const std::array<QColor, 3>& colours);
+// Draws a hand with an aliased pen, so that the pixels drawn are exactly the
+// line.
+void drawHand(QPainter& painter, const HandLine& line, const QColor& colour);
 
 }  // namespace face
