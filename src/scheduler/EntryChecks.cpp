@@ -6,6 +6,7 @@
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "settings/Cp1251.h"
+#include "texts/EntryTexts.h"
 
 ScheduleTime::Checked EntryChecks::time(const QString& hour, const QString& minute) {
     return ScheduleTime::check(hour, minute);
@@ -31,17 +32,14 @@ QString EntryChecks::reminderTextProblem(const QString& text) {
     if (storedLength(text) <= ReminderRecord::kTextCapacity) {
         return {};
     }
-    return QStringLiteral("Текст напоминания длиннее %1 знаков (перевод строки считается за два).")
-        .arg(ReminderRecord::kTextCapacity);
+    return entrytexts::reminderTextTooLong(ReminderRecord::kTextCapacity);
 }
 
 QString EntryChecks::pathProblem(const QString& path) {
     if (path.size() <= LaunchRecord::kFileCapacity) {
         return {};
     }
-    return QStringLiteral("Путь длиннее %1 знаков не помещается в расписание:\n%2")
-        .arg(LaunchRecord::kFileCapacity)
-        .arg(path);
+    return entrytexts::pathTooLong(LaunchRecord::kFileCapacity, path);
 }
 
 QString EntryChecks::unstorableProblem(const QString& text) {
@@ -57,11 +55,8 @@ QString EntryChecks::unstorableProblem(const QString& text) {
             continue;
         }
         seen << point;
-        shown << QStringLiteral("«%1» (U+%2)")
-                     .arg(one, QString::number(quint32(point), 16)
-                                   .toUpper()
-                                   .rightJustified(4, QLatin1Char('0')));
+        shown << entrytexts::unstorableCharacter(
+            one, QString::number(quint32(point), 16).toUpper().rightJustified(4, QLatin1Char('0')));
     }
-    return QStringLiteral("Эти знаки нельзя сохранить в расписании: %1. Замените или удалите их.")
-        .arg(shown.join(QStringLiteral(", ")));
+    return entrytexts::unstorableCharacters(shown.join(QStringLiteral(", ")));
 }

@@ -1,5 +1,7 @@
 #include "scheduler/ScheduleTime.h"
 
+#include "texts/EntryTexts.h"
+
 bool ScheduleTime::number(const QString& text, int* value) {
     const QString digits = text.trimmed();
     if (digits.isEmpty() || digits.size() > 9) {
@@ -23,12 +25,11 @@ ScheduleTime::Checked ScheduleTime::check(const QString& hour, const QString& mi
     int h = 0;
     int m = 0;
     if (!number(hour, &h) || h > 23) {
-        result.problem = QStringLiteral("Час должен быть числом от 0 до 23, а не «%1».").arg(hour);
+        result.problem = entrytexts::hourOutOfRange(hour);
         return result;
     }
     if (!number(minute, &m) || m > 59) {
-        result.problem =
-            QStringLiteral("Минуты должны быть числом от 0 до 59, а не «%1».").arg(minute);
+        result.problem = entrytexts::minuteOutOfRange(minute);
         return result;
     }
     result.time = twoDigits(h) + QLatin1Char(':') + twoDigits(m);
