@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "settings/SafeWrite.h"
+#include "texts/FileTexts.h"
 
 namespace {
 const QByteArray kHeader = QByteArrayLiteral("[options]");
@@ -59,6 +60,5 @@ QByteArray ProgramOptions::serialise() const {
 
 QString ProgramOptions::write(const QString& path) const {
     const Expected<void> done = safewrite::replaceFile(path, serialise());
-    return done ? QString()
-                : QStringLiteral("Не удалось сохранить файл %1: %2").arg(path, done.error());
+    return done ? QString() : filetexts::notSaved(path, done.error());
 }
