@@ -7,6 +7,7 @@
 #include "autohide/HomeScreen.h"
 #include "platform/Platform.h"
 #include "scheduler/TodaysReminders.h"
+#include "texts/ProgramTexts.h"
 
 ChronidexApp::ChronidexApp(Platform& platform)
     : platform_(platform),
@@ -164,8 +165,7 @@ void ChronidexApp::onFaceTick() {
     if (startup_.dayChanged(now.date()) && !restarting_ && !restartFailed_) {
         if (const Expected<void> restarted = restart_.restartProgram({}); !restarted) {
             restartFailed_ = true;
-            platform_.showError(
-                QStringLiteral("Ночной перезапуск не удался: %1").arg(restarted.error()));
+            platform_.showError(programtexts::nightlyRestartFailed(restarted.error()));
         }
     }
 }

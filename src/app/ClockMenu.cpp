@@ -1,27 +1,29 @@
 #include "app/ClockMenu.h"
 
+#include "texts/MenuTexts.h"
+
 ClockMenu::ClockMenu(QWidget* parent) : QMenu(parent) {
-    QMenu* addMenu = this->addMenu(QStringLiteral("Добавить"));
+    QMenu* addMenu = this->addMenu(menutexts::addMenu());
     items_[MenuItem::AddMenu] = addMenu->menuAction();
-    add(addMenu, MenuItem::AddReminder, QStringLiteral("Напоминание"));
-    add(addMenu, MenuItem::AddLaunch, QStringLiteral("Запуск"));
+    add(addMenu, MenuItem::AddReminder, menutexts::reminder());
+    add(addMenu, MenuItem::AddLaunch, menutexts::launch());
     items_[MenuItem::AddSeparator] = addMenu->addSeparator();
-    add(addMenu, MenuItem::Holidays, QStringLiteral("Праздники"));
+    add(addMenu, MenuItem::Holidays, menutexts::holidays());
     items_[MenuItem::SettingsSeparator] = addSeparator();
-    QMenu* settings = this->addMenu(QStringLiteral("Настройки"));
+    QMenu* settings = this->addMenu(menutexts::settingsMenu());
     items_[MenuItem::SettingsMenu] = settings->menuAction();
-    add(settings, MenuItem::Language, QStringLiteral("Язык"));
-    add(settings, MenuItem::Skins, QStringLiteral("Обложки"));
-    add(settings, MenuItem::Autostart, QStringLiteral("Автозапуск"));
-    add(settings, MenuItem::OtherSettings, QStringLiteral("Другие..."));
+    add(settings, MenuItem::Language, menutexts::language());
+    add(settings, MenuItem::Skins, menutexts::skins());
+    add(settings, MenuItem::Autostart, menutexts::autostart());
+    add(settings, MenuItem::OtherSettings, menutexts::otherSettings());
     items_[MenuItem::HelpSeparator] = addSeparator();
-    QMenu* help = this->addMenu(QStringLiteral("Помощь"));
+    QMenu* help = this->addMenu(menutexts::helpMenu());
     items_[MenuItem::HelpMenu] = help->menuAction();
-    add(help, MenuItem::Help, QStringLiteral("Справка"));
+    add(help, MenuItem::Help, menutexts::help());
     items_[MenuItem::AboutSeparator] = help->addSeparator();
-    add(help, MenuItem::About, QStringLiteral("О программе"));
+    add(help, MenuItem::About, menutexts::about());
     items_[MenuItem::ExitSeparator] = addSeparator();
-    add(this, MenuItem::Exit, QStringLiteral("Выход"));
+    add(this, MenuItem::Exit, menutexts::exitProgram());
 }
 
 QAction* ClockMenu::add(QMenu* into, MenuItem which, const QString& caption) {

@@ -13,6 +13,7 @@
 #include "settings/ScratchLeftovers.h"
 #include "settings/SettingsFile.h"
 #include "settings/SkinFiles.h"
+#include "texts/ProgramTexts.h"
 
 ClockStartup::ClockStartup(ClockState& state, ClockTimers timers, Platform& platform)
     : state_(state), timers_(timers), platform_(platform) {}
@@ -36,15 +37,10 @@ void ClockStartup::loadState(const QString& programFolder) {
     if (load.rebuilt && !load.written) {
         // Saying "rebuilt" here would send the user looking for a file that
         // is not there; the next start will find the same fault.
-        platform_.showError(QStringLiteral("Файл настроек «%1» не прочитан (%2) и не восстановлен "
-                                           "(%3). Часы работают с настройками по умолчанию, "
-                                           "они хранятся только в памяти.")
-                                .arg(file.path(), load.problem, load.writeError));
-    } else if (load.rebuilt) {
         platform_.showError(
-            QStringLiteral(
-                "Файл настроек «%1» не читается (%2). Он создан заново с настройками по умолчанию.")
-                .arg(file.path(), load.problem));
+            programtexts::settingsNotRebuilt(file.path(), load.problem, load.writeError));
+    } else if (load.rebuilt) {
+        platform_.showError(programtexts::settingsRebuilt(file.path(), load.problem));
     }
     state_.options = ProgramOptions::read(state_.programFolder.path(formatnames::optionsFile()));
     state_.skinName = state_.settings.skinName();
@@ -76,8 +72,7 @@ ClockStartup::Outcome ClockStartup::finish() {
         const Expected<void> cleared =
             file.updateCopy([](SettingsRecord& copy) { copy.setRestartFlag(false); });
         if (!cleared) {
-            platform_.showError(QStringLiteral("Не удалось снять отметку перезапуска в «%1»: %2")
-                                    .arg(file.path(), cleared.error()));
+            platform_.showError(programtexts::restartMarkNotCleared(file.path(), cleared.error()));
         }
         platform_.instanceMarker().takeOverWhenFree();
     }

@@ -3,11 +3,14 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "texts/MenuTexts.h"
+#include "texts/ProgramTexts.h"
+
 HelpViewer::HelpViewer() {
     setWindowTitle(QStringLiteral("Chronidex"));
     // A screen reader would take the window for the clock, which it names
     // Chronidex too: it is named as the menu item that opens it.
-    setAccessibleName(QStringLiteral("Справка"));
+    setAccessibleName(menutexts::help());
     setOpenExternalLinks(true);
     // The pages leave the margin around the text to the viewer.
     document()->setDocumentMargin(14);
@@ -16,7 +19,7 @@ HelpViewer::HelpViewer() {
 
 void HelpViewer::showTopic(const QString& helpFile, int topic) {
     if (!QFileInfo(helpFile).isFile()) {
-        setPlainText(QStringLiteral("Файла справки «%1» нет.").arg(helpFile));
+        setPlainText(programtexts::helpFileMissing(helpFile));
     } else {
         QUrl url = QUrl::fromLocalFile(helpFile);
         if (topic > 0) {

@@ -4,6 +4,7 @@
 
 #include "desktop/Installation.h"
 #include "platform/Platform.h"
+#include "texts/ProgramTexts.h"
 
 ProgramFolderEntry::ProgramFolderEntry(Platform& platform, const Installation& installation)
     : platform_(platform), installation_(installation) {
@@ -23,19 +24,15 @@ QString ProgramFolderEntry::enter() {
          FolderLayout::byFolder(installation_.layOutUserFolder())) {
         QStringList parts;
         if (problem.notMade) {
-            parts << QStringLiteral("папка «%1» не создаётся").arg(problem.folder);
+            parts << programtexts::folderNotMade(problem.folder);
         }
         if (problem.files > 0) {
-            parts << QStringLiteral("«%1»: не скопировано файлов: %2 (%3)")
-                         .arg(problem.folder)
-                         .arg(problem.files)
-                         .arg(problem.reasons.join(QStringLiteral("; ")));
+            parts << programtexts::filesNotCopied(problem.folder, problem.files, problem.reasons);
         }
         lines << parts.join(QStringLiteral("; "));
     }
     if (!lines.isEmpty()) {
-        platform_.showError(QStringLiteral("Папка программы «%1» разложена не полностью:\n%2")
-                                .arg(folder, lines.join(QLatin1Char('\n'))));
+        platform_.showError(programtexts::folderLaidOutInPart(folder, lines));
     }
     // The launches' relative paths and the like: a folder that could not be
     // made leaves the current one, but the clock still looks for its files

@@ -17,11 +17,13 @@
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LocalInstanceMarker.h"
 #include "platform/linux/TerminationSignals.h"
+#include "texts/TextLanguage.h"
 
 namespace {
-// The schedule's command line: no window, no display, and the running clock
-// only ever asked to reload.
+// The schedule's command line: no window, no display, English as in its
+// --help, and the running clock only ever asked to reload.
 int runCommandLine(int argc, char** argv) {
+    texts::speakEnglish();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(CHRONIDEX_VERSION));
     QTextStream out(stdout);
@@ -50,6 +52,7 @@ int runCommandLine(int argc, char** argv) {
 
 // tools/layout.sh's layout of a program folder.
 int runLayOut(int argc, char** argv) {
+    texts::speakEnglish();
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     return LayOutCommand(QDir::currentPath(), QProcessEnvironment::systemEnvironment(), err)

@@ -9,6 +9,8 @@
 #include "settings/PlainFile.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SafeWrite.h"
+#include "texts/CalendarTexts.h"
+#include "texts/FileTexts.h"
 
 namespace holidays {
 
@@ -45,15 +47,14 @@ Expected<QStringList> read(const QString& path) {
     const QFileInfo info(path);
     QString why;
     if (path.isEmpty()) {
-        why = QStringLiteral("для этого месяца нет файла праздников");
+        why = calendartexts::noHolidayFile();
     } else if (!info.exists()) {
-        why = QStringLiteral("файл не найден");
+        why = filetexts::fileNotFound();
     } else if (why = plainfile::refusal(path); why.isEmpty() && !file.open(QIODevice::ReadOnly)) {
         why = file.errorString();  // a folder, device or pipe was refused above
     }
     if (!why.isEmpty()) {
-        return Failure{
-            QStringLiteral("Не удалось открыть файл праздников «%1»: %2.").arg(shown(path), why)};
+        return Failure{calendartexts::holidayFileNotOpened(shown(path), why)};
     }
     QStringList lines;
     // The end test follows each read, so even a zero-byte file gives one
@@ -70,24 +71,23 @@ Expected<QStringList> read(const QString& path) {
 
 Expected<void> write(const QString& path, const QStringList& entries) {
     const auto cannotSave = [&](const QString& why) {
-        return Failure{
-            QStringLiteral("Не удалось сохранить файл праздников «%1»: %2.").arg(shown(path), why)};
+        return Failure{calendartexts::holidayFileNotSaved(shown(path), why)};
     };
     if (path.isEmpty()) {
-        return cannotSave(QStringLiteral("для этого месяца нет файла праздников"));
+        return cannotSave(calendartexts::noHolidayFile());
     }
     // The program never creates the holiday folder; saying so beats the bare
     // "no such file" of a failed create.
     const QFileInfo info(path);
     if (!info.absoluteDir().exists()) {
-        return cannotSave(QStringLiteral("папки «%1» нет").arg(shown(info.absolutePath())));
+        return cannotSave(calendartexts::noFolder(shown(info.absolutePath())));
     }
     QByteArray content;
     for (const QString& entry : entries) {
         // A line break inside an entry would split it into two on the next
         // read; refusing keeps the list as the user sees it.
         if (entry.contains(QLatin1Char('\n')) || entry.contains(QLatin1Char('\r'))) {
-            return cannotSave(QStringLiteral("в записи есть перевод строки"));
+            return cannotSave(calendartexts::lineBreakInEntry());
         }
         content += cp1251::encode(entry);
         content += "\r\n";

@@ -6,6 +6,7 @@
 
 #include "clockface/SkinColourTable.h"
 #include "settings/PlainFile.h"
+#include "texts/SkinTexts.h"
 
 namespace {
 
@@ -67,15 +68,15 @@ QString SkinDescriptionResult::reason() const {
         case SkinDescriptionFault::None:
             return QString();
         case SkinDescriptionFault::FileMissing:
-            return QStringLiteral("файла нет");
+            return skintexts::fileMissing();
         case SkinDescriptionFault::FileUnreadable:
-            return QStringLiteral("файл не читается (%1)").arg(detail);
+            return skintexts::fileUnreadable(detail);
         case SkinDescriptionFault::LineMissing:
-            return QStringLiteral("строка %1 отсутствует").arg(line);
+            return skintexts::lineMissing(line);
         case SkinDescriptionFault::NotAnInteger:
-            return QStringLiteral("строка %1 — не целое десятичное число").arg(line);
+            return skintexts::notAnInteger(line);
         case SkinDescriptionFault::ColourOutOfRange:
-            return QStringLiteral("строка %1 — не номер цвета от 0 до 18").arg(line);
+            return skintexts::colourOutOfRange(line);
     }
     return QString();
 }

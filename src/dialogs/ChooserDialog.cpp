@@ -6,6 +6,7 @@
 #include "locale/LanguageSections.h"
 #include "locale/OkCaption.h"
 #include "platform/Platform.h"
+#include "texts/DialogTexts.h"
 
 ChooserDialog::ChooserDialog(DialogContext context, const ChooserSetup& setup, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, setup.helpTopic, parent),
@@ -29,10 +30,10 @@ ChooserDialog::ChooserDialog(DialogContext context, const ChooserSetup& setup, Q
     // The list has no label: the caption says what it offers.
     list_->setAccessibleName(setup.caption);
 
-    okButton_ = new QPushButton(QStringLiteral("Ок"), this);
+    okButton_ = new QPushButton(dialogtexts::ok(), this);
     okButton_->setGeometry(72, 144, 75, 25);
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancelButton_ = new QPushButton(dialogtexts::cancel(), this);
     cancelButton_->setGeometry(176, 144, 75, 25);
 
     connect(okButton_, &QPushButton::clicked, this, &ChooserDialog::confirm);

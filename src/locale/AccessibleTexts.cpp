@@ -1,5 +1,7 @@
 #include "locale/AccessibleTexts.h"
 
+#include "texts/SectionTexts.h"
+
 AccessibleTexts::AccessibleTexts(ProgramFolder folder, SettingsRecord settings)
     : folder_(std::move(folder)),
       settings_(std::move(settings)),
@@ -15,30 +17,5 @@ QString AccessibleTexts::line(sections::access::Line which) const {
 }
 
 QString AccessibleTexts::builtIn(sections::access::Line which) {
-    using namespace sections::access;
-    switch (which) {
-        case RemindersToday:
-            return QStringLiteral("Напоминания на сегодня:");
-        case HideClock:
-            return QStringLiteral("Убрать часы");
-        case ShowClock:
-            return QStringLiteral("Показать часы");
-        case Holiday:
-            return QStringLiteral("выходной");
-        case Today:
-            return QStringLiteral("сегодня");
-        case DateField:
-            return QStringLiteral("Дата");
-        case UpArrow:
-            return QStringLiteral("Больше");
-        case DownArrow:
-            return QStringLiteral("Меньше");
-        case ScheduleList:
-            return QStringLiteral("Напоминания и запуски");
-        case ReminderLine:
-            return QStringLiteral("напоминание");
-        case LaunchLine:
-            return QStringLiteral("запуск");
-    }
-    return {};
+    return sectiontexts::access().value(which - 1);
 }

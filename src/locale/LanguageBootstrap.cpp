@@ -9,6 +9,7 @@
 #include "settings/FormatNames.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsFile.h"
+#include "texts/FileTexts.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ std::optional<QString> readCode(const QString& iniPath) {
 // choice as it was.
 std::optional<QString> fileForCode(const QString& code) {
     if (code == QLatin1String("rus")) {
-        return QStringLiteral("Русский.lng");
+        return filetexts::russianLanguageFile();
     }
     if (code == QLatin1String("eng")) {
         return QStringLiteral("English.lng");

@@ -6,6 +6,7 @@
 
 #include "settings/Cp1251.h"
 #include "settings/PlainFile.h"
+#include "texts/FileTexts.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ Expected<void> openForReading(QFile& file) {
     const QFileInfo info(file.fileName());
     QString why;
     if (!info.exists()) {
-        why = QStringLiteral("файл не найден");
+        why = filetexts::fileNotFound();
     } else if (why = plainfile::refusal(file.fileName()); !why.isEmpty()) {
         // a folder, device or pipe: told as such below
     } else if (!file.open(QIODevice::ReadOnly)) {
@@ -114,8 +115,8 @@ Expected<void> openForReading(QFile& file) {
     } else {
         return {};
     }
-    return Failure{QStringLiteral("Не удалось открыть языковой файл «%1»: %2.")
-                       .arg(QDir::toNativeSeparators(file.fileName()), why)};
+    return Failure{
+        filetexts::languageFileNotOpened(QDir::toNativeSeparators(file.fileName()), why)};
 }
 
 }  // namespace

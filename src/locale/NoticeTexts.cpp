@@ -1,5 +1,7 @@
 #include "locale/NoticeTexts.h"
 
+#include "texts/SectionTexts.h"
+
 NoticeTexts::NoticeTexts(const ProgramFolder& folder, const SettingsRecord& settings)
     : folder_(folder), settings_(settings), section_(QLatin1String(sections::notices::kHeader)) {}
 
@@ -13,20 +15,5 @@ QString NoticeTexts::line(sections::notices::Line which) const {
 }
 
 QString NoticeTexts::builtIn(sections::notices::Line which) {
-    using namespace sections::notices;
-    switch (which) {
-        case LaterButton:
-            return QStringLiteral("Отложить");
-        case LaterChooser:
-            return QStringLiteral("Отложить на");
-        case MinuteUnit:
-            return QStringLiteral("мин");
-        case DesktopBox:
-            return QStringLiteral("Уведомлять через рабочий стол");
-        case LaterAction:
-            return QStringLiteral("Отложить (10 мин)");
-        case NotificationTitle:
-            return QStringLiteral("Напоминание");
-    }
-    return {};
+    return sectiontexts::notices().value(which - 1);
 }

@@ -1,5 +1,7 @@
 #include "locale/RepeatTexts.h"
 
+#include "texts/SectionTexts.h"
+
 RepeatTexts::RepeatTexts(ProgramFolder folder, SettingsRecord settings)
     : folder_(std::move(folder)),
       settings_(std::move(settings)),
@@ -45,31 +47,5 @@ QString RepeatTexts::missedLine(qint64 count) const {
 }
 
 QString RepeatTexts::builtIn(sections::repeat::Line which) {
-    using namespace sections::repeat;
-    switch (which) {
-        case RepeatLabel:
-            return QStringLiteral("Повтор");
-        case Never:
-            return QStringLiteral("нет");
-        case Daily:
-            return QStringLiteral("каждый день");
-        case Workdays:
-            return QStringLiteral("по рабочим дням");
-        case Weekly:
-            return QStringLiteral("каждую неделю");
-        case Monthly:
-            return QStringLiteral("каждый месяц");
-        case Yearly:
-            return QStringLiteral("каждый год");
-        case MissedCount:
-            return QStringLiteral("Пропущено повторений:");
-        case RuleFileDamaged:
-            return QStringLiteral(
-                "Файл правил повтора повреждён или не читается; напоминания, чьё правило не "
-                "прочитано, будут показаны один раз.");
-        case RuleFileGone:
-            return QStringLiteral(
-                "Файл правил повтора пропал; напоминания будут показаны один раз, без повтора.");
-    }
-    return {};
+    return sectiontexts::repeat().value(which - 1);
 }

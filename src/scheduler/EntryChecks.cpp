@@ -6,6 +6,7 @@
 #include "scheduler/LaunchRecord.h"
 #include "scheduler/ReminderRecord.h"
 #include "settings/Cp1251.h"
+#include "texts/EntryTexts.h"
 
 Expected<QString> EntryChecks::time(const QString& hour, const QString& minute) {
     return ScheduleTime::check(hour, minute);
@@ -31,18 +32,14 @@ Expected<void> EntryChecks::reminderText(const QString& text) {
     if (storedLength(text) <= ReminderRecord::kTextCapacity) {
         return {};
     }
-    return Failure{
-        QStringLiteral("Текст напоминания длиннее %1 знаков (перевод строки считается за два).")
-            .arg(ReminderRecord::kTextCapacity)};
+    return Failure{entrytexts::reminderTextTooLong(ReminderRecord::kTextCapacity)};
 }
 
 Expected<void> EntryChecks::path(const QString& path) {
     if (path.size() <= LaunchRecord::kFileCapacity) {
         return {};
     }
-    return Failure{QStringLiteral("Путь длиннее %1 знаков не помещается в расписание:\n%2")
-                       .arg(LaunchRecord::kFileCapacity)
-                       .arg(path)};
+    return Failure{entrytexts::pathTooLong(LaunchRecord::kFileCapacity, path)};
 }
 
 Expected<void> EntryChecks::storable(const QString& text) {
@@ -58,12 +55,8 @@ Expected<void> EntryChecks::storable(const QString& text) {
             continue;
         }
         seen << point;
-        shown << QStringLiteral("«%1» (U+%2)")
-                     .arg(one, QString::number(quint32(point), 16)
-                                   .toUpper()
-                                   .rightJustified(4, QLatin1Char('0')));
+        shown << entrytexts::unstorableCharacter(
+            one, QString::number(quint32(point), 16).toUpper().rightJustified(4, QLatin1Char('0')));
     }
-    return Failure{
-        QStringLiteral("Эти знаки нельзя сохранить в расписании: %1. Замените или удалите их.")
-            .arg(shown.join(QStringLiteral(", ")))};
+    return Failure{entrytexts::unstorableCharacters(shown.join(QStringLiteral(", ")))};
 }

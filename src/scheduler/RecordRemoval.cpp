@@ -7,6 +7,7 @@
 
 #include "scheduler/ScheduleEntry.h"
 #include "settings/PlainFile.h"
+#include "texts/ScheduleTexts.h"
 
 namespace {
 // Bytes per read of a rewrite, and so at most per write: few calls, and
@@ -28,8 +29,9 @@ RecordRemoval::RecordRemoval(QString path, QString scratchPath, int recordSize,
                         return ScheduleEntry::recordMatches(rec, day, time);
                     }) {}
 
-Failure RecordRemoval::failed(const QString& what, const QString& why) const {
-    return {what.arg(QDir::toNativeSeparators(path_), why)};
+Failure RecordRemoval::failed(QString (*text)(const QString&, const QString&),
+                              const QString& why) const {
+    return {text(QDir::toNativeSeparators(path_), why)};
 }
 
 Expected<void> RecordRemoval::run() {
@@ -43,7 +45,7 @@ Expected<void> RecordRemoval::run() {
     target_ = linked_ ? plainfile::linkEnd(path_) : path_;
     const Expected<int> fd = plainfile::openRegular(target_, O_RDONLY);
     if (!fd) {
-        return failed(QStringLiteral("Не удалось открыть файл расписания %1: %2"), fd.error());
+        return failed(scheduletexts::notOpened, fd.error());
     }
     main_.open(*fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
     if (linked_) {
@@ -70,7 +72,7 @@ Expected<void> RecordRemoval::create() {
     ScratchWriter scratch(scratchPath_);
     if (!passed(scratch.open()) || !passed(scratch.write(tail_)) ||
         !passed(scratch.commitOver(path_))) {
-        return failed(QStringLiteral("Не удалось записать файл расписания %1: %2"), why_);
+        return failed(scheduletexts::notWritten, why_);
     }
     return {};
 }
@@ -84,7 +86,7 @@ Expected<void> RecordRemoval::scan() {
             break;
         }
         if (!take(got)) {
-            return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
+            return failed(scheduletexts::notRewritten, why_);
         }
         if (got % size_ != 0) {
             break;  // a partial record at the end, which no reader takes
@@ -94,8 +96,7 @@ Expected<void> RecordRemoval::scan() {
         if (begun_) {
             scratch_->discard();
         }
-        return failed(QStringLiteral("Не удалось прочитать файл расписания %1: %2"),
-                      main_.errorString());
+        return failed(scheduletexts::notRead, main_.errorString());
     }
     return {};
 }
@@ -161,8 +162,7 @@ Expected<void> RecordRemoval::finish() {
     // ends in, empty: a schedule without records.
     if (keptBytes_ == 0 && tail_.isEmpty() && !linked_) {
         if (!QFile::remove(path_)) {
-            return Failure{QStringLiteral("Не удалось удалить файл расписания %1.")
-                               .arg(QDir::toNativeSeparators(path_))};
+            return Failure{scheduletexts::notDeleted(QDir::toNativeSeparators(path_))};
         }
         QFile::remove(scratchPath_);  // one left over by an interrupted rewrite
         return {};
@@ -174,12 +174,12 @@ Expected<void> RecordRemoval::finish() {
             firstMatch_ = keptBytes_;
         }
         if (!begin()) {
-            return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
+            return failed(scheduletexts::notRewritten, why_);
         }
     }
     if ((!tail_.isEmpty() && !passed(scratch_->write(tail_))) ||
         !passed(scratch_->commitOver(target_))) {
-        return failed(QStringLiteral("Не удалось переписать файл расписания %1: %2"), why_);
+        return failed(scheduletexts::notRewritten, why_);
     }
     return {};
 }

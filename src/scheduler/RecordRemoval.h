@@ -46,7 +46,8 @@ class RecordRemoval {
     bool passed(const Expected<void>& step);
     Expected<void> finish();
     Expected<void> create();
-    Failure failed(const QString& what, const QString& why) const;
+    // The failure told by `text`, which takes the file's path as shown and why.
+    Failure failed(QString (*text)(const QString&, const QString&), const QString& why) const;
 
     QString path_;
     QString scratchPath_;

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <optional>
 
+#include "texts/DialogTexts.h"
+
 ReminderNotice::ReminderNotice(ClockState& state, Platform& platform)
     : state_(state), platform_(platform), texts_(state.programFolder, state.settings) {}
 
@@ -33,7 +35,7 @@ ReminderAnswer ReminderNotice::tellDue(const QString& text) {
     notice.title = texts_.line(NotificationTitle);
     notice.text = text;
     // As every "Ок" of the program, in Russian whatever the language.
-    notice.confirmAction = QStringLiteral("Ок");
+    notice.confirmAction = dialogtexts::ok();
     notice.laterAction = texts_.line(LaterAction);
     std::optional<DesktopNotifier::Outcome> outcome;
     notifier->show(notice, [&outcome](DesktopNotifier::Outcome o) { outcome = o; });

@@ -13,6 +13,7 @@
 #include "settings/PlainFile.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SafeWrite.h"
+#include "texts/ScheduleTexts.h"
 
 namespace {
 
@@ -211,17 +212,14 @@ RepeatFile::Update RepeatFile::update(
     Update result;
     const FolderLock lock(QFileInfo(path_).absolutePath());
     if (!lock.held()) {
-        result.written = Failure{
-            QStringLiteral("Файл правил повтора %1 занят другой программой; попробуйте ещё раз.")
-                .arg(QDir::toNativeSeparators(path_))};
+        result.written = Failure{scheduletexts::rulesBusy(QDir::toNativeSeparators(path_))};
         return result;
     }
     result.before = read();
     if (!result.before.failure.isEmpty()) {
         // A file that cannot be read is not replaced: it may read again once
         // its cause (its permissions, a folder under its name) is gone.
-        result.written = Failure{QStringLiteral("Не удалось прочитать файл правил повтора %1: %2")
-                                     .arg(QDir::toNativeSeparators(path_), result.before.failure)};
+        result.written = Failure{scheduletexts::rulesNotRead(QDir::toNativeSeparators(path_), result.before.failure)};
         return result;
     }
     QList<RepeatEntry> entries = result.before.entries;
@@ -230,18 +228,14 @@ RepeatFile::Update RepeatFile::update(
         return result;
     }
     if (entries.size() > ScheduleFiles::kMaxEntries) {
-        result.written =
-            Failure{QStringLiteral("Файл правил повтора %1 не примет больше %2 правил.")
-                        .arg(QDir::toNativeSeparators(path_))
-                        .arg(ScheduleFiles::kMaxEntries)};
+        result.written = Failure{scheduletexts::rulesFull(QDir::toNativeSeparators(path_), ScheduleFiles::kMaxEntries)};
         return result;
     }
     if (result.before.missing && !QFileInfo(path_).isSymLink()) {
         QDir().mkpath(QFileInfo(path_).absolutePath());
     }
     if (const Expected<void> done = safewrite::replaceFile(path_, text(entries)); !done) {
-        result.written = Failure{QStringLiteral("Не удалось записать файл правил повтора %1: %2")
-                                     .arg(QDir::toNativeSeparators(path_), done.error())};
+        result.written = Failure{scheduletexts::rulesNotWritten(QDir::toNativeSeparators(path_), done.error())};
     }
     return result;
 }

@@ -14,6 +14,7 @@
 #include "settings/PlainFile.h"
 #include "settings/ProgramFolder.h"
 #include "settings/ScratchWriter.h"
+#include "texts/ScheduleTexts.h"
 
 ScheduleFiles::ScheduleFiles(const ProgramFolder& folder) : folder_(folder) {}
 
@@ -57,18 +58,13 @@ QByteArray ScheduleFiles::wholeRecord(ScheduleKind kind, const QByteArray& recor
 
 // A writer of the same folder that did not finish within the wait.
 Failure ScheduleFiles::busy(ScheduleKind kind) const {
-    return {QStringLiteral("Файл расписания %1 занят другой программой; попробуйте ещё раз.")
-                .arg(QDir::toNativeSeparators(filePath(kind)))};
+    return {scheduletexts::busy(QDir::toNativeSeparators(filePath(kind)))};
 }
 
 // A write that would take the file past what the readers read.
 Failure ScheduleFiles::full(ScheduleKind kind, qint64 held, qint64 adding) const {
-    return {QStringLiteral("Файл расписания %1 содержит записей: %2; ещё %3 превысили бы предел в "
-                           "%4 записей, дальше которого файл не читается. Ничего не добавлено.")
-                .arg(QDir::toNativeSeparators(filePath(kind)))
-                .arg(held)
-                .arg(adding)
-                .arg(kMaxEntries)};
+    return {
+        scheduletexts::full(QDir::toNativeSeparators(filePath(kind)), held, adding, kMaxEntries)};
 }
 
 Expected<void> ScheduleFiles::append(const ReminderRecord& record) const {
@@ -94,9 +90,8 @@ Expected<void> ScheduleFiles::append(ScheduleKind kind, const QByteArray& record
     const Expected<int> fd =
         plainfile::openRegular(target, existed ? O_RDWR : O_RDWR | O_CREAT | O_EXCL);
     if (!fd) {
-        return Failure{(existed ? QStringLiteral("Не удалось открыть файл расписания %1: %2")
-                                : QStringLiteral("Не удалось создать файл расписания %1: %2"))
-                           .arg(native, fd.error())};
+        return Failure{existed ? scheduletexts::notOpened(native, fd.error())
+                               : scheduletexts::notCreated(native, fd.error())};
     }
     QFile file;
     file.open(*fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
@@ -106,8 +101,7 @@ Expected<void> ScheduleFiles::append(ScheduleKind kind, const QByteArray& record
         return full(kind, end / size, 1);
     }
     if (end != file.pos() && !file.seek(end)) {
-        return Failure{QStringLiteral("Не удалось записать файл расписания %1: %2")
-                           .arg(native, file.errorString())};
+        return Failure{scheduletexts::notWritten(native, file.errorString())};
     }
     // One write of the whole record; if the disk takes only part of it, the
     // part is cut off again so the file keeps whole records only.
@@ -120,8 +114,7 @@ Expected<void> ScheduleFiles::append(ScheduleKind kind, const QByteArray& record
             file.close();
             QFile::remove(target);
         }
-        return Failure{
-            QStringLiteral("Не удалось записать файл расписания %1: %2").arg(native, failure)};
+        return Failure{scheduletexts::notWritten(native, failure)};
     }
     file.close();
     return {};
@@ -151,8 +144,7 @@ Expected<void> ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArra
     if (site->existed) {
         const Expected<int> fd = plainfile::openRegular(target, O_RDONLY);
         if (!fd) {
-            return Failure{QStringLiteral("Не удалось открыть файл расписания %1: %2")
-                               .arg(native, fd.error())};
+            return Failure{scheduletexts::notOpened(native, fd.error())};
         }
         file.open(*fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
         kept = file.size() / size * size;
@@ -173,8 +165,7 @@ Expected<void> ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArra
         done = scratch.commitOver(target);
     }
     if (!done) {
-        return Failure{QStringLiteral("Не удалось переписать файл расписания %1: %2")
-                           .arg(native, done.error())};
+        return Failure{scheduletexts::notRewritten(native, done.error())};
     }
     return {};
 }
@@ -194,8 +185,7 @@ QString ScheduleFiles::refusal(ScheduleKind kind) const {
     if (why.isEmpty()) {
         return {};
     }
-    return QStringLiteral("Не удалось открыть файл расписания %1: %2")
-        .arg(QDir::toNativeSeparators(filePath(kind)), why);
+    return scheduletexts::notOpened(QDir::toNativeSeparators(filePath(kind)), why);
 }
 
 bool ScheduleFiles::present(const QString& path) {

@@ -1,5 +1,7 @@
 #include "scheduler/ScheduleTime.h"
 
+#include "texts/EntryTexts.h"
+
 bool ScheduleTime::number(const QString& text, int* value) {
     const QString digits = text.trimmed();
     if (digits.isEmpty() || digits.size() > 9) {
@@ -22,11 +24,10 @@ Expected<QString> ScheduleTime::check(const QString& hour, const QString& minute
     int h = 0;
     int m = 0;
     if (!number(hour, &h) || h > 23) {
-        return Failure{QStringLiteral("Час должен быть числом от 0 до 23, а не «%1».").arg(hour)};
+        return Failure{entrytexts::hourOutOfRange(hour)};
     }
     if (!number(minute, &m) || m > 59) {
-        return Failure{
-            QStringLiteral("Минуты должны быть числом от 0 до 59, а не «%1».").arg(minute)};
+        return Failure{entrytexts::minuteOutOfRange(minute)};
     }
     return twoDigits(h) + QLatin1Char(':') + twoDigits(m);
 }

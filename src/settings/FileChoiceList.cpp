@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "texts/FileTexts.h"
+
 FileChoiceList::FileChoiceList(QString extension) : extension_(std::move(extension)) {}
 
 Expected<void> FileChoiceList::setFolder(const QString& folder) {
@@ -15,8 +17,7 @@ Expected<void> FileChoiceList::setFolder(const QString& folder) {
     folder_ = folder;
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable()) {
-        return Failure{
-            QStringLiteral("Папка «%1» не найдена.").arg(QDir::toNativeSeparators(folder))};
+        return Failure{filetexts::folderNotFound(QDir::toNativeSeparators(folder))};
     }
     // Files only: a folder called "x.lng" is not a language. Hidden files are
     // left out as the desktop's own file lists do.

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "texts/FileTexts.h"
+
 namespace plainfile {
 
 namespace {
@@ -19,11 +21,8 @@ namespace {
 // As far as the kernel itself follows links before it gives up.
 constexpr int kMaxLinks = 40;
 
-const QString kFolder = QStringLiteral("это папка");
-const QString kNotRegular = QStringLiteral("это не обычный файл");
-
 QString kindRefusal(mode_t mode) {
-    return S_ISDIR(mode) ? kFolder : kNotRegular;
+    return S_ISDIR(mode) ? filetexts::isFolder() : filetexts::notRegularFile();
 }
 
 QString systemError(int error) {
@@ -38,9 +37,9 @@ QString refusal(const QString& path) {
         return QString();
     }
     if (info.isDir()) {
-        return kFolder;
+        return filetexts::isFolder();
     }
-    return kNotRegular;
+    return filetexts::notRegularFile();
 }
 
 QString linkEnd(const QString& path) {

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "settings/SafeWrite.h"
+#include "texts/FileTexts.h"
 
 namespace {
 const QByteArray kHeader = QByteArrayLiteral("[options]");
@@ -59,7 +60,7 @@ QByteArray ProgramOptions::serialise() const {
 
 Expected<void> ProgramOptions::write(const QString& path) const {
     if (const Expected<void> done = safewrite::replaceFile(path, serialise()); !done) {
-        return Failure{QStringLiteral("Не удалось сохранить файл %1: %2").arg(path, done.error())};
+        return Failure{filetexts::notSaved(path, done.error())};
     }
     return {};
 }

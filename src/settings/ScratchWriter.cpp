@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "settings/SafeWrite.h"
+#include "texts/FileTexts.h"
 
 namespace {
 const QString kInterrupted = QStringLiteral("interrupted");
@@ -182,7 +183,7 @@ Expected<void> ScratchWriter::commitOver(const QString& path) {
         ::lstat(QFile::encodeName(scratchPath_).constData(), &named) != 0 ||
         ours.st_dev != named.st_dev || ours.st_ino != named.st_ino) {
         file_.close();
-        return Failure{QStringLiteral("временный файл «%1» подменён").arg(scratchPath_)};
+        return Failure{filetexts::scratchReplaced(scratchPath_)};
     }
     file_.close();
     if (!safewrite::mayProceed(safewrite::Step::Rename)) {

@@ -4,6 +4,7 @@
 
 #include "settings/PlainFile.h"
 #include "settings/SafeWrite.h"
+#include "texts/FileTexts.h"
 
 SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
 
@@ -16,7 +17,7 @@ Expected<SettingsRecord> SettingsFile::read() const {
     }
     const QByteArray bytes = file.read(SettingsRecord::kSize);
     if (bytes.size() != SettingsRecord::kSize) {
-        return Failure{QStringLiteral("файл короче %1 байт").arg(SettingsRecord::kSize)};
+        return Failure{filetexts::settingsTooShort(SettingsRecord::kSize)};
     }
     return SettingsRecord::fromBytes(bytes);
 }

@@ -5,23 +5,17 @@
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsRecord.h"
+#include "texts/FileTexts.h"
 
 SettingsNameChoice::SettingsNameChoice(Field field) : field_(field) {}
 
 QString SettingsNameChoice::problemWith(const QString& fileName) {
     const QString unstorable = cp1251::unencodable(fileName);
     if (!unstorable.isEmpty()) {
-        return QStringLiteral(
-                   "Имя файла «%1» содержит знаки, которые нельзя сохранить в настройках: %2\n"
-                   "Переименуйте файл, чтобы его можно было выбрать.")
-            .arg(fileName, unstorable);
+        return filetexts::nameUnstorable(fileName, unstorable);
     }
     if (cp1251::encode(fileName).size() > SettingsRecord::kNameCapacity) {
-        return QStringLiteral(
-                   "Имя файла «%1» длиннее %2 знаков и не помещается в настройках.\n"
-                   "Переименуйте файл, чтобы имя с расширением было не длиннее %2 знаков.")
-            .arg(fileName)
-            .arg(SettingsRecord::kNameCapacity);
+        return filetexts::nameTooLong(fileName, SettingsRecord::kNameCapacity);
     }
     return QString();
 }

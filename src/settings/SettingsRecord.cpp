@@ -2,6 +2,7 @@
 
 #include "settings/Cp1251.h"
 #include "settings/RecordBytes.h"
+#include "texts/FileTexts.h"
 
 namespace {
 constexpr int kLangFile = 0;
@@ -24,7 +25,7 @@ SettingsRecord SettingsRecord::fromBytes(const QByteArray& bytes) {
 
 SettingsRecord SettingsRecord::defaults() {
     SettingsRecord rec;
-    rec.setLangFile(QStringLiteral("Русский.lng"));
+    rec.setLangFile(filetexts::russianLanguageFile());
     rec.setSkinFile(QStringLiteral("Classic.skn"));
     rec.setHideDelay(5);
     rec.setAutoHide(true);

@@ -21,6 +21,7 @@
 #include "settings/Cp1251.h"
 #include "settings/DayCount.h"
 #include "settings/ProgramFolder.h"
+#include "texts/TextLanguage.h"
 
 namespace {
 
@@ -51,6 +52,9 @@ LaunchRecord launch(const QDate& day, const QString& time, const QString& path) 
 
 class ScheduleCommandTest : public ::testing::Test {
   protected:
+    // In English, as the program's entry sets it for the command line.
+    ScheduleCommandTest() { texts::speakEnglish(); }
+
     // Half past noon, so that the morning has passed and the evening is ahead.
     const QDateTime now{QDate(2026, 3, 14), QTime(12, 30, 20)};
     const QDate later{2027, 5, 20};
@@ -145,9 +149,9 @@ TEST_F(ScheduleCommandTest, EveryRefusalLeavesBothFilesByteForByteAndAsksNothing
     EXPECT_TRUE(notifier.asked.isEmpty());
     // The refusals name what is wrong.
     EXPECT_EQ(run({"remind", "10:00", "20.05.2027", "встреча", "中文", "😀"}), 1);
-    EXPECT_TRUE(err.contains(QStringLiteral("«中» (U+4E2D)")));
-    EXPECT_TRUE(err.contains(QStringLiteral("«😀» (U+1F600)")));
-    EXPECT_FALSE(err.contains(QStringLiteral("«в»")));
+    EXPECT_TRUE(err.contains(QStringLiteral("\"中\" (U+4E2D)")));
+    EXPECT_TRUE(err.contains(QStringLiteral("\"😀\" (U+1F600)")));
+    EXPECT_FALSE(err.contains(QStringLiteral("\"в\"")));
     EXPECT_EQ(run({"remind", "12:29", "a minute ago"}), 1);
     EXPECT_TRUE(err.contains(QStringLiteral("DD.MM.YYYY")));
     // A cp1251 path, the euro sign included, is stored.
@@ -512,7 +516,7 @@ TEST_F(ScheduleCommandTest, CommandsThatChangeAScheduleRefuseOneThatIsNoRegularF
             const int status =
                 filekinds::unhung<int>([&] { return run(c.arguments); }, {path, elsewhere.pipe});
             EXPECT_EQ(status, 1);
-            EXPECT_TRUE(err.contains(QStringLiteral("не обычный файл"))) << err.toStdString();
+            EXPECT_TRUE(err.contains(QStringLiteral("not a regular file"))) << err.toStdString();
             EXPECT_EQ(filekinds::found(path), was);
             EXPECT_TRUE(out.isEmpty()) << out.toStdString();
             EXPECT_TRUE(notifier.asked.isEmpty());

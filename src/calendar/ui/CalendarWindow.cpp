@@ -21,6 +21,7 @@
 #include "locale/LanguageSections.h"
 #include "platform/Platform.h"
 #include "settings/FormatNames.h"
+#include "texts/CalendarTexts.h"
 
 namespace {
 
@@ -108,7 +109,8 @@ void CalendarWindow::buildControls() {
 
     monthLabel_ = new Label3D(this);
     monthLabel_->setGeometry(0, kHeight - 18, kWidth, 18);
-    monthLabel_->setCaption(QStringLiteral("Февраль"));
+    // The form's own caption, until the month names are read.
+    monthLabel_->setCaption(calendartexts::monthNames().at(1));
     monthLabel_->setFont(formFont(15));
 }
 

@@ -16,22 +16,14 @@
 #include "locale/CurrentLanguageFile.h"
 #include "locale/LanguageSections.h"
 #include "platform/Platform.h"
-
-namespace {
-
-const QStringList kBuiltInMonths = {
-    QStringLiteral("Январь"),  QStringLiteral("Февраль"), QStringLiteral("Март"),
-    QStringLiteral("Апрель"),  QStringLiteral("Май"),     QStringLiteral("Июнь"),
-    QStringLiteral("Июль"),    QStringLiteral("Август"),  QStringLiteral("Сентябрь"),
-    QStringLiteral("Октябрь"), QStringLiteral("Ноябрь"),  QStringLiteral("Декабрь")};
-
-}  // namespace
+#include "texts/CalendarTexts.h"
+#include "texts/DialogTexts.h"
 
 HolidayEditor::HolidayEditor(DialogContext& context, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, kHelpTopic, parent),
       context_(context),
       texts_(QLatin1String(sections::holidays::kHeader)) {
-    setWindowTitle(QStringLiteral("Праздники"));
+    setWindowTitle(calendartexts::holidayEditorCaption());
     setFixedSize(kWidth, kHeight);
     setFont(formFont(11));
     centreOnClocksMonitor(context.platform);
@@ -44,7 +36,7 @@ HolidayEditor::HolidayEditor(DialogContext& context, QWidget* parent)
     monthBox_ = new QComboBox(this);
     monthBox_->setEditable(true);
     monthBox_->setInsertPolicy(QComboBox::NoInsert);
-    monthBox_->addItems(kBuiltInMonths);
+    monthBox_->addItems(calendartexts::monthNames());
     monthBox_->move(120, 32);
     monthBox_->resize(89, monthBox_->sizeHint().height());
     monthLabel_->setBuddy(monthBox_);
@@ -56,19 +48,19 @@ HolidayEditor::HolidayEditor(DialogContext& context, QWidget* parent)
     dayList_->setSelectionMode(QAbstractItemView::SingleSelection);
     dayList_->setContextMenuPolicy(Qt::CustomContextMenu);
     listMenu_ = new QMenu(dayList_);
-    addDayAction_ = listMenu_->addAction(QStringLiteral("Добавить"));
-    deleteDayAction_ = listMenu_->addAction(QStringLiteral("Удалить"));
+    addDayAction_ = listMenu_->addAction(calendartexts::addDayItem());
+    deleteDayAction_ = listMenu_->addAction(calendartexts::deleteDayItem());
     connect(listMenu_, &QMenu::aboutToShow, this, &HolidayEditor::listMenuOpening);
     connect(addDayAction_, &QAction::triggered, this, &HolidayEditor::addDay);
     connect(deleteDayAction_, &QAction::triggered, this, &HolidayEditor::deleteDay);
     connect(dayList_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { listMenu_->popup(dayList_->viewport()->mapToGlobal(at)); });
 
-    acceptButton_ = new QPushButton(QStringLiteral("Принять"), this);
+    acceptButton_ = new QPushButton(calendartexts::acceptButton(), this);
     acceptButton_->setGeometry(40, 176, 75, 25);
     acceptButton_->setEnabled(false);
     acceptButton_->setAutoDefault(false);
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancelButton_ = new QPushButton(dialogtexts::cancel(), this);
     cancelButton_->setGeometry(152, 176, 75, 25);
     cancelButton_->setAutoDefault(false);
     connect(acceptButton_, &QPushButton::clicked, this, &HolidayEditor::saveMonth);
@@ -225,9 +217,7 @@ void HolidayEditor::deleteDay() {
 
 void HolidayEditor::saveMonth() {
     if (shownMonth_ == 0) {
-        report(
-            QStringLiteral("Праздники не сохранены: не выбран месяц, список которого удалось "
-                           "прочитать. Выберите месяц и повторите."));
+        report(calendartexts::noMonthToSave());
         return;
     }
     if (const Expected<void> saved = holidays::write(

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "settings/SkinFiles.h"
 #include "state/ClockState.h"
+#include "texts/SkinTexts.h"
 
 ClockFace::ClockFace(const ClockState& state, Platform& platform, FaceView& target)
     : state_(state), platform_(platform), target_(target), watch_([this] {
@@ -83,7 +84,7 @@ void ClockFace::refreshBitmap() {
     bitmap_ = QImage();
     bitmapFault_.clear();
     if (!bitmapWatch_.stamp().exists) {
-        bitmapFault_ = QStringLiteral("файла нет");
+        bitmapFault_ = skintexts::fileMissing();
         return;
     }
     FaceBitmap loaded = loadFaceBitmap(bitmapPath_, bitmapWatch_.stamp().size, crop, ratio);
@@ -141,7 +142,7 @@ void ClockFace::drawClockFace(QTime now) {
     QStringList messages;
     if (nameRefused_) {
         noteFault(descriptionReport_, descriptionWatch_, true, state_.settings.skinFile(),
-                  QStringLiteral("это не имя файла в папке обложек"), messages);
+                  skintexts::notAFileName(), messages);
     } else {
         noteFault(descriptionReport_, descriptionWatch_, !description_.ok(), descriptionPath_,
                   description_.reason(), messages);
@@ -149,7 +150,7 @@ void ClockFace::drawClockFace(QTime now) {
     noteFault(bitmapReport_, bitmapWatch_, bitmap_.isNull() && !nameRefused_, bitmapPath_,
               bitmapFault_, messages);
     if (!messages.isEmpty()) {
-        messages << QStringLiteral("Пока скин не исправлен, часы показывают простой циферблат.");
+        messages << skintexts::plainFaceMeanwhile();
         platform_.showError(messages.join(QLatin1Char('\n')));
     }
 }
@@ -165,8 +166,7 @@ void ClockFace::noteFault(FaultReport& report, const FileChangeWatch& watch, boo
     }
     report.told = true;
     report.stamp = watch.stamp();
-    messages << QStringLiteral("Файл скина %1 нельзя использовать: %2.")
-                    .arg(QDir::toNativeSeparators(path), why);
+    messages << skintexts::unusable(QDir::toNativeSeparators(path), why);
 }
 
 QRgb ClockFace::faceCornerColour() const {

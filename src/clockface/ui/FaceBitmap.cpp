@@ -6,6 +6,7 @@
 #include "clockface/BitmapExtent.h"
 #include "clockface/ui/SkinPicture.h"
 #include "settings/PlainFile.h"
+#include "texts/SkinTexts.h"
 
 namespace {
 
@@ -25,18 +26,18 @@ FaceBitmap loadFaceBitmap(const QString& path, qint64 fileSize, QSize crop,
     // The reader would wait on a pipe for ever.
     const QString refusal = plainfile::refusal(path);
     if (!refusal.isEmpty()) {
-        result.fault = QStringLiteral("рисунок не читается (%1)").arg(refusal);
+        result.fault = skintexts::pictureUnreadable(refusal);
         return result;
     }
     // Told apart before decoding: the reader would fill the missing rows.
     const qint64 needed = neededBitmapSize(path);
     if (needed > fileSize + bitmap::kTolerance) {
-        result.fault = QStringLiteral("файл обрезан (%1 из %2 байт)").arg(fileSize).arg(needed);
+        result.fault = skintexts::pictureTruncated(fileSize, needed);
         return result;
     }
     const Expected<QImage> read = readSkinPicture(path);
     if (!read) {
-        result.fault = QStringLiteral("рисунок не читается (%1)").arg(read.error());
+        result.fault = skintexts::pictureUnreadable(read.error());
         return result;
     }
     QImage image = *read;

@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include "clockface/BitmapExtent.h"
+#include "texts/SkinTexts.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ QString truncation(const QString& path) {
     }
     const qint64 needed = bitmap::neededSize(file.read(bitmap::kHeadSize));
     if (needed > file.size() + bitmap::kTolerance) {
-        return QStringLiteral("файл обрезан (%1 из %2 байт)").arg(file.size()).arg(needed);
+        return skintexts::pictureTruncated(file.size(), needed);
     }
     return QString();
 }
@@ -24,10 +25,8 @@ QString oversize(QImageReader& reader) {
     const QSize declared = reader.size();
     if (declared.width() > skinpicture::kLargestSide ||
         declared.height() > skinpicture::kLargestSide) {
-        return QStringLiteral("рисунок %1×%2 больше наибольшего окна, %3 точек в сторону")
-            .arg(declared.width())
-            .arg(declared.height())
-            .arg(skinpicture::kLargestSide);
+        return skintexts::pictureTooLarge(declared.width(), declared.height(),
+                                          skinpicture::kLargestSide);
     }
     return QString();
 }

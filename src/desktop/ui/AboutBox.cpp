@@ -9,6 +9,7 @@
 #include "desktop/ui/JpegDecoder.h"
 #include "desktop/ui/LinkLabel.h"
 #include "platform/Platform.h"
+#include "texts/AboutTexts.h"
 
 // The picture is compiled into a static library; nothing would pull its
 // resource in unless it is asked for by name.
@@ -53,8 +54,8 @@ AboutBox::AboutBox(DialogContext context, std::function<QString()> caption, QWid
 
     acknowledgementList_ = new QListWidget(this);
     acknowledgementList_->setUniformItemSizes(true);
-    acknowledgementList_->setAccessibleName(QStringLiteral("Благодарности"));  // thanks
-    acknowledgementList_->addItems(acknowledgementLines());
+    acknowledgementList_->setAccessibleName(abouttexts::acknowledgementsName());
+    acknowledgementList_->addItems(abouttexts::acknowledgements());
     // Whole lines only: the list ends below the last line that fits its place.
     const int frames = 2 * acknowledgementList_->frameWidth();
     const int line = qMax(1, acknowledgementList_->sizeHintForRow(0));
@@ -101,22 +102,4 @@ QImage AboutBox::aboutPicture() {
         return QImage();
     }
     return JpegDecoder::decode(file.readAll());
-}
-
-QStringList AboutBox::acknowledgementLines() {
-    return {
-        QStringLiteral("Спасибо за идеи всем,"),
-        QStringLiteral("кто писал нам письма."),
-        QString(),
-        QStringLiteral("Спасибо за обложки художникам,"),
-        QStringLiteral("приславшим свои рисунки."),
-        QString(),
-        QStringLiteral("Спасибо за проверку всем, кто"),
-        QStringLiteral("первым запускал новые версии"),
-        QStringLiteral("и сообщал нам об ошибках."),
-        QString(),
-        QStringLiteral("Отдельное спасибо родным"),
-        QStringLiteral("и друзьям за терпение."),
-        QStringLiteral("— разработчики Chronidex"),
-    };
 }

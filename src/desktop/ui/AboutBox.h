@@ -28,7 +28,6 @@ class AboutBox : public ClockDialog {
 
     // The picture kept with the program; empty when it cannot be decoded.
     static QImage aboutPicture();
-    static QStringList acknowledgementLines();
 
   protected:
     void activated() override;

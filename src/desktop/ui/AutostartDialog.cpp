@@ -6,14 +6,15 @@
 #include "locale/LanguageSection.h"
 #include "locale/LanguageSections.h"
 #include "platform/Platform.h"
+#include "texts/DialogTexts.h"
 
 AutostartDialog::AutostartDialog(DialogContext context, QWidget* parent)
     : ClockDialog(context.protocol, context.showHelp, 5, parent), context_(context) {
-    setWindowTitle(QStringLiteral("Автозапуск"));
+    setWindowTitle(dialogtexts::autostartCaption());
     setFixedSize(280, 118);
     centreOnClocksMonitor(context_.platform);
 
-    questionLabel_ = new QLabel(QStringLiteral("Автозапуск установлен. Отменить?"), this);
+    questionLabel_ = new QLabel(dialogtexts::autostartQuestionIfSet(), this);
     questionLabel_->setGeometry(0, 24, 281, 17);
     questionLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     questionLabel_->setWordWrap(true);

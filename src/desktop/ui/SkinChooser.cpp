@@ -1,12 +1,13 @@
 #include "desktop/ui/SkinChooser.h"
 #include "locale/LanguageSections.h"
 #include "settings/FormatNames.h"
+#include "texts/DialogTexts.h"
 
 namespace {
 ChooserSetup skinSetup() {
     ChooserSetup setup;
     setup.helpTopic = 2;
-    setup.caption = QStringLiteral("Обложки");
+    setup.caption = dialogtexts::skinChooserCaption();
     setup.sectionHeader = QLatin1String(sections::chooser::kSkinHeader);
     setup.folder = formatnames::skinFolder();
     setup.extension = QStringLiteral(".skn");

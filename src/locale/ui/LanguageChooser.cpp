@@ -1,11 +1,12 @@
 #include "locale/ui/LanguageChooser.h"
 #include "locale/LanguageSections.h"
+#include "texts/DialogTexts.h"
 
 namespace {
 ChooserSetup languageSetup() {
     ChooserSetup setup;
     setup.helpTopic = 1;
-    setup.caption = QStringLiteral("Выбор языка");
+    setup.caption = dialogtexts::languageChooserCaption();
     setup.sectionHeader = QLatin1String(sections::chooser::kLanguageHeader);
     setup.folder = QStringLiteral("\\lang");
     setup.extension = QStringLiteral(".lng");

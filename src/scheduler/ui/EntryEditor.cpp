@@ -12,6 +12,7 @@
 #include "scheduler/EntryChecks.h"
 #include "scheduler/ui/FieldLabel.h"
 #include "scheduler/ui/UpDownArrows.h"
+#include "texts/DialogTexts.h"
 
 namespace {
 
@@ -48,10 +49,10 @@ EntryEditor::EntryEditor(DialogContext& context, int helpTopic, const char* sect
     dateField_->setGeometry(layout.dateLeft, 24, 186, 21);
     setUpDatePicker(dateField_);
 
-    okButton_ = new QPushButton(QStringLiteral("Ок"), this);
+    okButton_ = new QPushButton(dialogtexts::ok(), this);
     okButton_->setGeometry(layout.okLeft, layout.buttonsTop, 75, 25);
     okButton_->setAutoDefault(false);
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancelButton_ = new QPushButton(dialogtexts::cancel(), this);
     cancelButton_->setGeometry(224, layout.buttonsTop, 75, 25);
     cancelButton_->setAutoDefault(false);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);

@@ -12,22 +12,23 @@
 #include "scheduler/ui/FieldLabel.h"
 #include "scheduler/ui/UpDownArrows.h"
 #include "settings/DayCount.h"
+#include "texts/DialogTexts.h"
 
 LaunchEditor::LaunchEditor(DialogContext& context, QWidget* parent)
     : EntryEditor(context, kHelpTopic, sections::launch::kHeader,
                   {.minuteLeft = 122, .dateLeft = 192, .buttonsTop = 144, .okLeft = 104},
-                  {QStringLiteral("Час"), QStringLiteral("Мин")}, parent),
+                  {dialogtexts::launchHourLabel(), dialogtexts::launchMinuteLabel()}, parent),
       files_(context.state.programFolder) {
-    setWindowTitle(QStringLiteral("Запуск"));
+    setWindowTitle(dialogtexts::launchEditorCaption());
     setFixedSize(401, 183);
 
     pathField_ = new QLineEdit(this);
     pathField_->setGeometry(40, 88, 273, 21);
     pathField_->setMaxLength(LaunchRecord::kFileCapacity);
-    browseButton_ = new QPushButton(QStringLiteral("Обзор"), this);
+    browseButton_ = new QPushButton(dialogtexts::browseButton(), this);
     browseButton_->setGeometry(320, 88, 75, 25);
     browseButton_->setAutoDefault(false);
-    pathLabel_ = new FieldLabel(QStringLiteral("Файл"), pathField_, this);
+    pathLabel_ = new FieldLabel(dialogtexts::launchFileLabel(), pathField_, this);
     connect(browseButton_, &QPushButton::clicked, this, &LaunchEditor::browse);
     connect(okButton(), &QPushButton::clicked, this, &LaunchEditor::addLaunch);
     nameTimeControls();
@@ -64,7 +65,7 @@ void LaunchEditor::activated() {
 void LaunchEditor::browse() {
     // Programs on Linux have no ".exe", so every file is offered as well.
     const QStringList filters{fileTypes_ + QStringLiteral(" (*.exe)"),
-                              QStringLiteral("Все файлы (*)")};
+                              dialogtexts::allFilesFilter()};
     const std::optional<QString> chosen = context_.platform.chooseFile(filters);
     if (!chosen) {
         return;

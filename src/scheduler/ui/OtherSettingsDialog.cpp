@@ -22,6 +22,7 @@
 #include "scheduler/ui/ScheduleListModel.h"
 #include "settings/FormatNames.h"
 #include "state/TimerSwitch.h"
+#include "texts/DialogTexts.h"
 
 namespace {
 QFrame* panel(QWidget* parent, int top, int height) {
@@ -42,7 +43,7 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
       spokenTexts_(context.state.programFolder, context.state.settings),
       noticeTexts_(context.state.programFolder, context.state.settings),
       repeatTexts_(context.state.programFolder, context.state.settings) {
-    setWindowTitle(QStringLiteral("Другие"));
+    setWindowTitle(dialogtexts::otherSettingsCaption());
     // The options' band has a row more than the record's options need: the
     // desktop's notifications.
     setFixedSize(382, 249);
@@ -66,12 +67,11 @@ OtherSettingsDialog::OtherSettingsDialog(DialogContext& context, QWidget* parent
 }
 
 void OtherSettingsDialog::buildOptions() {
-    autoHideBox_ =
-        new WrappingCheckBox(QStringLiteral("Автоматически убирать с экрана"), optionsPanel_);
+    autoHideBox_ = new WrappingCheckBox(dialogtexts::autoHideBox(), optionsPanel_);
     autoHideBox_->setGeometry(40, 1, 121, 39);
-    noTabBox_ = new QCheckBox(QStringLiteral("Без кнопки"), optionsPanel_);
+    noTabBox_ = new QCheckBox(dialogtexts::noTabBox(), optionsPanel_);
     noTabBox_->setGeometry(40, 40, 97, 17);
-    hideDelayLabel_ = new QLabel(QStringLiteral("Время скрытия"), optionsPanel_);
+    hideDelayLabel_ = new QLabel(dialogtexts::hideDelayLabel(), optionsPanel_);
     // Up to the spin box and no further: a word as wide as the label would
     // otherwise be drawn over the box's frame.
     hideDelayLabel_->setGeometry(232, 6, 48, 33);
@@ -80,7 +80,7 @@ void OtherSettingsDialog::buildOptions() {
     hideDelayBox_->setGeometry(280, 8, 41, 22);
     hideDelayBox_->setRange(1, 30);
     hideDelayBox_->setValue(1);
-    soundOffBox_ = new QCheckBox(QStringLiteral("Без звука"), optionsPanel_);
+    soundOffBox_ = new QCheckBox(dialogtexts::soundOffBox(), optionsPanel_);
     soundOffBox_->setGeometry(232, 40, 97, 17);
     desktopNoticesBox_ =
         new QCheckBox(NoticeTexts::builtIn(sections::notices::DesktopBox), optionsPanel_);
@@ -101,7 +101,7 @@ void OtherSettingsDialog::buildList() {
     scheduleList_->setItemDelegate(delegate_);
     scheduleList_->setContextMenuPolicy(Qt::CustomContextMenu);
     listMenu_ = new QMenu(scheduleList_);
-    deleteAction_ = listMenu_->addAction(QStringLiteral("Удалить"));
+    deleteAction_ = listMenu_->addAction(dialogtexts::deleteEntryItem());
     connect(scheduleList_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         listMenu_->exec(scheduleList_->viewport()->mapToGlobal(at));
     });
@@ -109,10 +109,10 @@ void OtherSettingsDialog::buildList() {
 }
 
 void OtherSettingsDialog::buildButtons() {
-    okButton_ = new QPushButton(QStringLiteral("Ок"), buttonPanel_);
+    okButton_ = new QPushButton(dialogtexts::ok(), buttonPanel_);
     okButton_->setGeometry(88, 8, 75, 25);
     okButton_->setAutoDefault(false);
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), buttonPanel_);
+    cancelButton_ = new QPushButton(dialogtexts::cancel(), buttonPanel_);
     cancelButton_->setGeometry(216, 8, 75, 25);
     cancelButton_->setAutoDefault(false);
 }
@@ -240,8 +240,7 @@ void OtherSettingsDialog::storeSettings() {
         rec.setSoundOff(soundOff);
     });
     if (!restarted) {
-        context_.platform.showError(
-            QStringLiteral("Не удалось сохранить настройки: %1").arg(restarted.error()));
+        context_.platform.showError(dialogtexts::settingsNotSaved(restarted.error()));
         return;
     }
     accept();

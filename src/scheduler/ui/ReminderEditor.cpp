@@ -15,17 +15,18 @@
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ui/UpDownArrows.h"
 #include "settings/DayCount.h"
+#include "texts/DialogTexts.h"
 
 ReminderEditor::ReminderEditor(DialogContext& context, QWidget* parent)
     : EntryEditor(context, kHelpTopic, sections::reminder::kHeader,
                   {.minuteLeft = 112, .dateLeft = 184, .buttonsTop = 224, .okLeft = 96},
-                  {QStringLiteral("час"), QStringLiteral("мин.")}, parent),
+                  {dialogtexts::reminderHourLabel(), dialogtexts::reminderMinuteLabel()}, parent),
       reminders_(context.state.programFolder),
       repeatTexts_(context.state.programFolder, context.state.settings) {
-    setWindowTitle(QStringLiteral("Напоминания"));
+    setWindowTitle(dialogtexts::reminderEditorCaption());
     setFixedSize(397, 273);
 
-    textLabel_ = new QLabel(QStringLiteral("Текст напоминания"), this);
+    textLabel_ = new QLabel(dialogtexts::reminderTextLabel(), this);
     textLabel_->move(24, 72);
     textLabel_->adjustSize();
     textField_ = new QPlainTextEdit(this);
