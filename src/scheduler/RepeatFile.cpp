@@ -219,7 +219,8 @@ RepeatFile::Update RepeatFile::update(
     if (!result.before.failure.isEmpty()) {
         // A file that cannot be read is not replaced: it may read again once
         // its cause (its permissions, a folder under its name) is gone.
-        result.written = Failure{scheduletexts::rulesNotRead(QDir::toNativeSeparators(path_), result.before.failure)};
+        result.written = Failure{
+            scheduletexts::rulesNotRead(QDir::toNativeSeparators(path_), result.before.failure)};
         return result;
     }
     QList<RepeatEntry> entries = result.before.entries;
@@ -228,14 +229,16 @@ RepeatFile::Update RepeatFile::update(
         return result;
     }
     if (entries.size() > ScheduleFiles::kMaxEntries) {
-        result.written = Failure{scheduletexts::rulesFull(QDir::toNativeSeparators(path_), ScheduleFiles::kMaxEntries)};
+        result.written = Failure{
+            scheduletexts::rulesFull(QDir::toNativeSeparators(path_), ScheduleFiles::kMaxEntries)};
         return result;
     }
     if (result.before.missing && !QFileInfo(path_).isSymLink()) {
         QDir().mkpath(QFileInfo(path_).absolutePath());
     }
     if (const Expected<void> done = safewrite::replaceFile(path_, text(entries)); !done) {
-        result.written = Failure{scheduletexts::rulesNotWritten(QDir::toNativeSeparators(path_), done.error())};
+        result.written =
+            Failure{scheduletexts::rulesNotWritten(QDir::toNativeSeparators(path_), done.error())};
     }
     return result;
 }
