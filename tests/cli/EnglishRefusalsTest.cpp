@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "HeldReminders.h"
 #include "TempFolder.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFiles.h"
@@ -39,14 +40,6 @@ Said run(const TempFolder& folder, const QStringList& arguments) {
 bool hasCyrillic(const QString& text) {
     return std::any_of(text.begin(), text.end(),
                        [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
-}
-
-QByteArray reminders(qsizetype count) {
-    ReminderRecord rec;
-    rec.setDate(daycount::fromDate(QDate(2030, 5, 20)));
-    rec.setTime(QStringLiteral("09:00"));
-    rec.setText(QStringLiteral("held"));
-    return rec.bytes().repeated(count);
 }
 
 // Makes what a row needs in the folder; what it gives is kept until the run ends.
@@ -120,7 +113,7 @@ TEST(EnglishRefusals, TheCoresFailuresReachTheTerminalInEnglish) {
          "The schedule file {folder}/system/napom.dat is in use by another program; try again."},
         {"a schedule at its record limit",
          [](const TempFolder& f) {
-             f.write(QStringLiteral("system/napom.dat"), reminders(ScheduleFiles::kMaxEntries));
+             f.write(QStringLiteral("system/napom.dat"), heldReminders(ScheduleFiles::kMaxEntries));
              return std::shared_ptr<void>();
          },
          {"remind", "10:00", "20.05.2030", "one more"},

@@ -5,6 +5,7 @@
 # (Europe/Paris, as Moscow has none now). The import: the files khal writes
 # for its own new events become reminders at their alarms' local times.
 set -euo pipefail
+source "$(dirname "$0")/khal.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/program/system" "$work/calendar"
@@ -30,24 +31,8 @@ PY
 [ "$parsed" = "$expected" ] || fail "python3-icalendar read:
 $parsed"
 
-cat >"$work/khal.conf" <<CONF
-[calendars]
-[[home]]
-path = $work/calendar
-[locale]
-timeformat = %H:%M
-dateformat = %Y-%m-%d
-longdateformat = %Y-%m-%d
-datetimeformat = %Y-%m-%d %H:%M
-longdatetimeformat = %Y-%m-%d %H:%M
-default_timezone = Europe/Paris
-local_timezone = Europe/Paris
-[sqlite]
-path = $work/khal.db
-CONF
-khal -c "$work/khal.conf" import --batch -a home "$work/out.ics" || fail "khal refused the export"
-listed=$(khal -c "$work/khal.conf" list --format "{start} {title}" --day-format "" \
-    2030-12-01 2031-12-31 | sed '/^$/d')
+khal_import "$work/out.ics"
+listed=$(khal_list 2030-12-01 2031-12-31)
 [ "$listed" = "$expected" ] || fail "khal lists:
 $listed"
 

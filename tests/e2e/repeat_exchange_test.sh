@@ -6,6 +6,7 @@
 # time across the changes of summer time (Europe/Paris); imported again, the
 # file gives the same repeating reminders, not a year of single ones.
 set -euo pipefail
+source "$(dirname "$0")/khal.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/program/system" "$work/calendar" "$work/back/system"
@@ -73,24 +74,8 @@ PY
 [ "$parsed" = "$expected" ] || fail "python-dateutil expands the RRULEs to:
 $(diff <(echo "$expected") <(echo "$parsed") | head -20)"
 
-cat >"$work/khal.conf" <<CONF
-[calendars]
-[[home]]
-path = $work/calendar
-[locale]
-timeformat = %H:%M
-dateformat = %Y-%m-%d
-longdateformat = %Y-%m-%d
-datetimeformat = %Y-%m-%d %H:%M
-longdatetimeformat = %Y-%m-%d %H:%M
-default_timezone = Europe/Paris
-local_timezone = Europe/Paris
-[sqlite]
-path = $work/khal.db
-CONF
-khal -c "$work/khal.conf" import --batch -a home "$work/out.ics" || fail "khal refused the export"
-listed=$(khal -c "$work/khal.conf" list --format "{start} {title}" --day-format "" \
-    "$(date +%Y-%m-%d)" "$span_end" | sed '/^$/d' | sort)
+khal_import "$work/out.ics"
+listed=$(khal_list "$(date +%Y-%m-%d)" "$span_end" | sort)
 [ "$listed" = "$expected" ] || fail "khal lists:
 $(diff <(echo "$expected") <(echo "$listed") | head -20)"
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "DialogFixture.h"
+#include "HeldReminders.h"
 #include "scheduler/ReminderRecord.h"
 #include "scheduler/ScheduleFiles.h"
 #include "scheduler/ui/LaunchEditor.h"
@@ -46,14 +47,6 @@ class RussianRefusalsTest : public DialogFixture {
     ReminderEditor reminderEditor{context};
     LaunchEditor launchEditor{context};
 };
-
-QByteArray reminders(qsizetype count) {
-    ReminderRecord rec;
-    rec.setDate(daycount::fromDate(QDate(2030, 5, 20)));
-    rec.setTime(QStringLiteral("09:00"));
-    rec.setText(QStringLiteral("held"));
-    return rec.bytes().repeated(count);
-}
 
 }  // namespace
 
@@ -97,7 +90,7 @@ TEST_F(RussianRefusalsTest, TheEditorsTellTheCoresFailuresInRussian) {
         {"a schedule at its record limit",
          [&] {
              folder.write(QStringLiteral("system/napom.dat"),
-                          reminders(ScheduleFiles::kMaxEntries));
+                          heldReminders(ScheduleFiles::kMaxEntries));
              remind("10", "00", QStringLiteral("ещё одно"));
          },
          "Файл расписания {folder}/system/napom.dat содержит записей: 100000; ещё 1 превысили бы "
