@@ -6,7 +6,6 @@
 #include <QTextStream>
 
 #include "cli/CommandContext.h"
-#include "scheduler/ScheduleKind.h"
 
 class ReloadNotifier;
 
@@ -31,11 +30,6 @@ class ScheduleCommand {
     static bool wanted(const QStringList& arguments);
 
   private:
-    int remind(const QStringList& arguments);
-    int launch(const QStringList& arguments);
-    int remove(const QStringList& arguments);
-
-    int append(ScheduleKind kind, const QByteArray& record);
     QString helpText() const;
 
     QString defaultFolder_;  // without --folder
