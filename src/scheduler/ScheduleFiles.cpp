@@ -40,6 +40,7 @@ Expected<ScheduleFiles::WriteTarget> ScheduleFiles::writeTarget(ScheduleKind kin
     const QString path = filePath(kind);
     WriteTarget site;
     site.file = plainfile::linkEnd(path);
+    site.shown = QDir::toNativeSeparators(path);
     site.linked = QFileInfo(path).isSymLink();
     site.existed = present(site.file);
     if (!site.existed && !site.linked) {
@@ -78,17 +79,16 @@ Expected<void> ScheduleFiles::append(const LaunchRecord& record) const {
 Expected<void> ScheduleFiles::append(ScheduleKind kind, const QByteArray& record) const {
     const int size = schedule::recordSize(kind);
     const QByteArray rec = wholeRecord(kind, record);
-    const QString native = QDir::toNativeSeparators(filePath(kind));
     const FolderLock lock(folderOf(kind));
     const Expected<WriteTarget> site = writeTarget(kind, lock);
     if (!site) {
         return Failure{site.error()};
     }
-    const QString& target = site->file;
+    const QString& native = site->shown;
     const bool existed = site->existed;
     // Never recreate a file that exists: that would throw its records away.
     const Expected<int> fd =
-        plainfile::openRegular(target, existed ? O_RDWR : O_RDWR | O_CREAT | O_EXCL);
+        plainfile::openRegular(site->file, existed ? O_RDWR : O_RDWR | O_CREAT | O_EXCL);
     if (!fd) {
         return Failure{existed ? scheduletexts::notOpened(native, fd.error())
                                : scheduletexts::notCreated(native, fd.error())};
@@ -112,7 +112,7 @@ Expected<void> ScheduleFiles::append(ScheduleKind kind, const QByteArray& record
             file.close();
         } else {
             file.close();
-            QFile::remove(target);
+            QFile::remove(site->file);
         }
         return Failure{scheduletexts::notWritten(native, failure)};
     }
@@ -131,20 +131,17 @@ Expected<void> ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArra
     if (added.isEmpty()) {
         return {};
     }
-    const QString native = QDir::toNativeSeparators(filePath(kind));
     const FolderLock lock(folderOf(kind));
     const Expected<WriteTarget> site = writeTarget(kind, lock);
     if (!site) {
         return Failure{site.error()};
     }
-    const QString& target = site->file;
-    const bool linked = site->linked;
     QFile file;
     qint64 kept = 0;
     if (site->existed) {
-        const Expected<int> fd = plainfile::openRegular(target, O_RDONLY);
+        const Expected<int> fd = plainfile::openRegular(site->file, O_RDONLY);
         if (!fd) {
-            return Failure{scheduletexts::notOpened(native, fd.error())};
+            return Failure{scheduletexts::notOpened(site->shown, fd.error())};
         }
         file.open(*fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
         kept = file.size() / size * size;
@@ -152,8 +149,9 @@ Expected<void> ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArra
     if (kept / size + records.size() > kMaxEntries) {
         return full(kind, kept / size, records.size());
     }
-    ScratchWriter scratch(linked ? target : scratchPath(kind),
-                          linked ? ScratchWriter::Naming::Beside : ScratchWriter::Naming::Fixed);
+    ScratchWriter scratch(
+        site->linked ? site->file : scratchPath(kind),
+        site->linked ? ScratchWriter::Naming::Beside : ScratchWriter::Naming::Fixed);
     Expected<void> done = scratch.open();
     if (done && kept > 0) {
         done = scratch.copyFrom(file, 0, kept);
@@ -162,10 +160,10 @@ Expected<void> ScheduleFiles::appendAll(ScheduleKind kind, const QList<QByteArra
         done = scratch.write(added);
     }
     if (done) {
-        done = scratch.commitOver(target);
+        done = scratch.commitOver(site->file);
     }
     if (!done) {
-        return Failure{scheduletexts::notRewritten(native, done.error())};
+        return Failure{scheduletexts::notRewritten(site->shown, done.error())};
     }
     return {};
 }

@@ -77,6 +77,7 @@ class ScheduleFiles {
     // to through its links, and whether anything is there yet.
     struct WriteTarget {
         QString file;
+        QString shown;  // the schedule's name as messages show it
         bool linked = false;
         bool existed = false;
     };
