@@ -10,7 +10,9 @@
 # by a click on its pull tab before the warm-up), IDLE_SCALE (1; 2 runs both
 # programs at QT_SCALE_FACTOR=2 on a 2560x2048 screen, four times the
 # pixels), IDLE_SECONDS (40),
-# IDLE_WARMUP (5), CHRONIDEX_BUILD_DIR
+# IDLE_WARMUP (5), IDLE_FLOOR (1: bench/FloorClock, a bare Qt window that
+# repaints one hand a second, in the clock's place: what Qt itself costs),
+# CHRONIDEX_BUILD_DIR
 # (build-bench), CHRONIDEX_DISPLAYS ("FIRST LAST", the X display numbers the
 # private Xvfb may take; 91 140), CHRONIDEX_PROGRAM (a clock built elsewhere,
 # say from an earlier commit, to measure instead of this tree's: before and
@@ -25,6 +27,7 @@ chronidex_install_missing "${CHRONIDEX_BUILD_PACKAGES[@]}" xvfb xauth xdotool x1
 runs=${1:-1}
 mode=${IDLE_MODE:-home}
 case $mode in home | away) ;; *) echo "IDLE_MODE is home or away"; exit 2 ;; esac
+[ "${IDLE_FLOOR:-0}" != 1 ] || [ "$mode" = home ] || { echo "IDLE_FLOOR has no tab to slide away"; exit 2; }
 scale=${IDLE_SCALE:-1}
 case $scale in 1) screen=1280x1024 ;; 2) screen=2560x2048 ;; *) echo "IDLE_SCALE is 1 or 2"; exit 2 ;; esac
 seconds=${IDLE_SECONDS:-40}
@@ -36,7 +39,7 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCHRONIDEX_TESTS=OFF \
     -DCHRONIDEX_BENCHMARKS=ON >/dev/null
 # This tree's chronidex lays the folder out (tools/layout.sh), also for a
 # measured clock from a commit that could not.
-if ! nice -n 10 cmake --build "$build" -j2 --target PrepareFolder chronidex \
+if ! nice -n 10 cmake --build "$build" -j2 --target PrepareFolder chronidex FloorClock \
     >"$build/bench-build.log" 2>&1; then
     cat "$build/bench-build.log"
     exit 1
@@ -101,7 +104,13 @@ one_run() {
 
     local start map_ms map_cpu clock xclock
     start=$(now_ns)
-    (cd "$program" && exec ./chronidex) >"$work/clock.log" 2>&1 &
+    local who=chronidex
+    if [ "${IDLE_FLOOR:-0}" = 1 ]; then
+        who=floor
+        "$build/bench/FloorClock" >"$work/clock.log" 2>&1 &
+    else
+        (cd "$program" && exec ./chronidex) >"$work/clock.log" 2>&1 &
+    fi
     clock=$!
     pids+=("$clock")
     map_ms=$(wait_mapped chas "$start") || { cat "$work/clock.log"; echo "no clock window"; exit 1; }
@@ -140,10 +149,10 @@ one_run() {
         -v cs=$(( cs1 - cs0 )) -v xs=$(( xs1 - xs0 )) -v ch="$(hwm_mib "$clock")" \
         -v xh="$(hwm_mib "$xclock")" -v map="$map_ms" -v mapcpu="$map_cpu" \
         -v th="$(threads "$clock")" -v secs="$seconds" -v warm="$warmup" -v mode="$mode" \
-        -v scale="$scale" 'BEGIN {
+        -v scale="$scale" -v who="$who" 'BEGIN {
         s = t / 1e9
         cms = c / 1e6 / s; xms = x / 1e6 / s
-        printf "idle %s scale %s: cpu chronidex=%.3f xclock=%.3f ms/s ratio=%.2f | wakeups chronidex=%.1f xclock=%.1f /s | peak_rss chronidex=%.1f xclock=%.1f MiB | map chronidex=%d ms (cpu %d ms) | xvfb=%.3f ms/s | threads=%d | %d s after %d s\n",
+        printf "idle %s scale %s: cpu " who "=%.3f xclock=%.3f ms/s ratio=%.2f | wakeups " who "=%.1f xclock=%.1f /s | peak_rss " who "=%.1f xclock=%.1f MiB | map " who "=%d ms (cpu %d ms) | xvfb=%.3f ms/s | threads=%d | %d s after %d s\n",
             mode, scale, cms, xms, (xms > 0 ? cms / xms : 0), cs / s, xs / s, ch, xh, map, mapcpu,
             v / 1e6 / s, th, secs, warm
     }'
