@@ -138,6 +138,7 @@ TEST_F(ScheduleCommandTest, EveryRefusalLeavesBothFilesByteForByteAndAsksNothing
         {"remove", "reminder", "20.05.2027", "09:01"},
         {"remove", "launch", "32.05.2027", "09:00"},
         {"remove", "launch", "20.05.2027", "9"},
+        {"remind", "10:00", "20.05.2027", "--repeat", "hourly", "x"},
     };
     for (const QStringList& arguments : refused) {
         const std::string shown = arguments.join(' ').toStdString();
@@ -169,6 +170,9 @@ TEST_F(ScheduleCommandTest, UsageErrorsEndWithStatusTwoAndTouchNothing) {
         {"list", "--everything"},
         {"remove", "reminder", "20.05.2027"},
         {"remove", "alarm", "20.05.2027", "10:00"},
+        {"export", "--everything"},
+        {"export", "a.ics", "b.ics"},
+        {"remind", "10:00", "--repeat"},
     };
     for (const QStringList& arguments : wrong) {
         EXPECT_EQ(run(arguments), 2) << arguments.join(' ').toStdString();
