@@ -23,6 +23,13 @@ ChronidexApp::ChronidexApp(Platform& platform)
       menu_(&clock_),
       faceView_(&clock_.facePanel()),
       face_(state_, platform, faceView_),
+      faceThread_(
+          platform, faceView_, face_, [this] { face_.drawClockFace(); },
+          [this] {
+              if (!state_.ending) {
+                  armFaceTick(platform_.now().time());
+              }
+          }),
       dialogs_(context_, [this] { return menu_.item(MenuItem::About)->text(); }),
       reminders_(state_, timers_.switches(), platform),
       launches_(state_, timers_.switches(), platform),
@@ -33,6 +40,7 @@ ChronidexApp::ChronidexApp(Platform& platform)
     connect(&clock_, &ClockWindow::closing, this, [this] {
         state_.ending = true;
         timers_.stopAll();
+        faceThread_.stop();
         awaySleep_.stop();
         emit finished();
     });
@@ -174,16 +182,23 @@ void ChronidexApp::armFaceTick(QTime now) {
     // The face changes with the second, so the tick waits for the next one.
     // What gives no notice of its own is looked at ten times a second: skin
     // files in a folder that cannot be watched, a sound whose end the player
-    // does not tell. Away, nothing of the face is seen: the program sleeps
-    // until the due checks or the day change want it.
+    // does not tell. Otherwise the program sleeps until the due checks or
+    // the day change want it: away, nothing of the face is seen; in view,
+    // the platform's ticker moves the hands.
     constexpr int kPollMs = 100;
     const bool soundPoll = state_.soundPlaying && !soundEndTold_;
-    if (autoHide_ && autoHide_->isAway() && !soundPoll && awaySleep_.sleep()) {
+    const bool poll = !face_.watchesSkin() || soundPoll;
+    const bool away = autoHide_ && autoHide_->isAway();
+    if (away || poll) {
+        faceThread_.stop();
+    }
+    const bool handsMove = away ? !soundPoll : !poll && faceThread_.start();
+    if (handsMove && awaySleep_.sleep()) {
         timers_.faceTick.stop();
         return;
     }
+    faceThread_.stop();
     awaySleep_.stop();
-    const bool poll = !face_.watchesSkin() || soundPoll;
     timers_.faceTick.start(poll ? kPollMs : 1000 - now.msec());
 }
 
@@ -192,7 +207,7 @@ void ChronidexApp::redrawFaceIfSeen(QTime now) {
     // same as on screen for nothing.
     if (!autoHide_ || !autoHide_->isAway()) {
         face_.drawClockFace(now);
-        if (awaySleep_.sleeping()) {
+        if (awaySleep_.sleeping() && !faceThread_.running()) {
             armFaceTick(now);  // back in view: the face ticks again
         }
     }

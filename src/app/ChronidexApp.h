@@ -9,6 +9,7 @@
 #include "app/ClockStartup.h"
 #include "app/ClockWindow.h"
 #include "app/DueCheckTicks.h"
+#include "app/FaceThread.h"
 #include "app/MenuDialogs.h"
 #include "app/ProgramRestart.h"
 #include "app/ProgramTimers.h"
@@ -81,6 +82,7 @@ class ChronidexApp : public QObject {
     ClockMenu menu_;
     FaceView faceView_;
     ClockFace face_;
+    FaceThread faceThread_;
     std::unique_ptr<CalendarWindow> calendar_;
     std::unique_ptr<PullTabWindow> pullTab_;
     std::unique_ptr<WidgetSlideWindows> slide_;

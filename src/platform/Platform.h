@@ -11,6 +11,7 @@
 
 #include "platform/DesktopNotifier.h"
 #include "platform/Monitor.h"
+#include "platform/WindowTicker.h"
 
 // Everything the program asks of the system goes through this boundary: the
 // time, modal notices and questions, the sound player, opening files and
@@ -189,6 +190,8 @@ class Platform : public WallClock, public Notices {
     // Null where the system offers no such alarm: then whoever must not miss
     // a minute has to look at the clock every second.
     virtual WallClockAlarm* wallClockAlarm() { return nullptr; }
+    // Null where windows cannot be painted from another thread.
+    virtual WindowTicker* windowTicker() { return nullptr; }
     // Null where the window system tells nothing of the pointer's moves.
     virtual PointerArea* pointerArea() const { return nullptr; }
 

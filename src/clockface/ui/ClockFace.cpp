@@ -133,9 +133,10 @@ void ClockFace::drawClockFace(QTime now) {
         geometry = d.geometry;
         colours = {d.secondColour, d.minuteColour, d.hourColour};
     }
-    target_.setHands(
-        hands::at(now, geometry),
-        {face::skinColour(colours[0]), face::skinColour(colours[1]), face::skinColour(colours[2])});
+    handGeometry_ = geometry;
+    handColours_ = {face::skinColour(colours[0]), face::skinColour(colours[1]),
+                    face::skinColour(colours[2])};
+    target_.setHands(hands::at(now, geometry), handColours_);
 
     // Told last and after the state is settled: the message box lets further
     // ticks run meanwhile, and they must find the fault already told.

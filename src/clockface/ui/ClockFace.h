@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QRgb>
 #include <QString>
 #include <QStringList>
 #include <QTime>
+#include <array>
 
 #include "clockface/FileChangeWatch.h"
 #include "clockface/SkinDescription.h"
@@ -49,6 +51,10 @@ class ClockFace {
     // False while the plain face stands in for the skin.
     bool showsSkin() const { return showsSkin_; }
 
+    // Where the hands turn and their colours, as last drawn.
+    const HandGeometry& handGeometry() const { return handGeometry_; }
+    const std::array<QColor, 3>& handColours() const { return handColours_; }
+
     QString descriptionPath() const { return descriptionPath_; }
     QString bitmapPath() const { return bitmapPath_; }
 
@@ -87,6 +93,8 @@ class ClockFace {
     QSize bitmapCrop_;
     qreal bitmapRatio_ = 1;  // the screen's device pixels to a logical one
     QImage plain_;
+    HandGeometry handGeometry_;
+    std::array<QColor, 3> handColours_{};
     QRgb plainPanel_ = 0;
 
     SkinFolderWatch watch_;

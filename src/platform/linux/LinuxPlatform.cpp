@@ -221,6 +221,16 @@ QPoint LinuxPlatform::cursorPos() const {
     return QCursor::pos();
 }
 
+WindowTicker* LinuxPlatform::windowTicker() {
+    if (!qGuiApp || !qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        return nullptr;
+    }
+    if (!ticker_) {
+        ticker_ = std::make_unique<X11WindowTicker>();
+    }
+    return ticker_.get();
+}
+
 PointerArea* LinuxPlatform::pointerArea() const {
     if (!qGuiApp || !qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
         return nullptr;  // not on X11

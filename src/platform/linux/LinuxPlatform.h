@@ -9,6 +9,7 @@
 #include "platform/linux/TimerFdAlarm.h"
 #include "platform/linux/X11DesktopWindows.h"
 #include "platform/linux/X11PointerArea.h"
+#include "platform/linux/X11WindowTicker.h"
 
 // The platform boundary on a Linux desktop (X11, or XWayland under Wayland).
 // The caption of a box's OK button is the program's to choose, by the text
@@ -37,6 +38,7 @@ class LinuxPlatform : public Platform {
     bool placeWindow(QObject& window, QPoint topLeft) override;
     void setDesktopChangedHandler(std::function<void()> handler) override;
     WallClockAlarm* wallClockAlarm() override { return alarm_.valid() ? &alarm_ : nullptr; }
+    WindowTicker* windowTicker() override;
     PointerArea* pointerArea() const override;
     void setEndRequestHandler(std::function<void()> handler) override;
 
@@ -52,6 +54,7 @@ class LinuxPlatform : public Platform {
     X11DesktopWindows desktopWindows_;
     TimerFdAlarm alarm_;
     mutable std::unique_ptr<X11PointerArea> pointerArea_;  // made when first asked for
+    std::unique_ptr<X11WindowTicker> ticker_;               // likewise
     std::unique_ptr<SwayDesktop> sway_;                    // under sway only
     mutable std::optional<QList<Monitor>> monitors_;       // until they change
     std::function<void()> desktopChanged_;
