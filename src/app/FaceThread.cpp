@@ -60,10 +60,9 @@ void FaceThread::stop() {
 bool FaceThread::eventFilter(QObject* watched, QEvent* event) {
     const bool paint = (watched == view_.window() && event->type() == QEvent::UpdateRequest) ||
                        (watched == watchedWindow_ && event->type() == QEvent::Expose);
-    const bool ending =
-        watched == watchedWindow_ && event->type() == QEvent::PlatformSurface &&
-        static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
-            QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed;
+    const bool ending = watched == watchedWindow_ && event->type() == QEvent::PlatformSurface &&
+                        static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+                            QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed;
     if (running_ && (paint || ending)) {
         handBack();
     }

@@ -19,8 +19,8 @@ class FaceThread : public QObject {
   public:
     // `sync`: brings the face's hands to the present time. `resume`: asked
     // after such a paint of Qt's, to start the ticker again if it is wanted.
-    FaceThread(Platform& platform, FaceView& view, const ClockFace& face, std::function<void()> sync,
-               std::function<void()> resume);
+    FaceThread(Platform& platform, FaceView& view, const ClockFace& face,
+               std::function<void()> sync, std::function<void()> resume);
     ~FaceThread() override;
 
     // Hands the face over to the ticker, with its hands as last set; again

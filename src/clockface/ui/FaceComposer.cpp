@@ -102,9 +102,10 @@ inline quint32 byteMul(quint32 x, quint32 a) {
 bool FaceComposer::compose(QImage& out, const QRect& dirty) {
     const QRect faceRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
     const int scale = int(scale_);
-    if (picture_.isNull() || picture_.hasAlphaChannel() || picture_.format() != QImage::Format_RGB32 ||
-        picture_.devicePixelRatio() != scale_ || scale != scale_ || !faceRect.contains(dirty) ||
-        out.format() != QImage::Format_RGB32 || out.size() != dirty.size() * scale) {
+    if (picture_.isNull() || picture_.hasAlphaChannel() ||
+        picture_.format() != QImage::Format_RGB32 || picture_.devicePixelRatio() != scale_ ||
+        scale != scale_ || !faceRect.contains(dirty) || out.format() != QImage::Format_RGB32 ||
+        out.size() != dirty.size() * scale) {
         return false;
     }
     if (hasHands_) {
@@ -124,7 +125,8 @@ bool FaceComposer::compose(QImage& out, const QRect& dirty) {
         const QRect from(hands.topLeft() * scale, hands.size() * scale);
         for (int y = 0; y < from.height(); ++y) {
             const auto* source =
-                reinterpret_cast<const quint32*>(layer.pixels.constScanLine(from.y() + y)) + from.x();
+                reinterpret_cast<const quint32*>(layer.pixels.constScanLine(from.y() + y)) +
+                from.x();
             auto* target = reinterpret_cast<quint32*>(out.scanLine(from.y() - pixels.y() + y)) +
                            (from.x() - pixels.x());
             for (int x = 0; x < from.width(); ++x) {

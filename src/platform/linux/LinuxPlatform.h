@@ -54,7 +54,7 @@ class LinuxPlatform : public Platform {
     X11DesktopWindows desktopWindows_;
     TimerFdAlarm alarm_;
     mutable std::unique_ptr<X11PointerArea> pointerArea_;  // made when first asked for
-    std::unique_ptr<X11WindowTicker> ticker_;               // likewise
+    std::unique_ptr<X11WindowTicker> ticker_;              // likewise
     std::unique_ptr<SwayDesktop> sway_;                    // under sway only
     mutable std::optional<QList<Monitor>> monitors_;       // until they change
     std::function<void()> desktopChanged_;
