@@ -63,6 +63,38 @@ class FakeWallClockAlarm : public WallClockAlarm {
     std::function<void()> handler_;
 };
 
+// Paints when the test says, on the test's thread; takes any window unless
+// told to refuse.
+class FakeWindowTicker : public WindowTicker {
+  public:
+    bool start(QObject& window, Paint paint) override {
+        if (refuses) {
+            return false;
+        }
+        this->window = &window;
+        paint_ = std::move(paint);
+        ++starts;
+        return true;
+    }
+    void stop() override { paint_ = {}; }
+    bool running() const { return bool(paint_); }
+    // The second's tick of the ticker's thread: how many rectangles it put.
+    int tick(QTime now) {
+        int puts = 0;
+        if (paint_) {
+            paint_(now, [&puts](const QRect&, const uchar*, qsizetype) { ++puts; });
+        }
+        return puts;
+    }
+
+    bool refuses = false;
+    int starts = 0;
+    QObject* window = nullptr;
+
+  private:
+    Paint paint_;
+};
+
 class FakePointerArea : public PointerArea {
   public:
     bool watch(const QRect& rect, std::function<void()> handler) override {
@@ -131,6 +163,7 @@ class FakePlatform : public Platform {
         endRequest = std::move(handler);
     }
     WallClockAlarm* wallClockAlarm() override { return hasAlarm ? &alarm : nullptr; }
+    WindowTicker* windowTicker() override { return hasTicker ? &ticker : nullptr; }
     PointerArea* pointerArea() const override { return tellsPointerEntry ? &edge : nullptr; }
     void adoptDesktopWindow(QObject& window, bool onTop) override {
         adopted.append({&window, onTop});
@@ -170,6 +203,8 @@ class FakePlatform : public Platform {
     QList<std::pair<QObject*, bool>> adopted;
     FakeWallClockAlarm alarm;
     bool hasAlarm = true;
+    FakeWindowTicker ticker;
+    bool hasTicker = false;  // as off X11
     mutable FakePointerArea edge;
     bool tellsPointerEntry = false;  // as on a system that tells the pointer's entry
 };
