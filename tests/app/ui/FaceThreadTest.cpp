@@ -57,7 +57,8 @@ class FaceThreadTest : public ::testing::Test {
             return false;
         }
         platform.sound.finish();
-        runEventsFor(300);
+        runEventsUntil([&] { return platform.ticker.running(); });
+        runEventsFor(300);  // the first readings of the schedule
         return true;
     }
 
@@ -96,7 +97,10 @@ TEST_F(FaceThreadTest, InViewTheTickerMovesTheHandsWhereverThePlatformCan) {
         ChronidexApp rowApp(rowPlatform);
         ASSERT_TRUE(rowApp.start(rowFolder.root()));
         rowPlatform.sound.finish();
-        runEventsFor(300);
+        runEventsUntil([&] {
+            return rowPlatform.ticker.running() == row.handsOnTicker &&
+                   rowApp.timers().faceTick.isActive() != row.handsOnTicker;
+        });
         EXPECT_EQ(rowPlatform.ticker.running(), row.handsOnTicker);
         EXPECT_EQ(rowApp.timers().faceTick.isActive(), !row.handsOnTicker);
         if (row.handsOnTicker) {
