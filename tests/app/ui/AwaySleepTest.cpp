@@ -1,17 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QTimer>
 
 #include "FakePlatform.h"
 #include "ProgramFolderCopy.h"
 #include "TempFolder.h"
+#include "TodaysReminder.h"
+#include "WaitingLoop.h"
 #include "app/ChronidexApp.h"
-#include "scheduler/ReminderRecord.h"
-#include "scheduler/ScheduleFiles.h"
-#include "settings/DayCount.h"
 
 // Slid away, the program does not tick every second: it sleeps until the
 // platform's wall-clock alarm rings, set for the next moment it has
@@ -27,29 +23,9 @@ class AwaySleepTest : public ::testing::Test {
     }
 
     void addReminder(const QTime& at, const QString& text) {
-        const ProgramFolder programFolder(folder.root());
-        const ScheduleFiles files(programFolder);
-        ReminderRecord rec;
-        rec.setDate(daycount::fromDate(platform.clock.date()));
-        rec.setTime(at.toString(QStringLiteral("HH:mm")));
-        rec.setText(text);
-        ASSERT_TRUE(files.append(rec));
+        ::addReminder(folder, platform.clock.date(), at, text);
     }
 
-    // Runs the event loop as the program does, waiting for events, so that
-    // what is done before each wait is done here too.
-    static void runEventsFor(int ms) {
-        QEventLoop loop;
-        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    static bool runEventsUntil(const std::function<bool()>& done, int ms = 5000) {
-        QDeadlineTimer deadline(ms);
-        while (!done() && !deadline.hasExpired()) {
-            runEventsFor(10);
-        }
-        return done();
-    }
     // Lets every queued check run and the program settle before it waits.
     static void settle() { runEventsFor(50); }
 

@@ -1,36 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QTimer>
 
 #include "FakePlatform.h"
 #include "ProgramFolderCopy.h"
 #include "TempFolder.h"
+#include "TodaysReminder.h"
+#include "WaitingLoop.h"
 #include "app/ChronidexApp.h"
-#include "scheduler/ReminderRecord.h"
-#include "scheduler/ScheduleFiles.h"
-#include "settings/DayCount.h"
 
 // In view, where the platform can paint the clock window from a ticker of
 // its own, the hands move there and the program sleeps until its due checks
 // or the day change want it; wherever that cannot be, the face ticks as
 // before.
 namespace {
-
-void runEventsFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool runEventsUntil(const std::function<bool()>& done, int ms = 5000) {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) {
-        runEventsFor(10);
-    }
-    return done();
-}
 
 class FaceThreadTest : public ::testing::Test {
   protected:
@@ -42,13 +25,7 @@ class FaceThreadTest : public ::testing::Test {
     }
 
     void addReminder(const QTime& at, const QString& text) {
-        const ProgramFolder programFolder(folder.root());
-        const ScheduleFiles files(programFolder);
-        ReminderRecord rec;
-        rec.setDate(daycount::fromDate(platform.clock.date()));
-        rec.setTime(at.toString(QStringLiteral("HH:mm")));
-        rec.setText(text);
-        ASSERT_TRUE(files.append(rec));
+        ::addReminder(folder, platform.clock.date(), at, text);
     }
 
     // Started, the start-up sound over, the first tick past.
