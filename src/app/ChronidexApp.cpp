@@ -143,7 +143,12 @@ void ChronidexApp::createOtherWindows() {
 void ChronidexApp::wireTimers() {
     AutoHide& autoHide = *autoHide_;
     connect(&timers_.idleCheck, &QTimer::timeout, this, [&autoHide] { autoHide.idleCheckTick(); });
-    connect(&timers_.slideAway, &QTimer::timeout, this, [&autoHide] { autoHide.slideAwayStep(); });
+    connect(&timers_.slideAway, &QTimer::timeout, this, [this, &autoHide] {
+        autoHide.slideAwayStep();
+        if (autoHide.isAway() && faceThread_.running()) {
+            armFaceTick(platform_.now().time());  // nothing to paint any more: sleep
+        }
+    });
     connect(&timers_.slideBack, &QTimer::timeout, this, [this, &autoHide] {
         autoHide.slideBackStep();
         redrawFaceIfSeen(platform_.now().time());  // the face was left as it was while away

@@ -36,11 +36,20 @@ bool FaceThread::start() {
     watch();
     FaceTiles tiles(view_.composer(), face_.handGeometry(), face_.handColours(),
                     view_.mapTo(window, QPoint(0, 0)));
-    if (!ticker->start(*window, std::move(tiles))) {
+    auto painted = std::make_shared<std::atomic<bool>>(false);
+    auto paint = [tiles = std::move(tiles), painted](QTime now,
+                                                     const WindowTicker::Put& put) mutable {
+        tiles(now, [&](const QRect& area, const uchar* pixels, qsizetype bytesPerLine) {
+            painted->store(true);
+            put(area, pixels, bytesPerLine);
+        });
+    };
+    if (!ticker->start(*window, std::move(paint))) {
         stop();
         return false;
     }
     running_ = true;
+    painted_ = std::move(painted);
     return true;
 }
 
@@ -51,8 +60,12 @@ void FaceThread::stop() {
     platform_.windowTicker()->stop();
     running_ = false;
     // What is on the screen now is the ticker's; Qt's own copy of the face
-    // is older.
-    view_.update();
+    // is older. Not otherwise: a paint asked for here would hand the face
+    // back once more after it has been taken again, and again.
+    if (painted_ && painted_->load()) {
+        view_.update();
+    }
+    painted_.reset();
 }
 
 // Qt paints the window from its own copy, which shows the hands of whenever

@@ -3,7 +3,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QWindow>
+#include <atomic>
 #include <functional>
+#include <memory>
 
 class ClockFace;
 class FaceView;
@@ -48,4 +50,7 @@ class FaceThread : public QObject {
     bool windowWatched_ = false;
     bool running_ = false;
     bool resumeAsked_ = false;
+    // Set by the ticker's thread once it has put pixels since its start:
+    // only then does the screen hold what Qt's copy does not.
+    std::shared_ptr<std::atomic<bool>> painted_;
 };
