@@ -194,7 +194,7 @@ void ChronidexApp::armFaceTick(QTime now) {
     const bool soundPoll = state_.soundPlaying && !soundEndTold_;
     const bool poll = !face_.watchesSkin() || soundPoll;
     const bool away = autoHide_ && autoHide_->isAway();
-    if (away || poll) {
+    if (away) {
         faceThread_.stop();
     }
     const bool handsMove = away ? !soundPoll : !poll && faceThread_.start();

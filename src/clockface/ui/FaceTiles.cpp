@@ -23,14 +23,14 @@ void FaceTiles::operator()(QTime now, const WindowTicker::Put& put) {
     // Over one buffer kept from second to second: no allocation of pixels.
     const QSize pixels = dirty.size() * scale;
     buffer_.resize(std::max(buffer_.size(), size_t(pixels.width()) * pixels.height()));
-    tile_ = QImage(reinterpret_cast<uchar*>(buffer_.data()), pixels.width(), pixels.height(),
-                   pixels.width() * 4, QImage::Format_RGB32);
-    if (!face_.compose(tile_, dirty)) {
-        tile_.setDevicePixelRatio(scale);
-        QPainter painter(&tile_);
+    QImage tile(reinterpret_cast<uchar*>(buffer_.data()), pixels.width(), pixels.height(),
+                pixels.width() * 4, QImage::Format_RGB32);
+    if (!face_.compose(tile, dirty)) {
+        tile.setDevicePixelRatio(scale);
+        QPainter painter(&tile);
         painter.translate(-dirty.topLeft());
         face_.paint(painter, dirty);
     }
-    put(QRect((offset_ + dirty.topLeft()) * scale, tile_.size()), tile_.constBits(),
-        tile_.bytesPerLine());
+    put(QRect((offset_ + dirty.topLeft()) * scale, tile.size()), tile.constBits(),
+        tile.bytesPerLine());
 }

@@ -24,6 +24,5 @@ class FaceTiles {
     HandGeometry geometry_;
     std::array<QColor, 3> colours_;
     QPoint offset_;
-    std::vector<quint32> buffer_;
-    QImage tile_;
+    std::vector<quint32> buffer_;  // the changed rectangle's pixels, kept from second to second
 };
